@@ -1,0 +1,30 @@
+#include "main_window/form1.h"
+#include "platform/clock.h"
+#include "platform/message_box_alerts.h"
+#include "platform/termination_signals.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+    const SystemClock clock;
+    MessageBoxAlerts alerts;
+    TerminationSignals termination;
+
+    Form1 form({&clock, &alerts, QCoreApplication::applicationDirPath(), {}});
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
+                     &Form1::requestClose);
+    // At logout the session manager asks for the user's data and closes no window itself.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager &) { form.runCloseSequence(); });
+
+    if (!form.Load())
+        return 1;
+    form.show();
+    return app.exec();
+}

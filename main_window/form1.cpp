@@ -1,0 +1,198 @@
+#include "form1.h"
+
+#include "form1_design.h"
+#include "platform/alerts.h"
+#include "platform/clock.h"
+#include "platform/month_view.h"
+#include "schedule/calendar_files.h"
+#include "schedule/week_page.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Lets the event loop handle everything already queued, twice, as the close sequence does
+// between its steps.
+void processPendingEvents()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+QStringList recoveryFolders(const QString &programFolder)
+{
+    // Beside the database first; a read-only medium sends the texts to the user's own folders.
+    return {programFolder,
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            QDir::homePath(), QDir::tempPath()};
+}
+
+} // namespace
+
+Form1::Form1(Services services, QWidget *parent)
+    : QWidget(parent), m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("Form1"));
+    if (!m_services.endProgram)
+        m_services.endProgram = [](int code) { QCoreApplication::exit(code); };
+    createControls();
+    m_weekPage = std::make_unique<WeekPage>(
+        WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_calendarConnection,
+        recoveryFolders(m_services.programFolder));
+    connect(m_monthView1, &MonthView::dateClicked, this, &Form1::onDateClicked);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    using namespace Form1Design;
+    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    QFont windowFont(QStringLiteral("Arial"), 9);
+    windowFont.setBold(true);
+    setFont(windowFont);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, Qt::white);
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+
+    m_monthView1 = new MonthView(this);
+    m_monthView1->setObjectName(QStringLiteral("MonthView1"));
+    m_monthView1->setGeometry(kMonthView1.pixels());
+
+    // Headings first, so that each box is drawn over its heading's last pixel row.
+    for (int k = 0; k < kWeekFieldCount; ++k) {
+        auto *heading = new QLabel(this);
+        heading->setObjectName(QStringLiteral("Label1(%1)").arg(k));
+        heading->setGeometry(kLabel1[k].pixels());
+        heading->setAutoFillBackground(true);
+        QPalette headingPalette = heading->palette();
+        headingPalette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+        headingPalette.setColor(QPalette::WindowText,
+                                headingPalette.color(QPalette::ButtonText));
+        heading->setPalette(headingPalette);
+        m_label1[k] = heading;
+    }
+    for (int k = 0; k < kWeekFieldCount; ++k) {
+        auto *box = new QPlainTextEdit(this);
+        box->setObjectName(QStringLiteral("Text1(%1)").arg(k));
+        box->setGeometry(kText1[k].pixels());
+        box->setTabChangesFocus(true);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m_text1[k] = box;
+    }
+
+    // Tab order by the stored tab indices; headings never take the focus.
+    std::vector<std::pair<int, QWidget *>> order{{kMonthView1.tabIndex, m_monthView1}};
+    for (int k = 0; k < kWeekFieldCount; ++k)
+        order.emplace_back(kText1[k].tabIndex, m_text1[k]);
+    std::sort(order.begin(), order.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1].second, order[i].second);
+    order.front().second->setFocus();
+}
+
+bool Form1::Load()
+{
+    // L1
+    if (!CheckDatabaseFile())
+        return false;
+    // U1 skin and U2 centring go here.
+    // L2
+    if (!OpenCalendarDatabase()) {
+        m_services.alerts->error(m_calendarConnection.lastError());
+        return false;
+    }
+    // U3 pointer image and U4 home page go here.
+    // L3
+    setWindowTitle(QStringLiteral("Orvanta"));
+    // T1 tray tip and T2 tray icon go here.
+    // L4
+    if (!m_weekPage->ShowCurrentWeek(m_services.clock->now())) {
+        m_services.alerts->error(m_weekPage->errorText());
+        CloseCalendarDatabase();
+        return false;
+    }
+    m_state = State::Running;
+    return true;
+}
+
+bool Form1::CheckDatabaseFile()
+{
+    const QString path = databasePath(m_services.programFolder);
+    if (QFileInfo(path).isFile())
+        return true;
+    m_services.alerts->warning(
+        QStringLiteral("%1 not found.").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+bool Form1::OpenCalendarDatabase()
+{
+    return m_calendarConnection.open(databasePath(m_services.programFolder));
+}
+
+void Form1::CloseCalendarDatabase()
+{
+    if (m_calendarConnection.isOpen())
+        m_calendarConnection.close();
+}
+
+void Form1::onDateClicked(QDate day)
+{
+    if (m_state != State::Running)
+        return;
+    if (!m_weekPage->CalendarDateClicked(day))
+        endWithError(m_weekPage->errorText());
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // A close is never refused.
+    event->accept();
+    runCloseSequence();
+}
+
+void Form1::runCloseSequence()
+{
+    if (m_state != State::Running)
+        return;
+    m_state = State::Ending;
+    // T3 tray icon off goes here, first of all.
+    processPendingEvents();                 // C1
+    const bool saved = m_weekPage->SaveWeek(); // C2
+    if (!saved)
+        m_services.alerts->error(m_weekPage->errorText());
+    processPendingEvents(); // C3
+    CloseCalendarDatabase(); // C4
+    processPendingEvents(); // C5
+    m_services.endProgram(saved ? 0 : 1); // C6
+}
+
+void Form1::requestClose()
+{
+    if (m_state == State::Running)
+        close();
+    else if (m_state == State::Starting)
+        m_services.endProgram(1);
+}
+
+void Form1::endWithError(const QString &message)
+{
+    m_state = State::Ending;
+    m_services.alerts->error(message);
+    hide();
+    CloseCalendarDatabase();
+    m_services.endProgram(1);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "schedule/calendar_connection.h"
+#include "schedule/week_record.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class Alerts;
+class Clock;
+class MonthView;
+class QLabel;
+class QPlainTextEdit;
+class WeekPage;
+
+// The main window: it carries the calendar, the eight headings and the eight boxes, and owns
+// the program's life: the load sequence that starts it and the close sequence that ends it.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        const Clock *clock = nullptr;
+        Alerts *alerts = nullptr;
+        QString programFolder;               // where dbCalendar.mdb lies
+        std::function<void(int)> endProgram; // ends the run with an exit code
+    };
+
+    explicit Form1(Services services, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The load sequence. False when the program must end here, with the window never shown.
+    bool Load();
+
+    MonthView *monthView1() const { return m_monthView1; }
+    QLabel *label1(int k) const { return m_label1.at(k); }
+    QPlainTextEdit *text1(int k) const { return m_text1.at(k); }
+    WeekPage &weekPage() const { return *m_weekPage; }
+
+public slots:
+    // The close sequence, run once whatever ends the program: the close button, a
+    // termination signal, the desktop session ending.
+    void runCloseSequence();
+    // A termination signal: close as the close button does; during start-up, just end.
+    void requestClose();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    enum class State { Starting, Running, Ending };
+
+    void createControls();
+    bool CheckDatabaseFile();
+    bool OpenCalendarDatabase();
+    void CloseCalendarDatabase();
+    void onDateClicked(QDate day);
+    void endWithError(const QString &message);
+
+    Services m_services;
+    State m_state = State::Starting;
+    MonthView *m_monthView1 = nullptr;
+    std::array<QLabel *, kWeekFieldCount> m_label1{};
+    std::array<QPlainTextEdit *, kWeekFieldCount> m_text1{};
+    CalendarConnection m_calendarConnection;
+    std::unique_ptr<WeekPage> m_weekPage;
+};

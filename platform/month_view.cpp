@@ -1,0 +1,358 @@
+#include "month_view.h"
+
+#include "schedule/week.h"
+
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace {
+
+constexpr int kRows = 6; // a month touches at most six Sunday-to-Saturday rows
+constexpr int kMargin = 4;
+
+QDate monthOf(QDate day)
+{
+    return QDate(day.year(), day.month(), 1);
+}
+
+int monthsBetween(QDate fromMonth, QDate toMonth)
+{
+    return (toMonth.year() - fromMonth.year()) * 12 + toMonth.month() - fromMonth.month();
+}
+
+// Position of a day in its month's grid: column 0 is Sunday.
+int cellIndex(QDate day)
+{
+    return weekdayNumber(monthOf(day)) - 1 + day.day() - 1;
+}
+
+bool selectable(QDate day)
+{
+    return day.isValid() && day >= kFirstSelectableDate && day <= kLastSelectableDate;
+}
+
+} // namespace
+
+MonthView::MonthView(QWidget *parent)
+    : QWidget(parent), m_firstMonth(monthOf(QDate::currentDate()))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void MonthView::setValue(QDate day)
+{
+    if (!day.isValid())
+        return;
+    m_value = day;
+    m_cursor = std::clamp(day, kFirstSelectableDate, kLastSelectableDate);
+    const QDate month = monthOf(m_cursor);
+    const int offset = monthsBetween(m_firstMonth, month);
+    if (offset < 0 || offset >= monthCount())
+        showMonth(month);
+    update();
+}
+
+int MonthView::dayOfWeek() const
+{
+    return weekdayNumber(m_value);
+}
+
+void MonthView::setSelStart(QDate day)
+{
+    m_selStart = day;
+    update();
+}
+
+void MonthView::setSelEnd(QDate day)
+{
+    m_selEnd = day;
+    update();
+}
+
+void MonthView::setToday(QDate day)
+{
+    m_today = day;
+    update();
+}
+
+int MonthView::monthCount() const
+{
+    const QFontMetrics fm(font());
+    const int minimumMonthWidth = 7 * (fm.horizontalAdvance(QStringLiteral("00")) + 8) + 2 * kMargin;
+    return std::clamp(width() / std::max(1, minimumMonthWidth), 1, 12);
+}
+
+QDate MonthView::lastFirstMonth() const
+{
+    return monthOf(kLastSelectableDate).addMonths(1 - monthCount());
+}
+
+void MonthView::showMonth(QDate anyDayOfMonth)
+{
+    if (!anyDayOfMonth.isValid())
+        return;
+    m_firstMonth = std::clamp(monthOf(anyDayOfMonth), monthOf(kFirstSelectableDate), lastFirstMonth());
+    update();
+}
+
+void MonthView::pageMonths(int months)
+{
+    showMonth(m_firstMonth.addMonths(months));
+}
+
+MonthView::Metrics MonthView::metrics() const
+{
+    const QFontMetrics fm(font());
+    Metrics m;
+    m.monthWidth = width() / monthCount();
+    m.titleHeight = fm.height() + 8;
+    m.namesHeight = fm.height() + 4;
+    m.rowHeight = std::max(1, (height() - m.titleHeight - m.namesHeight - kMargin) / kRows);
+    m.columnWidth = (m.monthWidth - 2 * kMargin) / 7;
+    m.gridLeft = (m.monthWidth - 7 * m.columnWidth) / 2;
+    return m;
+}
+
+QRect MonthView::monthRect(int index) const
+{
+    const Metrics m = metrics();
+    return QRect(index * m.monthWidth, 0, m.monthWidth, height());
+}
+
+QRect MonthView::dayRect(QDate day) const
+{
+    if (!day.isValid())
+        return {};
+    const int index = monthsBetween(m_firstMonth, monthOf(day));
+    if (index < 0 || index >= monthCount())
+        return {};
+    const Metrics m = metrics();
+    const int cell = cellIndex(day);
+    return QRect(index * m.monthWidth + m.gridLeft + (cell % 7) * m.columnWidth,
+                 m.titleHeight + m.namesHeight + (cell / 7) * m.rowHeight, m.columnWidth,
+                 m.rowHeight);
+}
+
+QDate MonthView::dateAt(QPoint point) const
+{
+    const Metrics m = metrics();
+    const int index = point.x() / std::max(1, m.monthWidth);
+    const int x = point.x() - index * m.monthWidth - m.gridLeft;
+    const int y = point.y() - m.titleHeight - m.namesHeight;
+    if (index < 0 || index >= monthCount() || x < 0 || y < 0 || x >= 7 * m.columnWidth)
+        return {};
+    const int cell = (y / m.rowHeight) * 7 + x / m.columnWidth;
+    const QDate month = m_firstMonth.addMonths(index);
+    const QDate day = month.addDays(cell - (weekdayNumber(month) - 1));
+    return monthOf(day) == month && selectable(day) ? day : QDate();
+}
+
+QRect MonthView::previousArrowRect() const
+{
+    const Metrics m = metrics();
+    return QRect(kMargin, 2, m.titleHeight, m.titleHeight - 4);
+}
+
+QRect MonthView::nextArrowRect() const
+{
+    const Metrics m = metrics();
+    const QRect last = monthRect(monthCount() - 1);
+    return QRect(last.right() - kMargin - m.titleHeight, 2, m.titleHeight, m.titleHeight - 4);
+}
+
+QSize MonthView::sizeHint() const
+{
+    return {607, 178};
+}
+
+void MonthView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    const Metrics m = metrics();
+    for (int index = 0; index < monthCount(); ++index)
+        paintMonth(painter, m, index);
+
+    const auto drawArrow = [&](const QRect &box, bool enabled, bool left) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(enabled ? palette().buttonText() : palette().mid());
+        const QPoint c = box.center();
+        const int s = std::max(3, box.height() / 4);
+        const QPoint tip(c.x() + (left ? -s : s), c.y());
+        const QPoint back1(c.x() + (left ? s : -s), c.y() - s - 1);
+        const QPoint back2(c.x() + (left ? s : -s), c.y() + s + 1);
+        painter.drawPolygon(QPolygon({tip, back1, back2}));
+    };
+    drawArrow(previousArrowRect(), m_firstMonth > monthOf(kFirstSelectableDate), true);
+    drawArrow(nextArrowRect(), m_firstMonth < lastFirstMonth(), false);
+
+    if (hasFocus() && dayRect(m_cursor).isValid()) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().text(), 1, Qt::DotLine));
+        painter.drawRect(dayRect(m_cursor).adjusted(1, 1, -2, -2));
+    }
+}
+
+void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
+{
+    const QLocale locale;
+    const QDate month = m_firstMonth.addMonths(index);
+    const QRect area = monthRect(index);
+
+    const QRect title(area.left(), 0, area.width(), m.titleHeight);
+    painter.fillRect(title.adjusted(1, 1, -1, -1), palette().button());
+    painter.setPen(palette().buttonText().color());
+    painter.drawText(title, Qt::AlignCenter,
+                     QStringLiteral("%1 %2").arg(locale.standaloneMonthName(month.month()))
+                         .arg(month.year()));
+
+    painter.setPen(palette().placeholderText().color());
+    const QFontMetrics fm(font());
+    for (int column = 0; column < 7; ++column) {
+        const int qtDay = column == 0 ? 7 : column; // Qt: Monday = 1 ... Sunday = 7
+        QString name = locale.standaloneDayName(qtDay, QLocale::ShortFormat);
+        if (fm.horizontalAdvance(name) > m.columnWidth)
+            name = locale.standaloneDayName(qtDay, QLocale::NarrowFormat);
+        painter.drawText(QRect(area.left() + m.gridLeft + column * m.columnWidth, m.titleHeight,
+                               m.columnWidth, m.namesHeight),
+                         Qt::AlignCenter, name);
+    }
+    const int lineY = m.titleHeight + m.namesHeight - 1;
+    painter.drawLine(area.left() + m.gridLeft, lineY, area.left() + m.gridLeft + 7 * m.columnWidth,
+                     lineY);
+
+    for (QDate day = month; day.month() == month.month() && day.isValid(); day = day.addDays(1)) {
+        const QRect cell = dayRect(day);
+        const bool highlighted = m_selStart.isValid() && m_selEnd.isValid() && day >= m_selStart
+                                 && day <= m_selEnd;
+        if (highlighted)
+            painter.fillRect(cell, palette().highlight());
+        if (!selectable(day))
+            painter.setPen(palette().placeholderText().color());
+        else
+            painter.setPen(highlighted ? palette().highlightedText().color()
+                                       : palette().text().color());
+        painter.drawText(cell, Qt::AlignCenter, QString::number(day.day()));
+        if (day == m_today) {
+            painter.setPen(QPen(QColor(0xC0, 0x00, 0x00), 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+void MonthView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = {};
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    if (previousArrowRect().contains(at)) {
+        pageMonths(-1);
+    } else if (nextArrowRect().contains(at)) {
+        pageMonths(1);
+    } else {
+        m_pressed = dateAt(at);
+        if (m_pressed.isValid()) {
+            m_cursor = m_pressed;
+            update();
+        }
+    }
+}
+
+void MonthView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QDate pressed = m_pressed;
+    m_pressed = {};
+    if (event->button() == Qt::LeftButton && pressed.isValid()
+        && dateAt(event->position().toPoint()) == pressed)
+        emit dateClicked(pressed);
+}
+
+void MonthView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveCursor(m_cursor.addDays(-1));
+        break;
+    case Qt::Key_Right:
+        moveCursor(m_cursor.addDays(1));
+        break;
+    case Qt::Key_Up:
+        moveCursor(m_cursor.addDays(-7));
+        break;
+    case Qt::Key_Down:
+        moveCursor(m_cursor.addDays(7));
+        break;
+    case Qt::Key_PageUp:
+        pageMonths(-1);
+        break;
+    case Qt::Key_PageDown:
+        pageMonths(1);
+        break;
+    case Qt::Key_Home:
+        moveCursor(m_today);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (selectable(m_cursor))
+            emit dateClicked(m_cursor);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void MonthView::moveCursor(QDate to)
+{
+    if (!selectable(to))
+        return;
+    m_cursor = to;
+    const int offset = monthsBetween(m_firstMonth, monthOf(to));
+    if (offset < 0)
+        showMonth(to);
+    else if (offset >= monthCount())
+        showMonth(monthOf(to).addMonths(1 - monthCount()));
+    update();
+}
+
+void MonthView::wheelEvent(QWheelEvent *event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0)
+        pageMonths(-steps);
+    event->accept();
+}
+
+void MonthView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        showMonth(m_firstMonth); // the number of months on view may have changed
+    QWidget::changeEvent(event);
+}
+
+void MonthView::resizeEvent(QResizeEvent *event)
+{
+    showMonth(m_firstMonth);
+    QWidget::resizeEvent(event);
+}
+
+void MonthView::focusInEvent(QFocusEvent *event)
+{
+    update(); // the keyboard cursor is drawn only with the focus
+    QWidget::focusInEvent(event);
+}
+
+void MonthView::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}

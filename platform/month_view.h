@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+// A lean month calendar: as many whole months side by side as fit its width, rows starting on
+// Sunday, today marked, one highlighted range of days (drawn across month borders), arrows and
+// keys to page months, and a notice when a day is clicked or chosen with the keyboard.
+//
+// Paging and moving the keyboard cursor change only what is on view; the current date and the
+// highlighted range change only through their setters.
+class MonthView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MonthView(QWidget *parent = nullptr);
+
+    // The current date. Setting it brings its month into view.
+    QDate value() const { return m_value; }
+    void setValue(QDate day);
+    // Weekday number of the current date: 1 = Sunday ... 7 = Saturday.
+    int dayOfWeek() const;
+
+    QDate selStart() const { return m_selStart; }
+    void setSelStart(QDate day);
+    QDate selEnd() const { return m_selEnd; }
+    void setSelEnd(QDate day);
+
+    void setToday(QDate day);
+    QDate today() const { return m_today; }
+
+    // The first day of the leftmost month on view; paging keeps it within the selectable years.
+    QDate firstShownMonth() const { return m_firstMonth; }
+    void showMonth(QDate anyDayOfMonth);
+    void pageMonths(int months);
+    int monthCount() const;
+
+    // The day drawn at a point (invalid where there is none), and where a day is drawn.
+    QDate dateAt(QPoint point) const;
+    QRect dayRect(QDate day) const;
+    QRect previousArrowRect() const;
+    QRect nextArrowRect() const;
+    QDate cursorDate() const { return m_cursor; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void dateClicked(QDate day);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    struct Metrics
+    {
+        int monthWidth = 0;
+        int titleHeight = 0;
+        int namesHeight = 0;
+        int rowHeight = 0;
+        int columnWidth = 0;
+        int gridLeft = 0;
+    };
+    Metrics metrics() const;
+    QDate lastFirstMonth() const;
+    QRect monthRect(int index) const;
+    void moveCursor(QDate to);
+    void paintMonth(QPainter &painter, const Metrics &m, int index) const;
+
+    QDate m_value;
+    QDate m_selStart;
+    QDate m_selEnd;
+    QDate m_today;
+    QDate m_firstMonth;
+    QDate m_cursor;
+    QDate m_pressed;
+};

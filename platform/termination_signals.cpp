@@ -1,0 +1,62 @@
+#include "termination_signals.h"
+
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_fds[2] = {-1, -1}; // [0] written by the handler, [1] read by the event loop
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+} // namespace
+
+TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_fds) != 0) {
+        qWarning("Orvanta: no socket pair for termination signals: %s", strerror(errno));
+        return;
+    }
+    // A full buffer must never block the handler: one pending byte already ends the run.
+    ::fcntl(g_fds[0], F_SETFL, ::fcntl(g_fds[0], F_GETFL) | O_NONBLOCK);
+
+    m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
+
+    struct sigaction action = {};
+    action.sa_handler = &TerminationSignals::handle;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signalNumber : kSignals)
+        ::sigaction(signalNumber, &action, nullptr);
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    for (int signalNumber : kSignals)
+        ::signal(signalNumber, SIG_DFL);
+    delete m_notifier;
+    for (int &fd : g_fds) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+}
+
+void TerminationSignals::handle(int signalNumber)
+{
+    const int savedErrno = errno;
+    const char byte = static_cast<char>(signalNumber);
+    [[maybe_unused]] const ssize_t written = ::write(g_fds[0], &byte, 1);
+    errno = savedErrno;
+}
+
+void TerminationSignals::readSignal()
+{
+    char byte = 0;
+    if (::read(g_fds[1], &byte, 1) == 1)
+        emit terminationRequested(byte);
+}

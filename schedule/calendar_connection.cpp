@@ -1,0 +1,172 @@
+#include "calendar_connection.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+#include <atomic>
+
+namespace {
+
+QString keyText(QDate day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+QString describe(const QSqlError &error)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+}
+
+} // namespace
+
+CalendarConnection::CalendarConnection()
+{
+    static std::atomic<int> serial{0};
+    m_connectionName = QStringLiteral("CalendarConnection-%1").arg(++serial);
+}
+
+CalendarConnection::~CalendarConnection()
+{
+    close();
+}
+
+bool CalendarConnection::fail(const QString &problem)
+{
+    m_lastError = QStringLiteral("%1 %2").arg(m_displayPath, problem);
+    return false;
+}
+
+bool CalendarConnection::open(const QString &databasePath)
+{
+    close();
+    m_displayPath = QDir::toNativeSeparators(databasePath);
+
+    const QFileInfo info(databasePath);
+    if (!info.isFile())
+        return fail(QStringLiteral("does not exist."));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    if (!db.isValid()) {
+        QSqlDatabase::removeDatabase(m_connectionName);
+        return fail(QStringLiteral("cannot be opened: Qt's SQLite driver is not installed."));
+    }
+    // mode=rw opens an existing file and never creates one.
+    QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
+    uri.setQuery(QStringLiteral("mode=rw"));
+    db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+    // Another program holding the file gets a few seconds to let go before a save fails.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+    if (!db.open()) {
+        const QString problem = describe(db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        return fail(QStringLiteral("cannot be opened (%1).").arg(problem));
+    }
+    if (!checkTable()) {
+        close();
+        return false;
+    }
+
+    // The folder beside the program may be a USB stick or a network share, where WAL's
+    // shared memory does not work; one small write per week change can afford full syncs.
+    QSqlQuery pragma(db);
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    return true;
+}
+
+bool CalendarConnection::checkTable()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlQuery query(db);
+    // The first read of the file tells whether it is a database at all.
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return fail(QStringLiteral("is not an SQLite database (%1).").arg(describe(query.lastError())));
+    if (!query.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
+                                   "name = 'tblCalendar' COLLATE NOCASE"))
+        || !query.next())
+        return fail(QStringLiteral("has no table tblCalendar."));
+    if (!query.exec(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar LIMIT 0")))
+        return fail(QStringLiteral("has a table tblCalendar without the columns StartWeekDate and WeekData (%1).")
+                        .arg(describe(query.lastError())));
+    return true;
+}
+
+bool CalendarConnection::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName)
+           && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+void CalendarConnection::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &record)
+{
+    record.reset();
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT WeekData FROM tblCalendar WHERE StartWeekDate = ? "
+                                      "ORDER BY rowid LIMIT 1")))
+        return fail(QStringLiteral("could not be read (%1).").arg(describe(query.lastError())));
+    query.addBindValue(keyText(firstDay));
+    if (!query.exec())
+        return fail(QStringLiteral("could not be read (%1).").arg(describe(query.lastError())));
+    if (query.next())
+        record = query.value(0).toString(); // NULL becomes empty text
+    return true;
+}
+
+bool CalendarConnection::saveWeekData(QDate firstDay, const QString &record)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    const auto failSave = [&](const QSqlError &error) {
+        db.rollback();
+        return fail(QStringLiteral("could not be written (%1).").arg(describe(error)));
+    };
+    if (!db.transaction())
+        return failSave(db.lastError());
+
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT rowid FROM tblCalendar WHERE StartWeekDate = ? ORDER BY rowid LIMIT 1"));
+    query.addBindValue(keyText(firstDay));
+    if (!query.exec())
+        return failSave(query.lastError());
+
+    if (query.next()) {
+        const QVariant rowId = query.value(0);
+        query.finish();
+        query.prepare(QStringLiteral(
+            "UPDATE tblCalendar SET StartWeekDate = ?, WeekData = ? WHERE rowid = ?"));
+        query.addBindValue(keyText(firstDay));
+        query.addBindValue(record);
+        query.addBindValue(rowId);
+    } else {
+        query.finish();
+        query.prepare(
+            QStringLiteral("INSERT INTO tblCalendar (StartWeekDate, WeekData) VALUES (?, ?)"));
+        query.addBindValue(keyText(firstDay));
+        query.addBindValue(record);
+    }
+    if (!query.exec())
+        return failSave(query.lastError());
+    query.finish();
+    if (!db.commit())
+        return failSave(db.lastError());
+    return true;
+}

@@ -1,0 +1,51 @@
+#include "calendar_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+QString databasePath(const QString &programFolder)
+{
+    return QDir(programFolder).filePath(kDatabaseFileName);
+}
+
+bool createEmptyCalendarDatabase(const QString &path, QString *error)
+{
+    const auto failWith = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    if (QFileInfo::exists(path))
+        return failWith(QStringLiteral("%1 already exists; left as it is.")
+                            .arg(QDir::toNativeSeparators(path)));
+
+    const QString name = QStringLiteral("create-empty-calendar");
+    bool ok = true;
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery query(db);
+        for (const char *statement : {
+                 "CREATE TABLE tblCalendar (StartWeekDate DATE, WeekData TEXT)",
+                 "CREATE INDEX idxCalendarStartWeekDate ON tblCalendar (StartWeekDate)",
+             }) {
+            if (!ok)
+                break;
+            ok = query.exec(QString::fromLatin1(statement));
+        }
+        if (!ok)
+            problem = query.lastError().text().isEmpty() ? db.lastError().text()
+                                                         : query.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!ok)
+        return failWith(QStringLiteral("cannot create %1: %2")
+                            .arg(QDir::toNativeSeparators(path), problem));
+    return true;
+}

@@ -1,0 +1,114 @@
+#include "week_page.h"
+
+#include "calendar_connection.h"
+#include "platform/month_view.h"
+#include "recovery_file.h"
+#include "week.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+QString boxText(const QPlainTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+WeekPage::WeekPage(const Controls &controls, CalendarConnection &connection,
+                   QStringList recoveryFolders)
+    : m_controls(controls), m_connection(connection), m_recoveryFolders(std::move(recoveryFolders))
+{
+}
+
+void WeekPage::SelectWeek(QDate day)
+{
+    MonthView *calendar = m_controls.monthView;
+    calendar->setValue(day);
+    const int n = calendar->dayOfWeek();
+    if (n != 1)
+        calendar->setValue(calendar->value().addDays(1 - n));
+    const QDate first = calendar->value();
+    calendar->setSelStart(first);
+    calendar->setSelEnd(first.addDays(kDaysPerWeek - 1));
+
+    const QLocale locale;
+    for (int k = 0; k < kDaysPerWeek; ++k)
+        m_controls.headings[k]->setText(locale.toString(first.addDays(k), QLocale::LongFormat));
+    m_controls.headings[kNotesField]->setText(kNotesHeading);
+
+    m_weekStartText = locale.toString(first, QLocale::ShortFormat);
+    m_weekStart = first;
+}
+
+void WeekPage::ClearWeek()
+{
+    for (QPlainTextEdit *box : m_controls.boxes)
+        box->clear();
+}
+
+bool WeekPage::LoadWeek()
+{
+    std::optional<QString> record;
+    if (!m_connection.loadWeekData(m_controls.monthView->selStart(), record)) {
+        m_errorText = m_connection.lastError();
+        return false;
+    }
+    if (!record || record->isEmpty())
+        return true;
+    const QStringList fields = decodeWeekRecord(*record);
+    for (int i = 0; i < fields.size(); ++i)
+        m_controls.boxes[i]->setPlainText(toShownText(fields[i]));
+    return true;
+}
+
+WeekTexts WeekPage::texts() const
+{
+    WeekTexts texts;
+    for (int i = 0; i < kWeekFieldCount; ++i)
+        texts[i] = boxText(m_controls.boxes[i]);
+    return texts;
+}
+
+bool WeekPage::SaveWeek()
+{
+    if (!m_weekStart.isValid())
+        return true; // no week shown yet, nothing typed
+    WeekTexts stored = texts();
+    for (QString &text : stored)
+        text = toStoredText(text);
+    if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(stored)))
+        return true;
+
+    const QString recovery = writeRecoveryFile(m_recoveryFolders, m_weekStart, texts());
+    m_errorText = m_connection.lastError() + QStringLiteral("\n\n");
+    if (recovery.isEmpty())
+        m_errorText += QStringLiteral("The week's texts could not be written to a recovery file "
+                                      "either.");
+    else
+        m_errorText += QStringLiteral("The week's texts were written to %1.")
+                           .arg(QDir::toNativeSeparators(recovery));
+    return false;
+}
+
+bool WeekPage::CalendarDateClicked(QDate clickedDay)
+{
+    if (!SaveWeek())
+        return false;
+    SelectWeek(clickedDay);
+    ClearWeek();
+    return LoadWeek();
+}
+
+bool WeekPage::ShowCurrentWeek(const QDateTime &now)
+{
+    m_controls.monthView->setToday(now.date());
+    SelectWeek(now.date());
+    ClearWeek();
+    return LoadWeek();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "week_record.h"
+
+#include <QDate>
+#include <QStringList>
+#include <array>
+
+class CalendarConnection;
+class MonthView;
+class QDateTime;
+class QLabel;
+class QPlainTextEdit;
+
+// The week on show: which week the calendar, the eight headings and the eight boxes show, and
+// how its texts move between the boxes and the database. Exactly one week is shown from
+// ShowCurrentWeek on; typing changes only the boxes until the next SaveWeek.
+class WeekPage
+{
+public:
+    struct Controls
+    {
+        MonthView *monthView = nullptr;
+        std::array<QLabel *, kWeekFieldCount> headings{};
+        std::array<QPlainTextEdit *, kWeekFieldCount> boxes{};
+    };
+
+    // A failed save writes the week to a recovery file in the first of `recoveryFolders`
+    // that takes it.
+    WeekPage(const Controls &controls, CalendarConnection &connection,
+             QStringList recoveryFolders);
+
+    // Shows the week that holds `day`: the calendar's current date becomes the week's
+    // Sunday, its range the seven days, and the headings their dates. Leaves the boxes alone.
+    void SelectWeek(QDate day);
+    void ClearWeek();
+    // Fills the boxes from the row of the week that starts at the calendar's range start.
+    bool LoadWeek();
+    // Writes the boxes to the shown week's row. On failure the texts go to a recovery file
+    // and errorText() names it.
+    bool SaveWeek();
+    // Saves the week being left, then shows and loads the clicked day's week.
+    bool CalendarDateClicked(QDate clickedDay);
+    bool ShowCurrentWeek(const QDateTime &now);
+
+    // The shown week's first day as the user's short date text, and as the day itself, which
+    // is what keys the week: short formats may have two-digit years.
+    QString WeekStartText() const { return m_weekStartText; }
+    QDate weekStart() const { return m_weekStart; }
+
+    WeekTexts texts() const;
+    QString errorText() const { return m_errorText; }
+
+private:
+    Controls m_controls;
+    CalendarConnection &m_connection;
+    QStringList m_recoveryFolders;
+    QString m_weekStartText;
+    QDate m_weekStart;
+    QString m_errorText;
+};
+
+// A box's text exactly as typed (QPlainTextEdit::toPlainText would turn no-break spaces into
+// plain spaces), with LF line breaks.
+QString boxText(const QPlainTextEdit *box);

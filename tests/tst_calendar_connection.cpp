@@ -1,0 +1,216 @@
+#include "schedule/calendar_connection.h"
+#include "schedule/calendar_files.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A second, independent connection to look at (or lock) the file as another program would.
+class Peek
+{
+public:
+    explicit Peek(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~Peek() { QSqlDatabase::removeDatabase(name()); }
+    QSqlQuery exec(const QString &sql)
+    {
+        QSqlQuery query(QSqlDatabase::database(name()));
+        if (!query.exec(sql))
+            qWarning("%s", qPrintable(query.lastError().text()));
+        return query;
+    }
+    QList<QStringList> rows()
+    {
+        QList<QStringList> rows;
+        QSqlQuery query = exec(QStringLiteral(
+            "SELECT StartWeekDate, WeekData FROM tblCalendar ORDER BY rowid"));
+        while (query.next())
+            rows.append({query.value(0).toString(), query.value(1).toString()});
+        return rows;
+    }
+    void close() { QSqlDatabase::database(name()).close(); }
+
+private:
+    static QString name() { return QStringLiteral("peek"); }
+};
+
+} // namespace
+
+class TestCalendarConnection : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void openRefuses_data();
+    void openRefuses();
+    void emptyTableHasNoWeek();
+    void saveTwiceLeavesOneRowKeyedByIsoDate();
+    void twoRowsForOneDayUseTheFirst();
+    void nullWeekDataReadsEmpty();
+    void lockedFileFailsTheSaveAndKeepsTheRow();
+    void shippedDatabaseIsNeverOverwritten();
+
+private:
+    QString m_path;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestCalendarConnection::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath(QStringLiteral("dbCalendar.mdb"));
+}
+
+void TestCalendarConnection::openRefuses_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("missing file") << "none" << "does not exist";
+    QTest::newRow("a folder of that name") << "folder" << "does not exist";
+    QTest::newRow("a text file") << "text" << "is not an SQLite database";
+    QTest::newRow("a database without tblCalendar") << "notable" << "has no table tblCalendar";
+    QTest::newRow("a table without WeekData") << "nocolumn" << "without the columns";
+}
+
+void TestCalendarConnection::openRefuses()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, problem);
+
+    if (setup == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(m_path));
+    } else if (setup == QLatin1String("text")) {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    } else if (setup != QLatin1String("none")) {
+        Peek peek(m_path);
+        peek.exec(setup == QLatin1String("notable")
+                      ? QStringLiteral("CREATE TABLE other (x)")
+                      : QStringLiteral("CREATE TABLE tblCalendar (StartWeekDate DATE)"));
+    }
+
+    CalendarConnection connection;
+    QVERIFY(!connection.open(m_path));
+    QVERIFY(!connection.isOpen());
+    QVERIFY2(connection.lastError().startsWith(QDir::toNativeSeparators(m_path)),
+             qPrintable(connection.lastError()));
+    QVERIFY2(connection.lastError().contains(problem), qPrintable(connection.lastError()));
+    if (setup == QLatin1String("none"))
+        QVERIFY(!QFile::exists(m_path)); // never created
+}
+
+void TestCalendarConnection::emptyTableHasNoWeek()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    CalendarConnection connection;
+    QVERIFY2(connection.open(m_path), qPrintable(connection.lastError()));
+    std::optional<QString> record = QStringLiteral("stale");
+    QVERIFY(connection.loadWeekData(QDate(2026, 12, 6), record));
+    QVERIFY(!record.has_value());
+}
+
+void TestCalendarConnection::saveTwiceLeavesOneRowKeyedByIsoDate()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    const QDate sunday(2026, 12, 6);
+    QVERIFY(connection.saveWeekData(sunday, QStringLiteral("first")));
+    QVERIFY(connection.saveWeekData(sunday, QStringLiteral("second")));
+    QVERIFY(connection.saveWeekData(QDate(1752, 12, 31), QStringLiteral("oldest")));
+
+    std::optional<QString> record;
+    QVERIFY(connection.loadWeekData(sunday, record));
+    QCOMPARE(record.value(), QStringLiteral("second"));
+
+    Peek peek(m_path);
+    const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("second")},
+                                      {QStringLiteral("1752-12-31"), QStringLiteral("oldest")}};
+    QCOMPARE(peek.rows(), expected);
+}
+
+void TestCalendarConnection::twoRowsForOneDayUseTheFirst()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    {
+        Peek peek(m_path);
+        peek.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-12-06', 'one')"));
+        peek.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-12-06', 'two')"));
+    }
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    std::optional<QString> record;
+    QVERIFY(connection.loadWeekData(QDate(2026, 12, 6), record));
+    QCOMPARE(record.value(), QStringLiteral("one"));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("changed")));
+
+    Peek peek(m_path);
+    const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("changed")},
+                                      {QStringLiteral("2026-12-06"), QStringLiteral("two")}};
+    QCOMPARE(peek.rows(), expected);
+}
+
+void TestCalendarConnection::nullWeekDataReadsEmpty()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    {
+        Peek peek(m_path);
+        peek.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-12-06', NULL)"));
+    }
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    std::optional<QString> record;
+    QVERIFY(connection.loadWeekData(QDate(2026, 12, 6), record));
+    QVERIFY(record.has_value());
+    QVERIFY(record->isEmpty());
+}
+
+void TestCalendarConnection::lockedFileFailsTheSaveAndKeepsTheRow()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("kept")));
+
+    Peek other(m_path); // another program holds the file for writing
+    other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    QVERIFY(!connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("lost?")));
+    QVERIFY2(connection.lastError().contains(QStringLiteral("could not be written")),
+             qPrintable(connection.lastError()));
+    other.exec(QStringLiteral("ROLLBACK"));
+
+    const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("kept")}};
+    QCOMPARE(other.rows(), expected);
+    // The connection is still usable once the other program lets go.
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("later")));
+}
+
+void TestCalendarConnection::shippedDatabaseIsNeverOverwritten()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    {
+        CalendarConnection connection;
+        QVERIFY(connection.open(m_path));
+        QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("user's week")));
+    }
+    QString error;
+    QVERIFY(!createEmptyCalendarDatabase(m_path, &error));
+    QVERIFY(error.contains(QStringLiteral("already exists")));
+    Peek peek(m_path);
+    QCOMPARE(peek.rows().size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestCalendarConnection)
+#include "tst_calendar_connection.moc"

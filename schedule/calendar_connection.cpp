@@ -50,33 +50,31 @@ bool CalendarConnection::open(const QString &databasePath)
     if (!info.isFile())
         return fail(QStringLiteral("does not exist."));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    if (!db.isValid()) {
-        QSqlDatabase::removeDatabase(m_connectionName);
-        return fail(QStringLiteral("cannot be opened: Qt's SQLite driver is not installed."));
+    if (!openFile(info.absoluteFilePath()) || !checkTable()) {
+        close();
+        return false;
     }
+    // The folder beside the program may be a USB stick or a network share, where WAL's
+    // shared memory does not work; one small write per week change can afford full syncs.
+    QSqlQuery pragma(QSqlDatabase::database(m_connectionName, false));
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    return true;
+}
+
+bool CalendarConnection::openFile(const QString &absolutePath)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    if (!db.isValid())
+        return fail(QStringLiteral("cannot be opened: Qt's SQLite driver is not installed."));
     // mode=rw opens an existing file and never creates one.
-    QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
+    QUrl uri = QUrl::fromLocalFile(absolutePath);
     uri.setQuery(QStringLiteral("mode=rw"));
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
     // Another program holding the file gets a few seconds to let go before a save fails.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
-    if (!db.open()) {
-        const QString problem = describe(db.lastError());
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
-        return fail(QStringLiteral("cannot be opened (%1).").arg(problem));
-    }
-    if (!checkTable()) {
-        close();
-        return false;
-    }
-
-    // The folder beside the program may be a USB stick or a network share, where WAL's
-    // shared memory does not work; one small write per week change can afford full syncs.
-    QSqlQuery pragma(db);
-    pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    if (!db.open())
+        return fail(QStringLiteral("cannot be opened (%1).").arg(describe(db.lastError())));
     return true;
 }
 

@@ -37,6 +37,7 @@ public:
 
 private:
     bool fail(const QString &problem);
+    bool openFile(const QString &absolutePath);
     bool checkTable();
 
     QString m_connectionName;

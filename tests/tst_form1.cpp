@@ -1,0 +1,367 @@
+#include "main_window/form1.h"
+#include "platform/alerts.h"
+#include "platform/clock.h"
+#include "platform/month_view.h"
+#include "platform/termination_signals.h"
+#include "schedule/calendar_files.h"
+#include "schedule/week_page.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+namespace {
+
+class FixedClock final : public Clock
+{
+public:
+    QDateTime now() const override { return m_now; }
+    QDateTime m_now{QDate(2026, 1, 1), QTime(10, 0)};
+};
+
+class RecordingAlerts final : public Alerts
+{
+public:
+    void warning(const QString &text) override { messages.append(QStringLiteral("warning: ") + text); }
+    void error(const QString &text) override { messages.append(QStringLiteral("error: ") + text); }
+    QStringList messages;
+};
+
+const QString S = WeekDataSeparator;
+
+// Reads and writes the database beside the program the way another program would.
+class Table
+{
+public:
+    explicit Table(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~Table() { QSqlDatabase::removeDatabase(name()); }
+    bool exec(const QString &sql, const QVariantList &values = {})
+    {
+        QSqlQuery query(QSqlDatabase::database(name()));
+        query.prepare(sql);
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        return query.exec();
+    }
+    QMap<QString, QString> rows()
+    {
+        QMap<QString, QString> rows;
+        QSqlQuery query(QSqlDatabase::database(name()));
+        query.exec(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar"));
+        while (query.next())
+            rows.insert(query.value(0).toString(), query.value(1).toString());
+        return rows;
+    }
+
+private:
+    static QString name() { return QStringLiteral("table"); }
+};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void missingDatabaseWarnsAndShowsNoWindow();
+    void unusableDatabaseEndsStartupNamingTheFile();
+    void startShowsTodaysWeekWithItsTexts();
+    void clickSavesTheWeekLeftAndLoadsTheNewOne();
+    void clickWithinTheShownWeekKeepsItsTexts();
+    void pagingTheCalendarChangesNothingShown();
+    void calendarEndsShowRealWeeks_data();
+    void calendarEndsShowRealWeeks();
+    void closeSavesExactlyOnce_data();
+    void closeSavesExactlyOnce();
+    void failedSaveWritesRecoveryFileAndEnds();
+
+private:
+    std::unique_ptr<Form1> makeForm();
+    void click(QDate day);
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    FixedClock m_clock;
+    RecordingAlerts m_alerts;
+    QList<int> m_endings;
+    QString m_dbPath;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestForm1::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_dbPath = databasePath(m_folder->path());
+    m_alerts.messages.clear();
+    m_endings.clear();
+    m_clock.m_now = QDateTime(QDate(2026, 1, 1), QTime(10, 0));
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+}
+
+std::unique_ptr<Form1> TestForm1::makeForm()
+{
+    return std::make_unique<Form1>(Form1::Services{
+        &m_clock, &m_alerts, m_folder->path(), [this](int code) { m_endings.append(code); }});
+}
+
+void TestForm1::click(QDate day)
+{
+    MonthView *calendar = m_form->monthView1();
+    calendar->showMonth(day);
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(day).center());
+}
+
+void TestForm1::missingDatabaseWarnsAndShowsNoWindow()
+{
+    m_form = makeForm();
+    QVERIFY(!m_form->Load());
+    QCOMPARE(m_alerts.messages,
+             QStringList(QStringLiteral("warning: %1 not found.").arg(QDir::toNativeSeparators(m_dbPath))));
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(!QFile::exists(m_dbPath));
+}
+
+void TestForm1::unusableDatabaseEndsStartupNamingTheFile()
+{
+    QFile file(m_dbPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a database, just words");
+    file.close();
+
+    m_form = makeForm();
+    QVERIFY(!m_form->Load());
+    QCOMPARE(m_alerts.messages.size(), 1);
+    QVERIFY(m_alerts.messages[0].startsWith(QStringLiteral("error: ") + QDir::toNativeSeparators(m_dbPath)));
+    QVERIFY(m_alerts.messages[0].contains(QStringLiteral("not an SQLite database")));
+}
+
+void TestForm1::startShowsTodaysWeekWithItsTexts()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    {
+        Table table(m_dbPath);
+        QVERIFY(table.exec(QStringLiteral("INSERT INTO tblCalendar VALUES (?, ?)"),
+                           {QStringLiteral("2025-12-28"),
+                            QStringLiteral("Sunday line 1\r\nline 2") + S.repeated(4)
+                                + QStringLiteral("Thursday") + S.repeated(3) + QStringLiteral("notes") + S}));
+    }
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    QVERIFY(m_alerts.messages.isEmpty());
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Orvanta"));
+
+    // Today is Thursday 1 January 2026: the week runs from Sunday 28 December 2025.
+    MonthView *calendar = m_form->monthView1();
+    QCOMPARE(calendar->value(), QDate(2025, 12, 28));
+    QCOMPARE(calendar->selStart(), QDate(2025, 12, 28));
+    QCOMPARE(calendar->selEnd(), QDate(2026, 1, 3));
+    QCOMPARE(calendar->today(), QDate(2026, 1, 1));
+    QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
+    QCOMPARE(m_form->weekPage().WeekStartText(), QLocale().toString(QDate(2025, 12, 28), QLocale::ShortFormat));
+    for (int k = 0; k < 7; ++k)
+        QCOMPARE(m_form->label1(k)->text(),
+                 QLocale().toString(QDate(2025, 12, 28).addDays(k), QLocale::LongFormat));
+    QCOMPARE(m_form->label1(7)->text(), QStringLiteral("Additional Notes For The Week"));
+
+    QCOMPARE(m_form->text1(0)->toPlainText(), QStringLiteral("Sunday line 1\nline 2"));
+    QCOMPARE(m_form->text1(4)->toPlainText(), QStringLiteral("Thursday"));
+    QCOMPARE(m_form->text1(7)->toPlainText(), QStringLiteral("notes"));
+    QVERIFY(m_form->text1(1)->toPlainText().isEmpty());
+    QCOMPARE(m_form->focusWidget(), m_form->text1(0));
+}
+
+void TestForm1::clickSavesTheWeekLeftAndLoadsTheNewOne()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    {
+        Table table(m_dbPath);
+        table.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-01-11', ?)"),
+                   {QStringLiteral("stored Sunday") + S.repeated(8)});
+    }
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    m_form->show();
+
+    QTest::keyClicks(m_form->text1(0), QStringLiteral("dentist"));
+    QTest::keyClick(m_form->text1(0), Qt::Key_Return);
+    QTest::keyClicks(m_form->text1(0), QStringLiteral("9\u00a0am"));
+    QTest::keyClicks(m_form->text1(7), QStringLiteral("week notes"));
+    click(QDate(2026, 1, 14)); // Wednesday of the next week
+
+    QCOMPARE(m_form->monthView1()->selStart(), QDate(2026, 1, 11));
+    QCOMPARE(m_form->text1(0)->toPlainText(), QStringLiteral("stored Sunday"));
+    QVERIFY(m_form->text1(7)->toPlainText().isEmpty());
+    QCOMPARE(m_form->label1(3)->text(), QLocale().toString(QDate(2026, 1, 14), QLocale::LongFormat));
+
+    Table table(m_dbPath);
+    const QString written = QStringLiteral("dentist\r\n9\u00a0am") + S.repeated(7)
+                            + QStringLiteral("week notes") + S;
+    QCOMPARE(table.rows().value(QStringLiteral("2025-12-28")), written);
+
+    // A week left without typing is written as the empty record.
+    click(QDate(2026, 2, 1));
+    QCOMPARE(table.rows().size(), 2);
+    click(QDate(2026, 3, 4));
+    QCOMPARE(table.rows().value(QStringLiteral("2026-02-01")), S.repeated(8));
+}
+
+void TestForm1::clickWithinTheShownWeekKeepsItsTexts()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    for (int k = 0; k < 8; ++k)
+        m_form->text1(k)->setPlainText(QStringLiteral("box %1\nsecond line").arg(k));
+    const QString heading = m_form->label1(2)->text();
+    click(QDate(2026, 1, 3));
+    for (int k = 0; k < 8; ++k)
+        QCOMPARE(m_form->text1(k)->toPlainText(), QStringLiteral("box %1\nsecond line").arg(k));
+    QCOMPARE(m_form->label1(2)->text(), heading);
+    QCOMPARE(Table(m_dbPath).rows().size(), 1);
+}
+
+void TestForm1::pagingTheCalendarChangesNothingShown()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    m_form->show();
+    m_form->text1(1)->setPlainText(QStringLiteral("typed"));
+    MonthView *calendar = m_form->monthView1();
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->nextArrowRect().center());
+    calendar->setFocus();
+    QTest::keyClick(calendar, Qt::Key_PageDown);
+    QTest::keyClick(calendar, Qt::Key_Right);
+
+    QCOMPARE(calendar->selStart(), QDate(2025, 12, 28));
+    QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
+    QCOMPARE(m_form->text1(1)->toPlainText(), QStringLiteral("typed"));
+    QVERIFY(Table(m_dbPath).rows().isEmpty());
+
+    // Choosing a day with the keyboard is a click.
+    QTest::keyClick(calendar, Qt::Key_Return);
+    QCOMPARE(calendar->selStart(), QDate(2025, 12, 28)); // 2 January is in the same week
+    QCOMPARE(Table(m_dbPath).rows().size(), 1);
+}
+
+void TestForm1::calendarEndsShowRealWeeks_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QDate>("sunday");
+    QTest::newRow("1 January 1753, a Monday") << QDate(1753, 1, 1) << QDate(1752, 12, 31);
+    QTest::newRow("31 December 9999, a Friday") << QDate(9999, 12, 31) << QDate(9999, 12, 26);
+}
+
+void TestForm1::calendarEndsShowRealWeeks()
+{
+    QFETCH(QDate, day);
+    QFETCH(QDate, sunday);
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    click(day);
+    QCOMPARE(m_form->weekPage().weekStart(), sunday);
+    QCOMPARE(m_form->label1(0)->text(), QLocale().toString(sunday, QLocale::LongFormat));
+    QCOMPARE(m_form->label1(6)->text(), QLocale().toString(sunday.addDays(6), QLocale::LongFormat));
+    m_form->text1(6)->setPlainText(QStringLiteral("edge"));
+    m_form->runCloseSequence();
+    QCOMPARE(Table(m_dbPath).rows().value(sunday.toString(Qt::ISODate)),
+             S.repeated(6) + QStringLiteral("edge") + S.repeated(2));
+}
+
+void TestForm1::closeSavesExactlyOnce_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close button") << "close";
+    QTest::newRow("SIGTERM") << "SIGTERM";
+    QTest::newRow("SIGINT") << "SIGINT";
+    QTest::newRow("SIGHUP while hidden") << "SIGHUP";
+    QTest::newRow("session ends") << "session";
+}
+
+void TestForm1::closeSavesExactlyOnce()
+{
+    QFETCH(QString, how);
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    m_form = makeForm();
+    TerminationSignals termination;
+    connect(&termination, &TerminationSignals::terminationRequested, m_form.get(),
+            &Form1::requestClose);
+    QVERIFY(m_form->Load());
+    m_form->show();
+    m_form->text1(5)->setPlainText(QStringLiteral("Friday"));
+
+    if (how == QLatin1String("close")) {
+        QVERIFY(m_form->close());
+    } else if (how == QLatin1String("session")) {
+        m_form->runCloseSequence(); // what commitDataRequest calls
+    } else {
+        if (how == QLatin1String("SIGHUP"))
+            m_form->hide();
+        const int signalNumber = how == QLatin1String("SIGTERM") ? SIGTERM
+                                 : how == QLatin1String("SIGINT") ? SIGINT
+                                                                  : SIGHUP;
+        ::raise(signalNumber);
+        QTRY_COMPARE(m_endings.size(), 1);
+    }
+    QCOMPARE(m_endings, QList<int>{0});
+    QVERIFY(m_alerts.messages.isEmpty());
+    QCOMPARE(Table(m_dbPath).rows().value(QStringLiteral("2025-12-28")),
+             S.repeated(5) + QStringLiteral("Friday") + S.repeated(3));
+
+    // Whatever comes next, the sequence has run: no second save, no second ending.
+    m_form->text1(5)->setPlainText(QStringLiteral("changed after the end"));
+    m_form->runCloseSequence();
+    m_form->close();
+    QCOMPARE(m_endings, QList<int>{0});
+    QCOMPARE(Table(m_dbPath).rows().value(QStringLiteral("2025-12-28")),
+             S.repeated(5) + QStringLiteral("Friday") + S.repeated(3));
+}
+
+void TestForm1::failedSaveWritesRecoveryFileAndEnds()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    m_form->text1(0)->setPlainText(QStringLiteral("words that must not be lost"));
+    m_form->text1(7)->setPlainText(QStringLiteral("notes too"));
+
+    Table other(m_dbPath); // another program locks the file
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    click(QDate(2026, 2, 10));
+    other.exec(QStringLiteral("ROLLBACK"));
+
+    QCOMPARE(m_endings, QList<int>{1});
+    const QString recovery =
+        QDir(m_folder->path()).filePath(QStringLiteral("Orvanta unsaved week of 2025-12-28.txt"));
+    QVERIFY(QFile::exists(recovery));
+    QCOMPARE(m_alerts.messages.size(), 1);
+    QVERIFY2(m_alerts.messages[0].contains(QDir::toNativeSeparators(recovery)),
+             qPrintable(m_alerts.messages[0]));
+    QFile file(recovery);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QStringLiteral("words that must not be lost")));
+    QVERIFY(text.contains(QStringLiteral("== Additional Notes For The Week ==\nnotes too")));
+    // The shown week did not move on, and nothing half-written reached the table.
+    QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
+    QVERIFY(other.rows().isEmpty());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,134 @@
+#include "platform/month_view.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestMonthView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void everyDayOnViewIsHitWhereItIsDrawn_data();
+    void everyDayOnViewIsHitWhereItIsDrawn();
+    void pagingStopsAtTheSelectableYears_data();
+    void pagingStopsAtTheSelectableYears();
+    void clicksReportOnlyWholeClicksOnDays();
+    void keyboardMovesAndChoosesWithoutSelecting();
+
+private:
+    std::unique_ptr<MonthView> m_view;
+};
+
+void TestMonthView::init()
+{
+    m_view = std::make_unique<MonthView>();
+    QFont font(QStringLiteral("Arial"), 9);
+    font.setBold(true);
+    m_view->setFont(font);
+    m_view->setGeometry(0, 0, 607, 178);
+}
+
+void TestMonthView::everyDayOnViewIsHitWhereItIsDrawn_data()
+{
+    QTest::addColumn<QDate>("month");
+    QTest::newRow("December 2026") << QDate(2026, 12, 1);
+    QTest::newRow("August 2026 starts on a Saturday: six rows") << QDate(2026, 8, 1);
+    QTest::newRow("February 2015 fills exactly four rows") << QDate(2015, 2, 1);
+    QTest::newRow("January 1753, the first month") << QDate(1753, 1, 1);
+}
+
+void TestMonthView::everyDayOnViewIsHitWhereItIsDrawn()
+{
+    QFETCH(QDate, month);
+    m_view->showMonth(month);
+    QCOMPARE(m_view->monthCount(), 3);
+    for (int i = 0; i < m_view->monthCount(); ++i) {
+        const QDate first = month.addMonths(i);
+        for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
+            const QRect cell = m_view->dayRect(day);
+            QVERIFY2(m_view->rect().contains(cell), qPrintable(day.toString()));
+            QCOMPARE(m_view->dateAt(cell.center()), day);
+            if (day > first)
+                QVERIFY(cell.left() > m_view->dayRect(day.addDays(-1)).left()
+                        || day.dayOfWeek() == Qt::Sunday); // rows start on Sunday
+        }
+    }
+}
+
+void TestMonthView::pagingStopsAtTheSelectableYears_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QDate>("firstShown");
+
+    QTest::newRow("back from the first month") << QDate(1753, 1, 15) << -1 << QDate(1753, 1, 1);
+    QTest::newRow("forward to the end shows the last three months")
+        << QDate(9999, 12, 31) << 5 << QDate(9999, 10, 1);
+    QTest::newRow("an ordinary page") << QDate(2026, 12, 7) << 1 << QDate(2027, 1, 1);
+}
+
+void TestMonthView::pagingStopsAtTheSelectableYears()
+{
+    QFETCH(QDate, start);
+    QFETCH(int, pages);
+    QFETCH(QDate, firstShown);
+    m_view->showMonth(start);
+    m_view->pageMonths(pages);
+    QCOMPARE(m_view->firstShownMonth(), firstShown);
+}
+
+void TestMonthView::clicksReportOnlyWholeClicksOnDays()
+{
+    m_view->showMonth(QDate(2026, 12, 1));
+    m_view->setValue(QDate(2026, 12, 6));
+    m_view->setSelStart(QDate(2026, 12, 6));
+    m_view->setSelEnd(QDate(2026, 12, 12));
+    QSignalSpy clicked(m_view.get(), &MonthView::dateClicked);
+
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->dayRect(QDate(2027, 1, 1)).center());
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.takeFirst().at(0).toDate(), QDate(2027, 1, 1));
+
+    // A press on one day released on another is no click.
+    QTest::mousePress(m_view.get(), Qt::LeftButton, {}, m_view->dayRect(QDate(2026, 12, 8)).center());
+    QTest::mouseRelease(m_view.get(), Qt::LeftButton, {}, m_view->dayRect(QDate(2026, 12, 20)).center());
+    QCOMPARE(clicked.size(), 0);
+
+    // The arrows page the months and leave the current date and the range alone.
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->nextArrowRect().center());
+    QCOMPARE(m_view->firstShownMonth(), QDate(2027, 1, 1));
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->previousArrowRect().center());
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->previousArrowRect().center());
+    QCOMPARE(m_view->firstShownMonth(), QDate(2026, 11, 1));
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(m_view->value(), QDate(2026, 12, 6));
+    QCOMPARE(m_view->selStart(), QDate(2026, 12, 6));
+    QCOMPARE(m_view->selEnd(), QDate(2026, 12, 12));
+}
+
+void TestMonthView::keyboardMovesAndChoosesWithoutSelecting()
+{
+    m_view->setValue(QDate(2026, 12, 30));
+    QSignalSpy clicked(m_view.get(), &MonthView::dateClicked);
+
+    QTest::keyClick(m_view.get(), Qt::Key_Down);     // 6 January 2027
+    QTest::keyClick(m_view.get(), Qt::Key_PageDown); // pages, cursor stays
+    QCOMPARE(m_view->cursorDate(), QDate(2027, 1, 6));
+    QCOMPARE(m_view->value(), QDate(2026, 12, 30));
+    QCOMPARE(clicked.size(), 0);
+
+    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.takeFirst().at(0).toDate(), QDate(2027, 1, 6));
+
+    // The cursor cannot leave the selectable days.
+    m_view->setValue(QDate(1753, 1, 1));
+    QTest::keyClick(m_view.get(), Qt::Key_Left);
+    QCOMPARE(m_view->cursorDate(), QDate(1753, 1, 1));
+    m_view->setValue(QDate(9999, 12, 31));
+    QTest::keyClick(m_view.get(), Qt::Key_Down);
+    QCOMPARE(m_view->cursorDate(), QDate(9999, 12, 31));
+}
+
+QTEST_MAIN(TestMonthView)
+#include "tst_month_view.moc"

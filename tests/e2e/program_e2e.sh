@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# End to end: the real program on a virtual X desktop with a fixed "today". It starts without
+# its database (message, no window, no file), then with one: typing, choosing days, and every
+# way of closing must leave the texts in dbCalendar.mdb.
+# Usage: program_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
+set -uo pipefail
+orvanta=$1 make_db=$2 desktop=$3
+[[ -x $desktop ]] || { echo "SKIP: no e2e-desktop tool at $desktop"; exit 77; }
+
+eval "$("$desktop" start auto)" || { echo "FAIL: the virtual desktop did not start"; exit 1; }
+work=$(mktemp -d)
+trap '"$desktop" stop --clean >/dev/null 2>&1; rm -rf "$work"' EXIT
+export LC_ALL=C.UTF-8 TZ=UTC
+faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime.so.1$' | head -n1)
+[[ -n $faketime_lib ]] || { echo "FAIL: libfaketime is not installed"; exit 1; }
+
+passed=0 failed=0
+check() { # check NAME COMMAND...
+    [[ -n ${E2E_VERBOSE:-} ]] && echo "  ${*:2}"
+    if "${@:2}"; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
+}
+S='||MySeparator123||'
+sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '%s' "$out"; }
+row() { sqlite3 "$work/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '$1'"; }
+
+# Starts the program in $work on 1 January 2026 and waits for its window: sets app and win.
+start() {
+    LD_PRELOAD=$faketime_lib FAKETIME='@2026-01-01 10:00:00' "$work/orvanta" >"$work/log" 2>&1 &
+    app=$!
+    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanta$' | head -n1)
+    [[ -n $win ]] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
+    sleep 0.3
+}
+# Waits up to 5 s for the program to end; sets code to its exit code.
+ended() {
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && kill -KILL "$app"
+    wait "$app"
+    code=$?
+}
+
+cp "$orvanta" "$work/orvanta"
+
+# 1. No database: a message, then the end; no window and no file.
+start
+check "missing database: message box titled Orvanta" test -n "$win"
+xdotool key Return
+ended
+check "missing database: the program ends" test "$code" = 1
+check "missing database: no file is created" test ! -e "$work/dbCalendar.mdb"
+
+"$make_db" "$work/dbCalendar.mdb"
+sqlite3 "$work/dbCalendar.mdb" "INSERT INTO tblCalendar VALUES ('2026-01-04', 'stored$(sep 8)')"
+
+# 2. Typing, then choosing a day with the keyboard: Tab seven times from the first box
+#    reaches the calendar, Down moves from 28 December to 4 January, Return chooses it.
+start
+check "window shown for this week" test -n "$win"
+xdotool type --delay 20 'first day'
+xdotool key --delay 30 Tab Tab Tab Tab Tab Tab Tab Down Return
+sleep 0.3
+check "the week left is saved" test "$(row 2025-12-28)" = "first day$(sep 8)"
+xdotool key --delay 30 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+xdotool key ctrl+End
+xdotool type --delay 20 ' and more'
+wmctrl -c Orvanta
+ended
+check "close button: exit 0" test "$code" = 0
+check "close button: the shown week is saved" test "$(row 2026-01-04)" = "stored and more$(sep 8)"
+
+# 3. The other ways of ending each save the shown week.
+close_with() {
+    case $1 in
+    alt+F4) xdotool key alt+F4 ;;
+    *) kill "-$1" "$app" ;;
+    esac
+}
+for how in alt+F4 TERM INT HUP; do
+    sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar"
+    start
+    xdotool type --delay 20 "closed by $how"
+    close_with "$how"
+    ended
+    check "$how: exit 0" test "$code" = 0
+    check "$how: the shown week is saved" test "$(row 2025-12-28)" = "closed by $how$(sep 8)"
+done
+
+echo "$passed passed, $failed failed"
+((failed == 0))

@@ -7,6 +7,7 @@
 #include "schedule/calendar_files.h"
 #include "schedule/week_page.h"
 
+#include <algorithm>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -30,23 +30,21 @@ void processPendingEvents()
 QStringList recoveryFolders(const QString &programFolder)
 {
     // Beside the database first; a read-only medium sends the texts to the user's own folders.
-    return {programFolder,
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+    return {programFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
             QDir::homePath(), QDir::tempPath()};
 }
 
 } // namespace
 
-Form1::Form1(Services services, QWidget *parent)
-    : QWidget(parent), m_services(std::move(services))
+Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("Form1"));
     if (!m_services.endProgram)
         m_services.endProgram = [](int code) { QCoreApplication::exit(code); };
     createControls();
-    m_weekPage = std::make_unique<WeekPage>(
-        WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_calendarConnection,
-        recoveryFolders(m_services.programFolder));
+    m_weekPage =
+        std::make_unique<WeekPage>(WeekPage::Controls{m_monthView1, m_label1, m_text1},
+                                   m_calendarConnection, recoveryFolders(m_services.programFolder));
     connect(m_monthView1, &MonthView::dateClicked, this, &Form1::onDateClicked);
 }
 
@@ -76,8 +74,7 @@ void Form1::createControls()
         heading->setAutoFillBackground(true);
         QPalette headingPalette = heading->palette();
         headingPalette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-        headingPalette.setColor(QPalette::WindowText,
-                                headingPalette.color(QPalette::ButtonText));
+        headingPalette.setColor(QPalette::WindowText, headingPalette.color(QPalette::ButtonText));
         heading->setPalette(headingPalette);
         m_label1[k] = heading;
     }
@@ -133,8 +130,7 @@ bool Form1::CheckDatabaseFile()
     const QString path = databasePath(m_services.programFolder);
     if (QFileInfo(path).isFile())
         return true;
-    m_services.alerts->warning(
-        QStringLiteral("%1 not found.").arg(QDir::toNativeSeparators(path)));
+    m_services.alerts->warning(QStringLiteral("%1 not found.").arg(QDir::toNativeSeparators(path)));
     return false;
 }
 
@@ -170,13 +166,13 @@ void Form1::runCloseSequence()
         return;
     m_state = State::Ending;
     // T3 tray icon off goes here, first of all.
-    processPendingEvents();                 // C1
+    processPendingEvents();                    // C1
     const bool saved = m_weekPage->SaveWeek(); // C2
     if (!saved)
         m_services.alerts->error(m_weekPage->errorText());
-    processPendingEvents(); // C3
-    CloseCalendarDatabase(); // C4
-    processPendingEvents(); // C5
+    processPendingEvents();               // C3
+    CloseCalendarDatabase();              // C4
+    processPendingEvents();               // C5
     m_services.endProgram(saved ? 0 : 1); // C6
 }
 

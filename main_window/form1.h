@@ -3,10 +3,10 @@
 #include "schedule/calendar_connection.h"
 #include "schedule/week_record.h"
 
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
+#include <QWidget>
 
 class Alerts;
 class Clock;

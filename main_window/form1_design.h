@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QRect>
 #include <array>
+#include <QRect>
 
 // The main window's stored design, in twips (1/1440 inch): 15 twips are one pixel at 96 dots
 // per inch, and Qt's high-DPI scaling keeps them true elsewhere.

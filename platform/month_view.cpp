@@ -2,12 +2,12 @@
 
 #include "schedule/week.h"
 
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
-#include <algorithm>
 
 namespace {
 
@@ -37,8 +37,7 @@ bool selectable(QDate day)
 
 } // namespace
 
-MonthView::MonthView(QWidget *parent)
-    : QWidget(parent), m_firstMonth(monthOf(QDate::currentDate()))
+MonthView::MonthView(QWidget *parent) : QWidget(parent), m_firstMonth(monthOf(QDate::currentDate()))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -83,7 +82,8 @@ void MonthView::setToday(QDate day)
 int MonthView::monthCount() const
 {
     const QFontMetrics fm(font());
-    const int minimumMonthWidth = 7 * (fm.horizontalAdvance(QStringLiteral("00")) + 8) + 2 * kMargin;
+    const int minimumMonthWidth =
+        7 * (fm.horizontalAdvance(QStringLiteral("00")) + 8) + 2 * kMargin;
     return std::clamp(width() / std::max(1, minimumMonthWidth), 1, 12);
 }
 
@@ -96,7 +96,8 @@ void MonthView::showMonth(QDate anyDayOfMonth)
 {
     if (!anyDayOfMonth.isValid())
         return;
-    m_firstMonth = std::clamp(monthOf(anyDayOfMonth), monthOf(kFirstSelectableDate), lastFirstMonth());
+    m_firstMonth =
+        std::clamp(monthOf(anyDayOfMonth), monthOf(kFirstSelectableDate), lastFirstMonth());
     update();
 }
 
@@ -207,9 +208,9 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
     const QRect title(area.left(), 0, area.width(), m.titleHeight);
     painter.fillRect(title.adjusted(1, 1, -1, -1), palette().button());
     painter.setPen(palette().buttonText().color());
-    painter.drawText(title, Qt::AlignCenter,
-                     QStringLiteral("%1 %2").arg(locale.standaloneMonthName(month.month()))
-                         .arg(month.year()));
+    painter.drawText(
+        title, Qt::AlignCenter,
+        QStringLiteral("%1 %2").arg(locale.standaloneMonthName(month.month())).arg(month.year()));
 
     painter.setPen(palette().placeholderText().color());
     const QFontMetrics fm(font());
@@ -228,8 +229,8 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
 
     for (QDate day = month; day.month() == month.month() && day.isValid(); day = day.addDays(1)) {
         const QRect cell = dayRect(day);
-        const bool highlighted = m_selStart.isValid() && m_selEnd.isValid() && day >= m_selStart
-                                 && day <= m_selEnd;
+        const bool highlighted =
+            m_selStart.isValid() && m_selEnd.isValid() && day >= m_selStart && day <= m_selEnd;
         if (highlighted)
             painter.fillRect(cell, palette().highlight());
         if (!selectable(day))
@@ -269,8 +270,8 @@ void MonthView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QDate pressed = m_pressed;
     m_pressed = {};
-    if (event->button() == Qt::LeftButton && pressed.isValid()
-        && dateAt(event->position().toPoint()) == pressed)
+    if (event->button() == Qt::LeftButton && pressed.isValid() &&
+        dateAt(event->position().toPoint()) == pressed)
         emit dateClicked(pressed);
 }
 

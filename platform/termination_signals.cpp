@@ -1,9 +1,9 @@
 #include "termination_signals.h"
 
-#include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <QSocketNotifier>
 #include <sys/socket.h>
 #include <unistd.h>
 

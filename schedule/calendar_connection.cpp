@@ -1,5 +1,6 @@
 #include "calendar_connection.h"
 
+#include <atomic>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -7,7 +8,6 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
-#include <atomic>
 
 namespace {
 
@@ -84,21 +84,24 @@ bool CalendarConnection::checkTable()
     QSqlQuery query(db);
     // The first read of the file tells whether it is a database at all.
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        return fail(QStringLiteral("is not an SQLite database (%1).").arg(describe(query.lastError())));
+        return fail(
+            QStringLiteral("is not an SQLite database (%1).").arg(describe(query.lastError())));
     if (!query.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
-                                   "name = 'tblCalendar' COLLATE NOCASE"))
-        || !query.next())
+                                   "name = 'tblCalendar' COLLATE NOCASE")) ||
+        !query.next())
         return fail(QStringLiteral("has no table tblCalendar."));
     if (!query.exec(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar LIMIT 0")))
-        return fail(QStringLiteral("has a table tblCalendar without the columns StartWeekDate and WeekData (%1).")
-                        .arg(describe(query.lastError())));
+        return fail(
+            QStringLiteral(
+                "has a table tblCalendar without the columns StartWeekDate and WeekData (%1).")
+                .arg(describe(query.lastError())));
     return true;
 }
 
 bool CalendarConnection::isOpen() const
 {
-    return QSqlDatabase::contains(m_connectionName)
-           && QSqlDatabase::database(m_connectionName, false).isOpen();
+    return QSqlDatabase::contains(m_connectionName) &&
+           QSqlDatabase::database(m_connectionName, false).isOpen();
 }
 
 void CalendarConnection::close()

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QDate>
 #include <QString>
-#include <optional>
 
 // The one connection to the calendar database for the program's run.
 //

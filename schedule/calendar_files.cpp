@@ -45,7 +45,7 @@ bool createEmptyCalendarDatabase(const QString &path, QString *error)
     }
     QSqlDatabase::removeDatabase(name);
     if (!ok)
-        return failWith(QStringLiteral("cannot create %1: %2")
-                            .arg(QDir::toNativeSeparators(path), problem));
+        return failWith(
+            QStringLiteral("cannot create %1: %2").arg(QDir::toNativeSeparators(path), problem));
     return true;
 }

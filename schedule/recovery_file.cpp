@@ -10,13 +10,12 @@ QString recoveryText(QDate firstDay, const WeekTexts &texts, const QLocale &loca
 {
     QString text;
     QTextStream out(&text);
-    out << "Orvanta could not save the week of "
-        << locale.toString(firstDay, QLocale::LongFormat)
+    out << "Orvanta could not save the week of " << locale.toString(firstDay, QLocale::LongFormat)
         << " to its database. These are the week's texts as they stood.\n";
     for (int k = 0; k < kWeekFieldCount; ++k) {
-        const QString heading = k == kNotesField ? kNotesHeading
-                                                 : locale.toString(firstDay.addDays(k),
-                                                                   QLocale::LongFormat);
+        const QString heading = k == kNotesField
+                                    ? kNotesHeading
+                                    : locale.toString(firstDay.addDays(k), QLocale::LongFormat);
         out << "\n== " << heading << " ==\n" << texts[k] << '\n';
     }
     return text;
@@ -49,8 +48,9 @@ QString writeRecoveryFile(const QStringList &folders, QDate firstDay, const Week
         if (folder.isEmpty() || !dir.exists())
             continue;
         for (int attempt = 1; attempt <= 100; ++attempt) {
-            const QString name = attempt == 1 ? base + QStringLiteral(".txt")
-                                              : QStringLiteral("%1 (%2).txt").arg(base).arg(attempt);
+            const QString name = attempt == 1
+                                     ? base + QStringLiteral(".txt")
+                                     : QStringLiteral("%1 (%2).txt").arg(base).arg(attempt);
             const QString path = dir.filePath(name);
             if (QFile::exists(path))
                 continue;

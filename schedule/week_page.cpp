@@ -23,8 +23,7 @@ QString boxText(const QPlainTextEdit *box)
 WeekPage::WeekPage(const Controls &controls, CalendarConnection &connection,
                    QStringList recoveryFolders)
     : m_controls(controls), m_connection(connection), m_recoveryFolders(std::move(recoveryFolders))
-{
-}
+{}
 
 void WeekPage::SelectWeek(QDate day)
 {

@@ -2,9 +2,9 @@
 
 #include "week_record.h"
 
+#include <array>
 #include <QDate>
 #include <QStringList>
-#include <array>
 
 class CalendarConnection;
 class MonthView;
@@ -27,8 +27,7 @@ public:
 
     // A failed save writes the week to a recovery file in the first of `recoveryFolders`
     // that takes it.
-    WeekPage(const Controls &controls, CalendarConnection &connection,
-             QStringList recoveryFolders);
+    WeekPage(const Controls &controls, CalendarConnection &connection, QStringList recoveryFolders);
 
     // Shows the week that holds `day`: the calendar's current date becomes the week's
     // Sunday, its range the seven days, and the headings their dates. Leaves the boxes alone.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <QString>
 #include <QStringList>
-#include <array>
 
 // The eight texts of a week: days 0 to 6 from its Sunday, then the week's notes.
 inline constexpr int kWeekFieldCount = 8;

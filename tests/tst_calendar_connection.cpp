@@ -31,8 +31,8 @@ public:
     QList<QStringList> rows()
     {
         QList<QStringList> rows;
-        QSqlQuery query = exec(QStringLiteral(
-            "SELECT StartWeekDate, WeekData FROM tblCalendar ORDER BY rowid"));
+        QSqlQuery query =
+            exec(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar ORDER BY rowid"));
         while (query.next())
             rows.append({query.value(0).toString(), query.value(1).toString()});
         return rows;
@@ -76,11 +76,16 @@ void TestCalendarConnection::openRefuses_data()
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("problem");
 
-    QTest::newRow("missing file") << "none" << "does not exist";
-    QTest::newRow("a folder of that name") << "folder" << "does not exist";
-    QTest::newRow("a text file") << "text" << "is not an SQLite database";
-    QTest::newRow("a database without tblCalendar") << "notable" << "has no table tblCalendar";
-    QTest::newRow("a table without WeekData") << "nocolumn" << "without the columns";
+    QTest::newRow("missing file") << "none"
+                                  << "does not exist";
+    QTest::newRow("a folder of that name") << "folder"
+                                           << "does not exist";
+    QTest::newRow("a text file") << "text"
+                                 << "is not an SQLite database";
+    QTest::newRow("a database without tblCalendar") << "notable"
+                                                    << "has no table tblCalendar";
+    QTest::newRow("a table without WeekData") << "nocolumn"
+                                              << "without the columns";
 }
 
 void TestCalendarConnection::openRefuses()

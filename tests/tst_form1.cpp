@@ -6,6 +6,7 @@
 #include "schedule/calendar_files.h"
 #include "schedule/week_page.h"
 
+#include <csignal>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,7 +14,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 
 namespace {
 
@@ -27,7 +27,10 @@ public:
 class RecordingAlerts final : public Alerts
 {
 public:
-    void warning(const QString &text) override { messages.append(QStringLiteral("warning: ") + text); }
+    void warning(const QString &text) override
+    {
+        messages.append(QStringLiteral("warning: ") + text);
+    }
     void error(const QString &text) override { messages.append(QStringLiteral("error: ") + text); }
     QStringList messages;
 };
@@ -115,8 +118,8 @@ void TestForm1::cleanup()
 
 std::unique_ptr<Form1> TestForm1::makeForm()
 {
-    return std::make_unique<Form1>(Form1::Services{
-        &m_clock, &m_alerts, m_folder->path(), [this](int code) { m_endings.append(code); }});
+    return std::make_unique<Form1>(Form1::Services{&m_clock, &m_alerts, m_folder->path(),
+                                                   [this](int code) { m_endings.append(code); }});
 }
 
 void TestForm1::click(QDate day)
@@ -131,7 +134,8 @@ void TestForm1::missingDatabaseWarnsAndShowsNoWindow()
     m_form = makeForm();
     QVERIFY(!m_form->Load());
     QCOMPARE(m_alerts.messages,
-             QStringList(QStringLiteral("warning: %1 not found.").arg(QDir::toNativeSeparators(m_dbPath))));
+             QStringList(
+                 QStringLiteral("warning: %1 not found.").arg(QDir::toNativeSeparators(m_dbPath))));
     QVERIFY(!m_form->isVisible());
     QVERIFY(!QFile::exists(m_dbPath));
 }
@@ -146,7 +150,8 @@ void TestForm1::unusableDatabaseEndsStartupNamingTheFile()
     m_form = makeForm();
     QVERIFY(!m_form->Load());
     QCOMPARE(m_alerts.messages.size(), 1);
-    QVERIFY(m_alerts.messages[0].startsWith(QStringLiteral("error: ") + QDir::toNativeSeparators(m_dbPath)));
+    QVERIFY(m_alerts.messages[0].startsWith(QStringLiteral("error: ") +
+                                            QDir::toNativeSeparators(m_dbPath)));
     QVERIFY(m_alerts.messages[0].contains(QStringLiteral("not an SQLite database")));
 }
 
@@ -155,10 +160,11 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
     {
         Table table(m_dbPath);
-        QVERIFY(table.exec(QStringLiteral("INSERT INTO tblCalendar VALUES (?, ?)"),
-                           {QStringLiteral("2025-12-28"),
-                            QStringLiteral("Sunday line 1\r\nline 2") + S.repeated(4)
-                                + QStringLiteral("Thursday") + S.repeated(3) + QStringLiteral("notes") + S}));
+        QVERIFY(table.exec(
+            QStringLiteral("INSERT INTO tblCalendar VALUES (?, ?)"),
+            {QStringLiteral("2025-12-28"), QStringLiteral("Sunday line 1\r\nline 2") +
+                                               S.repeated(4) + QStringLiteral("Thursday") +
+                                               S.repeated(3) + QStringLiteral("notes") + S}));
     }
     m_form = makeForm();
     QVERIFY(m_form->Load());
@@ -172,7 +178,8 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
     QCOMPARE(calendar->selEnd(), QDate(2026, 1, 3));
     QCOMPARE(calendar->today(), QDate(2026, 1, 1));
     QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
-    QCOMPARE(m_form->weekPage().WeekStartText(), QLocale().toString(QDate(2025, 12, 28), QLocale::ShortFormat));
+    QCOMPARE(m_form->weekPage().WeekStartText(),
+             QLocale().toString(QDate(2025, 12, 28), QLocale::ShortFormat));
     for (int k = 0; k < 7; ++k)
         QCOMPARE(m_form->label1(k)->text(),
                  QLocale().toString(QDate(2025, 12, 28).addDays(k), QLocale::LongFormat));
@@ -206,11 +213,12 @@ void TestForm1::clickSavesTheWeekLeftAndLoadsTheNewOne()
     QCOMPARE(m_form->monthView1()->selStart(), QDate(2026, 1, 11));
     QCOMPARE(m_form->text1(0)->toPlainText(), QStringLiteral("stored Sunday"));
     QVERIFY(m_form->text1(7)->toPlainText().isEmpty());
-    QCOMPARE(m_form->label1(3)->text(), QLocale().toString(QDate(2026, 1, 14), QLocale::LongFormat));
+    QCOMPARE(m_form->label1(3)->text(),
+             QLocale().toString(QDate(2026, 1, 14), QLocale::LongFormat));
 
     Table table(m_dbPath);
-    const QString written = QStringLiteral("dentist\r\n9\u00a0am") + S.repeated(7)
-                            + QStringLiteral("week notes") + S;
+    const QString written =
+        QStringLiteral("dentist\r\n9\u00a0am") + S.repeated(7) + QStringLiteral("week notes") + S;
     QCOMPARE(table.rows().value(QStringLiteral("2025-12-28")), written);
 
     // A week left without typing is written as the empty record.
@@ -313,7 +321,7 @@ void TestForm1::closeSavesExactlyOnce()
     } else {
         if (how == QLatin1String("SIGHUP"))
             m_form->hide();
-        const int signalNumber = how == QLatin1String("SIGTERM") ? SIGTERM
+        const int signalNumber = how == QLatin1String("SIGTERM")  ? SIGTERM
                                  : how == QLatin1String("SIGINT") ? SIGINT
                                                                   : SIGHUP;
         ::raise(signalNumber);

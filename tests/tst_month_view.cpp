@@ -49,8 +49,8 @@ void TestMonthView::everyDayOnViewIsHitWhereItIsDrawn()
             QVERIFY2(m_view->rect().contains(cell), qPrintable(day.toString()));
             QCOMPARE(m_view->dateAt(cell.center()), day);
             if (day > first)
-                QVERIFY(cell.left() > m_view->dayRect(day.addDays(-1)).left()
-                        || day.dayOfWeek() == Qt::Sunday); // rows start on Sunday
+                QVERIFY(cell.left() > m_view->dayRect(day.addDays(-1)).left() ||
+                        day.dayOfWeek() == Qt::Sunday); // rows start on Sunday
         }
     }
 }
@@ -85,13 +85,16 @@ void TestMonthView::clicksReportOnlyWholeClicksOnDays()
     m_view->setSelEnd(QDate(2026, 12, 12));
     QSignalSpy clicked(m_view.get(), &MonthView::dateClicked);
 
-    QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->dayRect(QDate(2027, 1, 1)).center());
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, {},
+                      m_view->dayRect(QDate(2027, 1, 1)).center());
     QCOMPARE(clicked.size(), 1);
     QCOMPARE(clicked.takeFirst().at(0).toDate(), QDate(2027, 1, 1));
 
     // A press on one day released on another is no click.
-    QTest::mousePress(m_view.get(), Qt::LeftButton, {}, m_view->dayRect(QDate(2026, 12, 8)).center());
-    QTest::mouseRelease(m_view.get(), Qt::LeftButton, {}, m_view->dayRect(QDate(2026, 12, 20)).center());
+    QTest::mousePress(m_view.get(), Qt::LeftButton, {},
+                      m_view->dayRect(QDate(2026, 12, 8)).center());
+    QTest::mouseRelease(m_view.get(), Qt::LeftButton, {},
+                        m_view->dayRect(QDate(2026, 12, 20)).center());
     QCOMPARE(clicked.size(), 0);
 
     // The arrows page the months and leave the current date and the range alone.

@@ -26,8 +26,8 @@ void TestWeek::firstDayOfWeek_data()
         << QDate(2028, 3, 1) << QDate(2028, 2, 27) << 4;
     QTest::newRow("first selectable day, a Monday, keeps its real Sunday in 1752")
         << QDate(1753, 1, 1) << QDate(1752, 12, 31) << 2;
-    QTest::newRow("last selectable day, a Friday") << QDate(9999, 12, 31) << QDate(9999, 12, 26)
-                                                   << 6;
+    QTest::newRow("last selectable day, a Friday")
+        << QDate(9999, 12, 31) << QDate(9999, 12, 26) << 6;
 }
 
 void TestWeek::firstDayOfWeek()

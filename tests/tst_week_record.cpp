@@ -64,7 +64,8 @@ void TestWeekRecord::decode_data()
     QTest::newRow("empty text fills nothing") << QString() << QStringList();
     QTest::newRow("no separator fills nothing") << QStringLiteral("stray text") << QStringList();
     QTest::newRow("one separator fills the first box; the text after it is dropped")
-        << QStringLiteral("Mon") + S + QStringLiteral("dropped") << QStringList{QStringLiteral("Mon")};
+        << QStringLiteral("Mon") + S + QStringLiteral("dropped")
+        << QStringList{QStringLiteral("Mon")};
     QTest::newRow("three separators fill three boxes")
         << QStringLiteral("a%1b%1c%1").arg(S)
         << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
@@ -72,13 +73,21 @@ void TestWeekRecord::decode_data()
         << QStringLiteral("a%1%1%1%1%1%1%1n%1").arg(S)
         << QStringList{QStringLiteral("a"), {}, {}, {}, {}, {}, {}, QStringLiteral("n")};
     QTest::newRow("fields past the eighth stay in the notes, joined by the separator")
-        << QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
-                       QStringLiteral("6"), QStringLiteral("n1"), QStringLiteral("n2"),
-                       QStringLiteral("n3"), QString()}
+        << QStringList{QStringLiteral("0"),
+                       QStringLiteral("1"),
+                       QStringLiteral("2"),
+                       QStringLiteral("3"),
+                       QStringLiteral("4"),
+                       QStringLiteral("5"),
+                       QStringLiteral("6"),
+                       QStringLiteral("n1"),
+                       QStringLiteral("n2"),
+                       QStringLiteral("n3"),
+                       QString()}
                .join(S)
-        << QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+        << QStringList{QStringLiteral("0"), QStringLiteral("1"),
+                       QStringLiteral("2"), QStringLiteral("3"),
+                       QStringLiteral("4"), QStringLiteral("5"),
                        QStringLiteral("6"), QStringLiteral("n1%1n2%1n3").arg(S)};
     QTest::newRow("the separator is matched case-sensitively")
         << QStringLiteral("a||myseparator123||b") + S
@@ -118,8 +127,10 @@ void TestWeekRecord::lineBreaks_data()
     QTest::addColumn<QString>("stored");
 
     QTest::newRow("single line") << QStringLiteral("one") << QStringLiteral("one");
-    QTest::newRow("lines") << QStringLiteral("a\nb\n\nc\n") << QStringLiteral("a\r\nb\r\n\r\nc\r\n");
-    QTest::newRow("no-break space kept") << QStringLiteral("9\u00a0am") << QStringLiteral("9\u00a0am");
+    QTest::newRow("lines") << QStringLiteral("a\nb\n\nc\n")
+                           << QStringLiteral("a\r\nb\r\n\r\nc\r\n");
+    QTest::newRow("no-break space kept")
+        << QStringLiteral("9\u00a0am") << QStringLiteral("9\u00a0am");
 }
 
 void TestWeekRecord::lineBreaks()

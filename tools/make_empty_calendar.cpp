@@ -2,9 +2,9 @@
 // An existing file holds the user's weeks and is left untouched.
 #include "schedule/calendar_files.h"
 
+#include <cstdio>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {

@@ -1,0 +1,111 @@
+// A week switch as a click on a day does it (SaveWeek, SelectWeek, ClearWeek, LoadWeek), on the
+// real window offscreen, with tables of 1, 10,000 and 100,000 weeks. The store's own lookup is
+// measured apart, since the switch includes the full-sync write of the week being left.
+#include "main_window/form1.h"
+#include "platform/alerts.h"
+#include "platform/clock.h"
+#include "schedule/calendar_connection.h"
+#include "schedule/calendar_files.h"
+#include "schedule/week_page.h"
+#include "schedule/week_record.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+class FixedClock final : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime(kToday, QTime(10, 0)); }
+};
+
+class QuietAlerts final : public Alerts
+{
+public:
+    void warning(const QString &text) override { qWarning("%s", qPrintable(text)); }
+    void error(const QString &text) override { qWarning("%s", qPrintable(text)); }
+};
+
+// A program folder whose database holds `weeks` weeks, ending with this one.
+QString folderWithWeeks(QTemporaryDir &dir, int weeks)
+{
+    const QString path = databasePath(dir.path());
+    createEmptyCalendarDatabase(path);
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        db.setDatabaseName(path);
+        db.open();
+        db.transaction();
+        QSqlQuery insert(db);
+        insert.prepare(QStringLiteral("INSERT INTO tblCalendar VALUES (?, ?)"));
+        WeekTexts texts;
+        texts.fill(QStringLiteral("Meeting at 10\r\nLunch with Sam"));
+        const QString record = encodeWeekRecord(texts);
+        const QDate sunday = kToday.addDays(-kToday.dayOfWeek() % 7);
+        for (int i = 0; i < weeks; ++i) {
+            insert.addBindValue(sunday.addDays(-7 * i).toString(Qt::ISODate));
+            insert.addBindValue(record);
+            insert.exec();
+        }
+        db.commit();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+    return dir.path();
+}
+
+void BM_WeekSwitch(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    FixedClock clock;
+    QuietAlerts alerts;
+    Form1 form({&clock, &alerts, folderWithWeeks(dir, int(state.range(0))), [](int) {}});
+    if (!form.Load()) {
+        state.SkipWithError("load failed");
+        return;
+    }
+    // Back and forth between this week and the previous one, both stored.
+    const QDate days[] = {kToday.addDays(-7), kToday};
+    int i = 0;
+    for (auto _ : state) {
+        form.text1(2)->setPlainText(QStringLiteral("typed %1").arg(i));
+        if (!form.weekPage().CalendarDateClicked(days[i++ % 2]))
+            state.SkipWithError("switch failed");
+    }
+}
+
+void BM_StoreLookup(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    CalendarConnection connection;
+    connection.open(databasePath(folderWithWeeks(dir, int(state.range(0)))));
+    const QDate oldest = kToday.addDays(-kToday.dayOfWeek() % 7 - 7 * (state.range(0) - 1));
+    std::optional<QString> record;
+    for (auto _ : state) {
+        connection.loadWeekData(oldest, record);
+        benchmark::DoNotOptimize(record);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_WeekSwitch)->Arg(1)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StoreLookup)->Arg(1)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

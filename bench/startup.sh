@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Start-up of Orvanta beside the cheapest Qt window of the same size, alternated in one run:
+# time until the window is on screen, and peak memory. Builds the baseline next to build/.
+# Usage: bench/startup.sh [RUNS]   (default 15)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+shared=../shared
+scripts/setup-debian build bench
+scripts/build
+cmake -S "$shared/baselines/bare-window" -B build-baseline -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-baseline >/dev/null
+
+# Orvanta runs from a folder of its own with an empty database, never the build's one.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp build/bin/orvanta "$work/"
+build/make_empty_calendar "$work/dbCalendar.mdb"
+
+"$shared/tools/gui-startup-bench" -n "$runs" -l bare-window -l orvanta \
+    build-baseline/bare_window "$work/orvanta"

@@ -1,49 +1,10 @@
+#include "other_connection.h"
 #include "schedule/calendar_connection.h"
 #include "schedule/calendar_files.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// A second, independent connection to look at (or lock) the file as another program would.
-class Peek
-{
-public:
-    explicit Peek(const QString &path)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~Peek() { QSqlDatabase::removeDatabase(name()); }
-    QSqlQuery exec(const QString &sql)
-    {
-        QSqlQuery query(QSqlDatabase::database(name()));
-        if (!query.exec(sql))
-            qWarning("%s", qPrintable(query.lastError().text()));
-        return query;
-    }
-    QList<QStringList> rows()
-    {
-        QList<QStringList> rows;
-        QSqlQuery query =
-            exec(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar ORDER BY rowid"));
-        while (query.next())
-            rows.append({query.value(0).toString(), query.value(1).toString()});
-        return rows;
-    }
-    void close() { QSqlDatabase::database(name()).close(); }
-
-private:
-    static QString name() { return QStringLiteral("peek"); }
-};
-
-} // namespace
 
 class TestCalendarConnection : public QObject
 {
@@ -100,7 +61,7 @@ void TestCalendarConnection::openRefuses()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, 'x'));
     } else if (setup != QLatin1String("none")) {
-        Peek peek(m_path);
+        OtherConnection peek(m_path);
         peek.exec(setup == QLatin1String("notable")
                       ? QStringLiteral("CREATE TABLE other (x)")
                       : QStringLiteral("CREATE TABLE tblCalendar (StartWeekDate DATE)"));
@@ -140,7 +101,7 @@ void TestCalendarConnection::saveTwiceLeavesOneRowKeyedByIsoDate()
     QVERIFY(connection.loadWeekData(sunday, record));
     QCOMPARE(record.value(), QStringLiteral("second"));
 
-    Peek peek(m_path);
+    OtherConnection peek(m_path);
     const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("second")},
                                       {QStringLiteral("1752-12-31"), QStringLiteral("oldest")}};
     QCOMPARE(peek.rows(), expected);
@@ -150,7 +111,7 @@ void TestCalendarConnection::twoRowsForOneDayUseTheFirst()
 {
     QVERIFY(createEmptyCalendarDatabase(m_path));
     {
-        Peek peek(m_path);
+        OtherConnection peek(m_path);
         peek.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-12-06', 'one')"));
         peek.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-12-06', 'two')"));
     }
@@ -161,7 +122,7 @@ void TestCalendarConnection::twoRowsForOneDayUseTheFirst()
     QCOMPARE(record.value(), QStringLiteral("one"));
     QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("changed")));
 
-    Peek peek(m_path);
+    OtherConnection peek(m_path);
     const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("changed")},
                                       {QStringLiteral("2026-12-06"), QStringLiteral("two")}};
     QCOMPARE(peek.rows(), expected);
@@ -171,7 +132,7 @@ void TestCalendarConnection::nullWeekDataReadsEmpty()
 {
     QVERIFY(createEmptyCalendarDatabase(m_path));
     {
-        Peek peek(m_path);
+        OtherConnection peek(m_path);
         peek.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-12-06', NULL)"));
     }
     CalendarConnection connection;
@@ -189,7 +150,7 @@ void TestCalendarConnection::lockedFileFailsTheSaveAndKeepsTheRow()
     QVERIFY(connection.open(m_path));
     QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("kept")));
 
-    Peek other(m_path); // another program holds the file for writing
+    OtherConnection other(m_path); // another program holds the file for writing
     other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
     QVERIFY(!connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("lost?")));
     QVERIFY2(connection.lastError().contains(QStringLiteral("could not be written")),
@@ -213,7 +174,7 @@ void TestCalendarConnection::shippedDatabaseIsNeverOverwritten()
     QString error;
     QVERIFY(!createEmptyCalendarDatabase(m_path, &error));
     QVERIFY(error.contains(QStringLiteral("already exists")));
-    Peek peek(m_path);
+    OtherConnection peek(m_path);
     QCOMPARE(peek.rows().size(), 1);
 }
 

@@ -1,4 +1,5 @@
 #include "main_window/form1.h"
+#include "other_connection.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "platform/month_view.h"
@@ -10,8 +11,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,39 +35,6 @@ public:
 };
 
 const QString S = WeekDataSeparator;
-
-// Reads and writes the database beside the program the way another program would.
-class Table
-{
-public:
-    explicit Table(const QString &path)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~Table() { QSqlDatabase::removeDatabase(name()); }
-    bool exec(const QString &sql, const QVariantList &values = {})
-    {
-        QSqlQuery query(QSqlDatabase::database(name()));
-        query.prepare(sql);
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        return query.exec();
-    }
-    QMap<QString, QString> rows()
-    {
-        QMap<QString, QString> rows;
-        QSqlQuery query(QSqlDatabase::database(name()));
-        query.exec(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar"));
-        while (query.next())
-            rows.insert(query.value(0).toString(), query.value(1).toString());
-        return rows;
-    }
-
-private:
-    static QString name() { return QStringLiteral("table"); }
-};
 
 } // namespace
 
@@ -159,7 +125,7 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
 {
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
     {
-        Table table(m_dbPath);
+        OtherConnection table(m_dbPath);
         QVERIFY(table.exec(
             QStringLiteral("INSERT INTO tblCalendar VALUES (?, ?)"),
             {QStringLiteral("2025-12-28"), QStringLiteral("Sunday line 1\r\nline 2") +
@@ -196,7 +162,7 @@ void TestForm1::clickSavesTheWeekLeftAndLoadsTheNewOne()
 {
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
     {
-        Table table(m_dbPath);
+        OtherConnection table(m_dbPath);
         table.exec(QStringLiteral("INSERT INTO tblCalendar VALUES ('2026-01-11', ?)"),
                    {QStringLiteral("stored Sunday") + S.repeated(8)});
     }
@@ -216,16 +182,16 @@ void TestForm1::clickSavesTheWeekLeftAndLoadsTheNewOne()
     QCOMPARE(m_form->label1(3)->text(),
              QLocale().toString(QDate(2026, 1, 14), QLocale::LongFormat));
 
-    Table table(m_dbPath);
+    OtherConnection table(m_dbPath);
     const QString written =
         QStringLiteral("dentist\r\n9\u00a0am") + S.repeated(7) + QStringLiteral("week notes") + S;
-    QCOMPARE(table.rows().value(QStringLiteral("2025-12-28")), written);
+    QCOMPARE(table.weekData(QStringLiteral("2025-12-28")), written);
 
     // A week left without typing is written as the empty record.
     click(QDate(2026, 2, 1));
     QCOMPARE(table.rows().size(), 2);
     click(QDate(2026, 3, 4));
-    QCOMPARE(table.rows().value(QStringLiteral("2026-02-01")), S.repeated(8));
+    QCOMPARE(table.weekData(QStringLiteral("2026-02-01")), S.repeated(8));
 }
 
 void TestForm1::clickWithinTheShownWeekKeepsItsTexts()
@@ -240,7 +206,7 @@ void TestForm1::clickWithinTheShownWeekKeepsItsTexts()
     for (int k = 0; k < 8; ++k)
         QCOMPARE(m_form->text1(k)->toPlainText(), QStringLiteral("box %1\nsecond line").arg(k));
     QCOMPARE(m_form->label1(2)->text(), heading);
-    QCOMPARE(Table(m_dbPath).rows().size(), 1);
+    QCOMPARE(OtherConnection(m_dbPath).rows().size(), 1);
 }
 
 void TestForm1::pagingTheCalendarChangesNothingShown()
@@ -259,12 +225,12 @@ void TestForm1::pagingTheCalendarChangesNothingShown()
     QCOMPARE(calendar->selStart(), QDate(2025, 12, 28));
     QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
     QCOMPARE(m_form->text1(1)->toPlainText(), QStringLiteral("typed"));
-    QVERIFY(Table(m_dbPath).rows().isEmpty());
+    QVERIFY(OtherConnection(m_dbPath).rows().isEmpty());
 
     // Choosing a day with the keyboard is a click.
     QTest::keyClick(calendar, Qt::Key_Return);
     QCOMPARE(calendar->selStart(), QDate(2025, 12, 28)); // 2 January is in the same week
-    QCOMPARE(Table(m_dbPath).rows().size(), 1);
+    QCOMPARE(OtherConnection(m_dbPath).rows().size(), 1);
 }
 
 void TestForm1::calendarEndsShowRealWeeks_data()
@@ -288,7 +254,7 @@ void TestForm1::calendarEndsShowRealWeeks()
     QCOMPARE(m_form->label1(6)->text(), QLocale().toString(sunday.addDays(6), QLocale::LongFormat));
     m_form->text1(6)->setPlainText(QStringLiteral("edge"));
     m_form->runCloseSequence();
-    QCOMPARE(Table(m_dbPath).rows().value(sunday.toString(Qt::ISODate)),
+    QCOMPARE(OtherConnection(m_dbPath).weekData(sunday.toString(Qt::ISODate)),
              S.repeated(6) + QStringLiteral("edge") + S.repeated(2));
 }
 
@@ -329,7 +295,7 @@ void TestForm1::closeSavesExactlyOnce()
     }
     QCOMPARE(m_endings, QList<int>{0});
     QVERIFY(m_alerts.messages.isEmpty());
-    QCOMPARE(Table(m_dbPath).rows().value(QStringLiteral("2025-12-28")),
+    QCOMPARE(OtherConnection(m_dbPath).weekData(QStringLiteral("2025-12-28")),
              S.repeated(5) + QStringLiteral("Friday") + S.repeated(3));
 
     // Whatever comes next, the sequence has run: no second save, no second ending.
@@ -337,7 +303,7 @@ void TestForm1::closeSavesExactlyOnce()
     m_form->runCloseSequence();
     m_form->close();
     QCOMPARE(m_endings, QList<int>{0});
-    QCOMPARE(Table(m_dbPath).rows().value(QStringLiteral("2025-12-28")),
+    QCOMPARE(OtherConnection(m_dbPath).weekData(QStringLiteral("2025-12-28")),
              S.repeated(5) + QStringLiteral("Friday") + S.repeated(3));
 }
 
@@ -349,7 +315,7 @@ void TestForm1::failedSaveWritesRecoveryFileAndEnds()
     m_form->text1(0)->setPlainText(QStringLiteral("words that must not be lost"));
     m_form->text1(7)->setPlainText(QStringLiteral("notes too"));
 
-    Table other(m_dbPath); // another program locks the file
+    OtherConnection other(m_dbPath); // another program locks the file
     QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     click(QDate(2026, 2, 10));
     other.exec(QStringLiteral("ROLLBACK"));

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,10 @@ class TestForm1 : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+    } // recovery files stay out of $HOME
     void init();
     void cleanup();
     void missingDatabaseWarnsAndShowsNoWindow();

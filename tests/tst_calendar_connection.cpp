@@ -14,6 +14,7 @@ private slots:
     void openRefuses_data();
     void openRefuses();
     void emptyTableHasNoWeek();
+    void folderNameNeedsNoCare();
     void saveTwiceLeavesOneRowKeyedByIsoDate();
     void twoRowsForOneDayUseTheFirst();
     void nullWeekDataReadsEmpty();
@@ -85,6 +86,20 @@ void TestCalendarConnection::emptyTableHasNoWeek()
     std::optional<QString> record = QStringLiteral("stale");
     QVERIFY(connection.loadWeekData(QDate(2026, 12, 6), record));
     QVERIFY(!record.has_value());
+}
+
+void TestCalendarConnection::folderNameNeedsNoCare()
+{
+    // Characters that mean something in a file: URI.
+    const QString folder = m_dir->filePath(QStringLiteral("Wöche #1 ?a=b&c 100%"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = QDir(folder).filePath(QStringLiteral("dbCalendar.mdb"));
+    QVERIFY(createEmptyCalendarDatabase(path));
+    CalendarConnection connection;
+    QVERIFY2(connection.open(path), qPrintable(connection.lastError()));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("x")));
+    QCOMPARE(OtherConnection(path).rows().size(), 1);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList(QStringLiteral("dbCalendar.mdb")));
 }
 
 void TestCalendarConnection::saveTwiceLeavesOneRowKeyedByIsoDate()

@@ -21,6 +21,12 @@ check() { # check NAME COMMAND...
 }
 S='||MySeparator123||'
 sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '%s' "$out"; }
+# eventually COMMAND...: true once the command succeeds, trying for up to 5 s.
+eventually() {
+    for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+row_is() { [[ "$(row "$1")" == "$2" ]]; }
 row() { sqlite3 "$work/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '$1'"; }
 
 # Starts the program in $work on 1 January 2026 and waits for its window: sets app and win.
@@ -58,8 +64,7 @@ start
 check "window shown for this week" test -n "$win"
 xdotool type --delay 20 'first day'
 xdotool key --delay 30 Tab Tab Tab Tab Tab Tab Tab Down Return
-sleep 0.3
-check "the week left is saved" test "$(row 2025-12-28)" = "first day$(sep 8)"
+check "the week left is saved" eventually row_is 2025-12-28 "first day$(sep 8)"
 xdotool key --delay 30 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 xdotool key ctrl+End
 xdotool type --delay 20 ' and more'

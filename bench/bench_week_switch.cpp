@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "schedule/calendar_connection.h"
 #include "schedule/calendar_files.h"
+#include "schedule/week.h"
 #include "schedule/week_page.h"
 #include "schedule/week_record.h"
 
@@ -49,7 +50,7 @@ QString folderWithWeeks(QTemporaryDir &dir, int weeks)
         WeekTexts texts;
         texts.fill(QStringLiteral("Meeting at 10\r\nLunch with Sam"));
         const QString record = encodeWeekRecord(texts);
-        const QDate sunday = kToday.addDays(-kToday.dayOfWeek() % 7);
+        const QDate sunday = firstDayOfWeek(kToday);
         for (int i = 0; i < weeks; ++i) {
             insert.addBindValue(sunday.addDays(-7 * i).toString(Qt::ISODate));
             insert.addBindValue(record);
@@ -86,7 +87,7 @@ void BM_StoreLookup(benchmark::State &state)
     QTemporaryDir dir;
     CalendarConnection connection;
     connection.open(databasePath(folderWithWeeks(dir, int(state.range(0)))));
-    const QDate oldest = kToday.addDays(-kToday.dayOfWeek() % 7 - 7 * (state.range(0) - 1));
+    const QDate oldest = firstDayOfWeek(kToday).addDays(-7 * (state.range(0) - 1));
     std::optional<QString> record;
     for (auto _ : state) {
         connection.loadWeekData(oldest, record);

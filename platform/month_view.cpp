@@ -37,7 +37,7 @@ bool selectable(QDate day)
 
 } // namespace
 
-MonthView::MonthView(QWidget *parent) : QWidget(parent), m_firstMonth(monthOf(QDate::currentDate()))
+MonthView::MonthView(QWidget *parent) : QWidget(parent), m_firstMonth(monthOf(kFirstSelectableDate))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -110,7 +110,8 @@ MonthView::Metrics MonthView::metrics() const
 {
     const QFontMetrics fm(font());
     Metrics m;
-    m.monthWidth = width() / monthCount();
+    m.months = monthCount();
+    m.monthWidth = width() / m.months;
     m.titleHeight = fm.height() + 8;
     m.namesHeight = fm.height() + 4;
     m.rowHeight = std::max(1, (height() - m.titleHeight - m.namesHeight - kMargin) / kRows);
@@ -119,20 +120,23 @@ MonthView::Metrics MonthView::metrics() const
     return m;
 }
 
-QRect MonthView::monthRect(int index) const
+QRect MonthView::monthRect(const Metrics &m, int index) const
 {
-    const Metrics m = metrics();
     return QRect(index * m.monthWidth, 0, m.monthWidth, height());
 }
 
 QRect MonthView::dayRect(QDate day) const
 {
+    return dayRect(metrics(), day);
+}
+
+QRect MonthView::dayRect(const Metrics &m, QDate day) const
+{
     if (!day.isValid())
         return {};
     const int index = monthsBetween(m_firstMonth, monthOf(day));
-    if (index < 0 || index >= monthCount())
+    if (index < 0 || index >= m.months)
         return {};
-    const Metrics m = metrics();
     const int cell = cellIndex(day);
     return QRect(index * m.monthWidth + m.gridLeft + (cell % 7) * m.columnWidth,
                  m.titleHeight + m.namesHeight + (cell / 7) * m.rowHeight, m.columnWidth,
@@ -145,7 +149,7 @@ QDate MonthView::dateAt(QPoint point) const
     const int index = point.x() / std::max(1, m.monthWidth);
     const int x = point.x() - index * m.monthWidth - m.gridLeft;
     const int y = point.y() - m.titleHeight - m.namesHeight;
-    if (index < 0 || index >= monthCount() || x < 0 || y < 0 || x >= 7 * m.columnWidth)
+    if (index < 0 || index >= m.months || x < 0 || y < 0 || x >= 7 * m.columnWidth)
         return {};
     const int cell = (y / m.rowHeight) * 7 + x / m.columnWidth;
     const QDate month = m_firstMonth.addMonths(index);
@@ -162,7 +166,7 @@ QRect MonthView::previousArrowRect() const
 QRect MonthView::nextArrowRect() const
 {
     const Metrics m = metrics();
-    const QRect last = monthRect(monthCount() - 1);
+    const QRect last = monthRect(m, m.months - 1);
     return QRect(last.right() - kMargin - m.titleHeight, 2, m.titleHeight, m.titleHeight - 4);
 }
 
@@ -176,7 +180,7 @@ void MonthView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const Metrics m = metrics();
-    for (int index = 0; index < monthCount(); ++index)
+    for (int index = 0; index < m.months; ++index)
         paintMonth(painter, m, index);
 
     const auto drawArrow = [&](const QRect &box, bool enabled, bool left) {
@@ -192,10 +196,10 @@ void MonthView::paintEvent(QPaintEvent *)
     drawArrow(previousArrowRect(), m_firstMonth > monthOf(kFirstSelectableDate), true);
     drawArrow(nextArrowRect(), m_firstMonth < lastFirstMonth(), false);
 
-    if (hasFocus() && dayRect(m_cursor).isValid()) {
+    if (const QRect cursor = dayRect(m, m_cursor); hasFocus() && cursor.isValid()) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(palette().text(), 1, Qt::DotLine));
-        painter.drawRect(dayRect(m_cursor).adjusted(1, 1, -2, -2));
+        painter.drawRect(cursor.adjusted(1, 1, -2, -2));
     }
 }
 
@@ -203,7 +207,7 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
 {
     const QLocale locale;
     const QDate month = m_firstMonth.addMonths(index);
-    const QRect area = monthRect(index);
+    const QRect area = monthRect(m, index);
 
     const QRect title(area.left(), 0, area.width(), m.titleHeight);
     painter.fillRect(title.adjusted(1, 1, -1, -1), palette().button());
@@ -228,7 +232,7 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
                      lineY);
 
     for (QDate day = month; day.month() == month.month() && day.isValid(); day = day.addDays(1)) {
-        const QRect cell = dayRect(day);
+        const QRect cell = dayRect(m, day);
         const bool highlighted =
             m_selStart.isValid() && m_selEnd.isValid() && day >= m_selStart && day <= m_selEnd;
         if (highlighted)

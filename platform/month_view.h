@@ -61,6 +61,7 @@ protected:
 private:
     struct Metrics
     {
+        int months = 1;
         int monthWidth = 0;
         int titleHeight = 0;
         int namesHeight = 0;
@@ -70,7 +71,8 @@ private:
     };
     Metrics metrics() const;
     QDate lastFirstMonth() const;
-    QRect monthRect(int index) const;
+    QRect monthRect(const Metrics &m, int index) const;
+    QRect dayRect(const Metrics &m, QDate day) const;
     void moveCursor(QDate to);
     void paintMonth(QPainter &painter, const Metrics &m, int index) const;
 

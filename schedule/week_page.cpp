@@ -5,6 +5,7 @@
 #include "recovery_file.h"
 #include "week.h"
 
+#include <algorithm>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
@@ -78,13 +79,13 @@ bool WeekPage::SaveWeek()
 {
     if (!m_weekStart.isValid())
         return true; // no week shown yet, nothing typed
-    WeekTexts stored = texts();
-    for (QString &text : stored)
-        text = toStoredText(text);
+    const WeekTexts shown = texts();
+    WeekTexts stored;
+    std::transform(shown.begin(), shown.end(), stored.begin(), toStoredText);
     if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(stored)))
         return true;
 
-    const QString recovery = writeRecoveryFile(m_recoveryFolders, m_weekStart, texts());
+    const QString recovery = writeRecoveryFile(m_recoveryFolders, m_weekStart, shown);
     m_errorText = m_connection.lastError() + QStringLiteral("\n\n");
     if (recovery.isEmpty())
         m_errorText += QStringLiteral("The week's texts could not be written to a recovery file "

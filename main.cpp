@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 #include "platform/clock.h"
 #include "platform/message_box_alerts.h"
+#include "platform/system_tray_shell.h"
 #include "platform/termination_signals.h"
 
 #include <QApplication>
@@ -15,8 +16,9 @@ int main(int argc, char *argv[])
     const SystemClock clock;
     MessageBoxAlerts alerts;
     TerminationSignals termination;
+    SystemTrayShell shell; // outlives the window, whose tray control may still remove its icon
 
-    Form1 form({&clock, &alerts, QCoreApplication::applicationDirPath(), {}});
+    Form1 form({&clock, &alerts, &shell, QCoreApplication::applicationDirPath(), {}});
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
                      &Form1::requestClose);
     // At logout the session manager asks for the user's data and closes no window itself.

@@ -4,6 +4,7 @@
 #include "main_window/form1.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
+#include "platform/system_tray_shell.h"
 #include "schedule/calendar_connection.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week.h"
@@ -67,7 +68,8 @@ void BM_WeekSwitch(benchmark::State &state)
     QTemporaryDir dir;
     FixedClock clock;
     QuietAlerts alerts;
-    Form1 form({&clock, &alerts, folderWithWeeks(dir, int(state.range(0))), [](int) {}});
+    SystemTrayShell shell;
+    Form1 form({&clock, &alerts, &shell, folderWithWeeks(dir, int(state.range(0))), [](int) {}});
     if (!form.Load()) {
         state.SkipWithError("load failed");
         return;

@@ -6,6 +6,7 @@
 #include "platform/month_view.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_page.h"
+#include "tray/csystray.h"
 
 #include <algorithm>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <vector>
@@ -34,6 +36,27 @@ QStringList recoveryFolders(const QString &programFolder)
             QDir::homePath(), QDir::tempPath()};
 }
 
+// The tray control as stored with the window: off, with the tip it was made with. Its picture
+// is a plain white pointer, drawn here until the window's own resources carry one.
+PropertyBag storedTrayProperties()
+{
+    QPixmap image(32, 32);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::white);
+        const QPoint pointer[] = {{5, 0}, {16, 11}, {10, 11}, {14, 21}, {10, 22}, {7, 13}, {5, 16}};
+        painter.drawPolygon(pointer, std::size(pointer));
+    }
+    PropertyBag bag;
+    bag.WriteProperty(QStringLiteral("InTray"), false);
+    bag.WriteProperty(QStringLiteral("TrayIcon"),
+                      QVariant::fromValue(StdPicture::fromIcon(QIcon(image))));
+    bag.WriteProperty(QStringLiteral("TrayTip"), QStringLiteral("Telnet Server"));
+    return bag;
+}
+
 } // namespace
 
 Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(std::move(services))
@@ -53,7 +76,7 @@ Form1::~Form1() = default;
 void Form1::createControls()
 {
     using namespace Form1Design;
-    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     QFont windowFont(QStringLiteral("Arial"), 9);
     windowFont.setBold(true);
     setFont(windowFont);
@@ -65,6 +88,11 @@ void Form1::createControls()
     m_monthView1 = new MonthView(this);
     m_monthView1->setObjectName(QStringLiteral("MonthView1"));
     m_monthView1->setGeometry(kMonthView1.pixels());
+
+    m_cSysTray1 = new cSysTray(*m_services.shell, this);
+    m_cSysTray1->setObjectName(QStringLiteral("cSysTray1"));
+    m_cSysTray1->setGeometry(kCSysTray1.pixels());
+    m_cSysTray1->ReadProperties(storedTrayProperties());
 
     // Headings first, so that each box is drawn over its heading's last pixel row.
     for (int k = 0; k < kWeekFieldCount; ++k) {

@@ -11,9 +11,11 @@
 class Alerts;
 class Clock;
 class MonthView;
+class NotifyIconShell;
 class QLabel;
 class QPlainTextEdit;
 class WeekPage;
+class cSysTray;
 
 // The main window: it carries the calendar, the eight headings and the eight boxes, and owns
 // the program's life: the load sequence that starts it and the close sequence that ends it.
@@ -25,6 +27,7 @@ public:
     {
         const Clock *clock = nullptr;
         Alerts *alerts = nullptr;
+        NotifyIconShell *shell = nullptr;    // the desktop's notification area
         QString programFolder;               // where dbCalendar.mdb lies
         std::function<void(int)> endProgram; // ends the run with an exit code
     };
@@ -38,6 +41,7 @@ public:
     MonthView *monthView1() const { return m_monthView1; }
     QLabel *label1(int k) const { return m_label1.at(k); }
     QPlainTextEdit *text1(int k) const { return m_text1.at(k); }
+    cSysTray *cSysTray1() const { return m_cSysTray1; }
     WeekPage &weekPage() const { return *m_weekPage; }
 
 public slots:
@@ -65,6 +69,7 @@ private:
     MonthView *m_monthView1 = nullptr;
     std::array<QLabel *, kWeekFieldCount> m_label1{};
     std::array<QPlainTextEdit *, kWeekFieldCount> m_text1{};
+    cSysTray *m_cSysTray1 = nullptr;
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
 };

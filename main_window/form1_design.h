@@ -1,13 +1,12 @@
 #pragma once
 
+#include "platform/twips.h"
+
 #include <array>
 #include <QRect>
 
-// The main window's stored design, in twips (1/1440 inch): 15 twips are one pixel at 96 dots
-// per inch, and Qt's high-DPI scaling keeps them true elsewhere.
+// The main window's stored design, in twips.
 namespace Form1Design {
-
-inline constexpr int kTwipsPerPixel = 15;
 
 struct Place
 {
@@ -16,8 +15,8 @@ struct Place
 
     constexpr QRect pixels() const
     {
-        return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                height / kTwipsPerPixel};
+        return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                twipsToPixels(height)};
     }
 };
 
@@ -25,6 +24,8 @@ inline constexpr int kClientWidth = 9360;
 inline constexpr int kClientHeight = 9615;
 
 inline constexpr Place kMonthView1{120, 120, 9105, 2670, 7};
+// Invisible at run time: its place matters only in a designer.
+inline constexpr Place kCSysTray1{4440, 5160, 510, 510, -1};
 
 // Index k sits in row k / 2 and column k % 2; the right column is 120 twips wider. Each box
 // starts 240 below its heading's top and so covers the heading's last pixel row.

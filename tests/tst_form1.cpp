@@ -4,8 +4,10 @@
 #include "platform/clock.h"
 #include "platform/month_view.h"
 #include "platform/termination_signals.h"
+#include "recording_shell.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_page.h"
+#include "tray/csystray.h"
 
 #include <csignal>
 #include <QDir>
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     FixedClock m_clock;
     RecordingAlerts m_alerts;
+    RecordingShell m_shell;
     QList<int> m_endings;
     QString m_dbPath;
     std::unique_ptr<Form1> m_form;
@@ -78,6 +81,7 @@ void TestForm1::init()
     m_folder = std::make_unique<QTemporaryDir>();
     m_dbPath = databasePath(m_folder->path());
     m_alerts.messages.clear();
+    m_shell.calls.clear();
     m_endings.clear();
     m_clock.m_now = QDateTime(QDate(2026, 1, 1), QTime(10, 0));
 }
@@ -89,7 +93,7 @@ void TestForm1::cleanup()
 
 std::unique_ptr<Form1> TestForm1::makeForm()
 {
-    return std::make_unique<Form1>(Form1::Services{&m_clock, &m_alerts, m_folder->path(),
+    return std::make_unique<Form1>(Form1::Services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
                                                    [this](int code) { m_endings.append(code); }});
 }
 
@@ -161,6 +165,13 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
     QCOMPARE(m_form->text1(7)->toPlainText(), QStringLiteral("notes"));
     QVERIFY(m_form->text1(1)->toPlainText().isEmpty());
     QCOMPARE(m_form->focusWidget(), m_form->text1(0));
+
+    // The tray control as stored with the window: an icon and a tip, not in the tray.
+    const cSysTray *tray = m_form->cSysTray1();
+    QVERIFY(!tray->InTray());
+    QCOMPARE(tray->TrayTip(), QStringLiteral("Telnet Server"));
+    QCOMPARE(tray->TrayIcon()->Type(), StdPicture::vbPicTypeIcon);
+    QVERIFY(m_shell.calls.isEmpty());
 }
 
 void TestForm1::clickSavesTheWeekLeftAndLoadsTheNewOne()

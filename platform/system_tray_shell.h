@@ -1,0 +1,46 @@
+#pragma once
+
+#include "notify_icon.h"
+
+#include <memory>
+#include <QObject>
+#include <vector>
+
+class QSystemTrayIcon;
+
+// The notification area of the desktop, through Qt's QSystemTrayIcon: one tray icon per
+// (hWnd, uID), its image taken from the record's icon handle and its tooltip from szTip. Mouse
+// activity on an icon is posted to its window as the icon's callback message, with wParam the
+// uID and lParam the mouse message, as far as the desktop lets Qt see it:
+//
+// - XEmbed trays (bare X desktops, older panels): every press, release, double-click and move
+//   of each button, read from the mouse events of the small window Qt makes for the icon.
+// - StatusNotifierItem hosts (KDE Plasma, GNOME's tray extension): the host only ever reports
+//   its primary action, which becomes a left double-click.
+class SystemTrayShell final : public QObject, public NotifyIconShell
+{
+    Q_OBJECT
+public:
+    explicit SystemTrayShell(QObject *parent = nullptr);
+    ~SystemTrayShell() override;
+
+    bool Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA &data) override;
+
+    // The tray icon shown for (hWnd, uID), or null.
+    QSystemTrayIcon *trayIcon(HWND hWnd, quint32 uID) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Icon;
+
+    bool add(const NOTIFYICONDATA &data);
+    void modify(Icon &icon, const NOTIFYICONDATA &data);
+    bool remove(HWND hWnd, quint32 uID);
+    Icon *find(HWND hWnd, quint32 uID) const;
+    Icon *iconAt(QPoint globalPosition) const;
+    void report(const Icon &icon, UINT mouseMessage) const;
+
+    std::vector<std::unique_ptr<Icon>> m_icons;
+};

@@ -59,6 +59,7 @@ private slots:
     void savedPropertiesAreAlwaysWrittenAndReadBack();
     void onlyIconsAreAccepted_data();
     void onlyIconsAreAccepted();
+    void theControlKeepsItsIconHandleValid();
     void designerHoldsTheIconWithoutShowingIt();
     void destroyingRemovesOnlyWhatIsShown_data();
     void destroyingRemovesOnlyWhatIsShown();
@@ -287,6 +288,17 @@ void TestCSysTray::onlyIconsAreAccepted()
     QCOMPARE(m_tray->Picture(), icon);
     QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
     QCOMPARE(changes.size(), 0);
+}
+
+void TestCSysTray::theControlKeepsItsIconHandleValid()
+{
+    m_tray->setTrayIcon(anIcon()); // the control holds the only reference
+    const HICON first = m_tray->TrayIcon()->Handle();
+    QVERIFY(!StdPicture::iconForHandle(first).isNull());
+
+    m_tray->setTrayIcon(anIcon());
+    QVERIFY(StdPicture::iconForHandle(first).isNull());
+    QVERIFY(m_tray->TrayIcon()->Handle() != first); // handles are never reused
 }
 
 void TestCSysTray::designerHoldsTheIconWithoutShowingIt()

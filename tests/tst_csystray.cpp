@@ -63,7 +63,6 @@ private slots:
     void designerHoldsTheIconWithoutShowingIt();
     void destroyingRemovesOnlyWhatIsShown_data();
     void destroyingRemovesOnlyWhatIsShown();
-    void staysInvisibleAt510Twips();
 
     void everyMessagePassesThroughTheHook_data();
     void everyMessagePassesThroughTheHook();
@@ -334,16 +333,6 @@ void TestCSysTray::destroyingRemovesOnlyWhatIsShown()
     if (shown)
         QCOMPARE(m_shell.calls.last().record, record(h, 0));
     QVERIFY(!IsWindow(h));
-}
-
-void TestCSysTray::staysInvisibleAt510Twips()
-{
-    QWidget form;
-    auto *tray = new cSysTray(m_shell, &form);
-    tray->setGeometry(10, 10, 300, 20);
-    form.show();
-    QCOMPARE(tray->size(), QSize(34, 34));
-    QVERIFY(!tray->isVisible());
 }
 
 void TestCSysTray::everyMessagePassesThroughTheHook_data()

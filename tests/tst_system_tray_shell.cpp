@@ -59,7 +59,6 @@ private slots:
     void rawMouseEventsBecomeMouseMessages();
     void activationWithoutRawEventsIsALeftDoubleClick_data();
     void activationWithoutRawEventsIsALeftDoubleClick();
-    void nothingIsReportedWithoutACallbackMessage();
 
 private:
     void send(QWidget *target, QEvent::Type type, Qt::MouseButton button);
@@ -213,16 +212,6 @@ void TestSystemTrayShell::activationWithoutRawEventsIsALeftDoubleClick()
     QCoreApplication::processEvents();
 
     QCOMPARE(g_mouse, messages);
-}
-
-void TestSystemTrayShell::nothingIsReportedWithoutACallbackMessage()
-{
-    QVERIFY(m_shell->Shell_NotifyIconA(NIM_ADD, record(m_window, NIF_TIP, u"quiet"_s)));
-    QSystemTrayIconSys iconWindow;
-    send(&iconWindow, QEvent::MouseButtonDblClick, Qt::LeftButton);
-    emit m_shell->trayIcon(m_window, kId)->activated(QSystemTrayIcon::Trigger);
-    QCoreApplication::processEvents();
-    QVERIFY(g_mouse.isEmpty());
 }
 
 QTEST_MAIN(TestSystemTrayShell)

@@ -2,6 +2,7 @@
 
 #include "std_picture.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -134,9 +135,7 @@ void SystemTrayShell::modify(Icon &icon, const NOTIFYICONDATA &data)
 
 bool SystemTrayShell::remove(HWND hWnd, quint32 uID)
 {
-    const auto it = std::find_if(m_icons.begin(), m_icons.end(), [&](const auto &icon) {
-        return icon->hWnd == hWnd && icon->uID == uID;
-    });
+    const auto it = position(hWnd, uID);
     if (it == m_icons.end())
         return false;
     m_icons.erase(it);
@@ -145,13 +144,16 @@ bool SystemTrayShell::remove(HWND hWnd, quint32 uID)
     return true;
 }
 
+SystemTrayShell::Icons::const_iterator SystemTrayShell::position(HWND hWnd, quint32 uID) const
+{
+    return std::find_if(m_icons.begin(), m_icons.end(),
+                        [&](const auto &icon) { return icon->hWnd == hWnd && icon->uID == uID; });
+}
+
 SystemTrayShell::Icon *SystemTrayShell::find(HWND hWnd, quint32 uID) const
 {
-    for (const auto &icon : m_icons) {
-        if (icon->hWnd == hWnd && icon->uID == uID)
-            return icon.get();
-    }
-    return nullptr;
+    const auto it = position(hWnd, uID);
+    return it == m_icons.end() ? nullptr : it->get();
 }
 
 SystemTrayShell::Icon *SystemTrayShell::iconAt(QPoint globalPosition) const

@@ -34,13 +34,15 @@ protected:
 
 private:
     struct Icon;
+    using Icons = std::vector<std::unique_ptr<Icon>>;
 
     bool add(const NOTIFYICONDATA &data);
     void modify(Icon &icon, const NOTIFYICONDATA &data);
     bool remove(HWND hWnd, quint32 uID);
+    Icons::const_iterator position(HWND hWnd, quint32 uID) const;
     Icon *find(HWND hWnd, quint32 uID) const;
     Icon *iconAt(QPoint globalPosition) const;
     void report(const Icon &icon, UINT mouseMessage) const;
 
-    std::vector<std::unique_ptr<Icon>> m_icons;
+    Icons m_icons;
 };

@@ -39,8 +39,7 @@ qsizetype PropertyBag::indexOf(const QString &name) const
     return -1;
 }
 
-UserControl::UserControl(Visibility visibility, QWidget *parent)
-    : QWidget(parent), m_visibility(visibility), m_hWnd(CreateWindowA())
+UserControl::UserControl(QWidget *parent) : QWidget(parent), m_hWnd(CreateWindowA())
 {
     showForMode();
 }
@@ -65,7 +64,7 @@ void UserControl::setAmbientUserMode(bool userMode)
 void UserControl::showForMode()
 {
     // Hidden explicitly, so that showing the window does not show the control either.
-    if (m_visibility == Visibility::DesignTimeOnly && m_userMode)
+    if (m_userMode)
         hide();
     else if (parentWidget())
         show();

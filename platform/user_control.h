@@ -31,7 +31,7 @@ private:
 // UserMode (true while the program runs, false in a designer), saved properties, and a way to
 // tell the container that a saved property changed.
 //
-// A control that is invisible at run time shows nothing while UserMode is true.
+// The controls built on it are invisible at run time: they show nothing while UserMode is true.
 class UserControl : public QWidget
 {
     Q_OBJECT
@@ -57,15 +57,13 @@ signals:
     void propertyChanged(const QString &name);
 
 protected:
-    enum class Visibility { Always, DesignTimeOnly };
-    UserControl(Visibility visibility, QWidget *parent);
+    explicit UserControl(QWidget *parent);
     void PropertyChanged(const QString &name) { emit propertyChanged(name); }
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void showForMode();
 
-    Visibility m_visibility;
     HWND m_hWnd;
     bool m_userMode = true;
     PictureRef m_picture;

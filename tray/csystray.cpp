@@ -8,8 +8,7 @@ const QString kDefaultTip = QStringLiteral("Telnet Server");
 
 } // namespace
 
-cSysTray::cSysTray(NotifyIconShell &shell, QWidget *parent)
-    : UserControl(Visibility::DesignTimeOnly, parent), m_shell(shell)
+cSysTray::cSysTray(NotifyIconShell &shell, QWidget *parent) : UserControl(parent), m_shell(shell)
 {
     Initialize();
     Resize();

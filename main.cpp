@@ -10,8 +10,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvanta"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(QStringLiteral(ORVANTA_PRODUCT_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
 
     const SystemClock clock;
     MessageBoxAlerts alerts;

@@ -3,7 +3,9 @@
 #include "form1_design.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
+#include "platform/icon_file.h"
 #include "platform/month_view.h"
+#include "platform/skin_framework.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_page.h"
 #include "tray/csystray.h"
@@ -14,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <vector>
@@ -36,25 +37,26 @@ QStringList recoveryFolders(const QString &programFolder)
             QDir::homePath(), QDir::tempPath()};
 }
 
-// The tray control as stored with the window: off, with the tip it was made with. Its picture
-// is a plain white pointer, drawn here until the window's own resources carry one.
+// The tray control as stored with the window: off, with the tip it was made with, and the
+// hand as its picture.
 PropertyBag storedTrayProperties()
 {
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setPen(Qt::black);
-        painter.setBrush(Qt::white);
-        const QPoint pointer[] = {{5, 0}, {16, 11}, {10, 11}, {14, 21}, {10, 22}, {7, 13}, {5, 16}};
-        painter.drawPolygon(pointer, std::size(pointer));
-    }
+    QString error;
+    const PictureRef hand =
+        StdPicture::LoadPicture(QString::fromLatin1(Form1Design::kTrayIconResource), &error);
+    Q_ASSERT_X(hand, "storedTrayProperties", qPrintable(error)); // built into the program
     PropertyBag bag;
     bag.WriteProperty(QStringLiteral("InTray"), false);
-    bag.WriteProperty(QStringLiteral("TrayIcon"),
-                      QVariant::fromValue(StdPicture::fromIcon(QIcon(image))));
+    bag.WriteProperty(QStringLiteral("TrayIcon"), QVariant::fromValue(hand));
     bag.WriteProperty(QStringLiteral("TrayTip"), QStringLiteral("Telnet Server"));
     return bag;
+}
+
+QIcon storedWindowIcon()
+{
+    const auto file = IconFile::load(QString::fromLatin1(Form1Design::kIconResource));
+    Q_ASSERT(file); // built into the program
+    return QIcon(QPixmap::fromImage(file->images.first().image));
 }
 
 } // namespace
@@ -76,12 +78,17 @@ Form1::~Form1() = default;
 void Form1::createControls()
 {
     using namespace Form1Design;
+    // A fixed frame: minimise and close, no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    QFont windowFont(QStringLiteral("Arial"), 9);
+    setWindowIcon(storedWindowIcon());
+    QFont windowFont(QString::fromLatin1(kFontFamily), kFontPoints);
     windowFont.setBold(true);
     setFont(windowFont);
     QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, Qt::white);
+    windowPalette.setColor(QPalette::Window, QColor::fromRgb(kBackColor));
     setPalette(windowPalette);
     setAutoFillBackground(true);
 
@@ -94,14 +101,20 @@ void Form1::createControls()
     m_cSysTray1->setGeometry(kCSysTray1.pixels());
     m_cSysTray1->ReadProperties(storedTrayProperties());
 
+    m_skinFramework1 = new SkinFramework(this);
+    m_skinFramework1->setObjectName(QStringLiteral("SkinFramework1"));
+    m_skinFramework1->setGeometry(kSkinFramework1.pixels());
+
     // Headings first, so that each box is drawn over its heading's last pixel row.
     for (int k = 0; k < kWeekFieldCount; ++k) {
         auto *heading = new QLabel(this);
         heading->setObjectName(QStringLiteral("Label1(%1)").arg(k));
         heading->setGeometry(kLabel1[k].pixels());
+        heading->setTextFormat(Qt::PlainText);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         heading->setAutoFillBackground(true);
         QPalette headingPalette = heading->palette();
-        headingPalette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+        headingPalette.setColor(QPalette::Window, QColor::fromRgb(kHeadingBackColor));
         headingPalette.setColor(QPalette::WindowText, headingPalette.color(QPalette::ButtonText));
         heading->setPalette(headingPalette);
         m_label1[k] = heading;

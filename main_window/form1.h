@@ -14,6 +14,7 @@ class MonthView;
 class NotifyIconShell;
 class QLabel;
 class QPlainTextEdit;
+class SkinFramework;
 class WeekPage;
 class cSysTray;
 
@@ -42,6 +43,7 @@ public:
     QLabel *label1(int k) const { return m_label1.at(k); }
     QPlainTextEdit *text1(int k) const { return m_text1.at(k); }
     cSysTray *cSysTray1() const { return m_cSysTray1; }
+    SkinFramework *skinFramework1() const { return m_skinFramework1; }
     WeekPage &weekPage() const { return *m_weekPage; }
 
 public slots:
@@ -70,6 +72,7 @@ private:
     std::array<QLabel *, kWeekFieldCount> m_label1{};
     std::array<QPlainTextEdit *, kWeekFieldCount> m_text1{};
     cSysTray *m_cSysTray1 = nullptr;
+    SkinFramework *m_skinFramework1 = nullptr;
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
 };

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <QRect>
+#include <QRgb>
 
-// The main window's stored design, in twips.
+// The main window's stored design: what the window is as soon as it exists, before any of its
+// own code runs. Places and sizes in twips.
 namespace Form1Design {
 
 struct Place
@@ -23,9 +25,22 @@ struct Place
 inline constexpr int kClientWidth = 9360;
 inline constexpr int kClientHeight = 9615;
 
+// The window's font, which the headings and boxes use too; Liberation Sans stands in for Arial
+// where Arial is not installed, with the same metrics.
+inline constexpr auto kFontFamily = "Arial";
+inline constexpr int kFontPoints = 9;
+inline constexpr QRgb kBackColor = 0xFFFFFF;
+inline constexpr QRgb kHeadingBackColor = 0xFFFFC0;
+
+// Drawn by tools/draw_resources.cpp. The window's icon is fully transparent; the hand is the
+// tray control's stored picture, and so what the notification area shows.
+inline constexpr auto kIconResource = ":/orvanta/form1.ico";
+inline constexpr auto kTrayIconResource = ":/orvanta/hand.cur";
+
 inline constexpr Place kMonthView1{120, 120, 9105, 2670, 7};
-// Invisible at run time: its place matters only in a designer.
+// Invisible at run time: their places matter only in a designer.
 inline constexpr Place kCSysTray1{4440, 5160, 510, 510, -1};
+inline constexpr Place kSkinFramework1{585, 45, 360, 360, -1};
 
 // Index k sits in row k / 2 and column k % 2; the right column is 120 twips wider. Each box
 // starts 240 below its heading's top and so covers the heading's last pixel row.

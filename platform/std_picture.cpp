@@ -1,5 +1,7 @@
 #include "std_picture.h"
 
+#include "icon_file.h"
+
 #include <QHash>
 
 namespace {
@@ -13,7 +15,8 @@ QHash<quint32, const StdPicture *> &handles()
 
 } // namespace
 
-StdPicture::StdPicture(PictureType type, QIcon icon) : m_type(type), m_icon(std::move(icon))
+StdPicture::StdPicture(PictureType type, QIcon icon, QPoint hotSpot)
+    : m_type(type), m_icon(std::move(icon)), m_hotSpot(hotSpot)
 {
     if (m_type == vbPicTypeNone)
         return;
@@ -41,6 +44,17 @@ PictureRef StdPicture::fromBitmap(const QPixmap &bitmap)
 PictureRef StdPicture::empty()
 {
     return PictureRef(new StdPicture(vbPicTypeNone, QIcon()));
+}
+
+PictureRef StdPicture::LoadPicture(const QString &path, QString *error)
+{
+    const std::optional<IconFile> file = IconFile::load(path, error);
+    if (!file)
+        return nullptr;
+    QIcon icon;
+    for (const IconFile::Image &image : file->images)
+        icon.addPixmap(QPixmap::fromImage(image.image));
+    return PictureRef(new StdPicture(vbPicTypeIcon, icon, file->images.first().hotSpot));
 }
 
 QIcon StdPicture::iconForHandle(quint32 handle)

@@ -3,6 +3,7 @@
 #include <memory>
 #include <QIcon>
 #include <QPixmap>
+#include <QPoint>
 
 class StdPicture;
 // Pictures are shared by reference: whoever holds one keeps its handle valid.
@@ -19,6 +20,9 @@ public:
     static PictureRef fromIcon(const QIcon &icon);
     static PictureRef fromBitmap(const QPixmap &bitmap);
     static PictureRef empty();
+    // An icon or cursor file as a picture of the icon type, its first image's hot spot kept.
+    // Null when the file cannot be read; `error` says why.
+    static PictureRef LoadPicture(const QString &path, QString *error = nullptr);
 
     // The icon behind a live icon handle; a null icon for any other number.
     static QIcon iconForHandle(quint32 handle);
@@ -30,11 +34,13 @@ public:
     qint16 Type() const { return m_type; }
     quint32 Handle() const { return m_handle; } // 0 for an empty picture
     const QIcon &icon() const { return m_icon; }
+    QPoint hotSpot() const { return m_hotSpot; } // where a cursor points; (0, 0) otherwise
 
 private:
-    StdPicture(PictureType type, QIcon icon);
+    StdPicture(PictureType type, QIcon icon, QPoint hotSpot = {});
 
     PictureType m_type;
     QIcon m_icon;
+    QPoint m_hotSpot;
     quint32 m_handle = 0;
 };

@@ -1,0 +1,166 @@
+#include "icon_file.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+constexpr int kDirectorySize = 6;
+constexpr int kEntrySize = 16;
+constexpr int kInfoHeaderSize = 40; // BITMAPINFOHEADER
+constexpr int kMaxSide = 256;
+constexpr quint32 kUncompressed = 0; // BI_RGB
+
+// Little-endian fields of a byte range whose size the caller has checked.
+struct Bytes
+{
+    const uchar *data;
+    quint16 u16(qsizetype at) const { return qFromLittleEndian<quint16>(data + at); }
+    quint32 u32(qsizetype at) const { return qFromLittleEndian<quint32>(data + at); }
+    qint32 i32(qsizetype at) const { return qFromLittleEndian<qint32>(data + at); }
+};
+
+qsizetype rowBytes(int width, int bitCount)
+{
+    return (qsizetype(width) * bitCount + 31) / 32 * 4;
+}
+
+bool fail(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+
+// One device-independent bitmap: its header, palette, colour rows and mask rows, bottom row
+// first. `available` is what the file holds from `at` on.
+bool readBitmap(Bytes file, qsizetype at, qsizetype available, IconFile::Image &out, QString *error)
+{
+    if (available < kInfoHeaderSize)
+        return fail(error, QStringLiteral("an image is cut short"));
+    const Bytes header{file.data + at};
+    const quint32 headerSize = header.u32(0);
+    const int width = header.i32(4);
+    const int doubleHeight = header.i32(8); // colour rows and mask rows
+    const int bitCount = header.u16(14);
+    const quint32 compression = header.u32(16);
+    const quint32 coloursUsed = header.u32(32);
+    const int height = doubleHeight / 2;
+    if (headerSize < kInfoHeaderSize || headerSize > quint32(available) || header.u16(12) != 1)
+        return fail(error, QStringLiteral("an image has an unknown header"));
+    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide || doubleHeight % 2)
+        return fail(error, QStringLiteral("an image has an impossible size"));
+    if (compression != kUncompressed)
+        return fail(error, QStringLiteral("an image is compressed"));
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
+        return fail(error, QStringLiteral("an image has %1 bits per pixel").arg(bitCount));
+
+    const qsizetype paletteSize =
+        bitCount <= 8 ? (coloursUsed ? qsizetype(coloursUsed) : qsizetype(1) << bitCount) : 0;
+    if (paletteSize > 256)
+        return fail(error, QStringLiteral("an image has an impossible palette"));
+    const qsizetype paletteAt = headerSize;
+    const qsizetype colourAt = paletteAt + paletteSize * 4;
+    const qsizetype colourStride = rowBytes(width, bitCount);
+    const qsizetype maskAt = colourAt + colourStride * height;
+    const qsizetype maskStride = rowBytes(width, 1);
+    const bool hasMask = maskAt + maskStride * height <= available;
+    // A 32-bit image carries its own alpha, so its mask may be left out.
+    if (maskAt > available || (!hasMask && bitCount != 32))
+        return fail(error, QStringLiteral("an image is cut short"));
+
+    const Bytes bitmap{file.data + at};
+    QImage image(width, height, QImage::Format_ARGB32);
+    bool anyAlpha = false;
+    for (int y = 0; y < height; ++y) {
+        const uchar *row = bitmap.data + colourAt + (height - 1 - y) * colourStride;
+        auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (bitCount == 32) {
+                const uchar *p = row + x * 4;
+                pixels[x] = qRgba(p[2], p[1], p[0], p[3]);
+                anyAlpha = anyAlpha || p[3];
+            } else if (bitCount == 24) {
+                const uchar *p = row + x * 3;
+                pixels[x] = qRgb(p[2], p[1], p[0]);
+            } else {
+                const int perByte = 8 / bitCount;
+                const int shift = (perByte - 1 - x % perByte) * bitCount;
+                const int index = (row[x / perByte] >> shift) & ((1 << bitCount) - 1);
+                if (index >= paletteSize)
+                    return fail(error, QStringLiteral("an image uses a colour it does not have"));
+                const uchar *p = bitmap.data + paletteAt + index * 4;
+                pixels[x] = qRgb(p[2], p[1], p[0]);
+            }
+        }
+    }
+    // The mask marks transparent pixels with 1; an image with alpha of its own goes by that.
+    if (hasMask && !anyAlpha) {
+        for (int y = 0; y < height; ++y) {
+            const uchar *row = bitmap.data + maskAt + (height - 1 - y) * maskStride;
+            auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const bool transparent = row[x / 8] & (0x80 >> (x % 8));
+                pixels[x] = transparent ? qRgba(0, 0, 0, 0) : (pixels[x] | 0xFF000000);
+            }
+        }
+    }
+    out.image = std::move(image);
+    out.bitCount = bitCount;
+    return true;
+}
+
+} // namespace
+
+std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
+{
+    const Bytes file{reinterpret_cast<const uchar *>(data.constData())};
+    if (data.size() < kDirectorySize || file.u16(0) != 0 ||
+        (file.u16(2) != Icon && file.u16(2) != Cursor)) {
+        fail(error, QStringLiteral("not an icon or cursor file"));
+        return std::nullopt;
+    }
+    IconFile result;
+    result.type = Type(file.u16(2));
+    const int count = file.u16(4);
+    if (count == 0 || data.size() < kDirectorySize + qsizetype(count) * kEntrySize) {
+        fail(error, QStringLiteral("the file's list of images is empty or cut short"));
+        return std::nullopt;
+    }
+    static const QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    for (int i = 0; i < count; ++i) {
+        const Bytes entry{file.data + kDirectorySize + i * kEntrySize};
+        const quint32 offset = entry.u32(12);
+        if (offset >= quint32(data.size())) {
+            fail(error, QStringLiteral("an image lies outside the file"));
+            return std::nullopt;
+        }
+        Image image;
+        if (data.mid(offset, png.size()) == png) {
+            image.image = QImage::fromData(data.mid(offset, entry.u32(8)), "PNG")
+                              .convertToFormat(QImage::Format_ARGB32);
+            image.bitCount = 32;
+            if (image.image.isNull()) {
+                fail(error, QStringLiteral("an image is an unreadable PNG"));
+                return std::nullopt;
+            }
+        } else if (!readBitmap(file, offset, data.size() - offset, image, error)) {
+            return std::nullopt;
+        }
+        // In cursor files the colour-plane and bit-count fields hold the hot spot instead.
+        if (result.type == Cursor)
+            image.hotSpot = QPoint(entry.u16(4), entry.u16(6));
+        result.images.append(std::move(image));
+    }
+    return result;
+}
+
+std::optional<IconFile> IconFile::load(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(error, file.errorString());
+        return std::nullopt;
+    }
+    return read(file.readAll(), error);
+}

@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 #include "platform/clock.h"
+#include "platform/display_platform.h"
 #include "platform/message_box_alerts.h"
 #include "platform/system_tray_shell.h"
 #include "platform/termination_signals.h"
@@ -9,6 +10,14 @@
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QByteArray platform =
+        preferredDisplayPlatform(QProcessEnvironment::systemEnvironment(), arguments);
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(ORVANTA_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));

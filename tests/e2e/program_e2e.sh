@@ -3,6 +3,8 @@
 # its database (message, no window, no file), then with one: typing, choosing days, and every
 # way of closing must leave the texts in dbCalendar.mdb.
 # Usage: program_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
+# With E2E_SCREENSHOT=FILE.png it also saves a picture of the window with its frame (needs
+# ImageMagick's import), as the README shows it.
 set -uo pipefail
 orvanta=$1 make_db=$2 desktop=$3
 [[ -x $desktop ]] || { echo "SKIP: no e2e-desktop tool at $desktop"; exit 77; }
@@ -27,6 +29,19 @@ eventually() {
     return 1
 }
 row_is() { [[ "$(row "$1")" == "$2" ]]; }
+client_size_is() { xwininfo -id "$win" | grep -q "Width: $1" && xwininfo -id "$win" | grep -q "Height: $2"; }
+hints_fix_size() {
+    local hints
+    hints=$(xprop -id "$win" WM_NORMAL_HINTS)
+    grep -q 'minimum size: 624 by 641' <<<"$hints" && grep -q 'maximum size: 624 by 641' <<<"$hints"
+}
+no_maximise_action() { ! xprop -id "$win" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE; }
+# The icon is one 32 x 32 image whose every pixel is 0: transparent.
+icon_is_empty() {
+    local values
+    values=$(xprop -id "$win" -notype 32c _NET_WM_ICON | sed 's/^[^=]*= //; s/, /\n/g' | tr '\n' ' ')
+    [[ $values == "32 32 $(printf '0 %.0s' $(seq 1024))" ]]
+}
 row() { sqlite3 "$work/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '$1'"; }
 
 # Starts the program in $work on 1 January 2026 and waits for its window: sets app and win.
@@ -62,7 +77,18 @@ sqlite3 "$work/dbCalendar.mdb" "INSERT INTO tblCalendar VALUES ('2026-01-04', 's
 #    reaches the calendar, Down moves from 28 December to 4 January, Return chooses it.
 start
 check "window shown for this week" test -n "$win"
+check "client area 624 x 641" client_size_is 624 641
+check "size hints fix the size" hints_fix_size
+check "no maximise action offered" no_maximise_action
+check "window icon is empty" icon_is_empty
+wmctrl -i -r "$win" -b add,maximized_vert,maximized_horz
+sleep 0.3
+check "asked to maximise, the size stays" client_size_is 624 641
 xdotool type --delay 20 'first day'
+if [[ -n ${E2E_SCREENSHOT:-} ]]; then
+    sleep 0.3
+    import -frame -window "$win" "$E2E_SCREENSHOT"
+fi
 xdotool key --delay 30 Tab Tab Tab Tab Tab Tab Tab Down Return
 check "the week left is saved" eventually row_is 2025-12-28 "first day$(sep 8)"
 xdotool key --delay 30 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab

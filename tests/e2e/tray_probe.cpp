@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <QApplication>
-#include <QPainter>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QToolTip>
@@ -19,15 +18,6 @@ void say(const QString &line)
 {
     std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
-}
-
-PictureRef squareIcon()
-{
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.fillRect(4, 4, 24, 24, Qt::darkBlue);
-    return StdPicture::fromIcon(QIcon(image));
 }
 
 } // namespace
@@ -90,7 +80,8 @@ int main(int argc, char *argv[])
             run(pending.left(end));
     });
 
-    tray.setTrayIcon(squareIcon());
+    // The window's own tray picture, the hand.
+    tray.setTrayIcon(StdPicture::LoadPicture(QStringLiteral(":/orvanta/hand.cur")));
     tray.setTrayTip(QStringLiteral("Orvanta"));
     tray.setInTray(true);
     say(QStringLiteral("ready"));

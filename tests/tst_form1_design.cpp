@@ -29,7 +29,7 @@ private slots:
     void fontIsArialOrItsMetricTwin();
     void windowIconIsFullyTransparent();
     void trayShowsTheBlackAndWhiteHand();
-    void applicationIconHasItsFourImagesAndPngs();
+    void applicationIconHasItsFourImages();
 
 private:
     QWidget *control(const QString &name) const;
@@ -185,10 +185,9 @@ void TestForm1Design::trayShowsTheBlackAndWhiteHand()
     QVERIFY(black > 40 && white > 100);
 }
 
-void TestForm1Design::applicationIconHasItsFourImagesAndPngs()
+void TestForm1Design::applicationIconHasItsFourImages()
 {
-    const QString resources = QStringLiteral(ORVANTA_SOURCE_DIR "/resources/");
-    const auto ico = IconFile::load(resources + QStringLiteral("orvanta.ico"));
+    const auto ico = IconFile::load(QStringLiteral(ORVANTA_SOURCE_DIR "/resources/orvanta.ico"));
     QVERIFY(ico);
     QList<std::pair<int, int>> images; // side, bits per pixel
     for (const IconFile::Image &image : ico->images) {
@@ -196,10 +195,6 @@ void TestForm1Design::applicationIconHasItsFourImagesAndPngs()
         images.append({image.image.width(), image.bitCount});
     }
     QCOMPARE(images, (QList<std::pair<int, int>>{{32, 24}, {48, 32}, {128, 32}, {256, 32}}));
-    for (int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QImage png(resources + QStringLiteral("icons/orvanta-%1.png").arg(side));
-        QCOMPARE(png.size(), QSize(side, side));
-    }
 }
 
 QTEST_MAIN(TestForm1Design)

@@ -38,15 +38,15 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, IconFile::Image &
 {
     if (available < kInfoHeaderSize)
         return fail(error, QStringLiteral("an image is cut short"));
-    const Bytes header{file.data + at};
-    const quint32 headerSize = header.u32(0);
-    const int width = header.i32(4);
-    const int doubleHeight = header.i32(8); // colour rows and mask rows
-    const int bitCount = header.u16(14);
-    const quint32 compression = header.u32(16);
-    const quint32 coloursUsed = header.u32(32);
+    const Bytes bitmap{file.data + at};
+    const quint32 headerSize = bitmap.u32(0);
+    const int width = bitmap.i32(4);
+    const int doubleHeight = bitmap.i32(8); // colour rows and mask rows
+    const int bitCount = bitmap.u16(14);
+    const quint32 compression = bitmap.u32(16);
+    const quint32 coloursUsed = bitmap.u32(32);
     const int height = doubleHeight / 2;
-    if (headerSize < kInfoHeaderSize || headerSize > quint32(available) || header.u16(12) != 1)
+    if (headerSize < kInfoHeaderSize || headerSize > quint32(available) || bitmap.u16(12) != 1)
         return fail(error, QStringLiteral("an image has an unknown header"));
     if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide || doubleHeight % 2)
         return fail(error, QStringLiteral("an image has an impossible size"));
@@ -69,7 +69,6 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, IconFile::Image &
     if (maskAt > available || (!hasMask && bitCount != 32))
         return fail(error, QStringLiteral("an image is cut short"));
 
-    const Bytes bitmap{file.data + at};
     QImage image(width, height, QImage::Format_ARGB32);
     bool anyAlpha = false;
     for (int y = 0; y < height; ++y) {

@@ -54,9 +54,9 @@ PropertyBag storedTrayProperties()
 
 QIcon storedWindowIcon()
 {
+    // Built into the program, so always there; without it the desktop would show its own.
     const auto file = IconFile::load(QString::fromLatin1(Form1Design::kIconResource));
-    Q_ASSERT(file); // built into the program
-    return QIcon(QPixmap::fromImage(file->images.first().image));
+    return file ? QIcon(QPixmap::fromImage(file->images.first().image)) : QIcon();
 }
 
 } // namespace

@@ -43,7 +43,6 @@ public:
     QLabel *label1(int k) const { return m_label1.at(k); }
     QPlainTextEdit *text1(int k) const { return m_text1.at(k); }
     cSysTray *cSysTray1() const { return m_cSysTray1; }
-    SkinFramework *skinFramework1() const { return m_skinFramework1; }
     WeekPage &weekPage() const { return *m_weekPage; }
 
 public slots:

@@ -1,6 +1,7 @@
 // The main window as it is created: every control's place in pixels, the frame, the focus
 // order, the font, and the pictures it carries and ships.
 #include "main_window/form1.h"
+#include "main_window/form1_design.h"
 #include "platform/icon_file.h"
 #include "platform/month_view.h"
 #include "platform/skin_framework.h"
@@ -144,7 +145,7 @@ void TestForm1Design::fontIsArialOrItsMetricTwin()
 
 void TestForm1Design::windowIconIsFullyTransparent()
 {
-    const auto stored = IconFile::load(QStringLiteral(":/orvanta/form1.ico"));
+    const auto stored = IconFile::load(QString::fromLatin1(Form1Design::kIconResource));
     QVERIFY(stored);
     QCOMPARE(stored->images.size(), 1);
     QCOMPARE(stored->images[0].bitCount, 24);
@@ -158,7 +159,7 @@ void TestForm1Design::windowIconIsFullyTransparent()
 
 void TestForm1Design::trayShowsTheBlackAndWhiteHand()
 {
-    const auto stored = IconFile::load(QStringLiteral(":/orvanta/hand.cur"));
+    const auto stored = IconFile::load(QString::fromLatin1(Form1Design::kTrayIconResource));
     QVERIFY(stored);
     QCOMPARE(stored->type, IconFile::Cursor);
     QCOMPARE(stored->images.size(), 1);

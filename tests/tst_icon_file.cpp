@@ -1,5 +1,6 @@
 // Icon and cursor files come from users' folders too: a damaged one must be refused with a
 // reason, never read out of bounds.
+#include "main_window/form1_design.h"
 #include "platform/icon_file.h"
 
 #include <QBuffer>
@@ -11,7 +12,7 @@ namespace {
 
 QByteArray hand()
 {
-    QFile file(QStringLiteral(":/orvanta/hand.cur"));
+    QFile file(QString::fromLatin1(Form1Design::kTrayIconResource));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -29,7 +29,11 @@ eventually() {
     return 1
 }
 row_is() { [[ "$(row "$1")" == "$2" ]]; }
-client_size_is() { xwininfo -id "$win" | grep -q "Width: $1" && xwininfo -id "$win" | grep -q "Height: $2"; }
+client_size_is() {
+    local info
+    info=$(xwininfo -id "$win")
+    grep -q "Width: $1" <<<"$info" && grep -q "Height: $2" <<<"$info"
+}
 hints_fix_size() {
     local hints
     hints=$(xprop -id "$win" WM_NORMAL_HINTS)

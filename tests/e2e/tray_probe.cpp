@@ -1,6 +1,7 @@
 // The tray control on a real desktop, for the end-to-end test of the tray: it puts its icon in
 // the tray and prints, one line each, every event of the control and any tooltip that shows.
 // Lines on its standard input drive it: "on", "off", "tip TEXT", "quit".
+#include "main_window/form1_design.h"
 #include "platform/std_picture.h"
 #include "platform/system_tray_shell.h"
 #include "tray/csystray.h"
@@ -81,7 +82,7 @@ int main(int argc, char *argv[])
     });
 
     // The window's own tray picture, the hand.
-    tray.setTrayIcon(StdPicture::LoadPicture(QStringLiteral(":/orvanta/hand.cur")));
+    tray.setTrayIcon(StdPicture::LoadPicture(QString::fromLatin1(Form1Design::kTrayIconResource)));
     tray.setTrayTip(QStringLiteral("Orvanta"));
     tray.setInTray(true);
     say(QStringLiteral("ready"));

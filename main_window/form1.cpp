@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
+#include <QWindow>
 #include <vector>
 
 namespace {
@@ -71,6 +72,7 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
         std::make_unique<WeekPage>(WeekPage::Controls{m_monthView1, m_label1, m_text1},
                                    m_calendarConnection, recoveryFolders(m_services.programFolder));
     connect(m_monthView1, &MonthView::dateClicked, this, &Form1::onDateClicked);
+    connect(m_cSysTray1, &cSysTray::MouseDblClick, this, &Form1::cSysTray1_MouseDblClick);
 }
 
 Form1::~Form1() = default;
@@ -154,10 +156,14 @@ bool Form1::Load()
     }
     // U3 pointer image and U4 home page go here.
     // L3
-    setWindowTitle(QStringLiteral("Orvanta"));
-    // T1 tray tip and T2 tray icon go here.
+    const QString caption = QStringLiteral("Orvanta");
+    setWindowTitle(caption);
+    // T1, T2: tip first, so the icon is added once with icon, tip and callback together.
+    m_cSysTray1->setTrayTip(caption);
+    m_cSysTray1->setInTray(true);
     // L4
     if (!m_weekPage->ShowCurrentWeek(m_services.clock->now())) {
+        m_cSysTray1->setInTray(false); // no icon for a window that will never show
         m_services.alerts->error(m_weekPage->errorText());
         CloseCalendarDatabase();
         return false;
@@ -194,6 +200,44 @@ void Form1::onDateClicked(QDate day)
         endWithError(m_weekPage->errorText());
 }
 
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        minimiseToTray();
+}
+
+void Form1::minimiseToTray()
+{
+    if (!(windowState() & Qt::WindowMinimized) || mSysTray::MinimizedToTray)
+        return;
+    // Without a tray that shows the icon, a hidden window could never come back: then this
+    // stays an ordinary minimise. Asked now, since a panel can start or stop at any time.
+    if (!m_cSysTray1->IconVisible())
+        return;
+    hide(); // no taskbar entry
+    // The state stays minimised while hidden and the restore makes it normal: on X11,
+    // leaving the minimised state maps the window at once. The window names its place, since
+    // window managers place a window that is shown again anew.
+    if (QWindow *window = windowHandle())
+        window->setPosition(window->position());
+    mSysTray::MinimizedToTray = true;
+}
+
+void Form1::cSysTray1_MouseDblClick(qint16 Button, qint32 Id)
+{
+    Q_UNUSED(Button)
+    Q_UNUSED(Id)
+    if (m_state != State::Running)
+        return;
+    // Show and focus, never a toggle; back in the normal state, also after an ordinary
+    // minimise (the tray was missing then).
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    activateWindow();
+    mSysTray::MinimizedToTray = false;
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
     // A close is never refused.
@@ -206,7 +250,7 @@ void Form1::runCloseSequence()
     if (m_state != State::Running)
         return;
     m_state = State::Ending;
-    // T3 tray icon off goes here, first of all.
+    m_cSysTray1->setInTray(false);             // T3
     processPendingEvents();                    // C1
     const bool saved = m_weekPage->SaveWeek(); // C2
     if (!saved)
@@ -228,6 +272,7 @@ void Form1::requestClose()
 void Form1::endWithError(const QString &message)
 {
     m_state = State::Ending;
+    m_cSysTray1->setInTray(false);
     m_services.alerts->error(message);
     hide();
     CloseCalendarDatabase();

@@ -53,6 +53,7 @@ public slots:
     void requestClose();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -63,6 +64,8 @@ private:
     bool OpenCalendarDatabase();
     void CloseCalendarDatabase();
     void onDateClicked(QDate day);
+    void minimiseToTray();
+    void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
     void endWithError(const QString &message);
 
     Services m_services;

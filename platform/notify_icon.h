@@ -52,4 +52,7 @@ public:
     virtual ~NotifyIconShell() = default;
     // dwMessage is NIM_ADD, NIM_MODIFY or NIM_DELETE. False when the shell refused the call.
     virtual bool Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA &data) = 0;
+    // Whether the desktop really shows the icon now: a tray exists and holds it. Not one of the
+    // shell's calls but ours, so that a window is never hidden where its icon cannot be seen.
+    virtual bool isIconShowing(HWND hWnd, quint32 uID) const = 0;
 };

@@ -89,6 +89,13 @@ bool SystemTrayShell::Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA 
     }
 }
 
+bool SystemTrayShell::isIconShowing(HWND hWnd, quint32 uID) const
+{
+    // An XEmbed icon docks by itself when a tray appears later, and leaves with the tray.
+    const Icon *icon = find(hWnd, uID);
+    return icon && icon->tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 QSystemTrayIcon *SystemTrayShell::trayIcon(HWND hWnd, quint32 uID) const
 {
     const Icon *icon = find(hWnd, uID);

@@ -25,6 +25,8 @@ public:
     ~SystemTrayShell() override;
 
     bool Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA &data) override;
+    // Asked of the desktop each time, since a panel can come and go while the program runs.
+    bool isIconShowing(HWND hWnd, quint32 uID) const override;
 
     // The tray icon shown for (hWnd, uID), or null.
     QSystemTrayIcon *trayIcon(HWND hWnd, quint32 uID) const;

@@ -10,6 +10,7 @@
 #include "tray/csystray.h"
 
 #include <csignal>
+#include <cstring>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -62,10 +63,17 @@ private slots:
     void closeSavesExactlyOnce_data();
     void closeSavesExactlyOnce();
     void failedSaveWritesRecoveryFileAndEnds();
+    void minimiseHidesInTrayUntilDoubleClick_data();
+    void minimiseHidesInTrayUntilDoubleClick();
+    void doubleClickOnAShownWindowOnlyFocusesIt();
+    void withoutATrayMinimiseStaysOrdinary();
 
 private:
     std::unique_ptr<Form1> makeForm();
+    void loadAndShow();
     void click(QDate day);
+    void minimise();
+    void trayMessage(LPARAM mouseMessage);
 
     std::unique_ptr<QTemporaryDir> m_folder;
     FixedClock m_clock;
@@ -82,6 +90,9 @@ void TestForm1::init()
     m_dbPath = databasePath(m_folder->path());
     m_alerts.messages.clear();
     m_shell.calls.clear();
+    m_shell.trayPresent = true;
+    m_shell.onCall = {};
+    mSysTray::MinimizedToTray = false;
     m_endings.clear();
     m_clock.m_now = QDateTime(QDate(2026, 1, 1), QTime(10, 0));
 }
@@ -95,6 +106,30 @@ std::unique_ptr<Form1> TestForm1::makeForm()
 {
     return std::make_unique<Form1>(Form1::Services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
                                                    [this](int code) { m_endings.append(code); }});
+}
+
+void TestForm1::loadAndShow()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    m_form->show();
+    m_form->activateWindow();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
+}
+
+// As the window manager does it: through the platform window, which reports the new state.
+void TestForm1::minimise()
+{
+    m_form->windowHandle()->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+}
+
+// As the shell reports a mouse action on the tray icon: posted to the control's window.
+void TestForm1::trayMessage(LPARAM mouseMessage)
+{
+    QVERIFY(PostMessageA(m_form->cSysTray1()->hWnd(), TRAY_CALLBACK_MESSAGE, 0, mouseMessage));
+    QCoreApplication::processEvents();
 }
 
 void TestForm1::click(QDate day)
@@ -113,6 +148,7 @@ void TestForm1::missingDatabaseWarnsAndShowsNoWindow()
                  QStringLiteral("warning: %1 not found.").arg(QDir::toNativeSeparators(m_dbPath))));
     QVERIFY(!m_form->isVisible());
     QVERIFY(!QFile::exists(m_dbPath));
+    QVERIFY(m_shell.calls.isEmpty()); // never a tray icon
 }
 
 void TestForm1::unusableDatabaseEndsStartupNamingTheFile()
@@ -142,9 +178,25 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
                                                S.repeated(3) + QStringLiteral("notes") + S}));
     }
     m_form = makeForm();
+    // The tray control as stored with the window: an icon and a tip, not in the tray.
+    const cSysTray *tray = m_form->cSysTray1();
+    QVERIFY(!tray->InTray());
+    QCOMPARE(tray->TrayTip(), QStringLiteral("Telnet Server"));
+    QCOMPARE(tray->TrayIcon()->Type(), StdPicture::vbPicTypeIcon);
+    QVERIFY(m_shell.calls.isEmpty());
+
     QVERIFY(m_form->Load());
     QVERIFY(m_alerts.messages.isEmpty());
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Orvanta"));
+    // One add, hooked, with the stored icon, the caption as its tip and the callback.
+    QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
+    QVERIFY(m_shell.calls[0].hooked);
+    NOTIFYICONDATA added;
+    std::memcpy(&added, m_shell.calls[0].record.constData(), sizeof added);
+    QCOMPARE(added.uFlags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    QCOMPARE(added.uCallbackMessage, TRAY_CALLBACK_MESSAGE);
+    QCOMPARE(added.hIcon, tray->TrayIcon()->Handle());
+    QCOMPARE(tipField(added), QStringLiteral("Orvanta"));
 
     // Today is Thursday 1 January 2026: the week runs from Sunday 28 December 2025.
     MonthView *calendar = m_form->monthView1();
@@ -165,13 +217,6 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
     QCOMPARE(m_form->text1(7)->toPlainText(), QStringLiteral("notes"));
     QVERIFY(m_form->text1(1)->toPlainText().isEmpty());
     QCOMPARE(m_form->focusWidget(), m_form->text1(0));
-
-    // The tray control as stored with the window: an icon and a tip, not in the tray.
-    const cSysTray *tray = m_form->cSysTray1();
-    QVERIFY(!tray->InTray());
-    QCOMPARE(tray->TrayTip(), QStringLiteral("Telnet Server"));
-    QCOMPARE(tray->TrayIcon()->Type(), StdPicture::vbPicTypeIcon);
-    QVERIFY(m_shell.calls.isEmpty());
 }
 
 void TestForm1::clickSavesTheWeekLeftAndLoadsTheNewOne()
@@ -282,6 +327,8 @@ void TestForm1::closeSavesExactlyOnce_data()
     QTest::newRow("SIGINT") << "SIGINT";
     QTest::newRow("SIGHUP while hidden") << "SIGHUP";
     QTest::newRow("session ends") << "session";
+    QTest::newRow("SIGTERM while in the tray") << "SIGTERM in tray";
+    QTest::newRow("session ends while in the tray") << "session in tray";
 }
 
 void TestForm1::closeSavesExactlyOnce()
@@ -295,6 +342,17 @@ void TestForm1::closeSavesExactlyOnce()
     QVERIFY(m_form->Load());
     m_form->show();
     m_form->text1(5)->setPlainText(QStringLiteral("Friday"));
+    if (how.endsWith(QLatin1String(" in tray"))) {
+        minimise();
+        QVERIFY(!m_form->isVisible());
+        how.chop(8);
+    }
+    // The icon goes first of all, before the week is saved.
+    QString savedWhenIconWent = QStringLiteral("not yet");
+    m_shell.onCall = [&](quint32 operation) {
+        if (operation == NIM_DELETE)
+            savedWhenIconWent = OtherConnection(m_dbPath).weekData(QStringLiteral("2025-12-28"));
+    };
 
     if (how == QLatin1String("close")) {
         QVERIFY(m_form->close());
@@ -313,6 +371,8 @@ void TestForm1::closeSavesExactlyOnce()
     QVERIFY(m_alerts.messages.isEmpty());
     QCOMPARE(OtherConnection(m_dbPath).weekData(QStringLiteral("2025-12-28")),
              S.repeated(5) + QStringLiteral("Friday") + S.repeated(3));
+    QCOMPARE(m_shell.operations(), (QList<quint32>{NIM_ADD, NIM_DELETE}));
+    QCOMPARE(savedWhenIconWent, QString());
 
     // Whatever comes next, the sequence has run: no second save, no second ending.
     m_form->text1(5)->setPlainText(QStringLiteral("changed after the end"));
@@ -351,6 +411,85 @@ void TestForm1::failedSaveWritesRecoveryFileAndEnds()
     // The shown week did not move on, and nothing half-written reached the table.
     QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
     QVERIFY(other.rows().isEmpty());
+}
+
+void TestForm1::minimiseHidesInTrayUntilDoubleClick_data()
+{
+    QTest::addColumn<QList<LPARAM>>("mouse");
+    QTest::addColumn<bool>("restores");
+    QTest::newRow("left double-click")
+        << QList<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP} << true;
+    QTest::newRow("right double-click") << QList<LPARAM>{WM_RBUTTONDBLCLK} << true;
+    QTest::newRow("left click") << QList<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP} << false;
+    QTest::newRow("right click") << QList<LPARAM>{WM_RBUTTONDOWN, WM_RBUTTONUP} << false;
+    QTest::newRow("middle double-click") << QList<LPARAM>{WM_MBUTTONDBLCLK} << false;
+    QTest::newRow("hover") << QList<LPARAM>{WM_MOUSEMOVE} << false;
+}
+
+void TestForm1::minimiseHidesInTrayUntilDoubleClick()
+{
+    QFETCH(QList<LPARAM>, mouse);
+    QFETCH(bool, restores);
+    loadAndShow();
+    const QRect place = m_form->geometry();
+
+    // Twice: a window restored from the tray hides there again.
+    for (int round = 0; round < 2; ++round) {
+        minimise();
+        QVERIFY(!m_form->isVisible());
+        QVERIFY(mSysTray::MinimizedToTray);
+        QVERIFY(m_form->cSysTray1()->IconVisible());
+
+        for (const LPARAM message : mouse)
+            trayMessage(message);
+        QCOMPARE(m_form->isVisible(), restores);
+        QCOMPARE(mSysTray::MinimizedToTray, !restores);
+        if (!restores)
+            return;
+        QCOMPARE(m_form->windowState(), Qt::WindowNoState);
+        QCOMPARE(m_form->geometry(), place);
+        QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
+    }
+    QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD}); // the icon stayed throughout
+    QVERIFY(m_endings.isEmpty());
+}
+
+void TestForm1::doubleClickOnAShownWindowOnlyFocusesIt()
+{
+    loadAndShow();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), other.windowHandle());
+
+    // Never a toggle: each double-click leaves the window shown and gives it the focus.
+    for (const LPARAM button : {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK}) {
+        trayMessage(button);
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(m_form->windowState(), Qt::WindowNoState);
+        QVERIFY(!mSysTray::MinimizedToTray);
+        QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
+    }
+}
+
+void TestForm1::withoutATrayMinimiseStaysOrdinary()
+{
+    m_shell.trayPresent = false;
+    loadAndShow();
+    minimise();
+    QVERIFY(m_form->isVisible()); // keeps its taskbar entry: the only way back
+    QVERIFY(m_form->isMinimized());
+    QVERIFY(!mSysTray::MinimizedToTray);
+
+    // A panel that starts later shows the icon: its double-click brings the window back, and
+    // from then on a minimise hides it in the tray.
+    m_shell.trayPresent = true;
+    trayMessage(WM_LBUTTONDBLCLK);
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(m_form->windowState(), Qt::WindowNoState);
+    minimise();
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(mSysTray::MinimizedToTray);
 }
 
 QTEST_MAIN(TestForm1)

@@ -59,6 +59,7 @@ private slots:
     void rawMouseEventsBecomeMouseMessages();
     void activationWithoutRawEventsIsALeftDoubleClick_data();
     void activationWithoutRawEventsIsALeftDoubleClick();
+    void anIconWithoutATrayIsNotShowing();
 
 private:
     void send(QWidget *target, QEvent::Type type, Qt::MouseButton button);
@@ -115,6 +116,14 @@ void TestSystemTrayShell::iconAndTipComeFromTheRecord()
 
     QVERIFY(m_shell->Shell_NotifyIconA(NIM_DELETE, record(m_window, 0)));
     QVERIFY(!m_shell->trayIcon(m_window, kId));
+}
+
+void TestSystemTrayShell::anIconWithoutATrayIsNotShowing()
+{
+    QVERIFY(!m_shell->isIconShowing(m_window, kId)); // never added
+    QVERIFY(m_shell->Shell_NotifyIconA(NIM_ADD, record(m_window, NIF_MESSAGE)));
+    QVERIFY(m_shell->trayIcon(m_window, kId)->isVisible()); // what Qt was asked for...
+    QVERIFY(!m_shell->isIconShowing(m_window, kId));        // ...is not there: no tray here
 }
 
 void TestSystemTrayShell::callsThatTheShellRefuses_data()

@@ -27,6 +27,8 @@ public:
     void setTrayTip(const QString &Tip);
     bool InTray() const { return mInTray; }
     void setInTray(bool Show);
+    // Whether the desktop really shows the icon now, not just whether it was asked to.
+    bool IconVisible() const { return mIconShown && m_shell.isIconShowing(mHostWnd, mIconId); }
 
     void InitProperties() override;
     void ReadProperties(const PropertyBag &bag) override;

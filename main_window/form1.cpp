@@ -231,9 +231,10 @@ void Form1::cSysTray1_MouseDblClick(qint16 Button, qint32 Id)
     if (m_state != State::Running)
         return;
     // Show and focus, never a toggle; back in the normal state, also after an ordinary
-    // minimise (the tray was missing then).
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    // minimise (the tray was missing then). Shown first, so that the window's place is
+    // known to the window manager before leaving the minimised state maps it.
     show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     activateWindow();
     mSysTray::MinimizedToTray = false;
 }

@@ -9,26 +9,9 @@ set -uo pipefail
 orvanta=$1 make_db=$2 desktop=$3
 [[ -x $desktop ]] || { echo "SKIP: no e2e-desktop tool at $desktop"; exit 77; }
 
-eval "$("$desktop" start auto)" || { echo "FAIL: the virtual desktop did not start"; exit 1; }
-work=$(mktemp -d)
-trap '"$desktop" stop --clean >/dev/null 2>&1; rm -rf "$work"' EXIT
-export LC_ALL=C.UTF-8 TZ=UTC
-faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime.so.1$' | head -n1)
-[[ -n $faketime_lib ]] || { echo "FAIL: libfaketime is not installed"; exit 1; }
+source "$(dirname "$0")/lib.sh"
+desktop_up --wm icewm
 
-passed=0 failed=0
-check() { # check NAME COMMAND...
-    [[ -n ${E2E_VERBOSE:-} ]] && echo "  ${*:2}"
-    if "${@:2}"; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
-S='||MySeparator123||'
-sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '%s' "$out"; }
-# eventually COMMAND...: true once the command succeeds, trying for up to 5 s.
-eventually() {
-    for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
-row_is() { [[ "$(row "$1")" == "$2" ]]; }
 client_size_is() {
     local info
     info=$(xwininfo -id "$win")
@@ -46,29 +29,11 @@ icon_is_empty() {
     values=$(xprop -id "$win" -notype 32c _NET_WM_ICON | sed 's/^[^=]*= //; s/, /\n/g' | tr '\n' ' ')
     [[ $values == "32 32 $(printf '0 %.0s' $(seq 1024))" ]]
 }
-row() { sqlite3 "$work/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '$1'"; }
-
-# Starts the program in $work on 1 January 2026 and waits for its window: sets app and win.
-start() {
-    LD_PRELOAD=$faketime_lib FAKETIME='@2026-01-01 10:00:00' "$work/orvanta" >"$work/log" 2>&1 &
-    app=$!
-    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanta$' | head -n1)
-    [[ -n $win ]] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
-    sleep 0.3
-}
-# Waits up to 5 s for the program to end; sets code to its exit code.
-ended() {
-    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null && kill -KILL "$app"
-    wait "$app"
-    code=$?
-}
-
-cp "$orvanta" "$work/orvanta"
 
 # 1. No database: a message, then the end; no window and no file.
 start
 check "missing database: message box titled Orvanta" test -n "$win"
+check "missing database: no tray icon" icon_gone
 xdotool key Return
 ended
 check "missing database: the program ends" test "$code" = 1
@@ -120,5 +85,4 @@ for how in alt+F4 TERM INT HUP; do
     check "$how: the shown week is saved" test "$(row 2025-12-28)" = "closed by $how$(sep 8)"
 done
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+summary

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# End to end: hiding in the tray, on a virtual X desktop with a fixed "today". Minimising hides
+# the window (it leaves the window list); a double-click on the tray icon, left or right, brings
+# it back normal, focused and in its place; closing by the window manager, by alt+F4 and by
+# SIGTERM while hidden each save the week and take the icon away. Without a tray a minimise
+# stays ordinary, and a tray that starts later is used from then on.
+# Usage: hide_to_tray_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
+set -uo pipefail
+orvanta=$1 make_db=$2 desktop=$3
+[[ -x $desktop ]] || { echo "SKIP: no e2e-desktop tool at $desktop"; exit 77; }
+
+source "$(dirname "$0")/lib.sh"
+"$make_db" "$work/dbCalendar.mdb"
+
+listed() { wmctrl -l | grep -q ' Orvanta$'; }
+unmapped() { xwininfo -id "$win" | grep -q 'Map State: IsUnMapped'; }
+place() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ { printf "%s ", $NF }'; }
+place_is() { [[ $(place) == "$1" ]]; }
+shown_normal_focused() {
+    listed && [[ $(xdotool getactivewindow) == "$win" ]] &&
+        xprop -id "$win" WM_STATE | grep -q 'window state: Normal' &&
+        ! xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN
+}
+minimised_in_list() { listed && xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
+no_tray() { ! "$desktop" tray-ready >/dev/null; }
+minimise() { xdotool windowminimize --sync "$win"; }
+# double_click_icon 1|3: the left or right button, twice within the double-click time.
+double_click_icon() {
+    local cx cy
+    read -r _ _ _ _ _ cx cy < <("$desktop" tray-icon Orvanta)
+    xdotool mousemove --sync 1 1 # never --sync onto where the pointer already is
+    xdotool mousemove --sync "$cx" "$cy" click --repeat 2 --delay 80 "$1"
+}
+hidden_in_tray() { # hidden_in_tray LABEL
+    check "$1: gone from the window list" eventually eval '! listed'
+    check "$1: unmapped" unmapped
+    check "$1: the icon stays" icon_shown
+}
+fresh_week() { sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar"; }
+
+# 1. An XEmbed tray. Two round trips, one per button, from a place of the user's choosing; what
+#    is typed after each proves the keyboard is back in the box.
+desktop_up --wm icewm
+start
+check "the icon is in the tray" eventually icon_shown
+xdotool windowmove --sync "$win" 150 100
+sleep 0.3
+before=$(place)
+xdotool type --delay 20 'typed'
+for button in 1 3; do
+    name=$([[ $button == 1 ]] && echo left || echo right)
+    minimise
+    hidden_in_tray "minimised before the $name double-click"
+    double_click_icon "$button"
+    check "$name double-click: back, normal and focused" eventually shown_normal_focused
+    check "$name double-click: in its place" eventually place_is "$before"
+    xdotool type --delay 20 " $name"
+done
+wmctrl -c Orvanta
+ended
+check "closed by the window manager: exit 0" test "$code" = 0
+check "closed by the window manager: saved" row_is 2025-12-28 "typed left right$(sep 8)"
+check "closed by the window manager: the icon is gone" icon_gone
+
+fresh_week
+start
+xdotool type --delay 20 'alt+F4'
+minimise
+double_click_icon 1
+eventually shown_normal_focused
+xdotool key alt+F4
+ended
+check "alt+F4 after the tray: exit 0" test "$code" = 0
+check "alt+F4 after the tray: saved" row_is 2025-12-28 "alt+F4$(sep 8)"
+check "alt+F4 after the tray: the icon is gone" icon_gone
+
+fresh_week
+start
+xdotool type --delay 20 'hidden at logout'
+minimise
+hidden_in_tray "minimised before SIGTERM"
+kill -TERM "$app"
+ended
+check "SIGTERM while hidden: exit 0" test "$code" = 0
+check "SIGTERM while hidden: saved" row_is 2025-12-28 "hidden at logout$(sep 8)"
+check "SIGTERM while hidden: the icon is gone" icon_gone
+
+# 2. No tray: openbox with its tray stopped. The minimised window stays in the window list
+#    and comes back from there; then a tray starts and the next minimise uses it.
+desktop_up --wm openbox
+for pid in $E2E_DESKTOP_PIDS; do
+    [[ $(ps -o comm= -p "$pid") == trayer ]] && "$desktop" stop "$pid" >/dev/null
+done
+check "no tray on the desktop" no_tray
+fresh_week
+start
+xdotool type --delay 20 'no tray'
+minimise
+check "no tray: minimised, still in the window list" eventually minimised_in_list
+wmctrl -i -a "$win"
+check "no tray: back from the window list" eventually shown_normal_focused
+trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+    --transparent false </dev/null >/dev/null 2>&1 &
+extra_pids+=("$!")
+check "a tray that starts later shows the icon" eventually icon_shown
+before=$(place)
+minimise
+hidden_in_tray "minimised once the tray is there"
+double_click_icon 1
+check "tray started later: back, normal and focused" eventually shown_normal_focused
+check "tray started later: in its place" eventually place_is "$before"
+xdotool type --delay 20 ', then a tray'
+wmctrl -c Orvanta
+ended
+check "without a tray, then with one: saved" row_is 2025-12-28 "no tray, then a tray$(sep 8)"
+
+summary

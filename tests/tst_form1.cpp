@@ -397,6 +397,7 @@ void TestForm1::failedSaveWritesRecoveryFileAndEnds()
     other.exec(QStringLiteral("ROLLBACK"));
 
     QCOMPARE(m_endings, QList<int>{1});
+    QCOMPARE(m_shell.operations(), (QList<quint32>{NIM_ADD, NIM_DELETE})); // no icon left behind
     const QString recovery =
         QDir(m_folder->path()).filePath(QStringLiteral("Orvanta unsaved week of 2025-12-28.txt"));
     QVERIFY(QFile::exists(recovery));

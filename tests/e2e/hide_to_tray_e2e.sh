@@ -37,6 +37,14 @@ hidden_in_tray() { # hidden_in_tray LABEL
     check "$1: the icon stays" icon_shown
 }
 fresh_week() { sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar"; }
+# ended_saving LABEL TEXT: the program ends well, with TEXT saved as the week's Sunday and its
+# icon gone.
+ended_saving() {
+    ended
+    check "$1: exit 0" test "$code" = 0
+    check "$1: saved" row_is 2025-12-28 "$2$(sep 8)"
+    check "$1: the icon is gone" icon_gone
+}
 
 # 1. An XEmbed tray. Two round trips, one per button, from a place of the user's choosing; what
 #    is typed after each proves the keyboard is back in the box.
@@ -57,10 +65,7 @@ for button in 1 3; do
     xdotool type --delay 20 " $name"
 done
 wmctrl -c Orvanta
-ended
-check "closed by the window manager: exit 0" test "$code" = 0
-check "closed by the window manager: saved" row_is 2025-12-28 "typed left right$(sep 8)"
-check "closed by the window manager: the icon is gone" icon_gone
+ended_saving "closed by the window manager" "typed left right"
 
 fresh_week
 start
@@ -69,10 +74,7 @@ minimise
 double_click_icon 1
 eventually shown_normal_focused
 xdotool key alt+F4
-ended
-check "alt+F4 after the tray: exit 0" test "$code" = 0
-check "alt+F4 after the tray: saved" row_is 2025-12-28 "alt+F4$(sep 8)"
-check "alt+F4 after the tray: the icon is gone" icon_gone
+ended_saving "alt+F4 after the tray" "alt+F4"
 
 fresh_week
 start
@@ -80,10 +82,7 @@ xdotool type --delay 20 'hidden at logout'
 minimise
 hidden_in_tray "minimised before SIGTERM"
 kill -TERM "$app"
-ended
-check "SIGTERM while hidden: exit 0" test "$code" = 0
-check "SIGTERM while hidden: saved" row_is 2025-12-28 "hidden at logout$(sep 8)"
-check "SIGTERM while hidden: the icon is gone" icon_gone
+ended_saving "SIGTERM while hidden" "hidden at logout"
 
 # 2. No tray: openbox with its tray stopped. The minimised window stays in the window list
 #    and comes back from there; then a tray starts and the next minimise uses it.
@@ -111,7 +110,6 @@ check "tray started later: back, normal and focused" eventually shown_normal_foc
 check "tray started later: in its place" eventually place_is "$before"
 xdotool type --delay 20 ', then a tray'
 wmctrl -c Orvanta
-ended
-check "without a tray, then with one: saved" row_is 2025-12-28 "no tray, then a tray$(sep 8)"
+ended_saving "without a tray, then with one" "no tray, then a tray"
 
 summary

@@ -161,5 +161,9 @@ std::optional<IconFile> IconFile::load(const QString &path, QString *error)
         fail(error, file.errorString());
         return std::nullopt;
     }
+    if (file.size() > kMaxFileBytes) {
+        fail(error, QStringLiteral("it is larger than an icon or cursor file can be"));
+        return std::nullopt;
+    }
     return read(file.readAll(), error);
 }

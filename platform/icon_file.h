@@ -21,6 +21,9 @@ struct IconFile
     Type type = Icon;
     QList<Image> images; // in the file's order
 
+    // Larger than any icon or cursor file: never read into memory.
+    static constexpr qint64 kMaxFileBytes = 16 << 20;
+
     // Reads a whole file. Files come from users' folders, so every offset and size is checked;
     // on failure `error` says what is wrong.
     static std::optional<IconFile> read(const QByteArray &data, QString *error = nullptr);

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QtEndian>
+#include <QTemporaryFile>
 #include <QTest>
 
 namespace {
@@ -105,6 +106,12 @@ void TestIconFile::missingFileIsAnError()
     QString error;
     QVERIFY(!IconFile::load(QStringLiteral("/nonexistent/HAND-M.CUR"), &error));
     QVERIFY(!error.isEmpty());
+
+    // A huge file is refused before anything is read.
+    QTemporaryFile huge;
+    QVERIFY(huge.open() && huge.resize(IconFile::kMaxFileBytes + 1));
+    QVERIFY(!IconFile::load(huge.fileName(), &error));
+    QCOMPARE(error, QStringLiteral("it is larger than an icon or cursor file can be"));
 }
 
 QTEST_GUILESS_MAIN(TestIconFile)

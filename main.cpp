@@ -2,6 +2,8 @@
 #include "platform/clock.h"
 #include "platform/display_platform.h"
 #include "platform/message_box_alerts.h"
+#include "platform/process_launcher.h"
+#include "platform/random_draw.h"
 #include "platform/system_tray_shell.h"
 #include "platform/termination_signals.h"
 
@@ -28,7 +30,10 @@ int main(int argc, char *argv[])
     TerminationSignals termination;
     SystemTrayShell shell; // outlives the window, whose tray control may still remove its icon
 
-    Form1 form({&clock, &alerts, &shell, QCoreApplication::applicationDirPath(), {}});
+    SeededRandom random;
+    DetachedProcessLauncher launcher;
+    Form1 form(
+        {&clock, &alerts, &shell, QCoreApplication::applicationDirPath(), {}, &random, &launcher});
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
                      &Form1::requestClose);
     // At logout the session manager asks for the user's data and closes no window itself.

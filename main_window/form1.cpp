@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "form1_design.h"
+#include "main_module.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "platform/icon_file.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QWindow>
@@ -73,6 +75,7 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
                                    m_calendarConnection, recoveryFolders(m_services.programFolder));
     connect(m_monthView1, &MonthView::dateClicked, this, &Form1::onDateClicked);
     connect(m_cSysTray1, &cSysTray::MouseDblClick, this, &Form1::cSysTray1_MouseDblClick);
+    setMouseTracking(true); // MouseMove over the bare window resets the pointer
 }
 
 Form1::~Form1() = default;
@@ -148,13 +151,28 @@ bool Form1::Load()
     // L1
     if (!CheckDatabaseFile())
         return false;
-    // U1 skin and U2 centring go here.
+    // U1
+    QString skinError;
+    if (!Main::ApplySkin(*this, *m_skinFramework1, m_services.programFolder, &skinError)) {
+        m_services.alerts->error(skinError);
+        return false;
+    }
+    Main::CenterForm(*this); // U2
     // L2
     if (!OpenCalendarDatabase()) {
         m_services.alerts->error(m_calendarConnection.lastError());
         return false;
     }
-    // U3 pointer image and U4 home page go here.
+    // U3
+    if (!loadPointerImage()) {
+        CloseCalendarDatabase();
+        return false;
+    }
+    // U4, seeded from the seconds since midnight
+    if (m_services.random && m_services.launcher) {
+        const float seconds = m_services.clock->now().time().msecsSinceStartOfDay() / 1000.0f;
+        Main::MaybeVisitHomePage(seconds, *m_services.random, *m_services.launcher);
+    }
     // L3
     const QString caption = QStringLiteral("Orvanta");
     setWindowTitle(caption);
@@ -179,6 +197,72 @@ bool Form1::CheckDatabaseFile()
         return true;
     m_services.alerts->warning(QStringLiteral("%1 not found.").arg(QDir::toNativeSeparators(path)));
     return false;
+}
+
+bool Form1::loadPointerImage()
+{
+    const QString path = QDir(m_services.programFolder).filePath(QStringLiteral("HAND-M.CUR"));
+    if (!Main::FileExists(path))
+        return true;
+    QString error;
+    PictureRef picture = StdPicture::LoadPicture(path, &error);
+    if (!picture) {
+        m_services.alerts->error(QStringLiteral("The pointer image %1 cannot be read: %2.")
+                                     .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    setMouseIcon(std::move(picture));
+    return true;
+}
+
+void Form1::setMousePointer(int pointer)
+{
+    m_mousePointer = pointer;
+    showPointer();
+}
+
+void Form1::setMouseIcon(PictureRef icon)
+{
+    m_mouseIcon = std::move(icon);
+    showPointer();
+}
+
+void Form1::showPointer()
+{
+    switch (m_mousePointer) {
+    case vbArrow:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case vbCrosshair:
+        setCursor(Qt::CrossCursor);
+        break;
+    case vbIbeam:
+        setCursor(Qt::IBeamCursor);
+        break;
+    case vbHourglass:
+        setCursor(Qt::WaitCursor);
+        break;
+    case vbCustom:
+        if (m_mouseIcon) {
+            const QIcon &icon = m_mouseIcon->icon();
+            setCursor(QCursor(icon.pixmap(icon.availableSizes().value(0, QSize(32, 32))),
+                              m_mouseIcon->hotSpot().x(), m_mouseIcon->hotSpot().y()));
+            break;
+        }
+        [[fallthrough]];
+    default:
+        unsetCursor();
+        break;
+    }
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    // Over the window's own surface only, never over a control; an hourglass stays.
+    if (!childAt(event->position().toPoint()) && m_mousePointer != vbHourglass &&
+        m_mousePointer != vbDefault)
+        setMousePointer(vbDefault);
 }
 
 bool Form1::OpenCalendarDatabase()

@@ -12,9 +12,12 @@ class Alerts;
 class Clock;
 class MonthView;
 class NotifyIconShell;
+class ProcessLauncher;
 class QLabel;
 class QPlainTextEdit;
+class RandomDraw;
 class SkinFramework;
+class StdPicture;
 class WeekPage;
 class cSysTray;
 
@@ -31,6 +34,19 @@ public:
         NotifyIconShell *shell = nullptr;    // the desktop's notification area
         QString programFolder;               // where dbCalendar.mdb lies
         std::function<void(int)> endProgram; // ends the run with an exit code
+        // The home page's draw and what opens it; without them there is no home page.
+        RandomDraw *random = nullptr;
+        ProcessLauncher *launcher = nullptr;
+    };
+
+    // The pointers the window can show.
+    enum MousePointerConstants {
+        vbDefault = 0,
+        vbArrow = 1,
+        vbCrosshair = 2,
+        vbIbeam = 3,
+        vbHourglass = 11,
+        vbCustom = 99, // the window's own pointer image
     };
 
     explicit Form1(Services services, QWidget *parent = nullptr);
@@ -43,6 +59,12 @@ public:
     QLabel *label1(int k) const { return m_label1.at(k); }
     QPlainTextEdit *text1(int k) const { return m_text1.at(k); }
     cSysTray *cSysTray1() const { return m_cSysTray1; }
+
+    int MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
+    // The window's own pointer image: shown only while MousePointer is vbCustom.
+    std::shared_ptr<const StdPicture> MouseIcon() const { return m_mouseIcon; }
+    void setMouseIcon(std::shared_ptr<const StdPicture> icon);
     WeekPage &weekPage() const { return *m_weekPage; }
 
 public slots:
@@ -55,12 +77,15 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     enum class State { Starting, Running, Ending };
 
     void createControls();
     bool CheckDatabaseFile();
+    bool loadPointerImage();
+    void showPointer();
     bool OpenCalendarDatabase();
     void CloseCalendarDatabase();
     void onDateClicked(QDate day);
@@ -77,4 +102,6 @@ private:
     SkinFramework *m_skinFramework1 = nullptr;
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
+    int m_mousePointer = vbDefault;
+    std::shared_ptr<const StdPicture> m_mouseIcon;
 };

@@ -1,8 +1,13 @@
 #include "main_window/form1.h"
+#include "main_window/form1_design.h"
+#include "main_window/main_module.h"
 #include "other_connection.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "platform/month_view.h"
+#include "platform/process_launcher.h"
+#include "platform/random_draw.h"
+#include "platform/std_picture.h"
 #include "platform/termination_signals.h"
 #include "recording_shell.h"
 #include "schedule/calendar_files.h"
@@ -17,6 +22,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,6 +46,35 @@ public:
 };
 
 const QString S = WeekDataSeparator;
+
+class ScriptedDraw final : public RandomDraw
+{
+public:
+    void Randomize(float seed) override { seeds.append(seed); }
+    float Rnd() override { return r; }
+    float r = 0.5f;
+    QList<float> seeds;
+};
+
+// Counts launches; starts nothing, as on a desktop without a URL opener.
+class FailingLauncher final : public ProcessLauncher
+{
+public:
+    bool startDetached(const QString &, const QStringList &) override
+    {
+        ++launches;
+        return false;
+    }
+    int launches = 0;
+};
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
 
 } // namespace
 
@@ -67,6 +103,11 @@ private slots:
     void minimiseHidesInTrayUntilDoubleClick();
     void doubleClickOnAShownWindowOnlyFocusesIt();
     void withoutATrayMinimiseStaysOrdinary();
+    void startUpSkinsCentresLoadsThePointerAndDraws();
+    void unusableSkinOrPointerImageEndsStartUp_data();
+    void unusableSkinOrPointerImageEndsStartUp();
+    void pointerResetsOnlyOverTheBareWindow_data();
+    void pointerResetsOnlyOverTheBareWindow();
 
 private:
     std::unique_ptr<Form1> makeForm();
@@ -77,6 +118,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_folder;
     FixedClock m_clock;
+    ScriptedDraw m_draw;
+    FailingLauncher m_launcher;
     RecordingAlerts m_alerts;
     RecordingShell m_shell;
     QList<int> m_endings;
@@ -93,6 +136,8 @@ void TestForm1::init()
     m_shell.trayPresent = true;
     m_shell.onCall = {};
     mSysTray::MinimizedToTray = false;
+    m_draw = ScriptedDraw();
+    m_launcher.launches = 0;
     m_endings.clear();
     m_clock.m_now = QDateTime(QDate(2026, 1, 1), QTime(10, 0));
 }
@@ -105,7 +150,8 @@ void TestForm1::cleanup()
 std::unique_ptr<Form1> TestForm1::makeForm()
 {
     return std::make_unique<Form1>(Form1::Services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
-                                                   [this](int code) { m_endings.append(code); }});
+                                                   [this](int code) { m_endings.append(code); },
+                                                   &m_draw, &m_launcher});
 }
 
 void TestForm1::loadAndShow()
@@ -491,6 +537,98 @@ void TestForm1::withoutATrayMinimiseStaysOrdinary()
     minimise();
     QVERIFY(!m_form->isVisible());
     QVERIFY(mSysTray::MinimizedToTray);
+}
+
+void TestForm1::startUpSkinsCentresLoadsThePointerAndDraws()
+{
+    writeFile(Main::skinFilePath(m_folder->path()),
+              "QWidget#Form1 { background-color: rgb(51, 102, 204); }");
+    QVERIFY(QFile::copy(QString::fromLatin1(Form1Design::kTrayIconResource),
+                        m_folder->filePath(u"HAND-M.CUR"_s)));
+    m_draw.r = 0.065f; // n = 7: the home page, on a desktop that cannot open it
+    loadAndShow();
+    QVERIFY(m_alerts.messages.isEmpty());
+
+    // The skin draws the bare window; the headings keep their yellow.
+    const QImage drawn = m_form->grab().toImage();
+    QCOMPARE(drawn.pixelColor(308, 250), QColor(51, 102, 204)); // between the two columns
+    const QRect heading = m_form->label1(1)->geometry();
+    QCOMPARE(drawn.pixelColor(heading.right() - 2, heading.top() + 2), QColor(0xFF, 0xFF, 0xC0));
+
+    // Centred on the whole primary screen, by the size it knew before any frame was added.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(m_form->geometry().topLeft(),
+             QPoint(qRound((screen.width() - m_form->width()) / 2.0),
+                    qRound((screen.height() - m_form->height()) / 2.0)));
+
+    // The pointer image is the window's, but the pointer stays the default arrow.
+    QVERIFY(m_form->MouseIcon());
+    QCOMPARE(m_form->MouseIcon()->hotSpot(), QPoint(5, 0));
+    QCOMPARE(m_form->MousePointer(), int(Form1::vbDefault));
+    QCOMPARE(m_form->cursor().shape(), Qt::ArrowCursor);
+
+    // Seeded from the seconds since midnight (10:00); the launch failed and nothing minded.
+    QCOMPARE(m_draw.seeds, QList<float>{36000.0f});
+    QCOMPARE(m_launcher.launches, 1);
+    QVERIFY(m_endings.isEmpty());
+}
+
+void TestForm1::unusableSkinOrPointerImageEndsStartUp_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("skin") << u"x/o.cjs"_s << "QWidget {"_ba
+                          << u"The skin %1 cannot be used: line 1: '{' is never closed."_s;
+    QTest::newRow("pointer image") << u"HAND-M.CUR"_s << "a picture of a hand"_ba
+                                   << u"The pointer image %1 cannot be read: "
+                                      u"not an icon or cursor file."_s;
+}
+
+void TestForm1::unusableSkinOrPointerImageEndsStartUp()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    const QString path = m_folder->filePath(file);
+    writeFile(path, content);
+    m_form = makeForm();
+    QVERIFY(!m_form->Load());
+    QCOMPARE(m_alerts.messages,
+             QStringList(u"error: "_s + message.arg(QDir::toNativeSeparators(path))));
+    QVERIFY(m_shell.calls.isEmpty()); // it ended before the tray icon
+}
+
+void TestForm1::pointerResetsOnlyOverTheBareWindow_data()
+{
+    QTest::addColumn<int>("pointer");
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<Qt::CursorShape>("shape");
+    const int cross = Form1::vbCrosshair;
+    QTest::newRow("cross, bare window") << cross << u""_s << 0 << Qt::ArrowCursor;
+    QTest::newRow("hourglass, bare window")
+        << int(Form1::vbHourglass) << u""_s << 11 << Qt::WaitCursor;
+    QTest::newRow("cross, a heading") << cross << u"Label1(2)"_s << cross << Qt::CrossCursor;
+    QTest::newRow("cross, a box") << cross << u"Text1(2)"_s << cross << Qt::CrossCursor;
+    QTest::newRow("cross, the calendar") << cross << u"MonthView1"_s << cross << Qt::CrossCursor;
+}
+
+void TestForm1::pointerResetsOnlyOverTheBareWindow()
+{
+    QFETCH(int, pointer);
+    QFETCH(QString, over);
+    QFETCH(int, after);
+    QFETCH(Qt::CursorShape, shape);
+    loadAndShow();
+    m_form->setMousePointer(pointer);
+    const QWidget *control = m_form->findChild<QWidget *>(over);
+    const QPoint at = over.isEmpty() ? QPoint(308, 250) : control->geometry().center();
+    QTest::mouseMove(m_form.get(), at - QPoint(3, 3));
+    QTest::mouseMove(m_form.get(), at);
+    QCOMPARE(m_form->MousePointer(), after);
+    QCOMPARE(m_form->cursor().shape(), shape);
 }
 
 QTEST_MAIN(TestForm1)

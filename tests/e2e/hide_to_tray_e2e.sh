@@ -14,8 +14,6 @@ source "$(dirname "$0")/lib.sh"
 
 listed() { wmctrl -l | grep -q ' Orvanta$'; }
 unmapped() { xwininfo -id "$win" | grep -q 'Map State: IsUnMapped'; }
-place() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ { printf "%s ", $NF }'; }
-place_is() { [[ $(place) == "$1" ]]; }
 shown_normal_focused() {
     listed && [[ $(xdotool getactivewindow) == "$win" ]] &&
         xprop -id "$win" WM_STATE | grep -q 'window state: Normal' &&

@@ -45,6 +45,29 @@ sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '
 icon_shown() { "$desktop" tray-icon Orvanta >/dev/null; }
 icon_gone() { ! icon_shown; }
 
+# Where the window's client area is on the screen, as "X Y ".
+place() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ { printf "%s ", $NF }'; }
+place_is() { [[ $(place) == "$1" ]]; }
+
+# pixel WINDOW X Y: the colour drawn at X, Y of the window, as rrggbb.
+pixel() {
+    python3 - "$@" <<'PY'
+import ctypes, sys
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x.XGetImage.restype = ctypes.c_void_p
+x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                        ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+x.XGetPixel.restype = ctypes.c_ulong
+x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+display = x.XOpenDisplay(None)
+image = x.XGetImage(display, int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), 1, 1,
+                    0xFFFFFFFF, 2)  # all planes, ZPixmap
+print("%06x" % (x.XGetPixel(image, 0, 0) & 0xFFFFFF) if image else "none")
+PY
+}
+
 row() { sqlite3 "$work/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '$1'"; }
 row_is() { [[ "$(row "$1")" == "$2" ]]; }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the real program on a virtual X desktop with a fixed "today". It starts without
-# its database (message, no window, no file), then with one: typing, choosing days, and every
-# way of closing must leave the texts in dbCalendar.mdb.
+# its database (message, no window, no file), then with one: the window centred, typing,
+# choosing days, and every way of closing must leave the texts in dbCalendar.mdb; last with a
+# skin and a pointer image beside it.
 # Usage: program_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
 # With E2E_SCREENSHOT=FILE.png it also saves a picture of the window with its frame (needs
 # ImageMagick's import), as the README shows it.
@@ -50,6 +51,9 @@ check "client area 624 x 641" client_size_is 624 641
 check "size hints fix the size" hints_fix_size
 check "no maximise action offered" no_maximise_action
 check "window icon is empty" icon_is_empty
+# The screen is 1280 x 800: the window's 624 x 641 sit in the middle.
+check "centred on the screen" place_is "328 80 "
+check "without a skin, the bare window is white" test "$(pixel "$win" 308 250)" = ffffff
 wmctrl -i -r "$win" -b add,maximized_vert,maximized_horz
 sleep 0.3
 check "asked to maximise, the size stays" client_size_is 624 641
@@ -84,5 +88,17 @@ for how in alt+F4 TERM INT HUP; do
     check "$how: exit 0" test "$code" = 0
     check "$how: the shown week is saved" test "$(row 2025-12-28)" = "closed by $how$(sep 8)"
 done
+
+# 4. A skin and a pointer image beside the program: the window is drawn with the skin, the
+#    headings keep their yellow, and the pointer image loads without a word.
+mkdir -p "$work/x"
+printf '%s\n' '/* a test skin */' 'QWidget#Form1 { background-color: #3a6ea5; }' >"$work/x/o.cjs"
+cp "$(dirname "$0")/../../resources/hand.cur" "$work/HAND-M.CUR"
+start
+check "skinned: the bare window has the skin's colour" test "$(pixel "$win" 308 250)" = 3a6ea5
+check "skinned: a heading keeps its yellow" test "$(pixel "$win" 600 195)" = ffffc0
+wmctrl -c Orvanta
+ended
+check "skinned, with a pointer image: exit 0" test "$code" = 0
 
 summary

@@ -5,13 +5,12 @@
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "platform/month_view.h"
-#include "platform/process_launcher.h"
-#include "platform/random_draw.h"
 #include "platform/std_picture.h"
 #include "platform/termination_signals.h"
 #include "recording_shell.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_page.h"
+#include "start_up_doubles.h"
 #include "tray/csystray.h"
 
 #include <csignal>
@@ -46,35 +45,6 @@ public:
 };
 
 const QString S = WeekDataSeparator;
-
-class ScriptedDraw final : public RandomDraw
-{
-public:
-    void Randomize(float seed) override { seeds.append(seed); }
-    float Rnd() override { return r; }
-    float r = 0.5f;
-    QList<float> seeds;
-};
-
-// Counts launches; starts nothing, as on a desktop without a URL opener.
-class FailingLauncher final : public ProcessLauncher
-{
-public:
-    bool startDetached(const QString &, const QStringList &) override
-    {
-        ++launches;
-        return false;
-    }
-    int launches = 0;
-};
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 } // namespace
 
@@ -119,7 +89,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     FixedClock m_clock;
     ScriptedDraw m_draw;
-    FailingLauncher m_launcher;
+    RecordingLauncher m_launcher;
     RecordingAlerts m_alerts;
     RecordingShell m_shell;
     QList<int> m_endings;
@@ -137,7 +107,8 @@ void TestForm1::init()
     m_shell.onCall = {};
     mSysTray::MinimizedToTray = false;
     m_draw = ScriptedDraw();
-    m_launcher.launches = 0;
+    m_launcher = RecordingLauncher();
+    m_launcher.starts = false; // a desktop that cannot open the home page
     m_endings.clear();
     m_clock.m_now = QDateTime(QDate(2026, 1, 1), QTime(10, 0));
 }
@@ -569,7 +540,7 @@ void TestForm1::startUpSkinsCentresLoadsThePointerAndDraws()
 
     // Seeded from the seconds since midnight (10:00); the launch failed and nothing minded.
     QCOMPARE(m_draw.seeds, QList<float>{36000.0f});
-    QCOMPARE(m_launcher.launches, 1);
+    QCOMPARE(m_launcher.launches.size(), 1);
     QVERIFY(m_endings.isEmpty());
 }
 

@@ -2,9 +2,8 @@
 // page's draw.
 #include "main_window/main_module.h"
 #include "platform/dispatch.h"
-#include "platform/process_launcher.h"
-#include "platform/random_draw.h"
 #include "platform/skin_framework.h"
+#include "start_up_doubles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,35 +39,6 @@ public:
     QStringList calls;
     qsizetype failAt = 0;
 };
-
-class ScriptedDraw final : public RandomDraw
-{
-public:
-    void Randomize(float seed) override { seeds.append(seed); }
-    float Rnd() override { return r; }
-    float r = 0;
-    QList<float> seeds;
-};
-
-class RecordingLauncher final : public ProcessLauncher
-{
-public:
-    bool startDetached(const QString &program, const QStringList &arguments) override
-    {
-        launches.append(QStringList{program} + arguments);
-        return starts;
-    }
-    QList<QStringList> launches;
-    bool starts = true;
-};
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 } // namespace
 

@@ -74,11 +74,9 @@ QString skinFilePath(const QString &programFolder)
     return QDir(programFolder).filePath(QStringLiteral("x/o.cjs"));
 }
 
-QColor colourOf(quint32 colourValue)
+QColor buttonFaceColour()
 {
-    if (colourValue == kButtonFace)
-        return QApplication::palette().color(QPalette::Button);
-    return QColor(colourValue & 0xFF, (colourValue >> 8) & 0xFF, (colourValue >> 16) & 0xFF);
+    return QApplication::palette().color(QPalette::Button);
 }
 
 bool ApplySkin(QWidget &form, Dispatch &skinFramework1, const QString &programFolder,
@@ -89,7 +87,7 @@ bool ApplySkin(QWidget &form, Dispatch &skinFramework1, const QString &programFo
     if (!skin.isFile() || skin.isHidden())
         return true; // no skin: the window keeps its designed look
 
-    const QColor face = colourOf(kButtonFace);
+    const QColor face = buttonFaceColour();
     setBackColor(form, face);
     for (QObject *child : form.children()) {
         if (child->isWidgetType() && takesSkinColour(*child))

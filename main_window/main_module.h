@@ -15,8 +15,6 @@ namespace Main {
 
 // The maker's home page, opened at one start in a hundred.
 inline constexpr char16_t kHomePageUrl[] = u"https://orvanta.example/";
-// The system's 3-D face colour, as a colour value with the system-colour bit set.
-inline constexpr quint32 kButtonFace = 0x8000000F;
 
 // Where an edge goes to centre `window` on `screen` (lengths in twips): not rounded, not
 // clamped, so a window larger than the screen gets a negative edge.
@@ -33,8 +31,8 @@ bool FileExists(const QString &path);
 
 // x/o.cjs in the program's folder.
 QString skinFilePath(const QString &programFolder);
-// A colour value: 0x00BBGGRR, or with the high bit set the system colour it names.
-QColor colourOf(quint32 colourValue);
+// The system's 3-D face colour (colour value 0x8000000F): the desktop's button colour.
+QColor buttonFaceColour();
 
 // When the skin file is there (a normal file, not hidden), gives the window the 3-D face colour
 // (and its option buttons, check boxes, frames and labels, except the headings Label1), then

@@ -59,13 +59,13 @@ public:
     QLabel *label1(int k) const { return m_label1.at(k); }
     QPlainTextEdit *text1(int k) const { return m_text1.at(k); }
     cSysTray *cSysTray1() const { return m_cSysTray1; }
+    WeekPage &weekPage() const { return *m_weekPage; }
 
     int MousePointer() const { return m_mousePointer; }
     void setMousePointer(int pointer);
     // The window's own pointer image: shown only while MousePointer is vbCustom.
     std::shared_ptr<const StdPicture> MouseIcon() const { return m_mouseIcon; }
     void setMouseIcon(std::shared_ptr<const StdPicture> icon);
-    WeekPage &weekPage() const { return *m_weekPage; }
 
 public slots:
     // The close sequence, run once whatever ends the program: the close button, a

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -229,30 +230,18 @@ void Form1::setMouseIcon(PictureRef icon)
 
 void Form1::showPointer()
 {
-    switch (m_mousePointer) {
-    case vbArrow:
-        setCursor(Qt::ArrowCursor);
-        break;
-    case vbCrosshair:
-        setCursor(Qt::CrossCursor);
-        break;
-    case vbIbeam:
-        setCursor(Qt::IBeamCursor);
-        break;
-    case vbHourglass:
-        setCursor(Qt::WaitCursor);
-        break;
-    case vbCustom:
-        if (m_mouseIcon) {
-            const QIcon &icon = m_mouseIcon->icon();
-            setCursor(QCursor(icon.pixmap(icon.availableSizes().value(0, QSize(32, 32))),
-                              m_mouseIcon->hotSpot().x(), m_mouseIcon->hotSpot().y()));
-            break;
-        }
-        [[fallthrough]];
-    default:
-        unsetCursor();
-        break;
+    static const QHash<int, Qt::CursorShape> shapes{{vbArrow, Qt::ArrowCursor},
+                                                    {vbCrosshair, Qt::CrossCursor},
+                                                    {vbIbeam, Qt::IBeamCursor},
+                                                    {vbHourglass, Qt::WaitCursor}};
+    if (m_mousePointer == vbCustom && m_mouseIcon) {
+        const QIcon &icon = m_mouseIcon->icon();
+        setCursor(QCursor(icon.pixmap(icon.availableSizes().value(0, QSize(32, 32))),
+                          m_mouseIcon->hotSpot().x(), m_mouseIcon->hotSpot().y()));
+    } else if (const auto shape = shapes.constFind(m_mousePointer); shape != shapes.cend()) {
+        setCursor(*shape);
+    } else {
+        unsetCursor(); // the default, also for a custom pointer without an image
     }
 }
 

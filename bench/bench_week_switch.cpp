@@ -84,6 +84,30 @@ void BM_WeekSwitch(benchmark::State &state)
     }
 }
 
+// Leaving a week, as a click does it first: the boxes read, the record built with CR LF line
+// breaks, and the row written. Arg: the characters the week holds, in lines of 40.
+void BM_LeaveWeek(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    FixedClock clock;
+    QuietAlerts alerts;
+    SystemTrayShell shell;
+    Form1 form({&clock, &alerts, &shell, folderWithWeeks(dir, 1), [](int) {}});
+    if (!form.Load()) {
+        state.SkipWithError("load failed");
+        return;
+    }
+    const QString line = QStringLiteral("Meeting with the team in room 4 at 10\n");
+    const qsizetype perBox = state.range(0) / kWeekFieldCount;
+    for (int k = 0; k < kWeekFieldCount; ++k)
+        form.text1(k)->setPlainText(line.repeated(std::max<qsizetype>(1, perBox / line.size())));
+    for (auto _ : state) {
+        if (!form.weekPage().SaveWeek())
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
+}
+
 void BM_StoreLookup(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -100,6 +124,7 @@ void BM_StoreLookup(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_WeekSwitch)->Arg(1)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LeaveWeek)->Arg(1'600)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StoreLookup)->Arg(1)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char *argv[])

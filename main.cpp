@@ -1,11 +1,11 @@
+#include "desktop/clock.h"
+#include "desktop/display_platform.h"
+#include "desktop/message_box_alerts.h"
+#include "desktop/process_launcher.h"
+#include "desktop/random_draw.h"
+#include "desktop/system_tray_shell.h"
+#include "desktop/termination_signals.h"
 #include "main_window/form1.h"
-#include "platform/clock.h"
-#include "platform/display_platform.h"
-#include "platform/message_box_alerts.h"
-#include "platform/process_launcher.h"
-#include "platform/random_draw.h"
-#include "platform/system_tray_shell.h"
-#include "platform/termination_signals.h"
 
 #include <QApplication>
 #include <QSessionManager>

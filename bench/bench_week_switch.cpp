@@ -1,14 +1,14 @@
 // A week switch as a click on a day does it (SaveWeek, SelectWeek, ClearWeek, LoadWeek), on the
 // real window offscreen, with tables of 1, 10,000 and 100,000 weeks. The store's own lookup is
 // measured apart, since the switch includes the full-sync write of the week being left.
+#include "desktop/alerts.h"
+#include "desktop/clock.h"
+#include "desktop/system_tray_shell.h"
 #include "main_window/form1.h"
-#include "platform/alerts.h"
-#include "platform/clock.h"
-#include "platform/system_tray_shell.h"
+#include "main_window/week_page.h"
 #include "schedule/calendar_connection.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week.h"
-#include "schedule/week_page.h"
 #include "schedule/week_record.h"
 
 #include <benchmark/benchmark.h>

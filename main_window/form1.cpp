@@ -1,15 +1,15 @@
 #include "form1.h"
 
+#include "controls/icon_file.h"
+#include "controls/month_view.h"
+#include "controls/skin_framework.h"
+#include "desktop/alerts.h"
+#include "desktop/clock.h"
 #include "form1_design.h"
 #include "main_module.h"
-#include "platform/alerts.h"
-#include "platform/clock.h"
-#include "platform/icon_file.h"
-#include "platform/month_view.h"
-#include "platform/skin_framework.h"
 #include "schedule/calendar_files.h"
-#include "schedule/week_page.h"
 #include "tray/csystray.h"
+#include "week_page.h"
 
 #include <algorithm>
 #include <QCloseEvent>
@@ -101,6 +101,7 @@ void Form1::createControls()
     m_monthView1 = new MonthView(this);
     m_monthView1->setObjectName(QStringLiteral("MonthView1"));
     m_monthView1->setGeometry(kMonthView1.pixels());
+    m_monthView1->setDateRange(kMonthView1MinDate, kMonthView1MaxDate);
 
     m_cSysTray1 = new cSysTray(*m_services.shell, this);
     m_cSysTray1->setObjectName(QStringLiteral("cSysTray1"));

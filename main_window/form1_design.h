@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/twips.h"
+#include "controls/twips.h"
 
 #include <array>
+#include <QDate>
 #include <QRect>
 #include <QRgb>
 
@@ -38,6 +39,9 @@ inline constexpr auto kIconResource = ":/orvanta/form1.ico";
 inline constexpr auto kTrayIconResource = ":/orvanta/hand.cur";
 
 inline constexpr Place kMonthView1{120, 120, 9105, 2670, 7};
+// The calendar offers these days and no others.
+inline const QDate kMonthView1MinDate{1753, 1, 1};
+inline const QDate kMonthView1MaxDate{9999, 12, 31};
 // Invisible at run time: their places matter only in a designer.
 inline constexpr Place kCSysTray1{4440, 5160, 510, 510, -1};
 inline constexpr Place kSkinFramework1{585, 45, 360, 360, -1};

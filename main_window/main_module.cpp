@@ -1,10 +1,10 @@
 #include "main_module.h"
 
-#include "platform/dispatch.h"
-#include "platform/process_launcher.h"
-#include "platform/random_draw.h"
-#include "platform/skin_framework.h"
-#include "platform/twips.h"
+#include "controls/skin_framework.h"
+#include "controls/twips.h"
+#include "desktop/process_launcher.h"
+#include "desktop/random_draw.h"
+#include "win32/dispatch.h"
 
 #include <cstdio>
 #include <QApplication>

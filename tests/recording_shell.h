@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/notify_icon.h"
 #include "tray/msystray.h"
+#include "win32/notify_icon.h"
 
 #include <functional>
 #include <QByteArray>

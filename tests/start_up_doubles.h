@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/process_launcher.h"
-#include "platform/random_draw.h"
+#include "desktop/process_launcher.h"
+#include "desktop/random_draw.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // Which display platform the program asks Qt for, from the session it starts in.
-#include "platform/display_platform.h"
+#include "desktop/display_platform.h"
 
 #include <QTest>
 

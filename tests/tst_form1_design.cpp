@@ -1,10 +1,10 @@
 // The main window as it is created: every control's place in pixels, the frame, the focus
 // order, the font, and the pictures it carries and ships.
+#include "controls/icon_file.h"
+#include "controls/month_view.h"
+#include "controls/skin_framework.h"
 #include "main_window/form1.h"
 #include "main_window/form1_design.h"
-#include "platform/icon_file.h"
-#include "platform/month_view.h"
-#include "platform/skin_framework.h"
 #include "recording_shell.h"
 #include "tray/csystray.h"
 

@@ -1,12 +1,12 @@
 // Icon and cursor files come from users' folders too: a damaged one must be refused with a
 // reason, never read out of bounds.
+#include "controls/icon_file.h"
 #include "main_window/form1_design.h"
-#include "platform/icon_file.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QtEndian>
 #include <QTemporaryFile>
+#include <QtEndian>
 #include <QTest>
 
 namespace {

@@ -1,9 +1,9 @@
 // The shared start-up routines: centring, the file test, the skin and its control, the home
 // page's draw.
+#include "controls/skin_framework.h"
 #include "main_window/main_module.h"
-#include "platform/dispatch.h"
-#include "platform/skin_framework.h"
 #include "start_up_doubles.h"
+#include "win32/dispatch.h"
 
 #include <QApplication>
 #include <QCheckBox>

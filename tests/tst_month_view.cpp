@@ -1,4 +1,4 @@
-#include "platform/month_view.h"
+#include "controls/month_view.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -10,8 +10,8 @@ private slots:
     void init();
     void everyDayOnViewIsHitWhereItIsDrawn_data();
     void everyDayOnViewIsHitWhereItIsDrawn();
-    void pagingStopsAtTheSelectableYears_data();
-    void pagingStopsAtTheSelectableYears();
+    void pagingStopsAtTheSelectableDates_data();
+    void pagingStopsAtTheSelectableDates();
     void clicksReportOnlyWholeClicksOnDays();
     void keyboardMovesAndChoosesWithoutSelecting();
 
@@ -55,26 +55,44 @@ void TestMonthView::everyDayOnViewIsHitWhereItIsDrawn()
     }
 }
 
-void TestMonthView::pagingStopsAtTheSelectableYears_data()
+void TestMonthView::pagingStopsAtTheSelectableDates_data()
 {
+    QTest::addColumn<QDate>("minDate");
+    QTest::addColumn<QDate>("maxDate");
     QTest::addColumn<QDate>("start");
     QTest::addColumn<int>("pages");
     QTest::addColumn<QDate>("firstShown");
 
-    QTest::newRow("back from the first month") << QDate(1753, 1, 15) << -1 << QDate(1753, 1, 1);
+    const QDate first(1753, 1, 1), last(9999, 12, 31); // the control's own range
+    QTest::newRow("back from the first month")
+        << first << last << QDate(1753, 1, 15) << -1 << QDate(1753, 1, 1);
     QTest::newRow("forward to the end shows the last three months")
-        << QDate(9999, 12, 31) << 5 << QDate(9999, 10, 1);
-    QTest::newRow("an ordinary page") << QDate(2026, 12, 7) << 1 << QDate(2027, 1, 1);
+        << first << last << QDate(9999, 12, 31) << 5 << QDate(9999, 10, 1);
+    QTest::newRow("an ordinary page")
+        << first << last << QDate(2026, 12, 7) << 1 << QDate(2027, 1, 1);
+    QTest::newRow("a range of the window's own, back")
+        << QDate(2026, 3, 10) << QDate(2026, 9, 20) << QDate(2026, 4, 1) << -3 << QDate(2026, 3, 1);
+    QTest::newRow("a range of the window's own, forward")
+        << QDate(2026, 3, 10) << QDate(2026, 9, 20) << QDate(2026, 4, 1) << 9 << QDate(2026, 7, 1);
 }
 
-void TestMonthView::pagingStopsAtTheSelectableYears()
+void TestMonthView::pagingStopsAtTheSelectableDates()
 {
+    QFETCH(QDate, minDate);
+    QFETCH(QDate, maxDate);
     QFETCH(QDate, start);
     QFETCH(int, pages);
     QFETCH(QDate, firstShown);
+    m_view->setDateRange(minDate, maxDate);
     m_view->showMonth(start);
     m_view->pageMonths(pages);
     QCOMPARE(m_view->firstShownMonth(), firstShown);
+    // Days of its first month before the range are drawn but cannot be chosen.
+    QSignalSpy clicked(m_view.get(), &MonthView::dateClicked);
+    m_view->showMonth(minDate);
+    for (QDate day = minDate.addDays(1 - minDate.day()); day <= minDate; day = day.addDays(1))
+        QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->dayRect(day).center());
+    QCOMPARE(clicked.size(), 1);
 }
 
 void TestMonthView::clicksReportOnlyWholeClicksOnDays()

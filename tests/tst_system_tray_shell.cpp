@@ -1,5 +1,5 @@
-#include "platform/std_picture.h"
-#include "platform/system_tray_shell.h"
+#include "controls/std_picture.h"
+#include "desktop/system_tray_shell.h"
 
 #include <QLoggingCategory>
 #include <QMouseEvent>

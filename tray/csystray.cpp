@@ -1,6 +1,6 @@
 #include "csystray.h"
 
-#include "platform/twips.h"
+#include "controls/twips.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "controls/user_control.h"
 #include "msystray.h"
-#include "platform/notify_icon.h"
-#include "platform/user_control.h"
+#include "win32/notify_icon.h"
 
 // A control that puts one icon with a tooltip in the desktop's notification area while InTray
 // is true, keeps the icon and tooltip in step with TrayIcon and TrayTip, and reports mouse

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/window_layer.h"
+#include "win32/window_layer.h"
 
 // The window message through which the shell reports mouse activity on the tray icon.
 inline constexpr UINT TRAY_CALLBACK_MESSAGE = WM_USER + 101; // 1125

@@ -1,9 +1,9 @@
 // The tray control on a real desktop, for the end-to-end test of the tray: it puts its icon in
 // the tray and prints, one line each, every event of the control and any tooltip that shows.
 // Lines on its standard input drive it: "on", "off", "tip TEXT", "quit".
+#include "controls/std_picture.h"
+#include "desktop/system_tray_shell.h"
 #include "main_window/form1_design.h"
-#include "platform/std_picture.h"
-#include "platform/system_tray_shell.h"
 #include "tray/csystray.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dispatch.h"
 #include "user_control.h"
+#include "win32/dispatch.h"
 
 // The window's skinning control: invisible at run time, and driven late-bound through its
 // dispatch interface. A skin is a Qt style sheet in a file; applying it to a window draws that

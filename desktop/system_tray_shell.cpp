@@ -1,6 +1,6 @@
 #include "system_tray_shell.h"
 
-#include "std_picture.h"
+#include "controls/std_picture.h"
 
 #include <algorithm>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "week_record.h"
+#include "schedule/week_record.h"
 
 #include <array>
 #include <QDate>

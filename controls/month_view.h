@@ -18,8 +18,14 @@ public:
     // The current date. Setting it brings its month into view.
     QDate value() const { return m_value; }
     void setValue(QDate day);
-    // Weekday number of the current date: 1 = Sunday ... 7 = Saturday.
-    int dayOfWeek() const;
+
+    // The first and last day the calendar offers: only these can be clicked or chosen, and
+    // paging stops at their months.
+    QDate minDate() const { return m_minDate; }
+    QDate maxDate() const { return m_maxDate; }
+    // Ignored unless both are valid and in order.
+    void setDateRange(QDate minDate, QDate maxDate);
+    bool isSelectable(QDate day) const;
 
     QDate selStart() const { return m_selStart; }
     void setSelStart(QDate day);
@@ -29,7 +35,7 @@ public:
     void setToday(QDate day);
     QDate today() const { return m_today; }
 
-    // The first day of the leftmost month on view; paging keeps it within the selectable years.
+    // The first day of the leftmost month on view; paging keeps it within the selectable dates.
     QDate firstShownMonth() const { return m_firstMonth; }
     void showMonth(QDate anyDayOfMonth);
     void pageMonths(int months);
@@ -76,6 +82,8 @@ private:
     void moveCursor(QDate to);
     void paintMonth(QPainter &painter, const Metrics &m, int index) const;
 
+    QDate m_minDate{1753, 1, 1};
+    QDate m_maxDate{9999, 12, 31};
     QDate m_value;
     QDate m_selStart;
     QDate m_selEnd;

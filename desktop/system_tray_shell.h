@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notify_icon.h"
+#include "win32/notify_icon.h"
 
 #include <memory>
 #include <QObject>

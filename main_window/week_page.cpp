@@ -1,9 +1,9 @@
 #include "week_page.h"
 
-#include "calendar_connection.h"
-#include "platform/month_view.h"
-#include "recovery_file.h"
-#include "week.h"
+#include "controls/month_view.h"
+#include "schedule/calendar_connection.h"
+#include "schedule/recovery_file.h"
+#include "schedule/week.h"
 
 #include <algorithm>
 #include <QDateTime>
@@ -30,9 +30,7 @@ void WeekPage::SelectWeek(QDate day)
 {
     MonthView *calendar = m_controls.monthView;
     calendar->setValue(day);
-    const int n = calendar->dayOfWeek();
-    if (n != 1)
-        calendar->setValue(calendar->value().addDays(1 - n));
+    calendar->setValue(firstDayOfWeek(calendar->value()));
     const QDate first = calendar->value();
     calendar->setSelStart(first);
     calendar->setSelEnd(first.addDays(kDaysPerWeek - 1));

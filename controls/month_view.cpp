@@ -1,7 +1,5 @@
 #include "month_view.h"
 
-#include "schedule/week.h"
-
 #include <algorithm>
 #include <QKeyEvent>
 #include <QLocale>
@@ -24,20 +22,21 @@ int monthsBetween(QDate fromMonth, QDate toMonth)
     return (toMonth.year() - fromMonth.year()) * 12 + toMonth.month() - fromMonth.month();
 }
 
-// Position of a day in its month's grid: column 0 is Sunday.
-int cellIndex(QDate day)
+// The grid's column of a day: rows start on Sunday (Qt counts Monday = 1 ... Sunday = 7).
+int sundayColumn(QDate day)
 {
-    return weekdayNumber(monthOf(day)) - 1 + day.day() - 1;
+    return day.dayOfWeek() % 7;
 }
 
-bool selectable(QDate day)
+// Position of a day in its month's grid.
+int cellIndex(QDate day)
 {
-    return day.isValid() && day >= kFirstSelectableDate && day <= kLastSelectableDate;
+    return sundayColumn(monthOf(day)) + day.day() - 1;
 }
 
 } // namespace
 
-MonthView::MonthView(QWidget *parent) : QWidget(parent), m_firstMonth(monthOf(kFirstSelectableDate))
+MonthView::MonthView(QWidget *parent) : QWidget(parent), m_firstMonth(monthOf(m_minDate))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,7 +47,7 @@ void MonthView::setValue(QDate day)
     if (!day.isValid())
         return;
     m_value = day;
-    m_cursor = std::clamp(day, kFirstSelectableDate, kLastSelectableDate);
+    m_cursor = std::clamp(day, m_minDate, m_maxDate);
     const QDate month = monthOf(m_cursor);
     const int offset = monthsBetween(m_firstMonth, month);
     if (offset < 0 || offset >= monthCount())
@@ -56,9 +55,20 @@ void MonthView::setValue(QDate day)
     update();
 }
 
-int MonthView::dayOfWeek() const
+void MonthView::setDateRange(QDate minDate, QDate maxDate)
 {
-    return weekdayNumber(m_value);
+    if (!minDate.isValid() || !maxDate.isValid() || minDate > maxDate)
+        return;
+    m_minDate = minDate;
+    m_maxDate = maxDate;
+    if (m_cursor.isValid())
+        m_cursor = std::clamp(m_cursor, m_minDate, m_maxDate);
+    showMonth(m_firstMonth);
+}
+
+bool MonthView::isSelectable(QDate day) const
+{
+    return day.isValid() && day >= m_minDate && day <= m_maxDate;
 }
 
 void MonthView::setSelStart(QDate day)
@@ -89,15 +99,14 @@ int MonthView::monthCount() const
 
 QDate MonthView::lastFirstMonth() const
 {
-    return monthOf(kLastSelectableDate).addMonths(1 - monthCount());
+    return std::max(monthOf(m_maxDate).addMonths(1 - monthCount()), monthOf(m_minDate));
 }
 
 void MonthView::showMonth(QDate anyDayOfMonth)
 {
     if (!anyDayOfMonth.isValid())
         return;
-    m_firstMonth =
-        std::clamp(monthOf(anyDayOfMonth), monthOf(kFirstSelectableDate), lastFirstMonth());
+    m_firstMonth = std::clamp(monthOf(anyDayOfMonth), monthOf(m_minDate), lastFirstMonth());
     update();
 }
 
@@ -153,8 +162,8 @@ QDate MonthView::dateAt(QPoint point) const
         return {};
     const int cell = (y / m.rowHeight) * 7 + x / m.columnWidth;
     const QDate month = m_firstMonth.addMonths(index);
-    const QDate day = month.addDays(cell - (weekdayNumber(month) - 1));
-    return monthOf(day) == month && selectable(day) ? day : QDate();
+    const QDate day = month.addDays(cell - sundayColumn(month));
+    return monthOf(day) == month && isSelectable(day) ? day : QDate();
 }
 
 QRect MonthView::previousArrowRect() const
@@ -193,7 +202,7 @@ void MonthView::paintEvent(QPaintEvent *)
         const QPoint back2(c.x() + (left ? s : -s), c.y() + s + 1);
         painter.drawPolygon(QPolygon({tip, back1, back2}));
     };
-    drawArrow(previousArrowRect(), m_firstMonth > monthOf(kFirstSelectableDate), true);
+    drawArrow(previousArrowRect(), m_firstMonth > monthOf(m_minDate), true);
     drawArrow(nextArrowRect(), m_firstMonth < lastFirstMonth(), false);
 
     if (const QRect cursor = dayRect(m, m_cursor); hasFocus() && cursor.isValid()) {
@@ -237,7 +246,7 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
             m_selStart.isValid() && m_selEnd.isValid() && day >= m_selStart && day <= m_selEnd;
         if (highlighted)
             painter.fillRect(cell, palette().highlight());
-        if (!selectable(day))
+        if (!isSelectable(day))
             painter.setPen(palette().placeholderText().color());
         else
             painter.setPen(highlighted ? palette().highlightedText().color()
@@ -306,7 +315,7 @@ void MonthView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (selectable(m_cursor))
+        if (isSelectable(m_cursor))
             emit dateClicked(m_cursor);
         break;
     default:
@@ -318,7 +327,7 @@ void MonthView::keyPressEvent(QKeyEvent *event)
 
 void MonthView::moveCursor(QDate to)
 {
-    if (!selectable(to))
+    if (!isSelectable(to))
         return;
     m_cursor = to;
     const int offset = monthsBetween(m_firstMonth, monthOf(to));

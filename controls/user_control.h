@@ -1,7 +1,7 @@
 #pragma once
 
 #include "std_picture.h"
-#include "window_layer.h"
+#include "win32/window_layer.h"
 
 #include <QList>
 #include <QVariant>

@@ -283,7 +283,7 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::minimiseToTray()
 {
-    if (!(windowState() & Qt::WindowMinimized) || mSysTray::MinimizedToTray)
+    if (!(windowState() & Qt::WindowMinimized) || m_minimizedToTray)
         return;
     // Without a tray that shows the icon, a hidden window could never come back: then this
     // stays an ordinary minimise. Asked now, since a panel can start or stop at any time.
@@ -295,7 +295,7 @@ void Form1::minimiseToTray()
     // window managers place a window that is shown again anew.
     if (QWindow *window = windowHandle())
         window->setPosition(window->position());
-    mSysTray::MinimizedToTray = true;
+    m_minimizedToTray = true;
 }
 
 void Form1::cSysTray1_MouseDblClick(qint16 Button, qint32 Id)
@@ -310,7 +310,7 @@ void Form1::cSysTray1_MouseDblClick(qint16 Button, qint32 Id)
     show();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     activateWindow();
-    mSysTray::MinimizedToTray = false;
+    m_minimizedToTray = false;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -61,6 +61,9 @@ public:
     cSysTray *cSysTray1() const { return m_cSysTray1; }
     WeekPage &weekPage() const { return *m_weekPage; }
 
+    // True from a minimise that hid the window in the tray until the icon's double-click.
+    bool MinimizedToTray() const { return m_minimizedToTray; }
+
     int MousePointer() const { return m_mousePointer; }
     void setMousePointer(int pointer);
     // The window's own pointer image: shown only while MousePointer is vbCustom.
@@ -102,6 +105,7 @@ private:
     SkinFramework *m_skinFramework1 = nullptr;
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
+    bool m_minimizedToTray = false;
     int m_mousePointer = vbDefault;
     std::shared_ptr<const StdPicture> m_mouseIcon;
 };

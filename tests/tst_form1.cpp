@@ -105,7 +105,6 @@ void TestForm1::init()
     m_shell.calls.clear();
     m_shell.trayPresent = true;
     m_shell.onCall = {};
-    mSysTray::MinimizedToTray = false;
     m_draw = ScriptedDraw();
     m_launcher = RecordingLauncher();
     m_launcher.starts = false; // a desktop that cannot open the home page
@@ -455,13 +454,13 @@ void TestForm1::minimiseHidesInTrayUntilDoubleClick()
     for (int round = 0; round < 2; ++round) {
         minimise();
         QVERIFY(!m_form->isVisible());
-        QVERIFY(mSysTray::MinimizedToTray);
+        QVERIFY(m_form->MinimizedToTray());
         QVERIFY(m_form->cSysTray1()->IconVisible());
 
         for (const LPARAM message : mouse)
             trayMessage(message);
         QCOMPARE(m_form->isVisible(), restores);
-        QCOMPARE(mSysTray::MinimizedToTray, !restores);
+        QCOMPARE(m_form->MinimizedToTray(), !restores);
         if (!restores)
             return;
         QCOMPARE(m_form->windowState(), Qt::WindowNoState);
@@ -485,7 +484,7 @@ void TestForm1::doubleClickOnAShownWindowOnlyFocusesIt()
         trayMessage(button);
         QVERIFY(m_form->isVisible());
         QCOMPARE(m_form->windowState(), Qt::WindowNoState);
-        QVERIFY(!mSysTray::MinimizedToTray);
+        QVERIFY(!m_form->MinimizedToTray());
         QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
     }
 }
@@ -497,7 +496,7 @@ void TestForm1::withoutATrayMinimiseStaysOrdinary()
     minimise();
     QVERIFY(m_form->isVisible()); // keeps its taskbar entry: the only way back
     QVERIFY(m_form->isMinimized());
-    QVERIFY(!mSysTray::MinimizedToTray);
+    QVERIFY(!m_form->MinimizedToTray());
 
     // A panel that starts later shows the icon: its double-click brings the window back, and
     // from then on a minimise hides it in the tray.
@@ -507,7 +506,7 @@ void TestForm1::withoutATrayMinimiseStaysOrdinary()
     QCOMPARE(m_form->windowState(), Qt::WindowNoState);
     minimise();
     QVERIFY(!m_form->isVisible());
-    QVERIFY(mSysTray::MinimizedToTray);
+    QVERIFY(m_form->MinimizedToTray());
 }
 
 void TestForm1::startUpSkinsCentresLoadsThePointerAndDraws()

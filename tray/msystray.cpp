@@ -5,7 +5,6 @@
 namespace mSysTray {
 
 LONG_PTR PrevWndProc = 0;
-bool MinimizedToTray = false;
 
 void Install(HWND hWnd, LONG_PTR control)
 {

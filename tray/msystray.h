@@ -5,15 +5,12 @@
 // The window message through which the shell reports mouse activity on the tray icon.
 inline constexpr UINT TRAY_CALLBACK_MESSAGE = WM_USER + 101; // 1125
 
-// The hook of the tray control's own window, and the program-wide tray state.
+// The hook of the tray control's own window.
 namespace mSysTray {
 
 // The procedure the hooked window had before the hook. One slot for the whole program, so at
 // most one control may show its icon at a time.
 extern LONG_PTR PrevWndProc;
-
-// True while the main window is hidden in the tray instead of minimised.
-extern bool MinimizedToTray;
 
 // Puts TrayWndProc in front of the window's procedure and records `control` (not owned) in the
 // window's user data.

@@ -21,7 +21,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QWindow>
 #include <vector>
 
 namespace {
@@ -291,10 +290,7 @@ void Form1::minimiseToTray()
         return;
     hide(); // no taskbar entry
     // The state stays minimised while hidden and the restore makes it normal: on X11,
-    // leaving the minimised state maps the window at once. The window names its place, since
-    // window managers place a window that is shown again anew.
-    if (QWindow *window = windowHandle())
-        window->setPosition(window->position());
+    // leaving the minimised state maps the window at once.
     m_minimizedToTray = true;
 }
 

@@ -83,8 +83,7 @@ bool ApplySkin(QWidget &form, Dispatch &skinFramework1, const QString &programFo
                QString *error)
 {
     const QString path = skinFilePath(programFolder);
-    const QFileInfo skin(path);
-    if (!skin.isFile() || skin.isHidden())
+    if (!QFileInfo(path).isFile())
         return true; // no skin: the window keeps its designed look
 
     const QColor face = buttonFaceColour();

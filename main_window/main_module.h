@@ -34,10 +34,10 @@ QString skinFilePath(const QString &programFolder);
 // The system's 3-D face colour (colour value 0x8000000F): the desktop's button colour.
 QColor buttonFaceColour();
 
-// When the skin file is there (a normal file, not hidden), gives the window the 3-D face colour
-// (and its option buttons, check boxes, frames and labels, except the headings Label1), then
-// has the skinning control load the skin and draw the window with it. False, with `error`
-// naming the file, when the skin cannot be used.
+// When the skin file is there (a file, not a folder of that name), gives the window the 3-D
+// face colour (and its option buttons, check boxes, frames and labels, except the headings
+// Label1), then has the skinning control load the skin and draw the window with it. False, with
+// `error` naming the file, when the skin cannot be used.
 bool ApplySkin(QWidget &form, Dispatch &skinFramework1, const QString &programFolder,
                QString *error);
 

@@ -5,7 +5,6 @@
 #include "schedule/recovery_file.h"
 #include "schedule/week.h"
 
-#include <algorithm>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
@@ -13,13 +12,17 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-QString boxText(const QPlainTextEdit *box)
+namespace {
+
+// A box's text exactly as typed, line breaks as the document keeps them (U+2029 between
+// paragraphs, U+2028 for a line break within one). QPlainTextEdit::toPlainText would also turn
+// no-break spaces into plain spaces.
+QString rawText(const QPlainTextEdit *box)
 {
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
+    return box->document()->toRawText();
 }
+
+} // namespace
 
 WeekPage::WeekPage(const Controls &controls, CalendarConnection &connection,
                    QStringList recoveryFolders)
@@ -61,15 +64,18 @@ bool WeekPage::LoadWeek()
         return true;
     const QStringList fields = decodeWeekRecord(*record);
     for (int i = 0; i < fields.size(); ++i)
-        m_controls.boxes[i]->setPlainText(toShownText(fields[i]));
+        m_controls.boxes[i]->setPlainText(fields[i]); // CR LF becomes one line break
     return true;
 }
 
 WeekTexts WeekPage::texts() const
 {
     WeekTexts texts;
-    for (int i = 0; i < kWeekFieldCount; ++i)
-        texts[i] = boxText(m_controls.boxes[i]);
+    for (int i = 0; i < kWeekFieldCount; ++i) {
+        texts[i] = rawText(m_controls.boxes[i]);
+        texts[i].replace(QChar::ParagraphSeparator, u'\n');
+        texts[i].replace(QChar::LineSeparator, u'\n');
+    }
     return texts;
 }
 
@@ -77,13 +83,15 @@ bool WeekPage::SaveWeek()
 {
     if (!m_weekStart.isValid())
         return true; // no week shown yet, nothing typed
-    const WeekTexts shown = texts();
-    WeekTexts stored;
-    std::transform(shown.begin(), shown.end(), stored.begin(), toStoredText);
-    if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(stored)))
+    WeekTexts raw;
+    for (int i = 0; i < kWeekFieldCount; ++i)
+        raw[i] = rawText(m_controls.boxes[i]);
+    // The record's own pass turns the document's breaks into CR LF: a week of megabytes is
+    // read once more, not three times.
+    if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(raw)))
         return true;
 
-    const QString recovery = writeRecoveryFile(m_recoveryFolders, m_weekStart, shown);
+    const QString recovery = writeRecoveryFile(m_recoveryFolders, m_weekStart, texts());
     m_errorText = m_connection.lastError() + QStringLiteral("\n\n");
     if (recovery.isEmpty())
         m_errorText += QStringLiteral("The week's texts could not be written to a recovery file "

@@ -47,10 +47,12 @@ public:
     QString WeekStartText() const { return m_weekStartText; }
     QDate weekStart() const { return m_weekStart; }
 
-    WeekTexts texts() const;
     QString errorText() const { return m_errorText; }
 
 private:
+    // The boxes' texts as typed, with LF line breaks: what a recovery file shows.
+    WeekTexts texts() const;
+
     Controls m_controls;
     CalendarConnection &m_connection;
     QStringList m_recoveryFolders;
@@ -58,7 +60,3 @@ private:
     QDate m_weekStart;
     QString m_errorText;
 };
-
-// A box's text exactly as typed (QPlainTextEdit::toPlainText would turn no-break spaces into
-// plain spaces), with LF line breaks.
-QString boxText(const QPlainTextEdit *box);

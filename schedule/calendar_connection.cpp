@@ -59,6 +59,8 @@ bool CalendarConnection::open(const QString &databasePath)
     QSqlQuery pragma(QSqlDatabase::database(m_connectionName, false));
     pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
     pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    m_utf8Text = pragma.exec(QStringLiteral("PRAGMA encoding")) && pragma.next() &&
+                 pragma.value(0).toString() == QLatin1String("UTF-8");
     return true;
 }
 
@@ -131,7 +133,7 @@ bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &re
     return true;
 }
 
-bool CalendarConnection::saveWeekData(QDate firstDay, const QString &record)
+bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     const auto failSave = [&](const QSqlError &error) {
@@ -149,20 +151,24 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QString &record)
     if (!query.exec())
         return failSave(query.lastError());
 
+    // Bytes bound to the statement are a BLOB, which CAST turns into TEXT as they stand, in the
+    // file's text encoding: a UTF-8 file takes the record without SQLite converting it from
+    // UTF-16 first. A file kept in UTF-16 gets text.
+    const QVariant weekData = m_utf8Text ? QVariant(record) : QVariant(QString::fromUtf8(record));
     if (query.next()) {
         const QVariant rowId = query.value(0);
         query.finish();
-        query.prepare(QStringLiteral(
-            "UPDATE tblCalendar SET StartWeekDate = ?, WeekData = ? WHERE rowid = ?"));
+        query.prepare(QStringLiteral("UPDATE tblCalendar SET StartWeekDate = ?, "
+                                     "WeekData = CAST(? AS TEXT) WHERE rowid = ?"));
         query.addBindValue(keyText(firstDay));
-        query.addBindValue(record);
+        query.addBindValue(weekData);
         query.addBindValue(rowId);
     } else {
         query.finish();
-        query.prepare(
-            QStringLiteral("INSERT INTO tblCalendar (StartWeekDate, WeekData) VALUES (?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO tblCalendar (StartWeekDate, WeekData) "
+                                     "VALUES (?, CAST(? AS TEXT))"));
         query.addBindValue(keyText(firstDay));
-        query.addBindValue(record);
+        query.addBindValue(weekData);
     }
     if (!query.exec())
         return failSave(query.lastError());

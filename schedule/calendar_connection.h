@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 
@@ -29,8 +30,8 @@ public:
     bool loadWeekData(QDate firstDay, std::optional<QString> &record);
 
     // Updates the week's first row, or adds one, in one transaction: the row is either
-    // written whole or left as it was.
-    bool saveWeekData(QDate firstDay, const QString &record);
+    // written whole or left as it was. `record` is UTF-8 text (encodeWeekRecord's).
+    bool saveWeekData(QDate firstDay, const QByteArray &record);
 
     // What went wrong last, for a person to read.
     QString lastError() const { return m_lastError; }
@@ -43,4 +44,5 @@ private:
     QString m_connectionName;
     QString m_displayPath;
     QString m_lastError;
+    bool m_utf8Text = true; // the file keeps its text in UTF-8, SQLite's usual encoding
 };

@@ -1,17 +1,59 @@
 #include "week_record.h"
 
-QString encodeWeekRecord(const WeekTexts &texts)
-{
-    qsizetype size = kWeekFieldCount * WeekDataSeparator.size();
-    for (const QString &text : texts)
-        size += text.size();
+#include <QStringEncoder>
 
-    QString record;
-    record.reserve(size);
-    for (const QString &text : texts) {
-        record += text;
-        record += WeekDataSeparator;
+namespace {
+
+// Writes `text` to `out` as UTF-8 with every line break as CR LF, and returns the end of what it
+// wrote. A break may come as CR LF already, as LF, or as U+2028 and U+2029, which is how a text
+// box's document holds line and paragraph breaks. ASCII, nearly all of a week, is copied here
+// byte by byte; other runs go through the encoder, which knows surrogate pairs.
+char *writeStoredText(QStringEncoder &utf8, char *out, QStringView text)
+{
+    const char16_t *chars = text.utf16();
+    const qsizetype size = text.size();
+    const auto isBreak = [](char16_t c) { return c == u'\u2028' || c == u'\u2029'; };
+    qsizetype i = 0;
+    while (i < size) {
+        const char16_t c = chars[i];
+        if (c < 0x80) {
+            if (c == u'\n' && (i == 0 || chars[i - 1] != u'\r'))
+                *out++ = '\r';
+            *out++ = char(c);
+            ++i;
+        } else if (isBreak(c)) {
+            *out++ = '\r';
+            *out++ = '\n';
+            ++i;
+        } else {
+            qsizetype end = i + 1;
+            while (end < size && chars[end] >= 0x80 && !isBreak(chars[end]))
+                ++end;
+            out = utf8.appendToBuffer(out, text.sliced(i, end - i));
+            i = end;
+        }
     }
+    return out;
+}
+
+} // namespace
+
+QByteArray encodeWeekRecord(const WeekTexts &texts)
+{
+    qsizetype units = kWeekFieldCount * WeekDataSeparator.size();
+    for (const QString &text : texts)
+        units += text.size();
+
+    // Room for the worst case (three bytes for every UTF-16 unit; a break takes two): pages of
+    // the buffer that are never written are never touched.
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    QByteArray record(utf8.requiredSpace(units), Qt::Uninitialized);
+    char *out = record.data();
+    for (const QString &text : texts) {
+        out = writeStoredText(utf8, out, text);
+        out = utf8.appendToBuffer(out, WeekDataSeparator);
+    }
+    record.truncate(out - record.constData());
     return record;
 }
 
@@ -26,18 +68,4 @@ QStringList decodeWeekRecord(const QString &record)
         pieces[kNotesField] = notes;
     }
     return pieces;
-}
-
-QString toStoredText(const QString &shown)
-{
-    QString stored = shown;
-    stored.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return stored;
-}
-
-QString toShownText(const QString &stored)
-{
-    QString shown = stored;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return shown;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -15,15 +16,14 @@ inline const QString kNotesHeading = QStringLiteral("Additional Notes For The We
 // Ends every field of a stored week record. Matched exactly and case-sensitively.
 inline const QString WeekDataSeparator = QStringLiteral("||MySeparator123||");
 
-// Each text followed by the separator; an empty week is 144 characters.
-QString encodeWeekRecord(const WeekTexts &texts);
+// The record as the store writes it, in UTF-8: each text followed by the separator, so that an
+// empty week is 144 characters. Records hold line breaks as CR LF: LF, U+2028 and U+2029 (as a
+// text box's document gives its breaks) become CR LF in the same pass that encodes the text, and
+// a CR LF already there stays one break.
+QByteArray encodeWeekRecord(const WeekTexts &texts);
 
 // The fields a stored record fills, in order: one per separator found, at most eight. The
 // text after the last separator is no field. Fields from the eighth on all belong to the
 // notes, joined again by the separator, so that a text that happened to contain the
 // separator is saved back exactly as it was read.
 QStringList decodeWeekRecord(const QString &record);
-
-// Records hold line breaks as CR LF; a text box works with LF alone.
-QString toStoredText(const QString &shown);
-QString toShownText(const QString &stored);

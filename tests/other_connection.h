@@ -45,6 +45,17 @@ public:
         return rows;
     }
 
+    // An SQL expression over each row, in table order: "typeof(WeekData)", "hex(WeekData)".
+    QStringList column(const QString &expression)
+    {
+        QStringList values;
+        QSqlQuery query(QSqlDatabase::database(name()));
+        query.exec(QStringLiteral("SELECT %1 FROM tblCalendar ORDER BY rowid").arg(expression));
+        while (query.next())
+            values.append(query.value(0).toString());
+        return values;
+    }
+
     // WeekData of the first row for a day, or a null string.
     QString weekData(const QString &startWeekDate)
     {

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestCalendarConnection : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,7 @@ private slots:
     void openRefuses();
     void emptyTableHasNoWeek();
     void folderNameNeedsNoCare();
+    void saveTwiceLeavesOneRowKeyedByIsoDate_data();
     void saveTwiceLeavesOneRowKeyedByIsoDate();
     void twoRowsForOneDayUseTheFirst();
     void nullWeekDataReadsEmpty();
@@ -97,29 +100,43 @@ void TestCalendarConnection::folderNameNeedsNoCare()
     QVERIFY(createEmptyCalendarDatabase(path));
     CalendarConnection connection;
     QVERIFY2(connection.open(path), qPrintable(connection.lastError()));
-    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("x")));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "x"_ba));
     QCOMPARE(OtherConnection(path).rows().size(), 1);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList(QStringLiteral("dbCalendar.mdb")));
 }
 
+void TestCalendarConnection::saveTwiceLeavesOneRowKeyedByIsoDate_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("a file in UTF-8, as SQLite makes it") << u"UTF-8"_s;
+    QTest::newRow("a file in UTF-16, as another tool may make it") << u"UTF-16le"_s;
+}
+
 void TestCalendarConnection::saveTwiceLeavesOneRowKeyedByIsoDate()
 {
-    QVERIFY(createEmptyCalendarDatabase(m_path));
+    QFETCH(QString, encoding);
+    {
+        OtherConnection maker(m_path);
+        QVERIFY(maker.exec(u"PRAGMA encoding = '%1'"_s.arg(encoding)));
+        QVERIFY(maker.exec(u"CREATE TABLE tblCalendar (StartWeekDate DATE, WeekData TEXT)"_s));
+    }
     CalendarConnection connection;
     QVERIFY(connection.open(m_path));
     const QDate sunday(2026, 12, 6);
-    QVERIFY(connection.saveWeekData(sunday, QStringLiteral("first")));
-    QVERIFY(connection.saveWeekData(sunday, QStringLiteral("second")));
-    QVERIFY(connection.saveWeekData(QDate(1752, 12, 31), QStringLiteral("oldest")));
+    const QString second = u"second: Büro 会议 😀"_s;
+    QVERIFY(connection.saveWeekData(sunday, "first"_ba));
+    QVERIFY(connection.saveWeekData(sunday, second.toUtf8()));
+    QVERIFY(connection.saveWeekData(QDate(1752, 12, 31), "oldest"_ba));
 
     std::optional<QString> record;
     QVERIFY(connection.loadWeekData(sunday, record));
-    QCOMPARE(record.value(), QStringLiteral("second"));
+    QCOMPARE(record.value(), second);
 
     OtherConnection peek(m_path);
-    const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("second")},
+    const QList<QStringList> expected{{QStringLiteral("2026-12-06"), second},
                                       {QStringLiteral("1752-12-31"), QStringLiteral("oldest")}};
     QCOMPARE(peek.rows(), expected);
+    QCOMPARE(peek.column(u"typeof(WeekData)"_s), QStringList({u"text"_s, u"text"_s}));
 }
 
 void TestCalendarConnection::twoRowsForOneDayUseTheFirst()
@@ -135,7 +152,7 @@ void TestCalendarConnection::twoRowsForOneDayUseTheFirst()
     std::optional<QString> record;
     QVERIFY(connection.loadWeekData(QDate(2026, 12, 6), record));
     QCOMPARE(record.value(), QStringLiteral("one"));
-    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("changed")));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "changed"_ba));
 
     OtherConnection peek(m_path);
     const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("changed")},
@@ -163,11 +180,11 @@ void TestCalendarConnection::lockedFileFailsTheSaveAndKeepsTheRow()
     QVERIFY(createEmptyCalendarDatabase(m_path));
     CalendarConnection connection;
     QVERIFY(connection.open(m_path));
-    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("kept")));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "kept"_ba));
 
     OtherConnection other(m_path); // another program holds the file for writing
     other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-    QVERIFY(!connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("lost?")));
+    QVERIFY(!connection.saveWeekData(QDate(2026, 12, 6), "lost?"_ba));
     QVERIFY2(connection.lastError().contains(QStringLiteral("could not be written")),
              qPrintable(connection.lastError()));
     other.exec(QStringLiteral("ROLLBACK"));
@@ -175,7 +192,7 @@ void TestCalendarConnection::lockedFileFailsTheSaveAndKeepsTheRow()
     const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("kept")}};
     QCOMPARE(other.rows(), expected);
     // The connection is still usable once the other program lets go.
-    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("later")));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "later"_ba));
 }
 
 void TestCalendarConnection::shippedDatabaseIsNeverOverwritten()
@@ -184,7 +201,7 @@ void TestCalendarConnection::shippedDatabaseIsNeverOverwritten()
     {
         CalendarConnection connection;
         QVERIFY(connection.open(m_path));
-        QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), QStringLiteral("user's week")));
+        QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "user's week"_ba));
     }
     QString error;
     QVERIFY(!createEmptyCalendarDatabase(m_path, &error));

@@ -177,12 +177,12 @@ bool Form1::Load()
     // L3
     const QString caption = QStringLiteral("Orvanta");
     setWindowTitle(caption);
-    // T1, T2: tip first, so the icon is added once with icon, tip and callback together.
+    // T1. T2, the icon itself, follows the window's first show (showEvent), so that the
+    // desktop's tray is not in the way of the window; the tip is set first all the same, so the
+    // icon is added once with icon, tip and callback together.
     m_cSysTray1->setTrayTip(caption);
-    m_cSysTray1->setInTray(true);
     // L4
     if (!m_weekPage->ShowCurrentWeek(m_services.clock->now())) {
-        m_cSysTray1->setInTray(false); // no icon for a window that will never show
         m_services.alerts->error(m_weekPage->errorText());
         CloseCalendarDatabase();
         return false;
@@ -271,6 +271,23 @@ void Form1::onDateClicked(QDate day)
         return;
     if (!m_weekPage->CalendarDateClicked(day))
         endWithError(m_weekPage->errorText());
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // T2 on the first show, queued: the window is mapped and drawn first, and the icon comes in
+    // the same turn of the event loop.
+    if (!m_iconRequested && m_state == State::Running) {
+        m_iconRequested = true;
+        QMetaObject::invokeMethod(this, &Form1::putIconInTray, Qt::QueuedConnection);
+    }
+}
+
+void Form1::putIconInTray()
+{
+    if (m_state == State::Running) // not for a window that is closing already
+        m_cSysTray1->setInTray(true);
 }
 
 void Form1::changeEvent(QEvent *event)

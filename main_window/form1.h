@@ -80,6 +80,7 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
@@ -92,6 +93,7 @@ private:
     bool OpenCalendarDatabase();
     void CloseCalendarDatabase();
     void onDateClicked(QDate day);
+    void putIconInTray();
     void minimiseToTray();
     void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
     void endWithError(const QString &message);
@@ -105,6 +107,7 @@ private:
     SkinFramework *m_skinFramework1 = nullptr;
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
+    bool m_iconRequested = false;
     bool m_minimizedToTray = false;
     int m_mousePointer = vbDefault;
     std::shared_ptr<const StdPicture> m_mouseIcon;

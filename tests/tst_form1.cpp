@@ -204,8 +204,11 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
     QVERIFY(m_form->Load());
     QVERIFY(m_alerts.messages.isEmpty());
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Orvanta"));
-    // One add, hooked, with the stored icon, the caption as its tip and the callback.
-    QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
+    // The icon follows the window's first show: one add, hooked, with the stored icon, the
+    // caption as its tip and the callback.
+    QVERIFY(m_shell.calls.isEmpty());
+    m_form->show();
+    QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
     QVERIFY(m_shell.calls[0].hooked);
     NOTIFYICONDATA added;
     std::memcpy(&added, m_shell.calls[0].record.constData(), sizeof added);
@@ -357,6 +360,7 @@ void TestForm1::closeSavesExactlyOnce()
             &Form1::requestClose);
     QVERIFY(m_form->Load());
     m_form->show();
+    QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
     m_form->text1(5)->setPlainText(QStringLiteral("Friday"));
     if (how.endsWith(QLatin1String(" in tray"))) {
         minimise();
@@ -404,6 +408,8 @@ void TestForm1::failedSaveWritesRecoveryFileAndEnds()
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
     m_form = makeForm();
     QVERIFY(m_form->Load());
+    m_form->show();
+    QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
     m_form->text1(0)->setPlainText(QStringLiteral("words that must not be lost"));
     m_form->text1(7)->setPlainText(QStringLiteral("notes too"));
 

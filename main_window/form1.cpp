@@ -293,8 +293,20 @@ void Form1::putIconInTray()
 void Form1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        minimiseToTray();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    keepFixedSize();
+    minimiseToTray();
+}
+
+void Form1::keepFixedSize()
+{
+    // The window has no layout: it keeps its size. Window managers honour the fixed size hints
+    // for maximising, but a full-screen request (icewm's Alt+F11) stretches the frame anyway,
+    // so the window hands such a state straight back.
+    const Qt::WindowStates stretched = Qt::WindowFullScreen | Qt::WindowMaximized;
+    if (windowState() & stretched)
+        setWindowState(windowState() & ~stretched);
 }
 
 void Form1::minimiseToTray()

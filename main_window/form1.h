@@ -94,6 +94,7 @@ private:
     void CloseCalendarDatabase();
     void onDateClicked(QDate day);
     void putIconInTray();
+    void keepFixedSize();
     void minimiseToTray();
     void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
     void endWithError(const QString &message);

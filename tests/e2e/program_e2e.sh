@@ -57,6 +57,10 @@ check "without a skin, the bare window is white" test "$(pixel "$win" 308 250)" 
 wmctrl -i -r "$win" -b add,maximized_vert,maximized_horz
 sleep 0.3
 check "asked to maximise, the size stays" client_size_is 624 641
+xdotool key alt+F11 # icewm's full-screen key
+sleep 0.3
+check "asked for full screen, the size and place stay" eventually place_is "328 80 "
+check "asked for full screen, the client area stays 624 x 641" client_size_is 624 641
 xdotool type --delay 20 'first day'
 if [[ -n ${E2E_SCREENSHOT:-} ]]; then
     sleep 0.3

@@ -15,7 +15,7 @@ cmake --build build-baseline >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp build/bin/orvanta "$work/"
-build/make_empty_calendar "$work/dbCalendar.mdb"
+build/tools/make_empty_calendar "$work/dbCalendar.mdb"
 
 "$shared/tools/gui-startup-bench" -n "$runs" -l bare-window -l orvanta \
     build-baseline/bare_window "$work/orvanta"

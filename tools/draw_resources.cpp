@@ -1,7 +1,7 @@
 // Draws Orvanta's pictures into resources/: the tray's hand cursor, the window's empty icon,
 // the application icon and its PNGs for the desktop. This file is their source: edit the
 // drawings here, then run
-//     cmake --build build --target draw_resources && build/draw_resources resources
+//     cmake --build build --target draw_resources && build/tools/draw_resources resources
 // and commit what it writes.
 #include <cstdio>
 #include <QBuffer>

@@ -276,8 +276,8 @@ void Form1::onDateClicked(QDate day)
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // T2 on the first show, queued: the window is mapped and drawn first, and the icon comes in
-    // the same turn of the event loop.
+    // T2 on the first show, queued: the window goes to the screen first, and the icon follows in
+    // the event loop's first turn.
     if (!m_iconRequested && m_state == State::Running) {
         m_iconRequested = true;
         QMetaObject::invokeMethod(this, &Form1::putIconInTray, Qt::QueuedConnection);

@@ -1,6 +1,7 @@
 #include "icon_file.h"
 
-#include <QFile>
+#include "small_file.h"
+
 #include <QtEndian>
 
 namespace {
@@ -9,6 +10,10 @@ constexpr int kDirectorySize = 6;
 constexpr int kEntrySize = 16;
 constexpr int kInfoHeaderSize = 40; // BITMAPINFOHEADER
 constexpr int kMaxSide = 256;
+// A cursor needs one small image and an icon a few sizes. These bound what one file can make
+// the program decode, whatever its directory says.
+constexpr int kMaxImages = 64;
+constexpr qint64 kMaxPixels = 4 * kMaxSide * kMaxSide;
 constexpr quint32 kUncompressed = 0; // BI_RGB
 
 // Little-endian fields of a byte range whose size the caller has checked.
@@ -34,7 +39,18 @@ bool fail(QString *error, const QString &why)
 
 // One device-independent bitmap: its header, palette, colour rows and mask rows, bottom row
 // first. `available` is what the file holds from `at` on.
-bool readBitmap(Bytes file, qsizetype at, qsizetype available, IconFile::Image &out, QString *error)
+// Takes an image of `width` x `height` from what the file may still decode.
+bool spendPixels(qint64 &pixelsLeft, int width, int height, QString *error)
+{
+    const qint64 pixels = qint64(width) * height;
+    if (pixels > pixelsLeft)
+        return fail(error, QStringLiteral("its images hold more pixels than an icon or cursor"));
+    pixelsLeft -= pixels;
+    return true;
+}
+
+bool readBitmap(Bytes file, qsizetype at, qsizetype available, qint64 &pixelsLeft,
+                IconFile::Image &out, QString *error)
 {
     if (available < kInfoHeaderSize)
         return fail(error, QStringLiteral("an image is cut short"));
@@ -69,7 +85,11 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, IconFile::Image &
     if (maskAt > available || (!hasMask && bitCount != 32))
         return fail(error, QStringLiteral("an image is cut short"));
 
+    if (!spendPixels(pixelsLeft, width, height, error))
+        return false;
     QImage image(width, height, QImage::Format_ARGB32);
+    if (image.isNull())
+        return fail(error, QStringLiteral("there is no memory for an image"));
     bool anyAlpha = false;
     for (int y = 0; y < height; ++y) {
         const uchar *row = bitmap.data + colourAt + (height - 1 - y) * colourStride;
@@ -109,6 +129,27 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, IconFile::Image &
     return true;
 }
 
+// A PNG image: its size is read from its header before anything is decoded.
+bool readPng(const QByteArray &data, qsizetype at, qsizetype length, qint64 &pixelsLeft,
+             IconFile::Image &out, QString *error)
+{
+    constexpr qsizetype kHeaderEnd = 8 + 8 + 8; // signature, IHDR length and type, width, height
+    const QByteArray png = data.mid(at, length);
+    if (png.size() < kHeaderEnd || png.mid(12, 4) != "IHDR")
+        return fail(error, QStringLiteral("an image is an unreadable PNG"));
+    const auto width = qFromBigEndian<quint32>(png.constData() + 16);
+    const auto height = qFromBigEndian<quint32>(png.constData() + 20);
+    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide)
+        return fail(error, QStringLiteral("an image has an impossible size"));
+    if (!spendPixels(pixelsLeft, int(width), int(height), error))
+        return false;
+    out.image = QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32);
+    if (out.image.isNull() || out.image.size() != QSize(int(width), int(height)))
+        return fail(error, QStringLiteral("an image is an unreadable PNG"));
+    out.bitCount = 32;
+    return true;
+}
+
 } // namespace
 
 std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
@@ -126,7 +167,13 @@ std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
         fail(error, QStringLiteral("the file's list of images is empty or cut short"));
         return std::nullopt;
     }
+    if (count > kMaxImages) {
+        fail(error,
+             QStringLiteral("it lists %1 images, more than an icon or cursor has").arg(count));
+        return std::nullopt;
+    }
     static const QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    qint64 pixelsLeft = kMaxPixels;
     for (int i = 0; i < count; ++i) {
         const Bytes entry{file.data + kDirectorySize + i * kEntrySize};
         const quint32 offset = entry.u32(12);
@@ -135,17 +182,12 @@ std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
             return std::nullopt;
         }
         Image image;
-        if (data.mid(offset, png.size()) == png) {
-            image.image = QImage::fromData(data.mid(offset, entry.u32(8)), "PNG")
-                              .convertToFormat(QImage::Format_ARGB32);
-            image.bitCount = 32;
-            if (image.image.isNull()) {
-                fail(error, QStringLiteral("an image is an unreadable PNG"));
-                return std::nullopt;
-            }
-        } else if (!readBitmap(file, offset, data.size() - offset, image, error)) {
+        const bool read =
+            data.mid(offset, png.size()) == png
+                ? readPng(data, offset, qsizetype(entry.u32(8)), pixelsLeft, image, error)
+                : readBitmap(file, offset, data.size() - offset, pixelsLeft, image, error);
+        if (!read)
             return std::nullopt;
-        }
         // In cursor files the colour-plane and bit-count fields hold the hot spot instead.
         if (result.type == Cursor)
             image.hotSpot = QPoint(entry.u16(4), entry.u16(6));
@@ -156,14 +198,20 @@ std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
 
 std::optional<IconFile> IconFile::load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, file.errorString());
-        return std::nullopt;
-    }
-    if (file.size() > kMaxFileBytes) {
+    const SmallFile file = SmallFile::read(path, kMaxFileBytes);
+    switch (file.problem) {
+    case SmallFile::None:
+        return read(file.bytes, error);
+    case SmallFile::NotARegularFile:
+        fail(error, QStringLiteral("it is not a file but a folder, a device or a pipe"));
+        break;
+    case SmallFile::TooLarge:
         fail(error, QStringLiteral("it is larger than an icon or cursor file can be"));
-        return std::nullopt;
+        break;
+    case SmallFile::CannotOpen:
+    case SmallFile::CannotRead:
+        fail(error, file.systemError);
+        break;
     }
-    return read(file.readAll(), error);
+    return std::nullopt;
 }

@@ -1,7 +1,8 @@
 #include "skin_framework.h"
 
+#include "small_file.h"
+
 #include <QDir>
-#include <QFile>
 #include <QStringDecoder>
 
 namespace {
@@ -56,13 +57,21 @@ DispatchResult SkinFramework::Invoke(DISPID member, DispatchKind kind,
 
 DispatchResult SkinFramework::loadSkin(const QString &path)
 {
-    QFile file(QDir::fromNativeSeparators(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return DispatchResult::failure(file.errorString());
-    if (file.size() > kMaxSkinBytes)
+    const SmallFile file = SmallFile::read(QDir::fromNativeSeparators(path), kMaxSkinBytes);
+    switch (file.problem) {
+    case SmallFile::None:
+        break;
+    case SmallFile::NotARegularFile:
+        return DispatchResult::failure(
+            QStringLiteral("it is not a file but a folder, a device or a pipe"));
+    case SmallFile::TooLarge:
         return DispatchResult::failure(QStringLiteral("it is larger than a skin can be"));
+    case SmallFile::CannotOpen:
+    case SmallFile::CannotRead:
+        return DispatchResult::failure(file.systemError);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString sheet = utf8(file.readAll());
+    const QString sheet = utf8(file.bytes);
     if (utf8.hasError())
         return DispatchResult::failure(QStringLiteral("it is not UTF-8 text"));
     if (const QString problem = styleSheetProblem(sheet); !problem.isEmpty())
@@ -88,6 +97,9 @@ QString SkinFramework::styleSheetProblem(QStringView sheet)
     const auto at = [](int line, const QString &what) {
         return QStringLiteral("line %1: %2").arg(line).arg(what);
     };
+    // Anywhere, quoted text and comments included.
+    if (const qsizetype nul = sheet.indexOf(QChar(u'\0')); nul >= 0)
+        return at(int(sheet.first(nul).count(u'\n')) + 1, QStringLiteral("a NUL character"));
     int line = 1;
     int depth = 0;
     int openedAt = 0;
@@ -95,8 +107,6 @@ QString SkinFramework::styleSheetProblem(QStringView sheet)
         const QChar c = sheet[i];
         if (c == u'\n') {
             ++line;
-        } else if (c == u'\0') {
-            return at(line, QStringLiteral("a NUL character"));
         } else if (c == u'/' && sheet.mid(i + 1).startsWith(u'*')) {
             const qsizetype end = sheet.indexOf(u"*/", i + 2);
             if (end < 0)

@@ -4,10 +4,14 @@
 #include "main_window/form1_design.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QTest>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,6 +35,25 @@ QByteArray patched(qsizetype at, quint32 value, int bytes)
 constexpr int kEntry = 6;   // the first directory entry
 constexpr int kHeader = 22; // the hand's bitmap header
 
+// An icon file whose `count` directory entries all point at one 32-bit image of side x side
+// pixels, stored without a mask, as 32-bit images may be.
+QByteArray sharedImage(int side, int count)
+{
+    const qsizetype imageAt = 6 + 16 * qsizetype(count);
+    QByteArray file(imageAt + 40 + qsizetype(side) * side * 4, '\0');
+    qToLittleEndian(quint16(1), file.data() + 2);
+    qToLittleEndian(quint16(count), file.data() + 4);
+    for (int i = 0; i < count; ++i)
+        qToLittleEndian(quint32(imageAt), file.data() + 6 + 16 * i + 12);
+    char *header = file.data() + imageAt;
+    qToLittleEndian(quint32(40), header);
+    qToLittleEndian(qint32(side), header + 4);
+    qToLittleEndian(qint32(2 * side), header + 8);
+    qToLittleEndian(quint16(1), header + 12);
+    qToLittleEndian(quint16(32), header + 14);
+    return file;
+}
+
 } // namespace
 
 class TestIconFile : public QObject
@@ -40,7 +63,8 @@ private slots:
     void damagedFilesAreRefused_data();
     void damagedFilesAreRefused();
     void pngImagesAreRead();
-    void missingFileIsAnError();
+    void onlySmallRegularFilesAreRead_data();
+    void onlySmallRegularFilesAreRead();
 };
 
 void TestIconFile::damagedFilesAreRefused_data()
@@ -66,6 +90,9 @@ void TestIconFile::damagedFilesAreRefused_data()
     QTest::newRow("colour outside the palette") << patched(kHeader + 32, 1, 4);
     QTest::newRow("pixels cut short") << hand().left(kHeader + 40 + 8 + 100);
     QTest::newRow("mask cut short") << hand().chopped(1);
+    QTest::newRow("a 32-bit image's pixels cut short") << sharedImage(16, 1).chopped(4);
+    QTest::newRow("more images than an icon has") << sharedImage(1, 65);
+    QTest::newRow("one large image listed again and again") << sharedImage(256, 5);
 }
 
 void TestIconFile::damagedFilesAreRefused()
@@ -101,17 +128,38 @@ void TestIconFile::pngImagesAreRead()
     QCOMPARE(read->images[0].image, drawn);
 }
 
-void TestIconFile::missingFileIsAnError()
+void TestIconFile::onlySmallRegularFilesAreRead_data()
 {
-    QString error;
-    QVERIFY(!IconFile::load(QStringLiteral("/nonexistent/HAND-M.CUR"), &error));
-    QVERIFY(!error.isEmpty());
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing") << u"missing"_s << u"No such file or directory"_s;
+    QTest::newRow("larger than any icon")
+        << u"huge"_s << u"it is larger than an icon or cursor file can be"_s;
+    const QString special = u"it is not a file but a folder, a device or a pipe"_s;
+    QTest::newRow("a FIFO, which nobody writes") << u"fifo"_s << special;
+    QTest::newRow("a link to /dev/zero, which never ends") << u"zero"_s << special;
+    QTest::newRow("a folder") << u"folder"_s << special;
+}
 
-    // A huge file is refused before anything is read.
-    QTemporaryFile huge;
-    QVERIFY(huge.open() && huge.resize(IconFile::kMaxFileBytes + 1));
-    QVERIFY(!IconFile::load(huge.fileName(), &error));
-    QCOMPARE(error, QStringLiteral("it is larger than an icon or cursor file can be"));
+void TestIconFile::onlySmallRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"HAND-M.CUR"_s);
+    if (kind == u"huge") {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(IconFile::kMaxFileBytes + 1));
+    } else if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"zero") {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkpath(path));
+    }
+    QString reason;
+    QVERIFY(!IconFile::load(path, &reason));
+    QCOMPARE(reason, error);
 }
 
 QTEST_GUILESS_MAIN(TestIconFile)

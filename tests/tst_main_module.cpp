@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -210,7 +211,8 @@ void TestMainModule::skinControlAppliesAStyleSheet()
 
 void TestMainModule::skinControlRefuses_data()
 {
-    QTest::addColumn<QByteArray>("sheet"); // written to o.cjs; "-" for no file at all
+    // Written to o.cjs; "-" for no file at all, "-fifo" and "-zero" for special files.
+    QTest::addColumn<QByteArray>("sheet");
     QTest::addColumn<DISPID>("member");
     QTest::addColumn<QString>("error");
     const DISPID load = SkinFramework::kLoadSkin;
@@ -223,6 +225,13 @@ void TestMainModule::skinControlRefuses_data()
     QTest::newRow("an open quote")
         << "A { font: \"x }\n"_ba << load << u"line 1: a quoted text is never closed"_s;
     QTest::newRow("binary") << "A\0{}"_ba << load << u"line 1: a NUL character"_s;
+    QTest::newRow("a NUL in quoted text")
+        << "A {}\nB { font: \"x\0\"; }"_ba << load << u"line 2: a NUL character"_s;
+    QTest::newRow("a NUL in a comment")
+        << "A {}\n\n/* \0 */"_ba << load << u"line 3: a NUL character"_s;
+    const QString special = u"it is not a file but a folder, a device or a pipe"_s;
+    QTest::newRow("a FIFO, which nobody writes") << "-fifo"_ba << load << special;
+    QTest::newRow("a link to /dev/zero, which never ends") << "-zero"_ba << load << special;
     QTest::newRow("not UTF-8") << "A { \xff }"_ba << load << u"it is not UTF-8 text"_s;
     QTest::newRow("too large") << QByteArray(SkinFramework::kMaxSkinBytes + 1, ' ') << load
                                << u"it is larger than a skin can be"_s;
@@ -238,7 +247,11 @@ void TestMainModule::skinControlRefuses()
     QFETCH(QString, error);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"o.cjs"_s);
-    if (sheet != "-")
+    if (sheet == "-fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (sheet == "-zero")
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    else if (sheet != "-")
         writeFile(path, sheet);
     QWidget window;
     SkinFramework skin(&window);

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QUrl>
 #include <QVariant>
 
@@ -77,6 +78,8 @@ bool CalendarConnection::openFile(const QString &absolutePath)
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
     if (!db.open())
         return fail(QStringLiteral("cannot be opened (%1).").arg(describe(db.lastError())));
+    // Functions named in the file's schema run only where SQLite knows them to be harmless.
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA trusted_schema=OFF"));
     return true;
 }
 
@@ -97,6 +100,19 @@ bool CalendarConnection::checkTable()
             QStringLiteral(
                 "has a table tblCalendar without the columns StartWeekDate and WeekData (%1).")
                 .arg(describe(query.lastError())));
+    // A trigger is code kept in the file that a save would run: it could delete weeks while
+    // the save reports success. The file is left as it is for the user to look at.
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
+                                   "tbl_name = 'tblCalendar' COLLATE NOCASE ORDER BY name")))
+        return fail(QStringLiteral("could not be read (%1).").arg(describe(query.lastError())));
+    QStringList triggers;
+    while (query.next())
+        triggers.append(query.value(0).toString());
+    if (!triggers.isEmpty())
+        return fail(QStringLiteral("has code that would run when a week is saved (the trigger "
+                                   "%1 on tblCalendar). Orvanta does not run code kept in its "
+                                   "database: remove the trigger with another tool.")
+                        .arg(triggers.join(QStringLiteral(", "))));
     return true;
 }
 

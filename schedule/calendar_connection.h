@@ -20,7 +20,8 @@ public:
     CalendarConnection &operator=(const CalendarConnection &) = delete;
 
     // Opens the file read-write. Fails with a message naming the file when it is missing,
-    // is not an SQLite database, or has no tblCalendar with its two columns.
+    // is not an SQLite database, has no tblCalendar with its two columns, or keeps a trigger
+    // on tblCalendar.
     bool open(const QString &databasePath);
     bool isOpen() const;
     void close();

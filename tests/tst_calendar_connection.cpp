@@ -2,9 +2,13 @@
 #include "schedule/calendar_connection.h"
 #include "schedule/calendar_files.h"
 
+#include <atomic>
+#include <chrono>
 #include <QFile>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +19,9 @@ private slots:
     void init();
     void openRefuses_data();
     void openRefuses();
+    void opensWhatElseTheFileHolds_data();
+    void opensWhatElseTheFileHolds();
+    void savesDurablyAndWaitsForABriefLock();
     void emptyTableHasNoWeek();
     void folderNameNeedsNoCare();
     void saveTwiceLeavesOneRowKeyedByIsoDate_data();
@@ -51,6 +58,9 @@ void TestCalendarConnection::openRefuses_data()
                                                     << "has no table tblCalendar";
     QTest::newRow("a table without WeekData") << "nocolumn"
                                               << "without the columns";
+    QTest::newRow("a trigger on tblCalendar, which a save would run")
+        << "trigger"
+        << "(the trigger wipe on tblCalendar)";
 }
 
 void TestCalendarConnection::openRefuses()
@@ -64,6 +74,12 @@ void TestCalendarConnection::openRefuses()
         QFile file(m_path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, 'x'));
+    } else if (setup == QLatin1String("trigger")) {
+        QVERIFY(createEmptyCalendarDatabase(m_path));
+        OtherConnection peek(m_path);
+        peek.exec(u"INSERT INTO tblCalendar VALUES ('2026-12-06', 'kept')"_s);
+        peek.exec(u"CREATE TRIGGER wipe AFTER UPDATE ON TBLCALENDAR BEGIN "
+                  u"DELETE FROM tblCalendar; END"_s);
     } else if (setup != QLatin1String("none")) {
         OtherConnection peek(m_path);
         peek.exec(setup == QLatin1String("notable")
@@ -78,7 +94,70 @@ void TestCalendarConnection::openRefuses()
              qPrintable(connection.lastError()));
     QVERIFY2(connection.lastError().contains(problem), qPrintable(connection.lastError()));
     if (setup == QLatin1String("none"))
-        QVERIFY(!QFile::exists(m_path)); // never created
+        QVERIFY(!QFile::exists(m_path));   // never created
+    if (setup == QLatin1String("trigger")) // left as it was
+        QCOMPARE(OtherConnection(m_path).rows(),
+                 QList<QStringList>({{u"2026-12-06"_s, u"kept"_s}}));
+}
+
+void TestCalendarConnection::opensWhatElseTheFileHolds_data()
+{
+    QTest::addColumn<QStringList>("schema");
+    const QString table = u"CREATE TABLE tblCalendar (StartWeekDate DATE, WeekData TEXT)"_s;
+    const QString log = u"CREATE TABLE log (x)"_s;
+    QTest::newRow("the table's name in capitals")
+        << QStringList{u"CREATE TABLE TBLCALENDAR (StartWeekDate DATE, WeekData TEXT)"_s};
+    QTest::newRow("a trigger on another table")
+        << QStringList{table, log, u"CREATE TRIGGER t AFTER INSERT ON log BEGIN SELECT 1; END"_s};
+    QTest::newRow("a trigger merely named like the table") << QStringList{
+        table, log, u"CREATE TRIGGER tblCalendar AFTER INSERT ON log BEGIN SELECT 1; END"_s};
+}
+
+void TestCalendarConnection::opensWhatElseTheFileHolds()
+{
+    QFETCH(QStringList, schema);
+    {
+        OtherConnection maker(m_path);
+        for (const QString &statement : schema)
+            QVERIFY(maker.exec(statement));
+    }
+    CalendarConnection connection;
+    QVERIFY2(connection.open(m_path), qPrintable(connection.lastError()));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "saved"_ba));
+    QCOMPARE(OtherConnection(m_path).rows(), QList<QStringList>({{u"2026-12-06"_s, u"saved"_s}}));
+}
+
+void TestCalendarConnection::savesDurablyAndWaitsForABriefLock()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    // Every save reaches the disk before it counts (the file may be on a USB stick).
+    QSqlQuery pragma(QSqlDatabase::database(
+        QSqlDatabase::connectionNames().filter(u"CalendarConnection"_s).value(0), false));
+    QVERIFY(pragma.exec(u"PRAGMA synchronous"_s) && pragma.next());
+    QCOMPARE(pragma.value(0).toInt(), 2); // FULL
+
+    // Another program holds the file for half a second: the save waits for it.
+    std::atomic<bool> locked = false;
+    std::thread other([&] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"brief-lock"_s);
+            db.setDatabaseName(m_path);
+            db.open();
+            QSqlQuery(db).exec(u"BEGIN EXCLUSIVE"_s);
+            locked = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            QSqlQuery(db).exec(u"COMMIT"_s);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"brief-lock"_s);
+    });
+    while (!locked)
+        std::this_thread::yield();
+    const bool saved = connection.saveWeekData(QDate(2026, 12, 6), "after the wait"_ba);
+    other.join();
+    QVERIFY2(saved, qPrintable(connection.lastError()));
 }
 
 void TestCalendarConnection::emptyTableHasNoWeek()

@@ -194,9 +194,16 @@ bool Form1::Load()
 bool Form1::CheckDatabaseFile()
 {
     const QString path = databasePath(m_services.programFolder);
-    if (QFileInfo(path).isFile())
+    const QFileInfo file(path);
+    if (file.isFile())
         return true;
-    m_services.alerts->warning(QStringLiteral("%1 not found.").arg(QDir::toNativeSeparators(path)));
+    const QString shown = QDir::toNativeSeparators(path);
+    // Only a name that is not there at all is "not found"; a folder, a pipe, a device or a link
+    // to nothing under that name is there, and is no database.
+    if (!file.exists() && !file.isSymLink())
+        m_services.alerts->warning(QStringLiteral("%1 not found.").arg(shown));
+    else
+        m_services.alerts->error(QStringLiteral("%1 is not a database file.").arg(shown));
     return false;
 }
 

@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -58,6 +59,7 @@ private slots:
     } // recovery files stay out of $HOME
     void init();
     void cleanup();
+    void missingDatabaseWarnsAndShowsNoWindow_data();
     void missingDatabaseWarnsAndShowsNoWindow();
     void unusableDatabaseEndsStartupNamingTheFile();
     void startShowsTodaysWeekWithItsTexts();
@@ -155,15 +157,35 @@ void TestForm1::click(QDate day)
     QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(day).center());
 }
 
+void TestForm1::missingDatabaseWarnsAndShowsNoWindow_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no file") << u"missing"_s << u"warning: %1 not found."_s;
+    const QString notDatabase = u"error: %1 is not a database file."_s;
+    QTest::newRow("a folder") << u"folder"_s << notDatabase;
+    QTest::newRow("a FIFO") << u"fifo"_s << notDatabase;
+    QTest::newRow("a link to /dev/zero") << u"zero"_s << notDatabase;
+    QTest::newRow("a link to nothing") << u"dangling"_s << notDatabase;
+}
+
 void TestForm1::missingDatabaseWarnsAndShowsNoWindow()
 {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    if (kind == u"folder")
+        QVERIFY(QDir().mkpath(m_dbPath));
+    else if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(m_dbPath).constData(), 0600), 0);
+    else if (kind == u"zero")
+        QVERIFY(QFile::link(u"/dev/zero"_s, m_dbPath));
+    else if (kind == u"dangling")
+        QVERIFY(QFile::link(m_folder->filePath(u"gone.mdb"_s), m_dbPath));
     m_form = makeForm();
     QVERIFY(!m_form->Load());
-    QCOMPARE(m_alerts.messages,
-             QStringList(
-                 QStringLiteral("warning: %1 not found.").arg(QDir::toNativeSeparators(m_dbPath))));
+    QCOMPARE(m_alerts.messages, QStringList(message.arg(QDir::toNativeSeparators(m_dbPath))));
     QVERIFY(!m_form->isVisible());
-    QVERIFY(!QFile::exists(m_dbPath));
+    QCOMPARE(QFileInfo(m_dbPath).exists(), kind == u"folder" || kind == u"fifo" || kind == u"zero");
     QVERIFY(m_shell.calls.isEmpty()); // never a tray icon
 }
 

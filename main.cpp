@@ -2,6 +2,7 @@
 #include "desktop/display_platform.h"
 #include "desktop/message_box_alerts.h"
 #include "desktop/process_launcher.h"
+#include "desktop/program_folder.h"
 #include "desktop/random_draw.h"
 #include "desktop/system_tray_shell.h"
 #include "desktop/termination_signals.h"
@@ -30,10 +31,19 @@ int main(int argc, char *argv[])
     TerminationSignals termination;
     SystemTrayShell shell; // outlives the window, whose tray control may still remove its icon
 
+    QString unknownFolder;
+    const std::optional<ProgramFolder> folder = ProgramFolder::find(&unknownFolder);
+    if (!folder) {
+        alerts.error(
+            QStringLiteral("Orvanta cannot tell which folder it was started from, where its "
+                           "dbCalendar.mdb lies: %1.")
+                .arg(unknownFolder));
+        return 1;
+    }
+
     SeededRandom random;
     DetachedProcessLauncher launcher;
-    Form1 form(
-        {&clock, &alerts, &shell, QCoreApplication::applicationDirPath(), {}, &random, &launcher});
+    Form1 form({&clock, &alerts, &shell, folder->path, {}, &random, &launcher, folder->name});
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
                      &Form1::requestClose);
     // At logout the session manager asks for the user's data and closes no window itself.

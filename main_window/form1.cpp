@@ -155,13 +155,13 @@ bool Form1::Load()
     // U1
     QString skinError;
     if (!Main::ApplySkin(*this, *m_skinFramework1, m_services.programFolder, &skinError)) {
-        m_services.alerts->error(skinError);
+        tellError(skinError);
         return false;
     }
     Main::CenterForm(*this); // U2
     // L2
     if (!OpenCalendarDatabase()) {
-        m_services.alerts->error(m_calendarConnection.lastError());
+        tellError(m_calendarConnection.lastError());
         return false;
     }
     // U3
@@ -183,12 +183,33 @@ bool Form1::Load()
     m_cSysTray1->setTrayTip(caption);
     // L4
     if (!m_weekPage->ShowCurrentWeek(m_services.clock->now())) {
-        m_services.alerts->error(m_weekPage->errorText());
+        tellError(m_weekPage->errorText());
         CloseCalendarDatabase();
         return false;
     }
     m_state = State::Running;
     return true;
+}
+
+// Messages name files by the path that reaches them; where that is a handle on the program's
+// folder rather than its name, people read the name.
+QString Form1::forPeople(QString text) const
+{
+    const QString &folderName = m_services.programFolderName;
+    if (!folderName.isEmpty() && folderName != m_services.programFolder)
+        text.replace(QDir::toNativeSeparators(m_services.programFolder),
+                     QDir::toNativeSeparators(folderName));
+    return text;
+}
+
+void Form1::tellWarning(const QString &text)
+{
+    m_services.alerts->warning(forPeople(text));
+}
+
+void Form1::tellError(const QString &text)
+{
+    m_services.alerts->error(forPeople(text));
 }
 
 bool Form1::CheckDatabaseFile()
@@ -201,9 +222,9 @@ bool Form1::CheckDatabaseFile()
     // Only a name that is not there at all is "not found"; a folder, a pipe, a device or a link
     // to nothing under that name is there, and is no database.
     if (!file.exists() && !file.isSymLink())
-        m_services.alerts->warning(QStringLiteral("%1 not found.").arg(shown));
+        tellWarning(QStringLiteral("%1 not found.").arg(shown));
     else
-        m_services.alerts->error(QStringLiteral("%1 is not a database file.").arg(shown));
+        tellError(QStringLiteral("%1 is not a database file.").arg(shown));
     return false;
 }
 
@@ -215,8 +236,8 @@ bool Form1::loadPointerImage()
     QString error;
     PictureRef picture = StdPicture::LoadPicture(path, &error);
     if (!picture) {
-        m_services.alerts->error(QStringLiteral("The pointer image %1 cannot be read: %2.")
-                                     .arg(QDir::toNativeSeparators(path), error));
+        tellError(QStringLiteral("The pointer image %1 cannot be read: %2.")
+                      .arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     setMouseIcon(std::move(picture));
@@ -361,7 +382,7 @@ void Form1::runCloseSequence()
     processPendingEvents();                    // C1
     const bool saved = m_weekPage->SaveWeek(); // C2
     if (!saved)
-        m_services.alerts->error(m_weekPage->errorText());
+        tellError(m_weekPage->errorText());
     processPendingEvents();               // C3
     CloseCalendarDatabase();              // C4
     processPendingEvents();               // C5
@@ -380,7 +401,7 @@ void Form1::endWithError(const QString &message)
 {
     m_state = State::Ending;
     m_cSysTray1->setInTray(false);
-    m_services.alerts->error(message);
+    tellError(message);
     hide();
     CloseCalendarDatabase();
     m_services.endProgram(1);

@@ -32,11 +32,13 @@ public:
         const Clock *clock = nullptr;
         Alerts *alerts = nullptr;
         NotifyIconShell *shell = nullptr;    // the desktop's notification area
-        QString programFolder;               // where dbCalendar.mdb lies
+        QString programFolder;               // a path to where dbCalendar.mdb lies
         std::function<void(int)> endProgram; // ends the run with an exit code
         // The home page's draw and what opens it; without them there is no home page.
         RandomDraw *random = nullptr;
         ProcessLauncher *launcher = nullptr;
+        // The folder's name in messages, where programFolder is some other path to it.
+        QString programFolderName = {};
     };
 
     // The pointers the window can show.
@@ -98,6 +100,9 @@ private:
     void minimiseToTray();
     void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
     void endWithError(const QString &message);
+    QString forPeople(QString text) const;
+    void tellWarning(const QString &text);
+    void tellError(const QString &text);
 
     Services m_services;
     State m_state = State::Starting;

@@ -71,9 +71,12 @@ PY
 row() { sqlite3 "$work/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '$1'"; }
 row_is() { [[ "$(row "$1")" == "$2" ]]; }
 
-# Starts the program in $work on 1 January 2026 and waits for its window: sets app and win.
+# start [PROGRAM [FOLDER]]: starts the program ($work/orvanta) in FOLDER (this one) on
+# 1 January 2026 and waits for its window: sets app and win.
 start() {
-    LD_PRELOAD=$faketime_lib FAKETIME='@2026-01-01 10:00:00' "$work/orvanta" >"$work/log" 2>&1 &
+    local program=${1:-$work/orvanta} folder=${2:-.}
+    (cd "$folder" && LD_PRELOAD=$faketime_lib FAKETIME='@2026-01-01 10:00:00' exec "$program") \
+        >"$work/log" 2>&1 &
     app=$!
     win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanta$' | head -n1)
     [[ -n $win ]] && xdotool windowactivate --sync "$win" >/dev/null 2>&1

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the real program on a virtual X desktop with a fixed "today". It starts without
 # its database (message, no window, no file), then with one: the window centred, typing,
-# choosing days, and every way of closing must leave the texts in dbCalendar.mdb; last with a
-# skin and a pointer image beside it.
+# choosing days, and every way of closing must leave the texts in dbCalendar.mdb; then with a
+# skin and a pointer image beside it; last from a folder whose name is not UTF-8.
 # Usage: program_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
 # With E2E_SCREENSHOT=FILE.png it also saves a picture of the window with its frame (needs
 # ImageMagick's import), as the README shows it.
@@ -104,5 +104,22 @@ check "skinned: a heading keeps its yellow" test "$(pixel "$win" 600 195)" = fff
 wmctrl -c Orvanta
 ended
 check "skinned, with a pointer image: exit 0" test "$code" = 0
+
+# 5. A program folder whose name is not UTF-8 (Latin-1 "café"), started from another folder
+#    that holds a database of its own: the program's own database is the one used.
+odd=$work/caf$'\xe9'
+mkdir -p "$odd" "$work/elsewhere"
+cp "$work/orvanta" "$odd/orvanta"
+"$make_db" "$work/elsewhere/dbCalendar.mdb"
+"$make_db" "$work/made.mdb" && mv "$work/made.mdb" "$odd/dbCalendar.mdb" # the tool takes UTF-8
+start "$odd/orvanta" "$work/elsewhere"
+xdotool type --delay 20 'in its own folder'
+wmctrl -c Orvanta
+ended
+check "a folder named in Latin-1: exit 0" test "$code" = 0
+check "a folder named in Latin-1: its own database holds the week" \
+    test "$(sqlite3 "$odd/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar")" = "in its own folder$(sep 8)"
+check "a folder named in Latin-1: the working folder's database is untouched" \
+    test "$(sqlite3 "$work/elsewhere/dbCalendar.mdb" "SELECT count(*) FROM tblCalendar")" = 0
 
 summary

@@ -36,8 +36,10 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
 
 TerminationSignals::~TerminationSignals()
 {
+    // Destroyed as the program ends, after the close sequence has saved: a signal arriving
+    // now must neither kill the process nor change the exit status that the sequence chose.
     for (int signalNumber : kSignals)
-        ::signal(signalNumber, SIG_DFL);
+        ::signal(signalNumber, SIG_IGN);
     delete m_notifier;
     for (int &fd : g_fds) {
         if (fd >= 0)

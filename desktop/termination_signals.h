@@ -8,7 +8,7 @@ class QSocketNotifier;
 // a Qt signal on the event loop, so that the program can end through its close sequence.
 // A signal handler may only do async-signal-safe work: it writes the signal's number to a
 // socket pair and the event loop reads it (the self-pipe pattern of Qt's documentation).
-// One instance at a time; the default handlers come back when it is destroyed.
+// One instance at a time. Once it is destroyed, as the program ends, these signals are ignored.
 class TerminationSignals : public QObject
 {
     Q_OBJECT

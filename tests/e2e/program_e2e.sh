@@ -93,6 +93,18 @@ for how in alt+F4 TERM INT HUP; do
     check "$how: the shown week is saved" test "$(row 2025-12-28)" = "closed by $how$(sep 8)"
 done
 
+# A storm of SIGTERMs, as a shutdown may send: one close sequence, its save and its exit status.
+for round in 1 2; do
+    sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar"
+    start
+    xdotool type --delay 20 "storm $round"
+    for _ in $(seq 50); do kill -TERM "$app" 2>/dev/null; sleep "0.00$((RANDOM % 2 + 1))"; done
+    ended
+    check "50 SIGTERMs, round $round: exit 0" test "$code" = 0
+    check "50 SIGTERMs, round $round: the week is saved once and whole" \
+        test "$(row 2025-12-28)" = "storm $round$(sep 8)"
+done
+
 # 4. A skin and a pointer image beside the program: the window is drawn with the skin, the
 #    headings keep their yellow, and the pointer image loads without a word.
 mkdir -p "$work/x"

@@ -45,7 +45,8 @@ public:
     QStringList messages;
 };
 
-const QString S = WeekDataSeparator;
+// The literal text, not the code's constant: a wrong separator of the same length must fail.
+const QString S = QStringLiteral("||MySeparator123||");
 
 } // namespace
 
@@ -70,6 +71,7 @@ private slots:
     void calendarEndsShowRealWeeks();
     void closeSavesExactlyOnce_data();
     void closeSavesExactlyOnce();
+    void failedSaveWritesRecoveryFileAndEnds_data();
     void failedSaveWritesRecoveryFileAndEnds();
     void minimiseHidesInTrayUntilDoubleClick_data();
     void minimiseHidesInTrayUntilDoubleClick();
@@ -416,17 +418,28 @@ void TestForm1::closeSavesExactlyOnce()
     QCOMPARE(m_shell.operations(), (QList<quint32>{NIM_ADD, NIM_DELETE}));
     QCOMPARE(savedWhenIconWent, QString());
 
-    // Whatever comes next, the sequence has run: no second save, no second ending.
+    // Whatever comes next, the sequence has run: no second save, no second ending, and a day
+    // click changes nothing.
     m_form->text1(5)->setPlainText(QStringLiteral("changed after the end"));
     m_form->runCloseSequence();
     m_form->close();
+    click(QDate(2026, 2, 10));
+    QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
     QCOMPARE(m_endings, QList<int>{0});
     QCOMPARE(OtherConnection(m_dbPath).weekData(QStringLiteral("2025-12-28")),
              S.repeated(5) + QStringLiteral("Friday") + S.repeated(3));
 }
 
+void TestForm1::failedSaveWritesRecoveryFileAndEnds_data()
+{
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("leaving the week by a day click") << false;
+    QTest::newRow("closing the window") << true;
+}
+
 void TestForm1::failedSaveWritesRecoveryFileAndEnds()
 {
+    QFETCH(bool, closing);
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
     m_form = makeForm();
     QVERIFY(m_form->Load());
@@ -437,10 +450,13 @@ void TestForm1::failedSaveWritesRecoveryFileAndEnds()
 
     OtherConnection other(m_dbPath); // another program locks the file
     QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-    click(QDate(2026, 2, 10));
+    if (closing)
+        QVERIFY(m_form->close());
+    else
+        click(QDate(2026, 2, 10));
     other.exec(QStringLiteral("ROLLBACK"));
 
-    QCOMPARE(m_endings, QList<int>{1});
+    QCOMPARE(m_endings, QList<int>{1}); // a failure, whichever way the week was left
     QCOMPARE(m_shell.operations(), (QList<quint32>{NIM_ADD, NIM_DELETE})); // no icon left behind
     const QString recovery =
         QDir(m_folder->path()).filePath(QStringLiteral("Orvanta unsaved week of 2025-12-28.txt"));

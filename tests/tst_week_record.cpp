@@ -4,7 +4,8 @@
 
 namespace {
 
-const QString S = WeekDataSeparator;
+// The literal text, not the code's constant: a wrong separator of the same length must fail.
+const QString S = QStringLiteral("||MySeparator123||");
 
 WeekTexts textsOf(const QStringList &list)
 {

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestMonthView : public QObject
 {
     Q_OBJECT
@@ -13,6 +15,8 @@ private slots:
     void pagingStopsAtTheSelectableDates_data();
     void pagingStopsAtTheSelectableDates();
     void clicksReportOnlyWholeClicksOnDays();
+    void clicksOffADayOrWithAnotherButtonReportNothing_data();
+    void clicksOffADayOrWithAnotherButtonReportNothing();
     void keyboardMovesAndChoosesWithoutSelecting();
 
 private:
@@ -125,6 +129,44 @@ void TestMonthView::clicksReportOnlyWholeClicksOnDays()
     QCOMPARE(m_view->value(), QDate(2026, 12, 6));
     QCOMPARE(m_view->selStart(), QDate(2026, 12, 6));
     QCOMPARE(m_view->selEnd(), QDate(2026, 12, 12));
+}
+
+void TestMonthView::clicksOffADayOrWithAnotherButtonReportNothing_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<Qt::MouseButton>("press");
+    QTest::addColumn<Qt::MouseButton>("release");
+    // Shown: December 2026 (begins on a Tuesday), January and February 2027 (ends on a Sunday).
+    QTest::newRow("a blank cell before the 1st") << u"before"_s << Qt::LeftButton << Qt::LeftButton;
+    QTest::newRow("a blank cell after the last day")
+        << u"after"_s << Qt::LeftButton << Qt::LeftButton;
+    QTest::newRow("the pixel right of Saturday") << u"strip"_s << Qt::LeftButton << Qt::LeftButton;
+    QTest::newRow("the right button") << u"day"_s << Qt::RightButton << Qt::RightButton;
+    QTest::newRow("the middle button") << u"day"_s << Qt::MiddleButton << Qt::MiddleButton;
+    QTest::newRow("right press, left release") << u"day"_s << Qt::RightButton << Qt::LeftButton;
+    QTest::newRow("left press, right release") << u"day"_s << Qt::LeftButton << Qt::RightButton;
+}
+
+void TestMonthView::clicksOffADayOrWithAnotherButtonReportNothing()
+{
+    QFETCH(QString, where);
+    QFETCH(Qt::MouseButton, press);
+    QFETCH(Qt::MouseButton, release);
+    m_view->showMonth(QDate(2026, 12, 1));
+    const QRect tuesday1 = m_view->dayRect(QDate(2026, 12, 1));
+    const QRect sunday28 = m_view->dayRect(QDate(2027, 2, 28));
+    const QRect saturday = m_view->dayRect(QDate(2026, 12, 12));
+    QPoint at = m_view->dayRect(QDate(2026, 12, 9)).center();
+    if (where == u"before")
+        at = tuesday1.center() - QPoint(2 * tuesday1.width(), 0);
+    else if (where == u"after")
+        at = sunday28.center() + QPoint(sunday28.width(), 0);
+    else if (where == u"strip")
+        at = QPoint(saturday.right() + 1, saturday.center().y());
+    QSignalSpy clicked(m_view.get(), &MonthView::dateClicked);
+    QTest::mousePress(m_view.get(), press, {}, at);
+    QTest::mouseRelease(m_view.get(), release, {}, at);
+    QCOMPARE(clicked.size(), 0);
 }
 
 void TestMonthView::keyboardMovesAndChoosesWithoutSelecting()

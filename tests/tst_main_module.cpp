@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -46,9 +47,21 @@ public:
 class TestMainModule : public QObject
 {
     Q_OBJECT
+public:
+    // A primary screen that does not start at (0, 0), as beside another one.
+    static void initMain()
+    {
+        static QTemporaryDir folder;
+        const QString config = folder.filePath(u"screens.json"_s);
+        writeFile(config, R"({"screens": [
+            {"name": "right", "x": 1024, "y": 100, "width": 1280, "height": 800}]})");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    }
+
 private slots:
     void centredEdgeIsNeitherRoundedNorClamped_data();
     void centredEdgeIsNeitherRoundedNorClamped();
+    void windowIsCentredOnThePrimaryScreen();
     void fileExistsNeverFails_data();
     void fileExistsNeverFails();
     void skinIsLoadedAndAppliedInFiveCalls();
@@ -80,6 +93,17 @@ void TestMainModule::centredEdgeIsNeitherRoundedNorClamped()
     QFETCH(float, window);
     QFETCH(float, edge);
     QCOMPARE(Main::centredEdge(screen, window), edge);
+}
+
+void TestMainModule::windowIsCentredOnThePrimaryScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(screen, QRect(1024, 100, 1280, 800));
+    QWidget window;
+    window.setFixedSize(624, 641);
+    Main::CenterForm(window);
+    window.show();
+    QCOMPARE(window.geometry().topLeft(), QPoint(1024 + 328, 100 + 80)); // 159 / 2 rounds up
 }
 
 void TestMainModule::fileExistsNeverFails_data()

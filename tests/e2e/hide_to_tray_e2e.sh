@@ -2,11 +2,12 @@
 # End to end: hiding in the tray, on a virtual X desktop with a fixed "today". Minimising hides
 # the window (it leaves the window list); a double-click on the tray icon, left or right, brings
 # it back normal, focused and in its place; closing by the window manager, by alt+F4 and by
-# SIGTERM while hidden each save the week and take the icon away. Without a tray a minimise
-# stays ordinary, and a tray that starts later is used from then on.
-# Usage: hide_to_tray_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
+# SIGTERM while hidden, and logging out of the session while hidden, each save the week and
+# take the icon away. Without a tray a minimise stays ordinary, and a tray that starts later is
+# used from then on.
+# Usage: hide_to_tray_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP [SESSION_MANAGER]
 set -uo pipefail
-orvanta=$1 make_db=$2 desktop=$3
+orvanta=$1 make_db=$2 desktop=$3 session_manager=${4:-}
 [[ -x $desktop ]] || { echo "SKIP: no e2e-desktop tool at $desktop"; exit 77; }
 
 source "$(dirname "$0")/lib.sh"
@@ -81,6 +82,27 @@ minimise
 hidden_in_tray "minimised before SIGTERM"
 kill -TERM "$app"
 ended_saving "SIGTERM while hidden" "hidden at logout"
+
+# Logging out while hidden: the desktop's session manager asks the program to save itself for a
+# shutdown, and closes no window.
+if [[ -x $session_manager ]]; then
+    fresh_week
+    "$session_manager" "$work/logout" >"$work/session.log" 2>&1 &
+    extra_pids+=("$!")
+    eventually grep -q '^SESSION_MANAGER=' "$work/session.log"
+    export SESSION_MANAGER
+    SESSION_MANAGER=$(sed -n 's/^SESSION_MANAGER=//p' "$work/session.log")
+    start
+    check "the session manager knows the program" eventually grep -q '^registered' "$work/session.log"
+    xdotool type --delay 20 'logged out'
+    minimise
+    hidden_in_tray "minimised before logging out"
+    touch "$work/logout"
+    ended_saving "logging out while hidden" "logged out"
+    unset SESSION_MANAGER
+else
+    echo "skip logging out: no session manager built (libsm-dev, libice-dev)"
+fi
 
 # 2. No tray: openbox with its tray stopped. The minimised window stays in the window list
 #    and comes back from there; then a tray starts and the next minimise uses it.

@@ -1,44 +1,15 @@
 # shellcheck shell=bash disable=SC2154,SC2034 # the caller sets orvanta and desktop, reads code
-# Sourced by the end-to-end scripts. The caller sets orvanta (the program) and desktop (the
-# e2e-desktop tool); this gives a scratch folder with the program in it ($work), a virtual
-# desktop, the program started there with a fixed "today", checks with their count, and the
-# rows of its database.
+# Sourced by the end-to-end scripts of the program. The caller sets orvanta (the program) and
+# desktop (the e2e-desktop tool); on top of desktop.sh this gives the program in the scratch
+# folder ($work), started on the virtual desktop with a fixed "today", and the rows of its
+# database.
 
 export LC_ALL=C.UTF-8 TZ=UTC
 faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime.so.1$' | head -n1)
 [[ -n $faketime_lib ]] || { echo "FAIL: libfaketime is not installed"; exit 1; }
-work=$(mktemp -d)
-extra_pids=() # programs a script starts on the desktop itself
-trap 'desktop_down; rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
+trap 'kill -KILL "${app:-}" 2>/dev/null; desktop_down; rm -rf "$work"' EXIT # the program too
 cp "$orvanta" "$work/orvanta"
-
-# desktop_up [OPTION...]: a fresh virtual desktop (e2e-desktop start options); ends the last.
-desktop_up() {
-    desktop_down
-    eval "$("$desktop" start auto "$@")" || { echo "FAIL: the virtual desktop did not start"; exit 1; }
-}
-desktop_down() {
-    ((${#extra_pids[@]})) && kill "${extra_pids[@]}" 2>/dev/null
-    extra_pids=()
-    [[ -n ${E2E_DESKTOP_PIDS:-} ]] && "$desktop" stop --clean >/dev/null 2>&1
-    unset E2E_DESKTOP_PIDS E2E_DESKTOP_DIR
-}
-
-passed=0 failed=0
-check() { # check NAME COMMAND...
-    [[ -n ${E2E_VERBOSE:-} ]] && echo "  ${*:2}"
-    if "${@:2}"; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
-# Prints the tally; fails when a check did.
-summary() {
-    echo "$passed passed, $failed failed"
-    ((failed == 0))
-}
-# eventually COMMAND...: true once the command succeeds, trying for up to 5 s.
-eventually() {
-    for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
 
 S='||MySeparator123||'
 sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '%s' "$out"; }
@@ -78,8 +49,19 @@ start() {
     (cd "$folder" && LD_PRELOAD=$faketime_lib FAKETIME='@2026-01-01 10:00:00' exec "$program") \
         >"$work/log" 2>&1 &
     app=$!
-    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanta$' | head -n1)
-    [[ -n $win ]] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
+    # A window within 10 s, or the test ends here: no check after it could mean anything.
+    win=""
+    for _ in $(seq 100); do
+        win=$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null | head -n1)
+        [[ -n $win ]] || ! kill -0 "$app" 2>/dev/null && break
+        sleep 0.1
+    done
+    if [[ -z $win ]]; then
+        echo "FAIL the program showed no window"
+        show_output
+        exit 1
+    fi
+    xdotool windowactivate --sync "$win" >/dev/null 2>&1
     sleep 0.3
 }
 # Waits up to 5 s for the program to end; sets code to its exit code.

@@ -7,20 +7,12 @@ set -uo pipefail
 probe=$1 desktop=$2
 [[ -x $desktop ]] || { echo "SKIP: no e2e-desktop tool at $desktop"; exit 77; }
 
-eval "$("$desktop" start auto)" || { echo "FAIL: the virtual desktop did not start"; exit 1; }
-work=$(mktemp -d)
-trap 'exec 3>&-; "$desktop" stop --clean >/dev/null 2>&1; rm -rf "$work"' EXIT
+source "$(dirname "$0")/desktop.sh"
+desktop_up
 export LC_ALL=C.UTF-8
+outputs=("$work/log" "$work/errors")
+trap 'exec 3>&-; desktop_down; rm -rf "$work"' EXIT
 
-passed=0 failed=0
-check() { # check NAME COMMAND...
-    if "${@:2}"; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
-# eventually COMMAND...: true once the command succeeds, trying for up to 5 s.
-eventually() {
-    for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
 logged() { grep -qxF "$1" "$work/log"; }
 docked() { "$desktop" tray-icon OrvantaTrayProbe >"$work/icon" 2>/dev/null; }
 send() { echo "$1" >&3; eventually logged "done $1"; }
@@ -68,6 +60,5 @@ kill -0 "$app" 2>/dev/null && kill -KILL "$app"
 wait "$app"
 check "the probe ends cleanly" test $? = 0
 
-[[ -n ${E2E_VERBOSE:-} ]] && cat "$work/log" "$work/errors"
-echo "$passed passed, $failed failed"
-((failed == 0))
+[[ -n ${E2E_VERBOSE:-} ]] && show_output
+summary

@@ -9,9 +9,8 @@ probe=$1 desktop=$2
 [[ -x $desktop ]] || { echo "SKIP: no e2e-desktop tool at $desktop"; exit 77; }
 command -v gtk-sni-tray-standalone >/dev/null || { echo "SKIP: no StatusNotifierItem host"; exit 77; }
 
-eval "$("$desktop" start auto --dbus sni)" || { echo "FAIL: the virtual desktop did not start"; exit 1; }
-work=$(mktemp -d)
-trap '"$desktop" stop --clean >/dev/null 2>&1; rm -rf "$work"' EXIT
+source "$(dirname "$0")/desktop.sh"
+desktop_up --dbus sni
 
 mkfifo "$work/in"
 "$probe" <"$work/in" >"$work/log" 2>&1 &
@@ -24,10 +23,6 @@ xdotool mousemove --sync 600 400
 xdotool mousemove --sync 12 15 click 1
 for _ in $(seq 50); do grep -qx "MouseDblClick 1 0" "$work/log" && break; sleep 0.1; done
 echo quit >&3
-if grep -qx "MouseDblClick 1 0" "$work/log"; then
-    echo "ok   the host's click reaches the control as MouseDblClick(1, 0)"
-else
-    echo "FAIL the host's click reaches the control as MouseDblClick(1, 0)"
-    cat "$work/log"
-    exit 1
-fi
+check "the host's click reaches the control as MouseDblClick(1, 0)" \
+    grep -qx "MouseDblClick 1 0" "$work/log"
+summary

@@ -171,17 +171,19 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
     // file's text encoding: a UTF-8 file takes the record without SQLite converting it from
     // UTF-16 first. A file kept in UTF-16 gets text.
     const QVariant weekData = m_utf8Text ? QVariant(record) : QVariant(QString::fromUtf8(record));
+    // OR ABORT overrides whatever the file's schema says to do on a conflict: an ON CONFLICT
+    // REPLACE there would delete another week's row to make room for this one.
     if (query.next()) {
         const QVariant rowId = query.value(0);
         query.finish();
-        query.prepare(QStringLiteral("UPDATE tblCalendar SET StartWeekDate = ?, "
+        query.prepare(QStringLiteral("UPDATE OR ABORT tblCalendar SET StartWeekDate = ?, "
                                      "WeekData = CAST(? AS TEXT) WHERE rowid = ?"));
         query.addBindValue(keyText(firstDay));
         query.addBindValue(weekData);
         query.addBindValue(rowId);
     } else {
         query.finish();
-        query.prepare(QStringLiteral("INSERT INTO tblCalendar (StartWeekDate, WeekData) "
+        query.prepare(QStringLiteral("INSERT OR ABORT INTO tblCalendar (StartWeekDate, WeekData) "
                                      "VALUES (?, CAST(? AS TEXT))"));
         query.addBindValue(keyText(firstDay));
         query.addBindValue(weekData);

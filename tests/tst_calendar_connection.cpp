@@ -21,6 +21,8 @@ private slots:
     void openRefuses();
     void opensWhatElseTheFileHolds_data();
     void opensWhatElseTheFileHolds();
+    void aSaveNeverRemovesAnotherWeek_data();
+    void aSaveNeverRemovesAnotherWeek();
     void savesDurablyAndWaitsForABriefLock();
     void emptyTableHasNoWeek();
     void folderNameNeedsNoCare();
@@ -125,6 +127,33 @@ void TestCalendarConnection::opensWhatElseTheFileHolds()
     QVERIFY2(connection.open(m_path), qPrintable(connection.lastError()));
     QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "saved"_ba));
     QCOMPARE(OtherConnection(m_path).rows(), QList<QStringList>({{u"2026-12-06"_s, u"saved"_s}}));
+}
+
+void TestCalendarConnection::aSaveNeverRemovesAnotherWeek_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::newRow("week texts unique, a conflict replacing the other row")
+        << u"CREATE TABLE tblCalendar (StartWeekDate DATE, WeekData TEXT UNIQUE ON CONFLICT REPLACE)"_s;
+    QTest::newRow("the key unique, a conflict replacing the other row")
+        << u"CREATE TABLE tblCalendar (StartWeekDate DATE UNIQUE ON CONFLICT REPLACE, WeekData TEXT)"_s;
+}
+
+void TestCalendarConnection::aSaveNeverRemovesAnotherWeek()
+{
+    QFETCH(QString, table);
+    {
+        OtherConnection maker(m_path);
+        QVERIFY(maker.exec(table));
+        QVERIFY(maker.exec(u"INSERT INTO tblCalendar VALUES ('2026-12-06', 'same'), "
+                           u"('2026-12-13', 'other')"_s));
+    }
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    connection.saveWeekData(QDate(2026, 12, 20), "same"_ba);    // another week's very texts
+    connection.saveWeekData(QDate(2026, 12, 13), "changed"_ba); // updated in place
+    const QStringList keys = OtherConnection(m_path).column(u"StartWeekDate"_s);
+    QVERIFY2(keys.contains(u"2026-12-06"_s) && keys.contains(u"2026-12-13"_s),
+             qPrintable(keys.join(u' ')));
 }
 
 void TestCalendarConnection::savesDurablyAndWaitsForABriefLock()

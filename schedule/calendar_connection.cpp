@@ -80,6 +80,7 @@ bool CalendarConnection::openFile(const QString &absolutePath)
         return fail(QStringLiteral("cannot be opened (%1).").arg(describe(db.lastError())));
     // Functions named in the file's schema run only where SQLite knows them to be harmless.
     QSqlQuery(db).exec(QStringLiteral("PRAGMA trusted_schema=OFF"));
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA cell_size_check=ON"));
     return true;
 }
 

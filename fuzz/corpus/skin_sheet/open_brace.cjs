@@ -1,0 +1,3 @@
+A {}
+B {
+  color: red;

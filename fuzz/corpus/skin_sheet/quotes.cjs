@@ -1,0 +1,2 @@
+QLabel { font-family: "Arial"; }
+QPlainTextEdit { border: 1px solid 'grey'; }

@@ -13,6 +13,7 @@
 
 int main(int argc, char *argv[])
 {
+    TerminationSignals::catchFromNow();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -14,17 +14,16 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+bool TerminationSignals::catchFromNow()
 {
+    if (g_fds[0] >= 0)
+        return true;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_fds) != 0) {
         qWarning("Orvanta: no socket pair for termination signals: %s", strerror(errno));
-        return;
+        return false;
     }
     // A full buffer must never block the handler: one pending byte already ends the run.
     ::fcntl(g_fds[0], F_SETFL, ::fcntl(g_fds[0], F_GETFL) | O_NONBLOCK);
-
-    m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
 
     struct sigaction action = {};
     action.sa_handler = &TerminationSignals::handle;
@@ -32,6 +31,16 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (int signalNumber : kSignals)
         ::sigaction(signalNumber, &action, nullptr);
+    return true;
+}
+
+TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+{
+    if (!catchFromNow())
+        return;
+    // A signal caught before this point waits in the socket and is read now.
+    m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
 }
 
 TerminationSignals::~TerminationSignals()

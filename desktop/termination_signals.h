@@ -16,6 +16,11 @@ public:
     explicit TerminationSignals(QObject *parent = nullptr);
     ~TerminationSignals() override;
 
+    // Catches the signals from now on, before the application object and the event loop
+    // exist: one that comes meanwhile is reported once an instance is made and the loop runs,
+    // instead of killing the program during its start.
+    static bool catchFromNow();
+
 signals:
     void terminationRequested(int signalNumber);
 

@@ -17,11 +17,41 @@ QString keyText(QDate day)
     return day.toString(Qt::ISODate);
 }
 
+// The forms a week's first day may have been stored in, as equal keys that the index on
+// StartWeekDate finds: the program's own (ISO 8601) first, then the original program's
+// (month/day/year) and the usual conversion tools' (with a zero time).
+QVariantList keyForms(QDate day)
+{
+    return {keyText(day), day.toString(QStringLiteral("MM/dd/yyyy")),
+            day.toString(QStringLiteral("yyyy-MM-dd 00:00:00")),
+            day.toString(QStringLiteral("yyyy-MM-ddT00:00:00"))};
+}
+
+// The week's row: a row keyed in the program's own form comes first, then the oldest.
+const QString kFindWeek =
+    QStringLiteral("SELECT rowid, WeekData FROM tblCalendar WHERE StartWeekDate IN (?, ?, ?, ?) "
+                   "ORDER BY StartWeekDate = ? DESC, rowid LIMIT 1");
+
+void bindWeek(QSqlQuery &query, QDate day)
+{
+    for (const QVariant &form : keyForms(day))
+        query.addBindValue(form);
+    query.addBindValue(keyText(day));
+}
+
 QString describe(const QSqlError &error)
 {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
+
+// SQLite's primary result code for an error (Qt reports the extended one where it can).
+int resultCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11, kSqliteNotADatabase = 26;
 
 } // namespace
 
@@ -36,10 +66,26 @@ CalendarConnection::~CalendarConnection()
     close();
 }
 
-bool CalendarConnection::fail(const QString &problem)
+bool CalendarConnection::fail(const QString &problem, Problem kind)
 {
     m_lastError = QStringLiteral("%1 %2").arg(m_displayPath, problem);
+    m_lastProblem = kind;
     return false;
+}
+
+// Says what `error` means for the user's file: held by another program, damaged, or, while
+// `doing` something, failed for another reason.
+bool CalendarConnection::failWith(const QSqlError &error, const QString &doing)
+{
+    switch (resultCode(error)) {
+    case kSqliteBusy:
+    case kSqliteLocked:
+        return fail(QStringLiteral("is in use by another program."), Problem::InUse);
+    case kSqliteCorrupt:
+        return fail(QStringLiteral("is damaged (%1).").arg(describe(error)), Problem::Damaged);
+    default:
+        return fail(QStringLiteral("%1 (%2).").arg(doing, describe(error)));
+    }
 }
 
 bool CalendarConnection::open(const QString &databasePath)
@@ -88,10 +134,13 @@ bool CalendarConnection::checkTable()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QSqlQuery query(db);
-    // The first read of the file tells whether it is a database at all.
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        return fail(
-            QStringLiteral("is not an SQLite database (%1).").arg(describe(query.lastError())));
+    // The first read of the file tells whether it is a database at all; it waits for another
+    // program's lock as a save does.
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        if (resultCode(query.lastError()) == kSqliteNotADatabase)
+            return fail(QStringLiteral("is not an SQLite database."), Problem::NotADatabase);
+        return failWith(query.lastError(), QStringLiteral("cannot be read"));
+    }
     if (!query.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
                                    "name = 'tblCalendar' COLLATE NOCASE")) ||
         !query.next())
@@ -105,7 +154,7 @@ bool CalendarConnection::checkTable()
     // the save reports success. The file is left as it is for the user to look at.
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
                                    "tbl_name = 'tblCalendar' COLLATE NOCASE ORDER BY name")))
-        return fail(QStringLiteral("could not be read (%1).").arg(describe(query.lastError())));
+        return failWith(query.lastError(), QStringLiteral("cannot be read"));
     QStringList triggers;
     while (query.next())
         triggers.append(query.value(0).toString());
@@ -139,15 +188,28 @@ bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &re
     record.reset();
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT WeekData FROM tblCalendar WHERE StartWeekDate = ? "
-                                      "ORDER BY rowid LIMIT 1")))
-        return fail(QStringLiteral("could not be read (%1).").arg(describe(query.lastError())));
-    query.addBindValue(keyText(firstDay));
+    query.prepare(kFindWeek);
+    bindWeek(query, firstDay);
     if (!query.exec())
-        return fail(QStringLiteral("could not be read (%1).").arg(describe(query.lastError())));
+        return failWith(query.lastError(), QStringLiteral("could not be read"));
     if (query.next())
-        record = query.value(0).toString(); // NULL becomes empty text
+        record = query.value(1).toString(); // NULL becomes empty text
+    else if (query.lastError().isValid())
+        return failWith(query.lastError(), QStringLiteral("could not be read"));
     return true;
+}
+
+QString CalendarConnection::weekLookupPlan() const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + kFindWeek);
+    bindWeek(query, QDate(2026, 12, 6));
+    QStringList steps;
+    if (query.exec()) {
+        while (query.next())
+            steps.append(query.value(3).toString());
+    }
+    return steps.join(u'\n');
 }
 
 bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
@@ -155,16 +217,15 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     const auto failSave = [&](const QSqlError &error) {
         db.rollback();
-        return fail(QStringLiteral("could not be written (%1).").arg(describe(error)));
+        return failWith(error, QStringLiteral("could not be written"));
     };
     if (!db.transaction())
         return failSave(db.lastError());
 
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT rowid FROM tblCalendar WHERE StartWeekDate = ? ORDER BY rowid LIMIT 1"));
-    query.addBindValue(keyText(firstDay));
+    query.prepare(kFindWeek);
+    bindWeek(query, firstDay);
     if (!query.exec())
         return failSave(query.lastError());
 
@@ -173,7 +234,8 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
     // UTF-16 first. A file kept in UTF-16 gets text.
     const QVariant weekData = m_utf8Text ? QVariant(record) : QVariant(QString::fromUtf8(record));
     // OR ABORT overrides whatever the file's schema says to do on a conflict: an ON CONFLICT
-    // REPLACE there would delete another week's row to make room for this one.
+    // REPLACE there would delete another week's row to make room for this one. A row found under
+    // another form of the day gets the program's own form.
     if (query.next()) {
         const QVariant rowId = query.value(0);
         query.finish();

@@ -5,23 +5,30 @@
 #include <QDate>
 #include <QString>
 
+class QSqlError;
+
 // The one connection to the calendar database for the program's run.
 //
 // The file ships with the program: this class opens an existing file and never creates one,
 // nor a table or a column. Each week is a row of tblCalendar keyed by its first day, which is
-// stored as ISO 8601 text ("yyyy-MM-dd") and always passed as a bound value. Nothing
-// enforces one row per day; reads and writes both take the first row in table order.
+// stored as ISO 8601 text ("yyyy-MM-dd") and always passed as a bound value; a row keyed by the
+// same day in another form ("MM/dd/yyyy", or with a zero time) is the week's too, and a save
+// gives it the ISO key. Nothing enforces one row per day; reads and writes both take the first
+// row, one with the ISO key before the others.
 class CalendarConnection
 {
 public:
+    // What kind of thing went wrong last, for the caller to say what to do about it.
+    enum class Problem { Other, InUse, Damaged, NotADatabase };
+
     CalendarConnection();
     ~CalendarConnection();
     CalendarConnection(const CalendarConnection &) = delete;
     CalendarConnection &operator=(const CalendarConnection &) = delete;
 
-    // Opens the file read-write. Fails with a message naming the file when it is missing,
-    // is not an SQLite database, has no tblCalendar with its two columns, or keeps a trigger
-    // on tblCalendar.
+    // Opens the file read-write. Fails with a message naming the file when it is missing, is
+    // held by another program (after waiting as a save does), is damaged, is not an SQLite
+    // database, has no tblCalendar with its two columns, or keeps a trigger on tblCalendar.
     bool open(const QString &databasePath);
     bool isOpen() const;
     void close();
@@ -34,16 +41,22 @@ public:
     // written whole or left as it was. `record` is UTF-8 text (encodeWeekRecord's).
     bool saveWeekData(QDate firstDay, const QByteArray &record);
 
-    // What went wrong last, for a person to read.
+    // What went wrong last, for a person to read, and what kind of thing it was.
     QString lastError() const { return m_lastError; }
+    Problem lastProblem() const { return m_lastProblem; }
+
+    // How SQLite finds a week: the steps of its query plan, one a line.
+    QString weekLookupPlan() const;
 
 private:
-    bool fail(const QString &problem);
+    bool fail(const QString &problem, Problem kind = Problem::Other);
+    bool failWith(const QSqlError &error, const QString &doing);
     bool openFile(const QString &absolutePath);
     bool checkTable();
 
     QString m_connectionName;
     QString m_displayPath;
     QString m_lastError;
+    Problem m_lastProblem = Problem::Other;
     bool m_utf8Text = true; // the file keeps its text in UTF-8, SQLite's usual encoding
 };

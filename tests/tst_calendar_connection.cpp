@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -27,6 +28,8 @@ private slots:
     void folderNameNeedsNoCare();
     void saveTwiceLeavesOneRowKeyedByIsoDate_data();
     void saveTwiceLeavesOneRowKeyedByIsoDate();
+    void weekKeyedInAnotherFormIsFoundAndKeyedAgain_data();
+    void weekKeyedInAnotherFormIsFoundAndKeyedAgain();
     void twoRowsForOneDayUseTheFirst();
     void nullWeekDataReadsEmpty();
     void lockedFileFailsTheSaveAndKeepsTheRow();
@@ -54,7 +57,11 @@ void TestCalendarConnection::openRefuses_data()
     QTest::newRow("a folder of that name") << "folder"
                                            << "does not exist";
     QTest::newRow("a text file") << "text"
-                                 << "is not an SQLite database";
+                                 << " is not an SQLite database.";
+    QTest::newRow("a file another program holds") << "held"
+                                                  << " is in use by another program.";
+    QTest::newRow("a file cut short") << "truncated"
+                                      << " is damaged (database disk image is malformed).";
     QTest::newRow("a database without tblCalendar") << "notable"
                                                     << "has no table tblCalendar";
     QTest::newRow("a table without WeekData") << "nocolumn"
@@ -75,6 +82,12 @@ void TestCalendarConnection::openRefuses()
         QFile file(m_path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, 'x'));
+    } else if (setup == QLatin1String("held")) {
+        QVERIFY(createEmptyCalendarDatabase(m_path));
+    } else if (setup == QLatin1String("truncated")) {
+        QVERIFY(createEmptyCalendarDatabase(m_path));
+        QFile file(m_path);
+        QVERIFY(file.resize(2048));
     } else if (setup == QLatin1String("trigger")) {
         QVERIFY(createEmptyCalendarDatabase(m_path));
         OtherConnection peek(m_path);
@@ -88,9 +101,16 @@ void TestCalendarConnection::openRefuses()
                       : QStringLiteral("CREATE TABLE tblCalendar (StartWeekDate DATE)"));
     }
 
+    std::optional<OtherConnection> holder;
+    if (setup == QLatin1String("held")) {
+        holder.emplace(m_path);
+        QVERIFY(holder->exec(u"BEGIN EXCLUSIVE"_s));
+    }
     CalendarConnection connection;
     QVERIFY(!connection.open(m_path));
     QVERIFY(!connection.isOpen());
+    if (problem.startsWith(u' ')) // said exactly
+        QCOMPARE(connection.lastError(), QDir::toNativeSeparators(m_path) + problem);
     QVERIFY2(connection.lastError().startsWith(QDir::toNativeSeparators(m_path)),
              qPrintable(connection.lastError()));
     QVERIFY2(connection.lastError().contains(problem), qPrintable(connection.lastError()));
@@ -238,6 +258,41 @@ void TestCalendarConnection::saveTwiceLeavesOneRowKeyedByIsoDate()
     QCOMPARE(peek.column(u"typeof(WeekData)"_s), QStringList({u"text"_s, u"text"_s}));
 }
 
+void TestCalendarConnection::weekKeyedInAnotherFormIsFoundAndKeyedAgain_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("month/day/year, as the original program wrote it") << u"03/01/2026"_s;
+    QTest::newRow("with a zero time") << u"2026-03-01 00:00:00"_s;
+    QTest::newRow("with a zero time after a T") << u"2026-03-01T00:00:00"_s;
+}
+
+void TestCalendarConnection::weekKeyedInAnotherFormIsFoundAndKeyedAgain()
+{
+    QFETCH(QString, key);
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    {
+        OtherConnection peek(m_path);
+        QVERIFY(peek.exec(u"INSERT INTO tblCalendar VALUES ('2026-02-22', 'before'), "
+                          u"(?, 'stored'), ('2026-03-08', 'after')"_s,
+                          {key}));
+    }
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    std::optional<QString> record;
+    QVERIFY(connection.loadWeekData(QDate(2026, 3, 1), record));
+    QCOMPARE(record.value_or(u"(no row)"_s), u"stored"_s);
+    QVERIFY(connection.saveWeekData(QDate(2026, 3, 1), "changed"_ba));
+    const QList<QStringList> rows{{u"2026-02-22"_s, u"before"_s},
+                                  {u"2026-03-01"_s, u"changed"_s},
+                                  {u"2026-03-08"_s, u"after"_s}};
+    QCOMPARE(OtherConnection(m_path).rows(), rows); // in place, under the program's own key
+    // Found through the index on StartWeekDate, not by reading the whole table.
+    const QString plan = connection.weekLookupPlan();
+    QVERIFY2(plan.contains(u"USING INDEX idxCalendarStartWeekDate"_s) ||
+                 plan.contains(u"USING COVERING INDEX idxCalendarStartWeekDate"_s),
+             qPrintable(plan));
+}
+
 void TestCalendarConnection::twoRowsForOneDayUseTheFirst()
 {
     QVERIFY(createEmptyCalendarDatabase(m_path));
@@ -284,8 +339,7 @@ void TestCalendarConnection::lockedFileFailsTheSaveAndKeepsTheRow()
     OtherConnection other(m_path); // another program holds the file for writing
     other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
     QVERIFY(!connection.saveWeekData(QDate(2026, 12, 6), "lost?"_ba));
-    QVERIFY2(connection.lastError().contains(QStringLiteral("could not be written")),
-             qPrintable(connection.lastError()));
+    QCOMPARE(connection.lastError(), m_path + u" is in use by another program."_s);
     other.exec(QStringLiteral("ROLLBACK"));
 
     const QList<QStringList> expected{{QStringLiteral("2026-12-06"), QStringLiteral("kept")}};

@@ -1,6 +1,6 @@
 #include "icon_file.h"
 
-#include "small_file.h"
+#include "files/small_file.h"
 
 #include <QtEndian>
 

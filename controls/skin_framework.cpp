@@ -1,6 +1,6 @@
 #include "skin_framework.h"
 
-#include "small_file.h"
+#include "files/small_file.h"
 
 #include <QDir>
 #include <QStringDecoder>

@@ -60,12 +60,27 @@ bool WeekPage::LoadWeek()
         m_errorText = m_connection.lastError();
         return false;
     }
-    if (!record || record->isEmpty())
-        return true;
-    const QStringList fields = decodeWeekRecord(*record);
-    for (int i = 0; i < fields.size(); ++i)
-        m_controls.boxes[i]->setPlainText(fields[i]); // CR LF becomes one line break
+    if (record && !record->isEmpty()) {
+        const QStringList fields = decodeWeekRecord(*record);
+        for (int i = 0; i < fields.size(); ++i)
+            m_controls.boxes[i]->setPlainText(fields[i]); // CR LF becomes one line break
+    }
+    m_stored = record.has_value();
+    m_loaded = rawTexts();
     return true;
+}
+
+WeekTexts WeekPage::rawTexts() const
+{
+    WeekTexts raw;
+    for (int i = 0; i < kWeekFieldCount; ++i)
+        raw[i] = rawText(m_controls.boxes[i]);
+    return raw;
+}
+
+bool WeekPage::isUnchanged() const
+{
+    return m_stored && rawTexts() == m_loaded;
 }
 
 WeekTexts WeekPage::texts() const
@@ -81,21 +96,28 @@ WeekTexts WeekPage::texts() const
 
 bool WeekPage::SaveWeek()
 {
+    m_textsOnlyOnScreen = false;
     if (!m_weekStart.isValid())
         return true; // no week shown yet, nothing typed
-    WeekTexts raw;
-    for (int i = 0; i < kWeekFieldCount; ++i)
-        raw[i] = rawText(m_controls.boxes[i]);
+    const WeekTexts raw = rawTexts();
+    // A week left as it was loaded stays as it is stored, byte for byte: nothing is written, so
+    // browsing costs no disk sync and text that another tool stored is never re-encoded.
+    if (m_stored && raw == m_loaded)
+        return true;
     // The record's own pass turns the document's breaks into CR LF: a week of megabytes is
     // read once more, not three times.
-    if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(raw)))
+    if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(raw))) {
+        m_stored = true;
+        m_loaded = raw;
         return true;
+    }
 
     const QString recovery = writeRecoveryFile(m_recoveryFolders, m_weekStart, texts());
     m_errorText = m_connection.lastError() + QStringLiteral("\n\n");
-    if (recovery.isEmpty())
-        m_errorText += QStringLiteral("The week's texts could not be written to a recovery file "
-                                      "either.");
+    m_textsOnlyOnScreen = recovery.isEmpty();
+    if (m_textsOnlyOnScreen)
+        m_errorText += QStringLiteral("No recovery file could be written either: the week's "
+                                      "texts are only in the window. Copy them somewhere safe.");
     else
         m_errorText += QStringLiteral("The week's texts were written to %1.")
                            .arg(QDir::toNativeSeparators(recovery));

@@ -35,9 +35,14 @@ public:
     void ClearWeek();
     // Fills the boxes from the row of the week that starts at the calendar's range start.
     bool LoadWeek();
-    // Writes the boxes to the shown week's row. On failure the texts go to a recovery file
-    // and errorText() names it.
+    // Writes the boxes to the shown week's row, unless the week has a row and the boxes hold
+    // exactly what was loaded: then the row stays as it is. On failure the texts go to a
+    // recovery file and errorText() names it; textsOnlyOnScreen() tells when no folder would
+    // take one either.
     bool SaveWeek();
+    bool textsOnlyOnScreen() const { return m_textsOnlyOnScreen; }
+    // Whether the boxes hold exactly what the week's row gave them.
+    bool isUnchanged() const;
     // Saves the week being left, then shows and loads the clicked day's week.
     bool CalendarDateClicked(QDate clickedDay);
     bool ShowCurrentWeek(const QDateTime &now);
@@ -49,9 +54,12 @@ public:
 
     QString errorText() const { return m_errorText; }
 
-private:
     // The boxes' texts as typed, with LF line breaks: what a recovery file shows.
     WeekTexts texts() const;
+
+private:
+    // The boxes' texts as their documents hold them.
+    WeekTexts rawTexts() const;
 
     Controls m_controls;
     CalendarConnection &m_connection;
@@ -59,4 +67,7 @@ private:
     QString m_weekStartText;
     QDate m_weekStart;
     QString m_errorText;
+    bool m_stored = false;          // the shown week has a row
+    WeekTexts m_loaded;             // the boxes' texts as that row gave them, or as last saved
+    bool m_textsOnlyOnScreen = false;
 };

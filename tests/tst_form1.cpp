@@ -65,6 +65,7 @@ private slots:
     void unusableDatabaseEndsStartupNamingTheFile();
     void startShowsTodaysWeekWithItsTexts();
     void clickSavesTheWeekLeftAndLoadsTheNewOne();
+    void weekLeftAsLoadedIsNotRewritten();
     void clickWithinTheShownWeekKeepsItsTexts();
     void pagingTheCalendarChangesNothingShown();
     void calendarEndsShowRealWeeks_data();
@@ -296,6 +297,36 @@ void TestForm1::clickSavesTheWeekLeftAndLoadsTheNewOne()
     QCOMPARE(table.rows().size(), 2);
     click(QDate(2026, 3, 4));
     QCOMPARE(table.weekData(QStringLiteral("2026-02-01")), S.repeated(8));
+}
+
+void TestForm1::weekLeftAsLoadedIsNotRewritten()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    // Stored by another tool: bytes that are not UTF-8, a line separator, a noncharacter.
+    const QByteArray foreign = "caf\xe9 \xe2\x80\xa8 \xef\xbf\xbf"_ba + S.toUtf8().repeated(8);
+    {
+        OtherConnection table(m_dbPath);
+        QVERIFY(table.exec(u"INSERT INTO tblCalendar VALUES ('2025-12-28', CAST(? AS TEXT))"_s,
+                           {foreign}));
+    }
+    const auto fileBytes = [this] {
+        QFile file(m_dbPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray untouched = fileBytes();
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    click(QDate(2025, 12, 31)); // browsing within the week
+    click(QDate(2025, 12, 28));
+    m_form->runCloseSequence();
+    QCOMPARE(fileBytes(), untouched); // not one write: SQLite counts every one in the file
+
+    // Typed into, the week is saved as usual.
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    QTest::keyClicks(m_form->text1(2), u"typed"_s);
+    m_form->runCloseSequence();
+    QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s).section(S, 2, 2), u"typed"_s);
 }
 
 void TestForm1::clickWithinTheShownWeekKeepsItsTexts()

@@ -31,8 +31,10 @@ public:
 class QuietAlerts final : public Alerts
 {
 public:
+    void information(const QString &text) override { qInfo("%s", qPrintable(text)); }
     void warning(const QString &text) override { qWarning("%s", qPrintable(text)); }
     void error(const QString &text) override { qWarning("%s", qPrintable(text)); }
+    bool question(const QString &) override { return false; }
 };
 
 // A program folder whose database holds `weeks` weeks, ending with this one.

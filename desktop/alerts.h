@@ -2,14 +2,18 @@
 
 #include <QString>
 
-// Messages for the user, each titled with the application's name and closed with OK.
-// Behind an interface so that no test ever blocks on a dialog.
+// Messages for the user, each titled with the application's name. Behind an interface so that
+// no test ever blocks on a dialog.
 class Alerts
 {
 public:
     virtual ~Alerts() = default;
-    // Something is missing that the user can put right (warning icon).
+    // Something the user should know that went well (information icon, OK).
+    virtual void information(const QString &text) = 0;
+    // Something is missing or wrong that the user can put right (warning icon, OK).
     virtual void warning(const QString &text) = 0;
-    // An error that ends the program (error icon).
+    // Something went wrong (error icon, OK).
     virtual void error(const QString &text) = 0;
+    // A yes-or-no question about something that cannot be undone; No is the default answer.
+    virtual bool question(const QString &text) = 0;
 };

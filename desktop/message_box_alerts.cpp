@@ -1,16 +1,26 @@
 #include "message_box_alerts.h"
 
+#include <cstdio>
 #include <QMessageBox>
 
 namespace {
 
-void show(QMessageBox::Icon icon, const QString &text)
+QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &text,
+                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                 QMessageBox::StandardButton byDefault = QMessageBox::Ok)
 {
-    QMessageBox box(icon, QStringLiteral("Orvanta"), text, QMessageBox::Ok);
-    box.exec();
+    std::fprintf(stderr, "Orvanta: %s\n", qPrintable(text));
+    QMessageBox box(icon, QStringLiteral("Orvanta"), text, buttons);
+    box.setDefaultButton(byDefault);
+    return QMessageBox::StandardButton(box.exec());
 }
 
 } // namespace
+
+void MessageBoxAlerts::information(const QString &text)
+{
+    show(QMessageBox::Information, text);
+}
 
 void MessageBoxAlerts::warning(const QString &text)
 {
@@ -20,4 +30,10 @@ void MessageBoxAlerts::warning(const QString &text)
 void MessageBoxAlerts::error(const QString &text)
 {
     show(QMessageBox::Critical, text);
+}
+
+bool MessageBoxAlerts::question(const QString &text)
+{
+    return show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::No) == QMessageBox::Yes;
 }

@@ -8,16 +8,19 @@
 #include "form1_design.h"
 #include "main_module.h"
 #include "schedule/calendar_files.h"
+#include "schedule/recovery_file.h"
 #include "tray/csystray.h"
 #include "week_page.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -70,9 +73,10 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     if (!m_services.endProgram)
         m_services.endProgram = [](int code) { QCoreApplication::exit(code); };
     createControls();
-    m_weekPage =
-        std::make_unique<WeekPage>(WeekPage::Controls{m_monthView1, m_label1, m_text1},
-                                   m_calendarConnection, recoveryFolders(m_services.programFolder));
+    m_weekPage = std::make_unique<WeekPage>(
+        WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_calendarConnection,
+        m_services.recoveryFolders.isEmpty() ? recoveryFolders(m_services.programFolder)
+                                             : m_services.recoveryFolders);
     connect(m_monthView1, &MonthView::dateClicked, this, &Form1::onDateClicked);
     connect(m_cSysTray1, &cSysTray::MouseDblClick, this, &Form1::cSysTray1_MouseDblClick);
     setMouseTracking(true); // MouseMove over the bare window resets the pointer
@@ -295,10 +299,14 @@ void Form1::CloseCalendarDatabase()
 
 void Form1::onDateClicked(QDate day)
 {
-    if (m_state != State::Running)
+    if (m_state != State::Running || m_weekPage->CalendarDateClicked(day))
         return;
-    if (!m_weekPage->CalendarDateClicked(day))
-        endWithError(m_weekPage->errorText());
+    if (m_weekPage->textsOnlyOnScreen()) {
+        // The week could not be left: the window keeps it, the only copy of its texts.
+        tellError(m_weekPage->errorText());
+        return;
+    }
+    endWithError(m_weekPage->errorText());
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -368,25 +376,55 @@ void Form1::cSysTray1_MouseDblClick(qint16 Button, qint32 Id)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // A close is never refused.
-    event->accept();
-    runCloseSequence();
+    // A close is never refused, unless the window holds the only copy of the week's texts and
+    // the user, asked at the window, keeps them.
+    if (m_state != State::Running || runCloseSequence(event->spontaneous()))
+        event->accept();
+    else
+        event->ignore();
 }
 
-void Form1::runCloseSequence()
+bool Form1::runCloseSequence(bool userCanAnswer)
 {
     if (m_state != State::Running)
-        return;
+        return true;
     m_state = State::Ending;
     m_cSysTray1->setInTray(false);             // T3
     processPendingEvents();                    // C1
     const bool saved = m_weekPage->SaveWeek(); // C2
-    if (!saved)
-        tellError(m_weekPage->errorText());
+    if (!saved && !keepOrLoseTexts(userCanAnswer)) {
+        m_state = State::Running;
+        putIconInTray();
+        return false;
+    }
     processPendingEvents();               // C3
     CloseCalendarDatabase();              // C4
     processPendingEvents();               // C5
     m_services.endProgram(saved ? 0 : 1); // C6
+    return true;
+}
+
+// After a failed save at closing: whether the program may end. Where a recovery file holds the
+// texts, it says so and ends. Where the window holds the only copy, the user at the window is
+// asked (No keeps it open); a close that nobody can answer (a signal, the session ending)
+// writes the texts to standard error, the last place left.
+bool Form1::keepOrLoseTexts(bool userCanAnswer)
+{
+    const QString problem = m_weekPage->errorText();
+    if (!m_weekPage->textsOnlyOnScreen()) {
+        tellError(problem);
+        return true;
+    }
+    if (userCanAnswer) {
+        const QString week = QLocale().toString(m_weekPage->weekStart(), QLocale::LongFormat);
+        return m_services.alerts->question(
+            forPeople(problem) +
+            QStringLiteral("\n\nClose and lose the texts of the week of %1?").arg(week));
+    }
+    const QByteArray texts = recoveryText(m_weekPage->weekStart(), m_weekPage->texts()).toUtf8();
+    std::fwrite(texts.constData(), 1, std::size_t(texts.size()), stderr);
+    std::fflush(stderr);
+    return true;
 }
 
 void Form1::requestClose()

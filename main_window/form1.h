@@ -39,6 +39,9 @@ public:
         ProcessLauncher *launcher = nullptr;
         // The folder's name in messages, where programFolder is some other path to it.
         QString programFolderName = {};
+        // Where the texts of a week that cannot be saved go, first that takes them; empty:
+        // beside the database, then the user's documents, home and temporary folders.
+        QStringList recoveryFolders = {};
     };
 
     // The pointers the window can show.
@@ -74,8 +77,9 @@ public:
 
 public slots:
     // The close sequence, run once whatever ends the program: the close button, a
-    // termination signal, the desktop session ending.
-    void runCloseSequence();
+    // termination signal, the desktop session ending. Only a user at the window can be asked
+    // anything; false when they chose to keep the window open.
+    bool runCloseSequence(bool userCanAnswer = false);
     // A termination signal: close as the close button does; during start-up, just end.
     void requestClose();
 
@@ -100,6 +104,7 @@ private:
     void minimiseToTray();
     void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
     void endWithError(const QString &message);
+    bool keepOrLoseTexts(bool userCanAnswer);
     QString forPeople(QString text) const;
     void tellWarning(const QString &text);
     void tellError(const QString &text);

@@ -67,7 +67,7 @@ private:
     QString m_weekStartText;
     QDate m_weekStart;
     QString m_errorText;
-    bool m_stored = false;          // the shown week has a row
-    WeekTexts m_loaded;             // the boxes' texts as that row gave them, or as last saved
+    bool m_stored = false; // the shown week has a row
+    WeekTexts m_loaded;    // the boxes' texts as that row gave them, or as last saved
     bool m_textsOnlyOnScreen = false;
 };

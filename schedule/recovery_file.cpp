@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QTextStream>
 
-namespace {
-
 QString recoveryText(QDate firstDay, const WeekTexts &texts, const QLocale &locale)
 {
     QString text;
@@ -20,6 +18,8 @@ QString recoveryText(QDate firstDay, const WeekTexts &texts, const QLocale &loca
     }
     return text;
 }
+
+namespace {
 
 bool writeNewFile(const QString &path, const QByteArray &bytes)
 {

@@ -12,3 +12,6 @@
 // empty string when no folder would take it.
 QString writeRecoveryFile(const QStringList &folders, QDate firstDay, const WeekTexts &texts,
                           const QLocale &locale = QLocale());
+
+// The week's texts under their headings, as a recovery file holds them.
+QString recoveryText(QDate firstDay, const WeekTexts &texts, const QLocale &locale = QLocale());

@@ -14,14 +14,18 @@
 #include "tray/csystray.h"
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -37,16 +41,37 @@ public:
 class RecordingAlerts final : public Alerts
 {
 public:
-    void warning(const QString &text) override
+    void information(const QString &text) override { messages.append(u"information: "_s + text); }
+    void warning(const QString &text) override { messages.append(u"warning: "_s + text); }
+    void error(const QString &text) override { messages.append(u"error: "_s + text); }
+    bool question(const QString &text) override
     {
-        messages.append(QStringLiteral("warning: ") + text);
+        messages.append(u"question: "_s + text);
+        return answer;
     }
-    void error(const QString &text) override { messages.append(QStringLiteral("error: ") + text); }
     QStringList messages;
+    bool answer = false;
 };
 
 // The literal text, not the code's constant: a wrong separator of the same length must fail.
 const QString S = QStringLiteral("||MySeparator123||");
+
+// What `action` writes to standard error.
+QByteArray capturedStandardError(const std::function<void()> &action)
+{
+    QTemporaryFile file;
+    if (!file.open())
+        return {};
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(file.handle(), STDERR_FILENO);
+    action();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    file.seek(0);
+    return file.readAll();
+}
 
 } // namespace
 
@@ -74,6 +99,8 @@ private slots:
     void closeSavesExactlyOnce();
     void failedSaveWritesRecoveryFileAndEnds_data();
     void failedSaveWritesRecoveryFileAndEnds();
+    void lastCopyOfTheWordsIsKept_data();
+    void lastCopyOfTheWordsIsKept();
     void minimiseHidesInTrayUntilDoubleClick_data();
     void minimiseHidesInTrayUntilDoubleClick();
     void doubleClickOnAShownWindowOnlyFocusesIt();
@@ -106,7 +133,7 @@ void TestForm1::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     m_dbPath = databasePath(m_folder->path());
-    m_alerts.messages.clear();
+    m_alerts = RecordingAlerts();
     m_shell.calls.clear();
     m_shell.trayPresent = true;
     m_shell.onCall = {};
@@ -503,6 +530,68 @@ void TestForm1::failedSaveWritesRecoveryFileAndEnds()
     // The shown week did not move on, and nothing half-written reached the table.
     QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
     QVERIFY(other.rows().isEmpty());
+}
+
+void TestForm1::lastCopyOfTheWordsIsKept_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("a day click: the window keeps the week") << u"click"_s;
+    QTest::newRow("closing, and keeping the texts") << u"keep"_s;
+    QTest::newRow("closing, and letting them go") << u"lose"_s;
+    QTest::newRow("the session ending: nobody to ask") << u"session"_s;
+}
+
+void TestForm1::lastCopyOfTheWordsIsKept()
+{
+    QFETCH(QString, how);
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    m_form = std::make_unique<Form1>(Form1::Services{
+        &m_clock,
+        &m_alerts,
+        &m_shell,
+        m_folder->path(),
+        [this](int code) { m_endings.append(code); },
+        &m_draw,
+        &m_launcher,
+        {},
+        {m_folder->filePath(u"no such folder"_s)}}); // no folder takes a recovery file
+    QVERIFY(m_form->Load());
+    m_form->show();
+    QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
+    m_form->text1(3)->setPlainText(u"only here"_s);
+    OtherConnection other(m_dbPath);
+    QVERIFY(other.exec(u"ALTER TABLE tblCalendar RENAME TO away"_s)); // every save fails
+
+    QByteArray standardError;
+    if (how == u"click") {
+        click(QDate(2026, 2, 10));
+    } else if (how == u"session") {
+        standardError = capturedStandardError([this] { m_form->runCloseSequence(); });
+    } else {
+        m_alerts.answer = how == u"lose";
+        QCOMPARE(m_form->runCloseSequence(true), how == u"lose");
+    }
+    const bool ends = how == u"lose" || how == u"session";
+    QCOMPARE(m_endings, ends ? QList<int>{1} : QList<int>{});
+    QCOMPARE(m_alerts.messages.size(), how == u"session" ? 0 : 1);
+    if (how == u"click")
+        QVERIFY(m_alerts.messages[0].endsWith(u"the week's texts are only in the window. Copy "
+                                              u"them somewhere safe."_s));
+    if (how == u"keep" || how == u"lose")
+        QVERIFY(m_alerts.messages[0].endsWith(u"Close and lose the texts of the week of %1?"_s.arg(
+            QLocale().toString(QDate(2025, 12, 28), QLocale::LongFormat))));
+    if (how == u"session")
+        QVERIFY(standardError.contains("only here"));
+    if (ends)
+        return;
+    // The window stays with the week and its words, its icon back; a later close saves.
+    QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
+    QCOMPARE(m_form->text1(3)->toPlainText(), u"only here"_s);
+    QCOMPARE(m_shell.shown.size(), 1);
+    QVERIFY(other.exec(u"ALTER TABLE away RENAME TO tblCalendar"_s));
+    QVERIFY(m_form->runCloseSequence(true));
+    QCOMPARE(m_endings, QList<int>{0});
+    QCOMPARE(other.weekData(u"2025-12-28"_s), S.repeated(3) + u"only here"_s + S.repeated(5));
 }
 
 void TestForm1::minimiseHidesInTrayUntilDoubleClick_data()

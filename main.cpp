@@ -2,10 +2,10 @@
 #include "desktop/display_platform.h"
 #include "desktop/message_box_alerts.h"
 #include "desktop/process_launcher.h"
+#include "desktop/process_signals.h"
 #include "desktop/program_folder.h"
 #include "desktop/random_draw.h"
 #include "desktop/system_tray_shell.h"
-#include "desktop/termination_signals.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@
 
 int main(int argc, char *argv[])
 {
-    TerminationSignals::catchFromNow();
+    ProcessSignals::catchFromNow();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
 
     const SystemClock clock;
     MessageBoxAlerts alerts;
-    TerminationSignals termination;
+    ProcessSignals processSignals;
     SystemTrayShell shell; // outlives the window, whose tray control may still remove its icon
 
     QString unknownFolder;
@@ -45,14 +45,16 @@ int main(int argc, char *argv[])
     SeededRandom random;
     DetachedProcessLauncher launcher;
     Form1 form({&clock, &alerts, &shell, folder->path, {}, &random, &launcher, folder->name});
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
+    QObject::connect(&processSignals, &ProcessSignals::terminationRequested, &form,
                      &Form1::requestClose);
+    QObject::connect(&processSignals, &ProcessSignals::comeForwardRequested, &form,
+                     &Form1::comeForward);
     // At logout the session manager asks for the user's data and closes no window itself.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager &) { form.runCloseSequence(); });
 
     if (!form.Load())
-        return 1;
+        return form.exitCode();
     form.show();
     return app.exec();
 }

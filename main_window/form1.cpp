@@ -5,6 +5,7 @@
 #include "controls/skin_framework.h"
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
+#include "desktop/process_signals.h"
 #include "form1_design.h"
 #include "main_module.h"
 #include "schedule/calendar_files.h"
@@ -154,7 +155,7 @@ void Form1::createControls()
 bool Form1::Load()
 {
     // L1
-    if (!CheckDatabaseFile())
+    if (!CheckDatabaseFile() || !claimDatabase())
         return false;
     // U1
     QString skinError;
@@ -214,6 +215,35 @@ void Form1::tellWarning(const QString &text)
 void Form1::tellError(const QString &text)
 {
     m_services.alerts->error(forPeople(text));
+}
+
+// One Orvanta per database, settled before the database is read.
+bool Form1::claimDatabase()
+{
+    const QString path = databasePath(m_services.programFolder);
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (m_instanceLock.lock(path)) {
+    case InstanceLock::Outcome::Ours:
+        return true;
+    case InstanceLock::Outcome::HeldHere:
+        // Started again, likely while hidden in the tray: that one comes forward, this one
+        // ends without a window and without writing anything.
+        if (ProcessSignals::askToComeForward(m_instanceLock.holderPid())) {
+            m_exitCode = 0;
+            return false;
+        }
+        tellError(QStringLiteral("%1 is open in another Orvanta that cannot be reached "
+                                 "(process %2).")
+                      .arg(shown)
+                      .arg(m_instanceLock.holderPid()));
+        return false;
+    case InstanceLock::Outcome::HeldElsewhere:
+        tellError(QStringLiteral("%1 is open in Orvanta on the computer %2. Close it there "
+                                 "first: Orvanta ends here without changing anything.")
+                      .arg(shown, m_instanceLock.holderHost()));
+        return false;
+    }
+    return false;
 }
 
 bool Form1::CheckDatabaseFile()
@@ -363,6 +393,11 @@ void Form1::cSysTray1_MouseDblClick(qint16 Button, qint32 Id)
 {
     Q_UNUSED(Button)
     Q_UNUSED(Id)
+    restoreWindow();
+}
+
+void Form1::restoreWindow()
+{
     if (m_state != State::Running)
         return;
     // Show and focus, never a toggle; back in the normal state, also after an ordinary
@@ -372,6 +407,12 @@ void Form1::cSysTray1_MouseDblClick(qint16 Button, qint32 Id)
     setWindowState(windowState() & ~Qt::WindowMinimized);
     activateWindow();
     m_minimizedToTray = false;
+}
+
+void Form1::comeForward()
+{
+    restoreWindow();
+    raise(); // above the window of whatever the user started Orvanta from
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/instance_lock.h"
 #include "schedule/calendar_connection.h"
 #include "schedule/week_record.h"
 
@@ -57,8 +58,10 @@ public:
     explicit Form1(Services services, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // The load sequence. False when the program must end here, with the window never shown.
+    // The load sequence. False when the program must end here, with the window never shown,
+    // and exitCode(): 0 where another Orvanta has the database and came forward, else 1.
     bool Load();
+    int exitCode() const { return m_exitCode; }
 
     MonthView *monthView1() const { return m_monthView1; }
     QLabel *label1(int k) const { return m_label1.at(k); }
@@ -82,6 +85,9 @@ public slots:
     bool runCloseSequence(bool userCanAnswer = false);
     // A termination signal: close as the close button does; during start-up, just end.
     void requestClose();
+    // Another start on the same database asks this one to come forward: shown, normal,
+    // focused and on top, from the tray or wherever it is.
+    void comeForward();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -99,7 +105,9 @@ private:
     bool OpenCalendarDatabase();
     void CloseCalendarDatabase();
     void onDateClicked(QDate day);
+    bool claimDatabase();
     void putIconInTray();
+    void restoreWindow();
     void keepFixedSize();
     void minimiseToTray();
     void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
@@ -118,6 +126,8 @@ private:
     SkinFramework *m_skinFramework1 = nullptr;
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
+    InstanceLock m_instanceLock;
+    int m_exitCode = 1;
     bool m_iconRequested = false;
     bool m_minimizedToTray = false;
     int m_mousePointer = vbDefault;

@@ -2,7 +2,7 @@
 #include "controls/std_picture.h"
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
-#include "desktop/termination_signals.h"
+#include "desktop/process_signals.h"
 #include "main_window/form1.h"
 #include "main_window/form1_design.h"
 #include "main_window/main_module.h"
@@ -20,7 +20,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -88,6 +90,10 @@ private slots:
     void missingDatabaseWarnsAndShowsNoWindow_data();
     void missingDatabaseWarnsAndShowsNoWindow();
     void unusableDatabaseEndsStartupNamingTheFile();
+    void secondStartOnOneDatabaseBringsTheFirstForward_data();
+    void secondStartOnOneDatabaseBringsTheFirstForward();
+    void lockLeftBehindOrHeldElsewhere_data();
+    void lockLeftBehindOrHeldElsewhere();
     void startShowsTodaysWeekWithItsTexts();
     void clickSavesTheWeekLeftAndLoadsTheNewOne();
     void weekLeftAsLoadedIsNotRewritten();
@@ -232,6 +238,78 @@ void TestForm1::unusableDatabaseEndsStartupNamingTheFile()
     QVERIFY(m_alerts.messages[0].startsWith(QStringLiteral("error: ") +
                                             QDir::toNativeSeparators(m_dbPath)));
     QVERIFY(m_alerts.messages[0].contains(QStringLiteral("not an SQLite database")));
+}
+
+void TestForm1::secondStartOnOneDatabaseBringsTheFirstForward_data()
+{
+    QTest::addColumn<bool>("throughALink");
+    QTest::newRow("the same folder") << false;
+    QTest::newRow("a link to the folder") << true;
+}
+
+void TestForm1::secondStartOnOneDatabaseBringsTheFirstForward()
+{
+    QFETCH(bool, throughALink);
+    ProcessSignals processSignals;
+    loadAndShow();
+    connect(&processSignals, &ProcessSignals::comeForwardRequested, m_form.get(),
+            &Form1::comeForward);
+    QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
+    minimise();
+    QVERIFY(!m_form->isVisible()); // hidden in the tray, where the user may not see it
+    QFile file(m_dbPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = file.readAll();
+
+    QTemporaryDir elsewhere;
+    const QString folder = throughALink ? elsewhere.filePath(u"link"_s) : m_folder->path();
+    if (throughALink)
+        QVERIFY(QFile::link(m_folder->path(), folder));
+    Form1 second(
+        {&m_clock, &m_alerts, &m_shell, folder, [this](int code) { m_endings.append(code); }});
+    QVERIFY(!second.Load());
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(m_alerts.messages.isEmpty());
+    QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD}); // no second icon
+    QTRY_VERIFY(m_form->isVisible());
+    QCOMPARE(m_form->windowState(), Qt::WindowNoState);
+    QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
+    QVERIFY(file.seek(0));
+    QCOMPARE(file.readAll(), stored); // nothing written
+}
+
+void TestForm1::lockLeftBehindOrHeldElsewhere_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a run on this computer that died (kill -9)") << u"dead"_s << QString();
+    QTest::newRow("a run on another computer, through a shared folder")
+        << u"elsewhere"_s
+        << u"error: %1 is open in Orvanta on the computer far-away. Close it there first: "
+           u"Orvanta ends here without changing anything."_s;
+}
+
+void TestForm1::lockLeftBehindOrHeldElsewhere()
+{
+    QFETCH(QString, holder);
+    QFETCH(QString, message);
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    QProcess ended; // a process id that is no one's any more
+    ended.start(u"true"_s);
+    QVERIFY(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    const bool here = holder == u"dead";
+    const QStringList lines{QString::number(here ? deadPid : 4242), u"orvanta"_s,
+                            here ? QSysInfo::machineHostName() : u"far-away"_s,
+                            here ? QString::fromLatin1(QSysInfo::machineUniqueId()) : u"1234"_s,
+                            here ? QString::fromLatin1(QSysInfo::bootUniqueId()) : u"5678"_s};
+    writeFile(m_dbPath + u".lock"_s, (lines.join(u'\n') + u'\n').toUtf8());
+    m_form = makeForm();
+    QCOMPARE(m_form->Load(), message.isEmpty());
+    QCOMPARE(m_alerts.messages, message.isEmpty()
+                                    ? QStringList()
+                                    : QStringList(message.arg(QDir::toNativeSeparators(m_dbPath))));
 }
 
 void TestForm1::startShowsTodaysWeekWithItsTexts()
@@ -437,8 +515,8 @@ void TestForm1::closeSavesExactlyOnce()
     QFETCH(QString, how);
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
     m_form = makeForm();
-    TerminationSignals termination;
-    connect(&termination, &TerminationSignals::terminationRequested, m_form.get(),
+    ProcessSignals termination;
+    connect(&termination, &ProcessSignals::terminationRequested, m_form.get(),
             &Form1::requestClose);
     QVERIFY(m_form->Load());
     m_form->show();

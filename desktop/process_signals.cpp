@@ -1,4 +1,4 @@
-#include "termination_signals.h"
+#include "process_signals.h"
 
 #include <cerrno>
 #include <csignal>
@@ -10,11 +10,12 @@
 namespace {
 
 int g_fds[2] = {-1, -1}; // [0] written by the handler, [1] read by the event loop
-constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGUSR1};
+constexpr int kComeForward = SIGUSR1;
 
 } // namespace
 
-bool TerminationSignals::catchFromNow()
+bool ProcessSignals::catchFromNow()
 {
     if (g_fds[0] >= 0)
         return true;
@@ -26,7 +27,7 @@ bool TerminationSignals::catchFromNow()
     ::fcntl(g_fds[0], F_SETFL, ::fcntl(g_fds[0], F_GETFL) | O_NONBLOCK);
 
     struct sigaction action = {};
-    action.sa_handler = &TerminationSignals::handle;
+    action.sa_handler = &ProcessSignals::handle;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signalNumber : kSignals)
@@ -34,16 +35,16 @@ bool TerminationSignals::catchFromNow()
     return true;
 }
 
-TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+ProcessSignals::ProcessSignals(QObject *parent) : QObject(parent)
 {
     if (!catchFromNow())
         return;
     // A signal caught before this point waits in the socket and is read now.
     m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
+    connect(m_notifier, &QSocketNotifier::activated, this, &ProcessSignals::readSignal);
 }
 
-TerminationSignals::~TerminationSignals()
+ProcessSignals::~ProcessSignals()
 {
     // Destroyed as the program ends, after the close sequence has saved: a signal arriving
     // now must neither kill the process nor change the exit status that the sequence chose.
@@ -57,7 +58,7 @@ TerminationSignals::~TerminationSignals()
     }
 }
 
-void TerminationSignals::handle(int signalNumber)
+void ProcessSignals::handle(int signalNumber)
 {
     const int savedErrno = errno;
     const char byte = static_cast<char>(signalNumber);
@@ -65,9 +66,18 @@ void TerminationSignals::handle(int signalNumber)
     errno = savedErrno;
 }
 
-void TerminationSignals::readSignal()
+void ProcessSignals::readSignal()
 {
     char byte = 0;
-    if (::read(g_fds[1], &byte, 1) == 1)
+    if (::read(g_fds[1], &byte, 1) != 1)
+        return;
+    if (byte == kComeForward)
+        emit comeForwardRequested();
+    else
         emit terminationRequested(byte);
+}
+
+bool ProcessSignals::askToComeForward(qint64 pid)
+{
+    return pid > 0 && ::kill(pid_t(pid), kComeForward) == 0;
 }

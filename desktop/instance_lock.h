@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <QString>
+
+class QLockFile;
+
+// One Orvanta per database: a lock file that names the process and the computer holding the
+// database, taken before the database is read and kept for the run.
+//
+// The lock lies beside the database, so that every path to one file meets the same lock (a
+// folder reached through a link included). Where that folder takes no files (read-only
+// media), it lies in the user's runtime folder, named after the file's device and inode. A lock
+// left by a run that died (kill -9, a power cut) is taken over: its process is gone, or the
+// computer has started again since.
+class InstanceLock
+{
+public:
+    enum class Outcome {
+        Ours,          // the database is this run's
+        HeldHere,      // another Orvanta on this computer has it: holderPid()
+        HeldElsewhere, // an Orvanta on another computer has it (a shared folder): holderHost()
+    };
+
+    InstanceLock();
+    ~InstanceLock();
+    InstanceLock(const InstanceLock &) = delete;
+    InstanceLock &operator=(const InstanceLock &) = delete;
+
+    Outcome lock(const QString &databasePath);
+    qint64 holderPid() const { return m_holderPid; }
+    QString holderHost() const { return m_holderHost; }
+    QString fileName() const;
+
+private:
+    Outcome tryLockAt(const QString &lockPath, bool *couldNotCreate);
+
+    std::unique_ptr<QLockFile> m_file;
+    qint64 m_holderPid = 0;
+    QString m_holderHost;
+};

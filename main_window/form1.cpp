@@ -10,6 +10,7 @@
 #include "main_module.h"
 #include "schedule/calendar_files.h"
 #include "schedule/recovery_file.h"
+#include "schedule/week_draft.h"
 #include "tray/csystray.h"
 #include "week_page.h"
 
@@ -77,7 +78,17 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     m_weekPage = std::make_unique<WeekPage>(
         WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_calendarConnection,
         m_services.recoveryFolders.isEmpty() ? recoveryFolders(m_services.programFolder)
-                                             : m_services.recoveryFolders);
+                                             : m_services.recoveryFolders,
+        WeekDraft::pathFor(databasePath(m_services.programFolder)));
+    // A draft of the shown week a little after the typing pauses; never on every key.
+    m_draftTimer.setSingleShot(true);
+    m_draftTimer.setInterval(kDraftDelay);
+    for (QPlainTextEdit *box : m_text1)
+        connect(box, &QPlainTextEdit::textChanged, &m_draftTimer, qOverload<>(&QTimer::start));
+    connect(&m_draftTimer, &QTimer::timeout, this, [this] {
+        if (m_state == State::Running)
+            m_weekPage->keepDraft();
+    });
     connect(m_monthView1, &MonthView::dateClicked, this, &Form1::onDateClicked);
     connect(m_cSysTray1, &cSysTray::MouseDblClick, this, &Form1::cSysTray1_MouseDblClick);
     setMouseTracking(true); // MouseMove over the bare window resets the pointer
@@ -169,6 +180,10 @@ bool Form1::Load()
         tellError(m_calendarConnection.lastError());
         return false;
     }
+    if (!recoverDraft()) {
+        CloseCalendarDatabase();
+        return false;
+    }
     // U3
     if (!loadPointerImage()) {
         CloseCalendarDatabase();
@@ -207,6 +222,11 @@ QString Form1::forPeople(QString text) const
     return text;
 }
 
+void Form1::tellInformation(const QString &text)
+{
+    m_services.alerts->information(forPeople(text));
+}
+
 void Form1::tellWarning(const QString &text)
 {
     m_services.alerts->warning(forPeople(text));
@@ -215,6 +235,37 @@ void Form1::tellWarning(const QString &text)
 void Form1::tellError(const QString &text)
 {
     m_services.alerts->error(forPeople(text));
+}
+
+// A draft left behind by a run that did not end well holds the last typing of its week: it is
+// saved as that week's row before anything is shown. Where that fails, the start ends and the
+// draft stays for the next one, so that nothing typed now can overwrite it.
+bool Form1::recoverDraft()
+{
+    const QString path = WeekDraft::pathFor(databasePath(m_services.programFolder));
+    QString unreadable;
+    const std::optional<WeekDraft::Draft> draft = WeekDraft::read(path, &unreadable);
+    if (!draft) {
+        if (unreadable.isEmpty())
+            return true;
+        tellError(QStringLiteral("The draft %1 cannot be read (%2). Move it away to start "
+                                 "Orvanta; it may hold typing that was never saved.")
+                      .arg(QDir::toNativeSeparators(path), unreadable));
+        return false;
+    }
+    const QString week = QLocale().toString(draft->firstDay, QLocale::LongFormat);
+    if (!m_calendarConnection.saveWeekData(draft->firstDay, draft->record)) {
+        tellError(QStringLiteral("The texts of the week of %1, typed before Orvanta last ended "
+                                 "without saving them, could not be recovered: %2\n\nThey are "
+                                 "kept in %3 for the next start.")
+                      .arg(week, m_calendarConnection.lastError(), QDir::toNativeSeparators(path)));
+        return false;
+    }
+    QFile::remove(path);
+    tellInformation(QStringLiteral("Orvanta last ended without saving the week of %1. Its texts "
+                                   "as last typed have been recovered.")
+                        .arg(week));
+    return true;
 }
 
 // One Orvanta per database, settled before the database is read.

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <QTimer>
 #include <QWidget>
 
 class Alerts;
@@ -54,6 +55,9 @@ public:
         vbHourglass = 11,
         vbCustom = 99, // the window's own pointer image
     };
+
+    // How long typing pauses before the shown week's draft is written.
+    static constexpr int kDraftDelay = 2000; // ms
 
     explicit Form1(Services services, QWidget *parent = nullptr);
     ~Form1() override;
@@ -106,6 +110,7 @@ private:
     void CloseCalendarDatabase();
     void onDateClicked(QDate day);
     bool claimDatabase();
+    bool recoverDraft();
     void putIconInTray();
     void restoreWindow();
     void keepFixedSize();
@@ -114,6 +119,7 @@ private:
     void endWithError(const QString &message);
     bool keepOrLoseTexts(bool userCanAnswer);
     QString forPeople(QString text) const;
+    void tellInformation(const QString &text);
     void tellWarning(const QString &text);
     void tellError(const QString &text);
 
@@ -127,6 +133,7 @@ private:
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
     InstanceLock m_instanceLock;
+    QTimer m_draftTimer;
     int m_exitCode = 1;
     bool m_iconRequested = false;
     bool m_minimizedToTray = false;

@@ -4,6 +4,7 @@
 #include "schedule/calendar_connection.h"
 #include "schedule/recovery_file.h"
 #include "schedule/week.h"
+#include "schedule/week_draft.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,9 +26,23 @@ QString rawText(const QPlainTextEdit *box)
 } // namespace
 
 WeekPage::WeekPage(const Controls &controls, CalendarConnection &connection,
-                   QStringList recoveryFolders)
-    : m_controls(controls), m_connection(connection), m_recoveryFolders(std::move(recoveryFolders))
+                   QStringList recoveryFolders, const QString &draftPath)
+    : m_controls(controls), m_connection(connection), m_recoveryFolders(std::move(recoveryFolders)),
+      m_draft(draftPath.isEmpty() ? nullptr : std::make_unique<DraftKeeper>(draftPath))
 {}
+
+WeekPage::~WeekPage() = default;
+
+void WeekPage::keepDraft()
+{
+    if (!m_draft || !m_weekStart.isValid())
+        return;
+    WeekTexts raw = rawTexts();
+    if (m_stored && raw == m_loaded)
+        m_draft->discard(); // typed, then undone: the database has it all
+    else
+        m_draft->keep(m_weekStart, std::move(raw));
+}
 
 void WeekPage::SelectWeek(QDate day)
 {
@@ -102,13 +117,18 @@ bool WeekPage::SaveWeek()
     const WeekTexts raw = rawTexts();
     // A week left as it was loaded stays as it is stored, byte for byte: nothing is written, so
     // browsing costs no disk sync and text that another tool stored is never re-encoded.
-    if (m_stored && raw == m_loaded)
+    if (m_stored && raw == m_loaded) {
+        if (m_draft)
+            m_draft->discard();
         return true;
+    }
     // The record's own pass turns the document's breaks into CR LF: a week of megabytes is
     // read once more, not three times.
     if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(raw))) {
         m_stored = true;
         m_loaded = raw;
+        if (m_draft)
+            m_draft->discard();
         return true;
     }
 

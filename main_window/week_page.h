@@ -3,10 +3,12 @@
 #include "schedule/week_record.h"
 
 #include <array>
+#include <memory>
 #include <QDate>
 #include <QStringList>
 
 class CalendarConnection;
+class DraftKeeper;
 class MonthView;
 class QDateTime;
 class QLabel;
@@ -26,8 +28,10 @@ public:
     };
 
     // A failed save writes the week to a recovery file in the first of `recoveryFolders`
-    // that takes it.
-    WeekPage(const Controls &controls, CalendarConnection &connection, QStringList recoveryFolders);
+    // that takes it. Drafts of the week being typed go to `draftPath`, where one is given.
+    WeekPage(const Controls &controls, CalendarConnection &connection, QStringList recoveryFolders,
+             const QString &draftPath = {});
+    ~WeekPage();
 
     // Shows the week that holds `day`: the calendar's current date becomes the week's
     // Sunday, its range the seven days, and the headings their dates. Leaves the boxes alone.
@@ -41,6 +45,10 @@ public:
     // take one either.
     bool SaveWeek();
     bool textsOnlyOnScreen() const { return m_textsOnlyOnScreen; }
+    // Keeps the boxes' texts in the draft file, written on a thread of its own, unless they are
+    // what the database holds: then there is no draft. A successful save removes the draft.
+    void keepDraft();
+    DraftKeeper *draft() const { return m_draft.get(); }
     // Whether the boxes hold exactly what the week's row gave them.
     bool isUnchanged() const;
     // Saves the week being left, then shows and loads the clicked day's week.
@@ -70,4 +78,5 @@ private:
     bool m_stored = false; // the shown week has a row
     WeekTexts m_loaded;    // the boxes' texts as that row gave them, or as last saved
     bool m_textsOnlyOnScreen = false;
+    std::unique_ptr<DraftKeeper> m_draft;
 };

@@ -10,6 +10,7 @@
 #include "other_connection.h"
 #include "recording_shell.h"
 #include "schedule/calendar_files.h"
+#include "schedule/week_draft.h"
 #include "start_up_doubles.h"
 #include "tray/csystray.h"
 
@@ -105,6 +106,7 @@ private slots:
     void closeSavesExactlyOnce();
     void failedSaveWritesRecoveryFileAndEnds_data();
     void failedSaveWritesRecoveryFileAndEnds();
+    void typingSurvivesACrashThroughItsDraft();
     void lastCopyOfTheWordsIsKept_data();
     void lastCopyOfTheWordsIsKept();
     void minimiseHidesInTrayUntilDoubleClick_data();
@@ -608,6 +610,34 @@ void TestForm1::failedSaveWritesRecoveryFileAndEnds()
     // The shown week did not move on, and nothing half-written reached the table.
     QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
     QVERIFY(other.rows().isEmpty());
+}
+
+void TestForm1::typingSurvivesACrashThroughItsDraft()
+{
+    loadAndShow();
+    const QString draft = m_dbPath + u".draft"_s;
+    QTest::keyClicks(m_form->text1(4), u"saved by a click"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(draft), 2 * Form1::kDraftDelay);
+    QVERIFY(OtherConnection(m_dbPath).rows().isEmpty()); // the database waits for a click
+    click(QDate(2026, 1, 2));                            // the week is saved: no draft
+    QVERIFY(!QFile::exists(draft));
+
+    m_form->text1(4)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(m_form->text1(4), u", then typed on"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(draft), 2 * Form1::kDraftDelay);
+    m_form->weekPage().draft()->waitUntilWritten();
+    m_form.reset(); // the program dies: no close sequence, no save
+
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    const QString week = QLocale().toString(QDate(2025, 12, 28), QLocale::LongFormat);
+    QCOMPARE(m_alerts.messages,
+             QStringList(u"information: Orvanta last ended without saving the week of %1. Its "
+                         u"texts as last typed have been recovered."_s.arg(week)));
+    QCOMPARE(m_form->text1(4)->toPlainText(), u"saved by a click, then typed on"_s);
+    QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),
+             S.repeated(4) + u"saved by a click, then typed on"_s + S.repeated(4));
+    QVERIFY(!QFile::exists(draft));
 }
 
 void TestForm1::lastCopyOfTheWordsIsKept_data()

@@ -9,6 +9,7 @@
 #include "form1_design.h"
 #include "main_module.h"
 #include "schedule/calendar_files.h"
+#include "schedule/daily_backup.h"
 #include "schedule/recovery_file.h"
 #include "schedule/week_draft.h"
 #include "tray/csystray.h"
@@ -80,6 +81,7 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
         m_services.recoveryFolders.isEmpty() ? recoveryFolders(m_services.programFolder)
                                              : m_services.recoveryFolders,
         WeekDraft::pathFor(databasePath(m_services.programFolder)));
+    connect(&m_backupTimer, &QTimer::timeout, this, &Form1::backUpToday);
     // A draft of the shown week a little after the typing pauses; never on every key.
     m_draftTimer.setSingleShot(true);
     m_draftTimer.setInterval(kDraftDelay);
@@ -94,7 +96,11 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     setMouseTracking(true); // MouseMove over the bare window resets the pointer
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    if (m_backupThread.joinable())
+        m_backupThread.join();
+}
 
 void Form1::createControls()
 {
@@ -177,7 +183,7 @@ bool Form1::Load()
     Main::CenterForm(*this); // U2
     // L2
     if (!OpenCalendarDatabase()) {
-        tellError(m_calendarConnection.lastError());
+        tellError(m_calendarConnection.lastError() + damageAdvice());
         return false;
     }
     if (!recoverDraft()) {
@@ -203,7 +209,7 @@ bool Form1::Load()
     m_cSysTray1->setTrayTip(caption);
     // L4
     if (!m_weekPage->ShowCurrentWeek(m_services.clock->now())) {
-        tellError(m_weekPage->errorText());
+        tellError(m_weekPage->errorText() + damageAdvice());
         CloseCalendarDatabase();
         return false;
     }
@@ -398,7 +404,63 @@ void Form1::showEvent(QShowEvent *event)
     if (!m_iconRequested && m_state == State::Running) {
         m_iconRequested = true;
         QMetaObject::invokeMethod(this, &Form1::putIconInTray, Qt::QueuedConnection);
+        // The day's backup once the window is up, and again each new day it stays up.
+        QTimer::singleShot(kBackupDelay, this, &Form1::backUpToday);
+        m_backupTimer.start(kBackupCheckInterval);
     }
+}
+
+// Checks and copies the database on a thread of its own, once a day: neither the window nor the
+// typing waits for it. What it finds is told on this thread.
+void Form1::backUpToday()
+{
+    const QDate today = m_services.clock->now().date();
+    if (m_state != State::Running || today == m_backupDay || m_backingUp)
+        return;
+    m_backupDay = today;
+    m_backingUp = true;
+    if (m_backupThread.joinable())
+        m_backupThread.join();
+    const QString path = databasePath(m_services.programFolder);
+    m_backupThread = std::thread([this, path, today] {
+        const DailyBackup::Result result = DailyBackup::run(path, today);
+        QMetaObject::invokeMethod(
+            this, [this, result] { backedUp(result); }, Qt::QueuedConnection);
+        m_backingUp = false;
+    });
+}
+
+void Form1::backedUp(const DailyBackup::Result &result)
+{
+    if (result.kind == DailyBackup::Result::Failed)
+        std::fprintf(stderr, "Orvanta: no backup today: %s\n", qPrintable(result.detail));
+    if (result.kind != DailyBackup::Result::Damaged || m_state != State::Running)
+        return;
+    const QString path = QDir::toNativeSeparators(databasePath(m_services.programFolder));
+    tellWarning(
+        QStringLiteral("%1 is damaged (%2). No copy was made of it today, so the copies "
+                       "in %3 are all from before.")
+            .arg(path, result.detail, QDir::toNativeSeparators(DailyBackup::folderFor(path))) +
+        backupAdvice());
+}
+
+QString Form1::damageAdvice() const
+{
+    return m_calendarConnection.lastProblem() == CalendarConnection::Problem::Damaged
+               ? backupAdvice()
+               : QString();
+}
+
+// Where a damaged database can be taken back from.
+QString Form1::backupAdvice() const
+{
+    const QString database = databasePath(m_services.programFolder);
+    const QString newest = DailyBackup::newest(database);
+    if (newest.isEmpty())
+        return QStringLiteral(" There is no backup of it yet.");
+    return QStringLiteral(" The newest backup is %1: to go back to it, close Orvanta and copy it "
+                          "over %2.")
+        .arg(QDir::toNativeSeparators(newest), QDir::toNativeSeparators(database));
 }
 
 void Form1::putIconInTray()

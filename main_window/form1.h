@@ -2,13 +2,16 @@
 
 #include "desktop/instance_lock.h"
 #include "schedule/calendar_connection.h"
+#include "schedule/daily_backup.h"
 #include "schedule/week_record.h"
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <QTimer>
 #include <QWidget>
+#include <thread>
 
 class Alerts;
 class Clock;
@@ -58,6 +61,10 @@ public:
 
     // How long typing pauses before the shown week's draft is written.
     static constexpr int kDraftDelay = 2000; // ms
+    // When the day's backup starts after the window's first show, and how often a window left
+    // open looks for a new day.
+    static constexpr int kBackupDelay = 1000;                   // ms
+    static constexpr int kBackupCheckInterval = 60 * 60 * 1000; // ms
 
     explicit Form1(Services services, QWidget *parent = nullptr);
     ~Form1() override;
@@ -111,6 +118,10 @@ private:
     void onDateClicked(QDate day);
     bool claimDatabase();
     bool recoverDraft();
+    void backUpToday();
+    void backedUp(const DailyBackup::Result &result);
+    QString backupAdvice() const;
+    QString damageAdvice() const;
     void putIconInTray();
     void restoreWindow();
     void keepFixedSize();
@@ -134,6 +145,10 @@ private:
     std::unique_ptr<WeekPage> m_weekPage;
     InstanceLock m_instanceLock;
     QTimer m_draftTimer;
+    QTimer m_backupTimer;
+    QDate m_backupDay;
+    std::atomic<bool> m_backingUp = false;
+    std::thread m_backupThread;
     int m_exitCode = 1;
     bool m_iconRequested = false;
     bool m_minimizedToTray = false;

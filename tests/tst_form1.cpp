@@ -95,6 +95,7 @@ private slots:
     void secondStartOnOneDatabaseBringsTheFirstForward();
     void lockLeftBehindOrHeldElsewhere_data();
     void lockLeftBehindOrHeldElsewhere();
+    void aDayIsBackedUpAndADamagedFileNamesTheBackup();
     void startShowsTodaysWeekWithItsTexts();
     void clickSavesTheWeekLeftAndLoadsTheNewOne();
     void weekLeftAsLoadedIsNotRewritten();
@@ -312,6 +313,30 @@ void TestForm1::lockLeftBehindOrHeldElsewhere()
     QCOMPARE(m_alerts.messages, message.isEmpty()
                                     ? QStringList()
                                     : QStringList(message.arg(QDir::toNativeSeparators(m_dbPath))));
+}
+
+void TestForm1::aDayIsBackedUpAndADamagedFileNamesTheBackup()
+{
+    loadAndShow(); // today is 1 January 2026
+    m_form->text1(0)->setPlainText(u"kept"_s);
+    m_form->runCloseSequence(); // something to copy, and a day later...
+    m_clock.m_now = m_clock.m_now.addDays(1);
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    m_form->show();
+    const QString copy = m_folder->filePath(u"dbCalendar backups/dbCalendar 2026-01-02.mdb"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy), 4 * Form1::kBackupDelay);
+    m_form.reset();
+
+    QFile file(m_dbPath);
+    QVERIFY(file.resize(2048)); // cut short
+    m_form = makeForm();
+    QVERIFY(!m_form->Load());
+    QCOMPARE(
+        m_alerts.messages,
+        QStringList(u"error: %1 is damaged (database disk image is malformed). The newest "
+                    u"backup is %2: to go back to it, close Orvanta and copy it over %1."_s.arg(
+                        QDir::toNativeSeparators(m_dbPath), QDir::toNativeSeparators(copy))));
 }
 
 void TestForm1::startShowsTodaysWeekWithItsTexts()

@@ -1,0 +1,121 @@
+#include "daily_backup.h"
+
+#include <atomic>
+#include <fcntl.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <unistd.h>
+
+namespace DailyBackup {
+
+namespace {
+
+QString baseName(const QString &databasePath)
+{
+    return QFileInfo(databasePath).completeBaseName(); // "dbCalendar"
+}
+
+QString copyName(const QString &databasePath, QDate day)
+{
+    return QStringLiteral("%1 %2.mdb").arg(baseName(databasePath), day.toString(Qt::ISODate));
+}
+
+// The copies, oldest first: their names sort by day.
+QStringList copies(const QString &databasePath)
+{
+    QDir folder(folderFor(databasePath));
+    return folder.entryList({baseName(databasePath) +
+                             QStringLiteral(" [0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9].mdb")},
+                            QDir::Files, QDir::Name);
+}
+
+bool syncToDisk(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// Runs the check and the copy on a connection of its own, read-only.
+Result checkAndCopy(const QString &connectionName, const QString &databasePath,
+                    const QString &partPath)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(databasePath).absoluteFilePath());
+    uri.setQuery(QStringLiteral("mode=ro"));
+    db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+    if (!db.open())
+        return {Result::Failed, db.lastError().text(), {}};
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
+        return {Result::Damaged, query.lastError().databaseText(), {}};
+    QStringList problems;
+    while (query.next())
+        problems.append(query.value(0).toString());
+    if (problems != QStringList{QStringLiteral("ok")})
+        return {Result::Damaged, problems.value(0), {}};
+    query.prepare(QStringLiteral("VACUUM INTO ?"));
+    query.addBindValue(partPath);
+    if (!query.exec())
+        return {Result::Failed, query.lastError().databaseText(), {}};
+    return {Result::Made, {}, {}};
+}
+
+} // namespace
+
+QString folderFor(const QString &databasePath)
+{
+    return QFileInfo(databasePath)
+        .dir()
+        .filePath(baseName(databasePath) + QStringLiteral(" backups"));
+}
+
+QString newest(const QString &databasePath)
+{
+    const QStringList all = copies(databasePath);
+    return all.isEmpty() ? QString() : QDir(folderFor(databasePath)).filePath(all.last());
+}
+
+Result run(const QString &databasePath, QDate today)
+{
+    const QDir folder(folderFor(databasePath));
+    const QString file = folder.filePath(copyName(databasePath, today));
+    const QString last = newest(databasePath);
+    if (QFileInfo::exists(file) || (!last.isEmpty() && QFileInfo(databasePath).lastModified() <=
+                                                           QFileInfo(last).lastModified()))
+        return {Result::NotNeeded, {}, {}}; // today's is there, or nothing changed since
+    if (!folder.exists() && !QDir().mkpath(folder.path()))
+        return {
+            Result::Failed, QStringLiteral("the folder %1 cannot be made").arg(folder.path()), {}};
+
+    // Written under another name and renamed once whole and on disk, so that a copy named by
+    // its day is always a good one.
+    const QString part = file + QStringLiteral(".part");
+    QFile::remove(part);
+    static std::atomic<int> serial{0};
+    const QString connectionName = QStringLiteral("DailyBackup-%1").arg(++serial);
+    Result result = checkAndCopy(connectionName, databasePath, part);
+    QSqlDatabase::removeDatabase(connectionName);
+    if (result.kind == Result::Made && (!syncToDisk(part) || !QFile::rename(part, file)))
+        result = {Result::Failed, QStringLiteral("the copy could not be written"), {}};
+    if (result.kind != Result::Made) {
+        QFile::remove(part);
+        return result;
+    }
+    result.file = file;
+    const QStringList all = copies(databasePath);
+    for (qsizetype i = 0; i + kKept < all.size(); ++i)
+        QFile::remove(folder.filePath(all[i]));
+    return result;
+}
+
+} // namespace DailyBackup

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -96,6 +97,7 @@ private slots:
     void lockLeftBehindOrHeldElsewhere_data();
     void lockLeftBehindOrHeldElsewhere();
     void aDayIsBackedUpAndADamagedFileNamesTheBackup();
+    void readOnlyFolderKeepsItsLockElsewhere();
     void startShowsTodaysWeekWithItsTexts();
     void clickSavesTheWeekLeftAndLoadsTheNewOne();
     void weekLeftAsLoadedIsNotRewritten();
@@ -337,6 +339,24 @@ void TestForm1::aDayIsBackedUpAndADamagedFileNamesTheBackup()
         QStringList(u"error: %1 is damaged (database disk image is malformed). The newest "
                     u"backup is %2: to go back to it, close Orvanta and copy it over %1."_s.arg(
                         QDir::toNativeSeparators(m_dbPath), QDir::toNativeSeparators(copy))));
+}
+
+void TestForm1::readOnlyFolderKeepsItsLockElsewhere()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    // Read-only media, as far as the root user that runs the tests can make a folder so.
+    if (QProcess::execute(u"chattr"_s, {u"+i"_s, m_folder->path()}) != 0)
+        QSKIP("chattr +i is not available here");
+    const auto writable = qScopeGuard([this] {
+        QProcess::execute(u"chattr"_s, {u"-i"_s, m_folder->path()});
+    });
+    ProcessSignals processSignals;
+    m_form = makeForm();
+    QVERIFY(m_form->Load()); // the start goes on
+    QVERIFY(!QFile::exists(m_dbPath + u".lock"_s));
+    Form1 second({&m_clock, &m_alerts, &m_shell, m_folder->path(), [](int) {}});
+    QVERIFY(!second.Load()); // and the lock still holds, from the user's runtime folder
+    QCOMPARE(second.exitCode(), 0);
 }
 
 void TestForm1::startShowsTodaysWeekWithItsTexts()

@@ -83,6 +83,41 @@ hidden_in_tray "minimised before SIGTERM"
 kill -TERM "$app"
 ended_saving "SIGTERM while hidden" "hidden at logout"
 
+# One Orvanta per database. Started again (through a link to its folder) while hidden in the
+# tray, the first comes forward, typing where it was; the second ends with 0 and writes nothing.
+fresh_week
+start
+xdotool type --delay 20 'one window'
+minimise
+hidden_in_tray "minimised before a second start"
+ln -s "$work" "$work.link"
+"$work.link/orvanta" >"$work/second.log" 2>&1 &
+second=$!
+for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+wait "$second"
+check "a second start ends with 0" test $? = 0
+check "the first comes forward, normal and focused" eventually shown_normal_focused
+check "one window only" test "$(xdotool search --onlyvisible --name '^Orvanta$' | wc -l)" = 1
+check "nothing written by the second start" test "$(row 2025-12-28)" = ""
+xdotool type --delay 20 ', still typing'
+wmctrl -c Orvanta
+ended_saving "after a second start" "one window, still typing"
+rm "$work.link"
+
+# Two databases, two copies of the program in two folders: side by side.
+mkdir "$work/other"
+cp "$work/orvanta" "$work/other/orvanta"
+"$make_db" "$work/other/dbCalendar.mdb"
+start
+first=$app
+start "$work/other/orvanta"
+check "two databases: two windows side by side" \
+    eventually test "$(xdotool search --onlyvisible --name '^Orvanta$' | wc -l)" = 2
+kill -TERM "$first" "$app"
+ended
+app=$first
+ended
+
 # Logging out while hidden: the desktop's session manager asks the program to save itself for a
 # shutdown, and closes no window.
 if [[ -x $session_manager ]]; then

@@ -105,6 +105,29 @@ for round in 1 2; do
         test "$(row 2025-12-28)" = "storm $round$(sep 8)"
 done
 
+# Typing survives a crash: the draft written after a pause comes back at the next start, which
+# says so, and the lock that the killed run left does not stand in its way.
+sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar"
+start
+xdotool type --delay 20 'typed before the crash'
+check "a draft follows a pause in typing" eventually test -s "$work/dbCalendar.mdb.draft"
+kill -KILL "$app"
+ended
+start # the message comes first, before the window
+check "after kill -9: the next start says which week came back" \
+    eventually grep -q 'the week of Sunday, 28 December 2025. Its texts as last typed have been recovered' "$work/log"
+xdotool key Return
+win=$(xdotool search --sync --onlyvisible --name '^Orvanta$' | head -n1)
+check "after kill -9: the words are in the database" row_is 2025-12-28 "typed before the crash$(sep 8)"
+check "after kill -9: the draft is gone" test ! -e "$work/dbCalendar.mdb.draft"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+xdotool key ctrl+End
+xdotool type --delay 20 ', and after'
+wmctrl -c Orvanta
+ended
+check "after kill -9: the words are on screen, and saved on close" \
+    row_is 2025-12-28 "typed before the crash, and after$(sep 8)"
+
 # 4. A skin and a pointer image beside the program: the window is drawn with the skin, the
 #    headings keep their yellow, and the pointer image loads without a word.
 mkdir -p "$work/x"

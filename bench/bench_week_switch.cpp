@@ -8,15 +8,23 @@
 #include "main_window/week_page.h"
 #include "schedule/calendar_connection.h"
 #include "schedule/calendar_files.h"
+#include "schedule/daily_backup.h"
 #include "schedule/week.h"
+#include "schedule/week_draft.h"
 #include "schedule/week_record.h"
 
+#include <atomic>
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <thread>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -111,6 +119,84 @@ void BM_LeaveWeek(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }
 
+// Runs the event loop until `done`, and gives the longest time it went without turning: what
+// the window would have stalled for meanwhile.
+template <typename Done> double longestStallMs(Done done)
+{
+    QElapsedTimer sinceTurn;
+    sinceTurn.start();
+    qint64 longest = 0;
+    while (!done()) {
+        QCoreApplication::processEvents();
+        longest = std::max(longest, sinceTurn.nsecsElapsed());
+        sinceTurn.restart();
+    }
+    return double(longest) / 1e6;
+}
+
+// The draft of a week holding 1 MB of text (in lines of 40): the window reads its boxes, a
+// thread of its own writes and syncs the file. stall_ms: the longest the event loop waited,
+// the window's own reading included.
+void BM_DraftWrite(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    FixedClock clock;
+    QuietAlerts alerts;
+    SystemTrayShell shell;
+    Form1 form({&clock, &alerts, &shell, folderWithWeeks(dir, 1), [](int) {}});
+    if (!form.Load()) {
+        state.SkipWithError("load failed");
+        return;
+    }
+    const QString line = QString(39, u'x') + u'\n';
+    form.text1(3)->setPlainText(line.repeated(state.range(0) / line.size()));
+    double stall = 0;
+    for (auto _ : state) {
+        QElapsedTimer reading;
+        reading.start();
+        form.weekPage().keepDraft(); // what the typing pause's timer runs
+        double longest = double(reading.nsecsElapsed()) / 1e6;
+        std::atomic<bool> written = false;
+        std::thread waiter([&] {
+            form.weekPage().draft()->waitUntilWritten();
+            written = true;
+        });
+        longest = std::max(longest, longestStallMs([&] { return written.load(); }));
+        waiter.join();
+        stall = std::max(stall, longest);
+    }
+    state.counters["stall_ms"] = stall;
+}
+
+// The daily check and copy of a database of N weeks on a thread of its own, as the window does
+// it. stall_ms: the longest the event loop waited meanwhile.
+void BM_DailyBackup(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = databasePath(folderWithWeeks(dir, int(state.range(0))));
+    QDate day(2026, 12, 7);
+    double stall = 0;
+    for (auto _ : state) {
+        // Something changed since the last copy, so that a copy is made each time.
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        file.setFileTime(QDateTime::currentDateTime().addDays(1),
+                         QFileDevice::FileModificationTime);
+        std::atomic<bool> done = false;
+        DailyBackup::Result result;
+        std::thread backup([&] {
+            result = DailyBackup::run(path, day);
+            done = true;
+        });
+        stall = std::max(stall, longestStallMs([&] { return done.load(); }));
+        backup.join();
+        if (result.kind != DailyBackup::Result::Made)
+            state.SkipWithError(qPrintable(u"no copy made: "_s + result.detail));
+        day = day.addDays(1);
+    }
+    state.counters["stall_ms"] = stall;
+}
+
 void BM_StoreLookup(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -132,6 +218,8 @@ BENCHMARK(BM_LeaveWeek)
     ->Args({10'000'000, 40})
     ->Args({10'000'000, 4'000})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DraftWrite)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DailyBackup)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StoreLookup)->Arg(1)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char *argv[])

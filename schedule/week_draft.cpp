@@ -57,7 +57,7 @@ std::optional<Draft> read(const QString &path, QString *error)
 
 } // namespace WeekDraft
 
-DraftKeeper::DraftKeeper(QString path) : m_path(std::move(path)), m_thread([this] { run(); }) {}
+DraftKeeper::DraftKeeper(QString path) : m_path(std::move(path)) {}
 
 DraftKeeper::~DraftKeeper()
 {
@@ -66,7 +66,8 @@ DraftKeeper::~DraftKeeper()
         m_stopping = true;
     }
     m_changed.notify_all();
-    m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 void DraftKeeper::keep(QDate firstDay, WeekTexts texts)
@@ -74,6 +75,8 @@ void DraftKeeper::keep(QDate firstDay, WeekTexts texts)
     {
         std::lock_guard lock(m_mutex);
         m_pending.emplace(firstDay, std::move(texts));
+        if (!m_thread.joinable()) // started with the first draft, not with the program
+            m_thread = std::thread([this] { run(); });
     }
     m_changed.notify_all();
 }

@@ -27,10 +27,14 @@ QVariantList keyForms(QDate day)
             day.toString(QStringLiteral("yyyy-MM-ddT00:00:00"))};
 }
 
-// The week's row: a row keyed in the program's own form comes first, then the oldest.
-const QString kFindWeek =
-    QStringLiteral("SELECT rowid, WeekData FROM tblCalendar WHERE StartWeekDate IN (?, ?, ?, ?) "
-                   "ORDER BY StartWeekDate = ? DESC, rowid LIMIT 1");
+// `columns` of the week's row: a row keyed in the program's own form comes first, then the
+// oldest.
+QString findWeek(const char *columns)
+{
+    return QStringLiteral("SELECT %1 FROM tblCalendar WHERE StartWeekDate IN (?, ?, ?, ?) "
+                          "ORDER BY StartWeekDate = ? DESC, rowid LIMIT 1")
+        .arg(QLatin1String(columns));
+}
 
 void bindWeek(QSqlQuery &query, QDate day)
 {
@@ -188,12 +192,12 @@ bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &re
     record.reset();
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    query.prepare(kFindWeek);
+    query.prepare(findWeek("WeekData"));
     bindWeek(query, firstDay);
     if (!query.exec())
         return failWith(query.lastError(), QStringLiteral("could not be read"));
     if (query.next())
-        record = query.value(1).toString(); // NULL becomes empty text
+        record = query.value(0).toString(); // NULL becomes empty text
     else if (query.lastError().isValid())
         return failWith(query.lastError(), QStringLiteral("could not be read"));
     return true;
@@ -202,7 +206,7 @@ bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &re
 QString CalendarConnection::weekLookupPlan() const
 {
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + kFindWeek);
+    query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + findWeek("WeekData"));
     bindWeek(query, QDate(2026, 12, 6));
     QStringList steps;
     if (query.exec()) {
@@ -224,7 +228,7 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
 
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(kFindWeek);
+    query.prepare(findWeek("rowid")); // not the old texts: a week may hold megabytes
     bindWeek(query, firstDay);
     if (!query.exec())
         return failSave(query.lastError());

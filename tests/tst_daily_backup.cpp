@@ -36,9 +36,9 @@ void TestDailyBackup::init()
 
 void TestDailyBackup::addWeek(int i)
 {
-    OtherConnection(m_path).exec(u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
-                                 {QDate(2026, 1, 4).addDays(7 * i).toString(Qt::ISODate),
-                                  u"week %1"_s.arg(i)});
+    OtherConnection(m_path).exec(
+        u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
+        {QDate(2026, 1, 4).addDays(7 * i).toString(Qt::ISODate), u"week %1"_s.arg(i)});
 }
 
 QStringList TestDailyBackup::copies() const

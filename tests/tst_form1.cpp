@@ -11,6 +11,7 @@
 #include "recording_shell.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_draft.h"
+#include "special_files.h"
 #include "start_up_doubles.h"
 #include "tray/csystray.h"
 
@@ -28,7 +29,6 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -214,14 +214,8 @@ void TestForm1::missingDatabaseWarnsAndShowsNoWindow()
 {
     QFETCH(QString, kind);
     QFETCH(QString, message);
-    if (kind == u"folder")
-        QVERIFY(QDir().mkpath(m_dbPath));
-    else if (kind == u"fifo")
-        QCOMPARE(::mkfifo(QFile::encodeName(m_dbPath).constData(), 0600), 0);
-    else if (kind == u"zero")
-        QVERIFY(QFile::link(u"/dev/zero"_s, m_dbPath));
-    else if (kind == u"dangling")
-        QVERIFY(QFile::link(m_folder->filePath(u"gone.mdb"_s), m_dbPath));
+    if (kind != u"missing")
+        QVERIFY(makeSpecialFile(kind, m_dbPath));
     m_form = makeForm();
     QVERIFY(!m_form->Load());
     QCOMPARE(m_alerts.messages, QStringList(message.arg(QDir::toNativeSeparators(m_dbPath))));

@@ -1,12 +1,12 @@
 // The draft of the week being typed: written whole or not at all, read back as written, and
 // never trusted further than it can be read.
 #include "schedule/week_draft.h"
+#include "special_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -59,7 +59,7 @@ void TestWeekDraft::whatIsNoDraftIsSaidSo()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"dbCalendar.mdb.draft"_s);
     if (content == "-fifo") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QVERIFY(makeSpecialFile(u"fifo"_s, path));
     } else {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -405,7 +405,7 @@ void Form1::showEvent(QShowEvent *event)
         m_iconRequested = true;
         QMetaObject::invokeMethod(this, &Form1::putIconInTray, Qt::QueuedConnection);
         // The day's backup once the window is up, and again each new day it stays up.
-        QTimer::singleShot(kBackupDelay, this, &Form1::backUpToday);
+        QTimer::singleShot(m_services.backupDelay, this, &Form1::backUpToday);
         m_backupTimer.start(kBackupCheckInterval);
     }
 }

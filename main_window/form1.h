@@ -47,6 +47,8 @@ public:
         // Where the texts of a week that cannot be saved go, first that takes them; empty:
         // beside the database, then the user's documents, home and temporary folders.
         QStringList recoveryFolders = {};
+        // When the day's backup starts after the window's first show.
+        int backupDelay = kBackupDelay; // ms
     };
 
     // The pointers the window can show.
@@ -61,9 +63,9 @@ public:
 
     // How long typing pauses before the shown week's draft is written.
     static constexpr int kDraftDelay = 2000; // ms
-    // When the day's backup starts after the window's first show, and how often a window left
-    // open looks for a new day.
-    static constexpr int kBackupDelay = 1000;                   // ms
+    // When the day's backup starts after the window's first show (once start-up and the first
+    // typing are past), and how often a window left open looks for a new day.
+    static constexpr int kBackupDelay = 10 * 1000;              // ms
     static constexpr int kBackupCheckInterval = 60 * 60 * 1000; // ms
 
     explicit Form1(Services services, QWidget *parent = nullptr);

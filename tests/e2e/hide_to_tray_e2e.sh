@@ -20,6 +20,7 @@ shown_normal_focused() {
         xprop -id "$win" WM_STATE | grep -q 'window state: Normal' &&
         ! xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN
 }
+windows_are() { [[ $(xdotool search --onlyvisible --name '^Orvanta$' | wc -l) == "$1" ]]; }
 minimised_in_list() { listed && xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
 no_tray() { ! "$desktop" tray-ready >/dev/null; }
 minimise() { xdotool windowminimize --sync "$win"; }
@@ -97,7 +98,7 @@ for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
 wait "$second"
 check "a second start ends with 0" test $? = 0
 check "the first comes forward, normal and focused" eventually shown_normal_focused
-check "one window only" test "$(xdotool search --onlyvisible --name '^Orvanta$' | wc -l)" = 1
+check "one window only" windows_are 1
 check "nothing written by the second start" test "$(row 2025-12-28)" = ""
 xdotool type --delay 20 ', still typing'
 wmctrl -c Orvanta
@@ -111,8 +112,7 @@ cp "$work/orvanta" "$work/other/orvanta"
 start
 first=$app
 start "$work/other/orvanta"
-check "two databases: two windows side by side" \
-    eventually test "$(xdotool search --onlyvisible --name '^Orvanta$' | wc -l)" = 2
+check "two databases: two windows side by side" eventually windows_are 2
 kill -TERM "$first" "$app"
 ended
 app=$first

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "backup_schedule.h"
 #include "controls/icon_file.h"
 #include "controls/month_view.h"
 #include "controls/skin_framework.h"
@@ -9,7 +10,6 @@
 #include "form1_design.h"
 #include "main_module.h"
 #include "schedule/calendar_files.h"
-#include "schedule/daily_backup.h"
 #include "schedule/recovery_file.h"
 #include "schedule/week_draft.h"
 #include "tray/csystray.h"
@@ -70,7 +70,9 @@ QIcon storedWindowIcon()
 
 } // namespace
 
-Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(std::move(services))
+Form1::Form1(Services services, QWidget *parent)
+    : QWidget(parent), m_services(std::move(services)),
+      m_backups(m_services.clock, databasePath(m_services.programFolder))
 {
     setObjectName(QStringLiteral("Form1"));
     if (!m_services.endProgram)
@@ -81,7 +83,7 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
         m_services.recoveryFolders.isEmpty() ? recoveryFolders(m_services.programFolder)
                                              : m_services.recoveryFolders,
         WeekDraft::pathFor(databasePath(m_services.programFolder)));
-    connect(&m_backupTimer, &QTimer::timeout, this, &Form1::backUpToday);
+    connect(&m_backups, &BackupSchedule::damaged, this, &Form1::tellWarning);
     // A draft of the shown week a little after the typing pauses; never on every key.
     m_draftTimer.setSingleShot(true);
     m_draftTimer.setInterval(kDraftDelay);
@@ -96,11 +98,7 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     setMouseTracking(true); // MouseMove over the bare window resets the pointer
 }
 
-Form1::~Form1()
-{
-    if (m_backupThread.joinable())
-        m_backupThread.join();
-}
+Form1::~Form1() = default;
 
 void Form1::createControls()
 {
@@ -404,63 +402,15 @@ void Form1::showEvent(QShowEvent *event)
     if (!m_iconRequested && m_state == State::Running) {
         m_iconRequested = true;
         QMetaObject::invokeMethod(this, &Form1::putIconInTray, Qt::QueuedConnection);
-        // The day's backup once the window is up, and again each new day it stays up.
-        QTimer::singleShot(m_services.backupDelay, this, &Form1::backUpToday);
-        m_backupTimer.start(kBackupCheckInterval);
+        m_backups.start(m_services.backupDelay);
     }
-}
-
-// Checks and copies the database on a thread of its own, once a day: neither the window nor the
-// typing waits for it. What it finds is told on this thread.
-void Form1::backUpToday()
-{
-    const QDate today = m_services.clock->now().date();
-    if (m_state != State::Running || today == m_backupDay || m_backingUp)
-        return;
-    m_backupDay = today;
-    m_backingUp = true;
-    if (m_backupThread.joinable())
-        m_backupThread.join();
-    const QString path = databasePath(m_services.programFolder);
-    m_backupThread = std::thread([this, path, today] {
-        const DailyBackup::Result result = DailyBackup::run(path, today);
-        QMetaObject::invokeMethod(
-            this, [this, result] { backedUp(result); }, Qt::QueuedConnection);
-        m_backingUp = false;
-    });
-}
-
-void Form1::backedUp(const DailyBackup::Result &result)
-{
-    if (result.kind == DailyBackup::Result::Failed)
-        std::fprintf(stderr, "Orvanta: no backup today: %s\n", qPrintable(result.detail));
-    if (result.kind != DailyBackup::Result::Damaged || m_state != State::Running)
-        return;
-    const QString path = QDir::toNativeSeparators(databasePath(m_services.programFolder));
-    tellWarning(
-        QStringLiteral("%1 is damaged (%2). No copy was made of it today, so the copies "
-                       "in %3 are all from before.")
-            .arg(path, result.detail, QDir::toNativeSeparators(DailyBackup::folderFor(path))) +
-        backupAdvice());
 }
 
 QString Form1::damageAdvice() const
 {
     return m_calendarConnection.lastProblem() == CalendarConnection::Problem::Damaged
-               ? backupAdvice()
+               ? backupAdvice(databasePath(m_services.programFolder))
                : QString();
-}
-
-// Where a damaged database can be taken back from.
-QString Form1::backupAdvice() const
-{
-    const QString database = databasePath(m_services.programFolder);
-    const QString newest = DailyBackup::newest(database);
-    if (newest.isEmpty())
-        return QStringLiteral(" There is no backup of it yet.");
-    return QStringLiteral(" The newest backup is %1: to go back to it, close Orvanta and copy it "
-                          "over %2.")
-        .arg(QDir::toNativeSeparators(newest), QDir::toNativeSeparators(database));
 }
 
 void Form1::putIconInTray()
@@ -543,12 +493,14 @@ bool Form1::runCloseSequence(bool userCanAnswer)
     if (m_state != State::Running)
         return true;
     m_state = State::Ending;
+    m_backups.stop();
     m_cSysTray1->setInTray(false);             // T3
     processPendingEvents();                    // C1
     const bool saved = m_weekPage->SaveWeek(); // C2
     if (!saved && !keepOrLoseTexts(userCanAnswer)) {
         m_state = State::Running;
         putIconInTray();
+        m_backups.start(m_services.backupDelay);
         return false;
     }
     processPendingEvents();               // C3
@@ -592,6 +544,7 @@ void Form1::requestClose()
 void Form1::endWithError(const QString &message)
 {
     m_state = State::Ending;
+    m_backups.stop();
     m_cSysTray1->setInTray(false);
     tellError(message);
     hide();

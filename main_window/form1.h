@@ -1,17 +1,15 @@
 #pragma once
 
+#include "backup_schedule.h"
 #include "desktop/instance_lock.h"
 #include "schedule/calendar_connection.h"
-#include "schedule/daily_backup.h"
 #include "schedule/week_record.h"
 
 #include <array>
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <QTimer>
 #include <QWidget>
-#include <thread>
 
 class Alerts;
 class Clock;
@@ -63,10 +61,9 @@ public:
 
     // How long typing pauses before the shown week's draft is written.
     static constexpr int kDraftDelay = 2000; // ms
-    // When the day's backup starts after the window's first show (once start-up and the first
-    // typing are past), and how often a window left open looks for a new day.
-    static constexpr int kBackupDelay = 10 * 1000;              // ms
-    static constexpr int kBackupCheckInterval = 60 * 60 * 1000; // ms
+    // When the day's backup starts after the window's first show: once start-up and the first
+    // typing are past.
+    static constexpr int kBackupDelay = 10 * 1000; // ms
 
     explicit Form1(Services services, QWidget *parent = nullptr);
     ~Form1() override;
@@ -120,9 +117,6 @@ private:
     void onDateClicked(QDate day);
     bool claimDatabase();
     bool recoverDraft();
-    void backUpToday();
-    void backedUp(const DailyBackup::Result &result);
-    QString backupAdvice() const;
     QString damageAdvice() const;
     void putIconInTray();
     void restoreWindow();
@@ -137,6 +131,7 @@ private:
     void tellError(const QString &text);
 
     Services m_services;
+    BackupSchedule m_backups;
     State m_state = State::Starting;
     MonthView *m_monthView1 = nullptr;
     std::array<QLabel *, kWeekFieldCount> m_label1{};
@@ -147,10 +142,6 @@ private:
     std::unique_ptr<WeekPage> m_weekPage;
     InstanceLock m_instanceLock;
     QTimer m_draftTimer;
-    QTimer m_backupTimer;
-    QDate m_backupDay;
-    std::atomic<bool> m_backingUp = false;
-    std::thread m_backupThread;
     int m_exitCode = 1;
     bool m_iconRequested = false;
     bool m_minimizedToTray = false;

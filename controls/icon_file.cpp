@@ -37,8 +37,6 @@ bool fail(QString *error, const QString &why)
     return false;
 }
 
-// One device-independent bitmap: its header, palette, colour rows and mask rows, bottom row
-// first. `available` is what the file holds from `at` on.
 // Takes an image of `width` x `height` from what the file may still decode.
 bool spendPixels(qint64 &pixelsLeft, int width, int height, QString *error)
 {
@@ -49,6 +47,8 @@ bool spendPixels(qint64 &pixelsLeft, int width, int height, QString *error)
     return true;
 }
 
+// One device-independent bitmap: its header, palette, colour rows and mask rows, bottom row
+// first. `available` is what the file holds from `at` on.
 bool readBitmap(Bytes file, qsizetype at, qsizetype available, qint64 &pixelsLeft,
                 IconFile::Image &out, QString *error)
 {
@@ -199,19 +199,9 @@ std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
 std::optional<IconFile> IconFile::load(const QString &path, QString *error)
 {
     const SmallFile file = SmallFile::read(path, kMaxFileBytes);
-    switch (file.problem) {
-    case SmallFile::None:
+    if (file.ok())
         return read(file.bytes, error);
-    case SmallFile::NotARegularFile:
-        fail(error, QStringLiteral("it is not a file but a folder, a device or a pipe"));
-        break;
-    case SmallFile::TooLarge:
-        fail(error, QStringLiteral("it is larger than an icon or cursor file can be"));
-        break;
-    case SmallFile::CannotOpen:
-    case SmallFile::CannotRead:
-        fail(error, file.systemError);
-        break;
-    }
+    fail(error,
+         file.problemText(QStringLiteral("it is larger than an icon or cursor file can be")));
     return std::nullopt;
 }

@@ -58,18 +58,9 @@ DispatchResult SkinFramework::Invoke(DISPID member, DispatchKind kind,
 DispatchResult SkinFramework::loadSkin(const QString &path)
 {
     const SmallFile file = SmallFile::read(QDir::fromNativeSeparators(path), kMaxSkinBytes);
-    switch (file.problem) {
-    case SmallFile::None:
-        break;
-    case SmallFile::NotARegularFile:
+    if (!file.ok())
         return DispatchResult::failure(
-            QStringLiteral("it is not a file but a folder, a device or a pipe"));
-    case SmallFile::TooLarge:
-        return DispatchResult::failure(QStringLiteral("it is larger than a skin can be"));
-    case SmallFile::CannotOpen:
-    case SmallFile::CannotRead:
-        return DispatchResult::failure(file.systemError);
-    }
+            file.problemText(QStringLiteral("it is larger than a skin can be")));
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString sheet = utf8(file.bytes);
     if (utf8.hasError())

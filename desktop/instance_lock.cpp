@@ -30,11 +30,6 @@ QString runtimeLockPath(const QString &databasePath)
 InstanceLock::InstanceLock() = default;
 InstanceLock::~InstanceLock() = default;
 
-QString InstanceLock::fileName() const
-{
-    return m_file ? m_file->fileName() : QString();
-}
-
 InstanceLock::Outcome InstanceLock::lock(const QString &databasePath)
 {
     bool couldNotCreate = false;

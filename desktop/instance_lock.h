@@ -30,7 +30,6 @@ public:
     Outcome lock(const QString &databasePath);
     qint64 holderPid() const { return m_holderPid; }
     QString holderHost() const { return m_holderHost; }
-    QString fileName() const;
 
 private:
     Outcome tryLockAt(const QString &lockPath, bool *couldNotCreate);

@@ -81,3 +81,19 @@ SmallFile SmallFile::read(const QString &path, qint64 maxBytes)
     ::close(fd);
     return file;
 }
+
+QString SmallFile::problemText(const QString &tooLarge) const
+{
+    switch (problem) {
+    case None:
+        return {};
+    case NotARegularFile:
+        return QStringLiteral("it is not a file but a folder, a device or a pipe");
+    case TooLarge:
+        return tooLarge;
+    case CannotOpen:
+    case CannotRead:
+        break;
+    }
+    return systemError;
+}

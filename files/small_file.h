@@ -17,4 +17,6 @@ struct SmallFile
 
     static SmallFile read(const QString &path, qint64 maxBytes);
     bool ok() const { return problem == None; }
+    // What is wrong, for a message about the file; `tooLarge` says it for a file over the limit.
+    QString problemText(const QString &tooLarge) const;
 };

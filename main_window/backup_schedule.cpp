@@ -19,6 +19,7 @@ BackupSchedule::~BackupSchedule()
 
 void BackupSchedule::start(int delay)
 {
+    m_stopped = false;
     QTimer::singleShot(delay, this, &BackupSchedule::backUpToday);
     m_timer.start(kCheckInterval);
 }

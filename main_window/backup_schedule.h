@@ -23,7 +23,8 @@ public:
     BackupSchedule(const Clock *clock, QString databasePath, QObject *parent = nullptr);
     ~BackupSchedule() override; // waits for a copy under way
 
-    // The first backup `delay` ms from now, then a look for a new day every hour.
+    // The first backup `delay` ms from now, then a look for a new day every hour; after a stop
+    // too.
     void start(int delay);
     // No backup begins from now on (the program is ending).
     void stop();

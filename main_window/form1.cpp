@@ -72,7 +72,8 @@ QIcon storedWindowIcon()
 
 Form1::Form1(Services services, QWidget *parent)
     : QWidget(parent), m_services(std::move(services)),
-      m_backups(m_services.clock, databasePath(m_services.programFolder))
+      m_databasePath(databasePath(m_services.programFolder)),
+      m_backups(m_services.clock, m_databasePath)
 {
     setObjectName(QStringLiteral("Form1"));
     if (!m_services.endProgram)
@@ -82,7 +83,7 @@ Form1::Form1(Services services, QWidget *parent)
         WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_calendarConnection,
         m_services.recoveryFolders.isEmpty() ? recoveryFolders(m_services.programFolder)
                                              : m_services.recoveryFolders,
-        WeekDraft::pathFor(databasePath(m_services.programFolder)));
+        WeekDraft::pathFor(m_databasePath));
     connect(&m_backups, &BackupSchedule::damaged, this, &Form1::tellWarning);
     // A draft of the shown week a little after the typing pauses; never on every key.
     m_draftTimer.setSingleShot(true);
@@ -206,7 +207,9 @@ bool Form1::Load()
     // icon is added once with icon, tip and callback together.
     m_cSysTray1->setTrayTip(caption);
     // L4
-    if (!m_weekPage->ShowCurrentWeek(m_services.clock->now())) {
+    const bool shown = m_weekPage->ShowCurrentWeek(m_services.clock->now());
+    m_draftTimer.stop(); // the boxes were filled, not typed into
+    if (!shown) {
         tellError(m_weekPage->errorText() + damageAdvice());
         CloseCalendarDatabase();
         return false;
@@ -246,7 +249,7 @@ void Form1::tellError(const QString &text)
 // draft stays for the next one, so that nothing typed now can overwrite it.
 bool Form1::recoverDraft()
 {
-    const QString path = WeekDraft::pathFor(databasePath(m_services.programFolder));
+    const QString path = WeekDraft::pathFor(m_databasePath);
     QString unreadable;
     const std::optional<WeekDraft::Draft> draft = WeekDraft::read(path, &unreadable);
     if (!draft) {
@@ -275,9 +278,8 @@ bool Form1::recoverDraft()
 // One Orvanta per database, settled before the database is read.
 bool Form1::claimDatabase()
 {
-    const QString path = databasePath(m_services.programFolder);
-    const QString shown = QDir::toNativeSeparators(path);
-    switch (m_instanceLock.lock(path)) {
+    const QString shown = QDir::toNativeSeparators(m_databasePath);
+    switch (m_instanceLock.lock(m_databasePath)) {
     case InstanceLock::Outcome::Ours:
         return true;
     case InstanceLock::Outcome::HeldHere:
@@ -303,11 +305,10 @@ bool Form1::claimDatabase()
 
 bool Form1::CheckDatabaseFile()
 {
-    const QString path = databasePath(m_services.programFolder);
-    const QFileInfo file(path);
+    const QFileInfo file(m_databasePath);
     if (file.isFile())
         return true;
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(m_databasePath);
     // Only a name that is not there at all is "not found"; a folder, a pipe, a device or a link
     // to nothing under that name is there, and is no database.
     if (!file.exists() && !file.isSymLink())
@@ -373,7 +374,7 @@ void Form1::mouseMoveEvent(QMouseEvent *event)
 
 bool Form1::OpenCalendarDatabase()
 {
-    return m_calendarConnection.open(databasePath(m_services.programFolder));
+    return m_calendarConnection.open(m_databasePath);
 }
 
 void Form1::CloseCalendarDatabase()
@@ -384,8 +385,12 @@ void Form1::CloseCalendarDatabase()
 
 void Form1::onDateClicked(QDate day)
 {
-    if (m_state != State::Running || m_weekPage->CalendarDateClicked(day))
+    if (m_state != State::Running)
         return;
+    if (m_weekPage->CalendarDateClicked(day)) {
+        m_draftTimer.stop(); // the boxes were filled, not typed into
+        return;
+    }
     if (m_weekPage->textsOnlyOnScreen()) {
         // The week could not be left: the window keeps it, the only copy of its texts.
         tellError(m_weekPage->errorText());
@@ -409,7 +414,7 @@ void Form1::showEvent(QShowEvent *event)
 QString Form1::damageAdvice() const
 {
     return m_calendarConnection.lastProblem() == CalendarConnection::Problem::Damaged
-               ? backupAdvice(databasePath(m_services.programFolder))
+               ? backupAdvice(m_databasePath)
                : QString();
 }
 

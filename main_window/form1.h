@@ -131,6 +131,7 @@ private:
     void tellError(const QString &text);
 
     Services m_services;
+    const QString m_databasePath;
     BackupSchedule m_backups;
     State m_state = State::Starting;
     MonthView *m_monthView1 = nullptr;

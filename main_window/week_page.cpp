@@ -38,7 +38,7 @@ void WeekPage::keepDraft()
     if (!m_draft || !m_weekStart.isValid())
         return;
     WeekTexts raw = rawTexts();
-    if (m_stored && raw == m_loaded)
+    if (holdsWhatIsStored(raw))
         m_draft->discard(); // typed, then undone: the database has it all
     else
         m_draft->keep(m_weekStart, std::move(raw));
@@ -93,9 +93,9 @@ WeekTexts WeekPage::rawTexts() const
     return raw;
 }
 
-bool WeekPage::isUnchanged() const
+bool WeekPage::holdsWhatIsStored(const WeekTexts &raw) const
 {
-    return m_stored && rawTexts() == m_loaded;
+    return m_stored && raw == m_loaded;
 }
 
 WeekTexts WeekPage::texts() const
@@ -117,7 +117,7 @@ bool WeekPage::SaveWeek()
     const WeekTexts raw = rawTexts();
     // A week left as it was loaded stays as it is stored, byte for byte: nothing is written, so
     // browsing costs no disk sync and text that another tool stored is never re-encoded.
-    if (m_stored && raw == m_loaded) {
+    if (holdsWhatIsStored(raw)) {
         if (m_draft)
             m_draft->discard();
         return true;

@@ -49,8 +49,6 @@ public:
     // what the database holds: then there is no draft. A successful save removes the draft.
     void keepDraft();
     DraftKeeper *draft() const { return m_draft.get(); }
-    // Whether the boxes hold exactly what the week's row gave them.
-    bool isUnchanged() const;
     // Saves the week being left, then shows and loads the clicked day's week.
     bool CalendarDateClicked(QDate clickedDay);
     bool ShowCurrentWeek(const QDateTime &now);
@@ -68,6 +66,8 @@ public:
 private:
     // The boxes' texts as their documents hold them.
     WeekTexts rawTexts() const;
+    // Whether the week has a row and `raw` is exactly what it gave the boxes (or last saved).
+    bool holdsWhatIsStored(const WeekTexts &raw) const;
 
     Controls m_controls;
     CalendarConnection &m_connection;

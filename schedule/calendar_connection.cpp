@@ -1,5 +1,7 @@
 #include "calendar_connection.h"
 
+#include "calendar_files.h"
+
 #include <atomic>
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
-#include <QUrl>
 #include <QVariant>
 
 namespace {
@@ -120,12 +121,8 @@ bool CalendarConnection::openFile(const QString &absolutePath)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (!db.isValid())
         return fail(QStringLiteral("cannot be opened: Qt's SQLite driver is not installed."));
-    // mode=rw opens an existing file and never creates one.
-    QUrl uri = QUrl::fromLocalFile(absolutePath);
-    uri.setQuery(QStringLiteral("mode=rw"));
-    db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
     // Another program holding the file gets a few seconds to let go before a save fails.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+    useExistingFile(db, absolutePath, false);
     if (!db.open())
         return fail(QStringLiteral("cannot be opened (%1).").arg(describe(db.lastError())));
     // Functions named in the file's schema run only where SQLite knows them to be harmless.

@@ -5,10 +5,20 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 QString databasePath(const QString &programFolder)
 {
     return QDir(programFolder).filePath(kDatabaseFileName);
+}
+
+void useExistingFile(QSqlDatabase &db, const QString &path, bool readOnly)
+{
+    // mode=rw and mode=ro open an existing file and never create one.
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    uri.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
+    db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
 }
 
 bool createEmptyCalendarDatabase(const QString &path, QString *error)

@@ -1,5 +1,7 @@
 #include "daily_backup.h"
 
+#include "calendar_files.h"
+
 #include <atomic>
 #include <fcntl.h>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 #include <unistd.h>
 
 namespace DailyBackup {
@@ -49,10 +50,7 @@ Result checkAndCopy(const QString &connectionName, const QString &databasePath,
                     const QString &partPath)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    QUrl uri = QUrl::fromLocalFile(QFileInfo(databasePath).absoluteFilePath());
-    uri.setQuery(QStringLiteral("mode=ro"));
-    db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+    useExistingFile(db, databasePath, true);
     if (!db.open())
         return {Result::Failed, db.lastError().text(), {}};
     QSqlQuery query(db);

@@ -31,7 +31,7 @@ bool write(const QString &path, QDate firstDay, const WeekTexts &texts)
 
 std::optional<Draft> read(const QString &path, QString *error)
 {
-    if (!QFile::exists(path) && !QFileInfo(path).isSymLink())
+    if (const QFileInfo there(path); !there.exists() && !there.isSymLink())
         return std::nullopt;
     const SmallFile file = SmallFile::read(path, kMaxBytes);
     const auto fail = [&](const QString &why) {
@@ -86,7 +86,8 @@ void DraftKeeper::discard()
     std::unique_lock lock(m_mutex);
     m_pending.reset();
     m_changed.wait(lock, [this] { return !m_writing; });
-    QFile::remove(m_path);
+    if (m_written) // most saves had no draft to remove
+        m_written = !QFile::remove(m_path);
 }
 
 void DraftKeeper::waitUntilWritten()
@@ -108,8 +109,9 @@ void DraftKeeper::run()
         lock.unlock();
         // A folder that takes no file leaves the week without a draft; saving it still works
         // or tells the user.
-        WeekDraft::write(m_path, firstDay, texts);
+        const bool written = WeekDraft::write(m_path, firstDay, texts);
         lock.lock();
+        m_written = m_written || written;
         m_writing = false;
         m_changed.notify_all();
     }

@@ -59,6 +59,7 @@ private:
     std::condition_variable m_changed;
     std::optional<std::pair<QDate, WeekTexts>> m_pending;
     bool m_writing = false;
+    bool m_written = false; // a draft of this run may be on disk
     bool m_stopping = false;
     std::thread m_thread;
 };

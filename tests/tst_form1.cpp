@@ -7,11 +7,11 @@
 #include "main_window/form1_design.h"
 #include "main_window/main_module.h"
 #include "main_window/week_page.h"
+#include "odd_files.h"
 #include "other_connection.h"
 #include "recording_shell.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_draft.h"
-#include "special_files.h"
 #include "start_up_doubles.h"
 #include "tray/csystray.h"
 
@@ -215,7 +215,7 @@ void TestForm1::missingDatabaseWarnsAndShowsNoWindow()
     QFETCH(QString, kind);
     QFETCH(QString, message);
     if (kind != u"missing")
-        QVERIFY(makeSpecialFile(kind, m_dbPath));
+        QVERIFY(makeOddFile(kind, m_dbPath));
     m_form = makeForm();
     QVERIFY(!m_form->Load());
     QCOMPARE(m_alerts.messages, QStringList(message.arg(QDir::toNativeSeparators(m_dbPath))));

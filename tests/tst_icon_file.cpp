@@ -2,7 +2,7 @@
 // reason, never read out of bounds.
 #include "controls/icon_file.h"
 #include "main_window/form1_design.h"
-#include "special_files.h"
+#include "odd_files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -135,10 +135,10 @@ void TestIconFile::onlySmallRegularFilesAreRead_data()
     QTest::newRow("missing") << u"missing"_s << u"No such file or directory"_s;
     QTest::newRow("larger than any icon")
         << u"huge"_s << u"it is larger than an icon or cursor file can be"_s;
-    const QString special = u"it is not a file but a folder, a device or a pipe"_s;
-    QTest::newRow("a FIFO, which nobody writes") << u"fifo"_s << special;
-    QTest::newRow("a link to /dev/zero, which never ends") << u"zero"_s << special;
-    QTest::newRow("a folder") << u"folder"_s << special;
+    const QString notAFile = u"it is not a file but a folder, a device or a pipe"_s;
+    QTest::newRow("a FIFO, which nobody writes") << u"fifo"_s << notAFile;
+    QTest::newRow("a link to /dev/zero, which never ends") << u"zero"_s << notAFile;
+    QTest::newRow("a folder") << u"folder"_s << notAFile;
 }
 
 void TestIconFile::onlySmallRegularFilesAreRead()
@@ -151,7 +151,7 @@ void TestIconFile::onlySmallRegularFilesAreRead()
         QFile huge(path);
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(IconFile::kMaxFileBytes + 1));
     } else if (kind != u"missing") {
-        QVERIFY(makeSpecialFile(kind, path));
+        QVERIFY(makeOddFile(kind, path));
     }
     QString reason;
     QVERIFY(!IconFile::load(path, &reason));

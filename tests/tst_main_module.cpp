@@ -2,7 +2,7 @@
 // page's draw.
 #include "controls/skin_framework.h"
 #include "main_window/main_module.h"
-#include "special_files.h"
+#include "odd_files.h"
 #include "start_up_doubles.h"
 #include "win32/dispatch.h"
 
@@ -235,7 +235,8 @@ void TestMainModule::skinControlAppliesAStyleSheet()
 
 void TestMainModule::skinControlRefuses_data()
 {
-    // Written to o.cjs; "-" for no file at all, "-fifo" and "-zero" for special files.
+    // Written to o.cjs; "-" for no file at all, "-fifo" and "-zero" for a pipe and a link to
+    // /dev/zero.
     QTest::addColumn<QByteArray>("sheet");
     QTest::addColumn<DISPID>("member");
     QTest::addColumn<QString>("error");
@@ -253,9 +254,9 @@ void TestMainModule::skinControlRefuses_data()
         << "A {}\nB { font: \"x\0\"; }"_ba << load << u"line 2: a NUL character"_s;
     QTest::newRow("a NUL in a comment")
         << "A {}\n\n/* \0 */"_ba << load << u"line 3: a NUL character"_s;
-    const QString special = u"it is not a file but a folder, a device or a pipe"_s;
-    QTest::newRow("a FIFO, which nobody writes") << "-fifo"_ba << load << special;
-    QTest::newRow("a link to /dev/zero, which never ends") << "-zero"_ba << load << special;
+    const QString notAFile = u"it is not a file but a folder, a device or a pipe"_s;
+    QTest::newRow("a FIFO, which nobody writes") << "-fifo"_ba << load << notAFile;
+    QTest::newRow("a link to /dev/zero, which never ends") << "-zero"_ba << load << notAFile;
     QTest::newRow("not UTF-8") << "A { \xff }"_ba << load << u"it is not UTF-8 text"_s;
     QTest::newRow("too large") << QByteArray(SkinFramework::kMaxSkinBytes + 1, ' ') << load
                                << u"it is larger than a skin can be"_s;
@@ -272,7 +273,7 @@ void TestMainModule::skinControlRefuses()
     QTemporaryDir folder;
     const QString path = folder.filePath(u"o.cjs"_s);
     if (sheet.startsWith("-") && sheet.size() > 1)
-        QVERIFY(makeSpecialFile(QString::fromLatin1(sheet.mid(1)), path));
+        QVERIFY(makeOddFile(QString::fromLatin1(sheet.mid(1)), path));
     else if (sheet != "-")
         writeFile(path, sheet);
     QWidget window;

@@ -1,7 +1,7 @@
 // The draft of the week being typed: written whole or not at all, read back as written, and
 // never trusted further than it can be read.
+#include "odd_files.h"
 #include "schedule/week_draft.h"
-#include "special_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +59,7 @@ void TestWeekDraft::whatIsNoDraftIsSaidSo()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"dbCalendar.mdb.draft"_s);
     if (content == "-fifo") {
-        QVERIFY(makeSpecialFile(u"fifo"_s, path));
+        QVERIFY(makeOddFile(u"fifo"_s, path));
     } else {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -8,7 +8,7 @@
 // Puts something that is not a regular file where a reader of outside files expects one:
 // "fifo" (a pipe nobody writes), "zero" (a link to /dev/zero, which never ends), "folder", or
 // "dangling" (a link to nothing). False for any other kind, or when it cannot be made.
-inline bool makeSpecialFile(const QString &kind, const QString &path)
+inline bool makeOddFile(const QString &kind, const QString &path)
 {
     if (kind == QLatin1String("fifo"))
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;

@@ -43,10 +43,12 @@ std::optional<QStringList> peek(const QString &path, const QString &sql)
     return values;
 }
 
+// Rows of weeks other than the one saved (which may be keyed in any of its day's forms).
 std::optional<QStringList> otherRows(const QString &path)
 {
     return peek(path, u"SELECT quote(StartWeekDate) || ' ' || quote(WeekData) FROM tblCalendar "
-                      u"WHERE StartWeekDate IS NOT '2026-12-06' ORDER BY 1"_s);
+                      u"WHERE StartWeekDate IS NULL OR StartWeekDate NOT IN ('2026-12-06', "
+                      u"'12/06/2026', '2026-12-06 00:00:00', '2026-12-06T00:00:00') ORDER BY 1"_s);
 }
 
 QByteArray contents(const QString &path)

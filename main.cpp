@@ -44,7 +44,10 @@ int main(int argc, char *argv[])
 
     SeededRandom random;
     DetachedProcessLauncher launcher;
-    Form1 form({&clock, &alerts, &shell, folder->path, {}, &random, &launcher, folder->name});
+    Form1::Services services{&clock, &alerts, &shell, folder->path, {}, &random, &launcher,
+                             folder->name};
+    services.offerTrayMenu = [&shell](QMenu *menu) { shell.setHostMenu(menu); };
+    Form1 form(std::move(services));
     QObject::connect(&processSignals, &ProcessSignals::terminationRequested, &form,
                      &Form1::requestClose);
     QObject::connect(&processSignals, &ProcessSignals::comeForwardRequested, &form,

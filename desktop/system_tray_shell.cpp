@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -124,10 +125,30 @@ bool SystemTrayShell::add(const NOTIFYICONDATA &data)
             });
     modify(*icon, data);
     icon->tray->show();
+    offerHostMenu(*icon);
     if (m_icons.empty() && qApp)
         qApp->installEventFilter(this);
     m_icons.push_back(std::move(icon));
     return true;
+}
+
+void SystemTrayShell::setHostMenu(QMenu *menu)
+{
+    m_hostMenu = menu;
+    for (const auto &icon : m_icons)
+        offerHostMenu(*icon);
+}
+
+void SystemTrayShell::offerHostMenu(Icon &icon) const
+{
+    // Qt makes a small window of its private class QSystemTrayIconSys for an icon it docks in
+    // an XEmbed tray, as the icon is shown; a host that shows menus itself gets no such window.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool xembed = std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *window) {
+        return window->inherits("QSystemTrayIconSys");
+    });
+    if (m_hostMenu && !xembed)
+        icon.tray->setContextMenu(m_hostMenu);
 }
 
 void SystemTrayShell::modify(Icon &icon, const NOTIFYICONDATA &data)

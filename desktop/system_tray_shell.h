@@ -4,8 +4,10 @@
 
 #include <memory>
 #include <QObject>
+#include <QPointer>
 #include <vector>
 
+class QMenu;
 class QSystemTrayIcon;
 
 // The notification area of the desktop, through Qt's QSystemTrayIcon: one tray icon per
@@ -31,6 +33,11 @@ public:
     // The tray icon shown for (hWnd, uID), or null.
     QSystemTrayIcon *trayIcon(HWND hWnd, quint32 uID) const;
 
+    // The menu that hosts which show an icon's menu themselves (StatusNotifierItem) show for
+    // every icon. XEmbed trays get none: Qt would open it on the right button's press there and
+    // so take the right double-click away; the program opens it itself on a right click.
+    void setHostMenu(QMenu *menu);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -45,6 +52,8 @@ private:
     Icon *find(HWND hWnd, quint32 uID) const;
     Icon *iconAt(QPoint globalPosition) const;
     void report(const Icon &icon, UINT mouseMessage) const;
+    void offerHostMenu(Icon &icon) const;
 
     Icons m_icons;
+    QPointer<QMenu> m_hostMenu;
 };

@@ -1,7 +1,6 @@
 #include "form1.h"
 
 #include "backup_schedule.h"
-#include "controls/icon_file.h"
 #include "controls/month_view.h"
 #include "controls/skin_framework.h"
 #include "desktop/alerts.h"
@@ -9,11 +8,16 @@
 #include "desktop/process_signals.h"
 #include "form1_design.h"
 #include "main_module.h"
+#include "readable_colours.h"
 #include "schedule/calendar_files.h"
 #include "schedule/recovery_file.h"
 #include "schedule/week_draft.h"
 #include "tray/csystray.h"
+#include "screen_fit.h"
+#include "tray_menu.h"
+#include "week_keys.h"
 #include "week_page.h"
+#include "window_pointer.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,12 +25,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QLabel>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 #include <vector>
 
 namespace {
@@ -61,13 +65,6 @@ PropertyBag storedTrayProperties()
     return bag;
 }
 
-QIcon storedWindowIcon()
-{
-    // Built into the program, so always there; without it the desktop would show its own.
-    const auto file = IconFile::load(QString::fromLatin1(Form1Design::kIconResource));
-    return file ? QIcon(QPixmap::fromImage(file->images.first().image)) : QIcon();
-}
-
 } // namespace
 
 Form1::Form1(Services services, QWidget *parent)
@@ -79,6 +76,8 @@ Form1::Form1(Services services, QWidget *parent)
     if (!m_services.endProgram)
         m_services.endProgram = [](int code) { QCoreApplication::exit(code); };
     createControls();
+    m_pointer = std::make_unique<WindowPointer>(*this, *m_page);
+    m_screenFit = std::make_unique<ScreenFitKeeper>(*this, size());
     m_weekPage = std::make_unique<WeekPage>(
         WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_calendarConnection,
         m_services.recoveryFolders.isEmpty() ? recoveryFolders(m_services.programFolder)
@@ -96,10 +95,26 @@ Form1::Form1(Services services, QWidget *parent)
     });
     connect(m_monthView1, &MonthView::dateClicked, this, &Form1::onDateClicked);
     connect(m_cSysTray1, &cSysTray::MouseDblClick, this, &Form1::cSysTray1_MouseDblClick);
-    setMouseTracking(true); // MouseMove over the bare window resets the pointer
+    createMenuAndKeys();
 }
 
 Form1::~Form1() = default;
+
+void Form1::createMenuAndKeys()
+{
+    m_trayMenu = new TrayMenu(*this, *m_cSysTray1, this);
+    connect(m_trayMenu, &TrayMenu::showRequested, this, &Form1::comeForward);
+    connect(m_trayMenu, &TrayMenu::hideRequested, this,
+            [this] { setWindowState(windowState() | Qt::WindowMinimized); });
+    connect(m_trayMenu, &TrayMenu::quitRequested, this, &Form1::quitFromTray);
+    if (m_services.offerTrayMenu)
+        m_services.offerTrayMenu(&m_trayMenu->menu());
+    if (!m_services.clock)
+        return; // a window only looked at, never loaded
+    auto *keys = new WeekKeys(*this, *m_weekPage, *m_services.clock, this);
+    connect(keys, &WeekKeys::saveRequested, this, &Form1::saveShownWeek);
+    connect(keys, &WeekKeys::dayRequested, this, &Form1::onDateClicked);
+}
 
 void Form1::createControls()
 {
@@ -108,46 +123,62 @@ void Form1::createControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    setWindowIcon(storedWindowIcon());
+    const QSize designed(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setFixedSize(designed);
+    // No icon of the window's own: the stored one is fully transparent, which X11 desktops
+    // draw as a black square. Without one, the desktop shows its default or the launcher's.
     QFont windowFont(QString::fromLatin1(kFontFamily), kFontPoints);
     windowFont.setBold(true);
     setFont(windowFont);
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, QColor::fromRgb(kBackColor));
-    setPalette(windowPalette);
+    ReadableColours::setFixedBackground(*this, QColor::fromRgb(kBackColor), QPalette::WindowText);
     setAutoFillBackground(true);
 
-    m_monthView1 = new MonthView(this);
+    // The controls sit on a surface of the designed size, which scrolls where the screen is
+    // smaller than the window; elsewhere the scroll area is exactly that surface. The window's
+    // own background shows through both.
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("ScrollArea"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus); // the focus goes from box to box, as designed
+    m_scrollArea->viewport()->setAutoFillBackground(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
+    m_page = new QWidget;
+    m_page->setObjectName(QStringLiteral("Page"));
+    m_page->setFixedSize(designed);
+    m_scrollArea->setWidget(m_page); // after the size: the area takes the page as it is
+    m_page->setAutoFillBackground(false);
+
+    m_monthView1 = new MonthView(m_page);
     m_monthView1->setObjectName(QStringLiteral("MonthView1"));
     m_monthView1->setGeometry(kMonthView1.pixels());
     m_monthView1->setDateRange(kMonthView1MinDate, kMonthView1MaxDate);
 
-    m_cSysTray1 = new cSysTray(*m_services.shell, this);
+    m_cSysTray1 = new cSysTray(*m_services.shell, m_page);
     m_cSysTray1->setObjectName(QStringLiteral("cSysTray1"));
     m_cSysTray1->setGeometry(kCSysTray1.pixels());
     m_cSysTray1->ReadProperties(storedTrayProperties());
 
-    m_skinFramework1 = new SkinFramework(this);
+    m_skinFramework1 = new SkinFramework(m_page);
     m_skinFramework1->setObjectName(QStringLiteral("SkinFramework1"));
     m_skinFramework1->setGeometry(kSkinFramework1.pixels());
 
     // Headings first, so that each box is drawn over its heading's last pixel row.
     for (int k = 0; k < kWeekFieldCount; ++k) {
-        auto *heading = new QLabel(this);
+        auto *heading = new QLabel(m_page);
         heading->setObjectName(QStringLiteral("Label1(%1)").arg(k));
         heading->setGeometry(kLabel1[k].pixels());
         heading->setTextFormat(Qt::PlainText);
         heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         heading->setAutoFillBackground(true);
-        QPalette headingPalette = heading->palette();
-        headingPalette.setColor(QPalette::Window, QColor::fromRgb(kHeadingBackColor));
-        headingPalette.setColor(QPalette::WindowText, headingPalette.color(QPalette::ButtonText));
-        heading->setPalette(headingPalette);
+        // The desktop's button-text colour on the fixed yellow, where it can be read there.
+        ReadableColours::setFixedBackground(*heading, QColor::fromRgb(kHeadingBackColor),
+                                            QPalette::ButtonText);
         m_label1[k] = heading;
     }
     for (int k = 0; k < kWeekFieldCount; ++k) {
-        auto *box = new QPlainTextEdit(this);
+        auto *box = new QPlainTextEdit(m_page);
         box->setObjectName(QStringLiteral("Text1(%1)").arg(k));
         box->setGeometry(kText1[k].pixels());
         box->setTabChangesFocus(true);
@@ -179,18 +210,21 @@ bool Form1::Load()
         tellError(skinError);
         return false;
     }
-    Main::CenterForm(*this); // U2
+    m_screenFit->fit(); // U2: CenterForm, and again once the frame is known
     // L2
     if (!OpenCalendarDatabase()) {
         tellError(m_calendarConnection.lastError() + damageAdvice());
         return false;
     }
-    if (!recoverDraft()) {
+    QDate recoveredWeek;
+    if (!recoverDraft(&recoveredWeek)) {
         CloseCalendarDatabase();
         return false;
     }
     // U3
-    if (!loadPointerImage()) {
+    QString pointerError;
+    if (!m_pointer->loadPointerImage(m_services.programFolder, &pointerError)) {
+        tellError(pointerError);
         CloseCalendarDatabase();
         return false;
     }
@@ -206,8 +240,8 @@ bool Form1::Load()
     // desktop's tray is not in the way of the window; the tip is set first all the same, so the
     // icon is added once with icon, tip and callback together.
     m_cSysTray1->setTrayTip(caption);
-    // L4
-    const bool shown = m_weekPage->ShowCurrentWeek(m_services.clock->now());
+    // L4; after a recovery, the recovered week, so that the user sees what came back
+    const bool shown = m_weekPage->ShowCurrentWeek(m_services.clock->now(), recoveredWeek);
     m_draftTimer.stop(); // the boxes were filled, not typed into
     if (!shown) {
         tellError(m_weekPage->errorText() + damageAdvice());
@@ -247,7 +281,7 @@ void Form1::tellError(const QString &text)
 // A draft left behind by a run that did not end well holds the last typing of its week: it is
 // saved as that week's row before anything is shown. Where that fails, the start ends and the
 // draft stays for the next one, so that nothing typed now can overwrite it.
-bool Form1::recoverDraft()
+bool Form1::recoverDraft(QDate *recoveredWeek)
 {
     const QString path = WeekDraft::pathFor(m_databasePath);
     QString unreadable;
@@ -269,6 +303,7 @@ bool Form1::recoverDraft()
         return false;
     }
     QFile::remove(path);
+    *recoveredWeek = draft->firstDay;
     tellInformation(QStringLiteral("Orvanta last ended without saving the week of %1. Its texts "
                                    "as last typed have been recovered.")
                         .arg(week));
@@ -318,60 +353,6 @@ bool Form1::CheckDatabaseFile()
     return false;
 }
 
-bool Form1::loadPointerImage()
-{
-    const QString path = QDir(m_services.programFolder).filePath(QStringLiteral("HAND-M.CUR"));
-    if (!Main::FileExists(path))
-        return true;
-    QString error;
-    PictureRef picture = StdPicture::LoadPicture(path, &error);
-    if (!picture) {
-        tellError(QStringLiteral("The pointer image %1 cannot be read: %2.")
-                      .arg(QDir::toNativeSeparators(path), error));
-        return false;
-    }
-    setMouseIcon(std::move(picture));
-    return true;
-}
-
-void Form1::setMousePointer(int pointer)
-{
-    m_mousePointer = pointer;
-    showPointer();
-}
-
-void Form1::setMouseIcon(PictureRef icon)
-{
-    m_mouseIcon = std::move(icon);
-    showPointer();
-}
-
-void Form1::showPointer()
-{
-    static const QHash<int, Qt::CursorShape> shapes{{vbArrow, Qt::ArrowCursor},
-                                                    {vbCrosshair, Qt::CrossCursor},
-                                                    {vbIbeam, Qt::IBeamCursor},
-                                                    {vbHourglass, Qt::WaitCursor}};
-    if (m_mousePointer == vbCustom && m_mouseIcon) {
-        const QIcon &icon = m_mouseIcon->icon();
-        setCursor(QCursor(icon.pixmap(icon.availableSizes().value(0, QSize(32, 32))),
-                          m_mouseIcon->hotSpot().x(), m_mouseIcon->hotSpot().y()));
-    } else if (const auto shape = shapes.constFind(m_mousePointer); shape != shapes.cend()) {
-        setCursor(*shape);
-    } else {
-        unsetCursor(); // the default, also for a custom pointer without an image
-    }
-}
-
-void Form1::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    // Over the window's own surface only, never over a control; an hourglass stays.
-    if (!childAt(event->position().toPoint()) && m_mousePointer != vbHourglass &&
-        m_mousePointer != vbDefault)
-        setMousePointer(vbDefault);
-}
-
 bool Form1::OpenCalendarDatabase()
 {
     return m_calendarConnection.open(m_databasePath);
@@ -391,6 +372,20 @@ void Form1::onDateClicked(QDate day)
         m_draftTimer.stop(); // the boxes were filled, not typed into
         return;
     }
+    tellFailedSave();
+}
+
+void Form1::saveShownWeek()
+{
+    if (m_state == State::Running && !m_weekPage->SaveWeek())
+        tellFailedSave();
+}
+
+// A save that failed while the window runs: where the window holds the only copy of the texts,
+// it keeps the week and says so; otherwise the texts are in a recovery file, and the program
+// ends with the message that names it.
+void Form1::tellFailedSave()
+{
     if (m_weekPage->textsOnlyOnScreen()) {
         // The week could not be left: the window keeps it, the only copy of its texts.
         tellError(m_weekPage->errorText());
@@ -481,6 +476,14 @@ void Form1::comeForward()
 {
     restoreWindow();
     raise(); // above the window of whatever the user started Orvanta from
+}
+
+void Form1::quitFromTray()
+{
+    // The user chose it, so a save that fails with the texts only on screen asks; kept, the
+    // window shows them.
+    if (!runCloseSequence(true))
+        comeForward();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

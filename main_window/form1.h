@@ -17,11 +17,16 @@ class MonthView;
 class NotifyIconShell;
 class ProcessLauncher;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
+class QScrollArea;
 class RandomDraw;
+class ScreenFitKeeper;
 class SkinFramework;
-class StdPicture;
+class TrayMenu;
+class WeekKeys;
 class WeekPage;
+class WindowPointer;
 class cSysTray;
 
 // The main window: it carries the calendar, the eight headings and the eight boxes, and owns
@@ -47,16 +52,8 @@ public:
         QStringList recoveryFolders = {};
         // When the day's backup starts after the window's first show.
         int backupDelay = kBackupDelay; // ms
-    };
-
-    // The pointers the window can show.
-    enum MousePointerConstants {
-        vbDefault = 0,
-        vbArrow = 1,
-        vbCrosshair = 2,
-        vbIbeam = 3,
-        vbHourglass = 11,
-        vbCustom = 99, // the window's own pointer image
+        // Hands the tray menu to desktops whose tray shows an icon's menu itself.
+        std::function<void(QMenu *)> offerTrayMenu = {};
     };
 
     // How long typing pauses before the shown week's draft is written.
@@ -78,15 +75,13 @@ public:
     QPlainTextEdit *text1(int k) const { return m_text1.at(k); }
     cSysTray *cSysTray1() const { return m_cSysTray1; }
     WeekPage &weekPage() const { return *m_weekPage; }
+    WindowPointer &pointer() const { return *m_pointer; }
+    TrayMenu &trayMenu() const { return *m_trayMenu; }
+    // What scrolls the calendar and the week where the screen is smaller than the window.
+    QScrollArea *scrollArea() const { return m_scrollArea; }
 
     // True from a minimise that hid the window in the tray until the icon's double-click.
     bool MinimizedToTray() const { return m_minimizedToTray; }
-
-    int MousePointer() const { return m_mousePointer; }
-    void setMousePointer(int pointer);
-    // The window's own pointer image: shown only while MousePointer is vbCustom.
-    std::shared_ptr<const StdPicture> MouseIcon() const { return m_mouseIcon; }
-    void setMouseIcon(std::shared_ptr<const StdPicture> icon);
 
 public slots:
     // The close sequence, run once whatever ends the program: the close button, a
@@ -98,28 +93,30 @@ public slots:
     // Another start on the same database asks this one to come forward: shown, normal,
     // focused and on top, from the tray or wherever it is.
     void comeForward();
+    // Saves the shown week at once, as a day click does, and keeps it shown.
+    void saveShownWeek();
 
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     enum class State { Starting, Running, Ending };
 
     void createControls();
+    void createMenuAndKeys();
     bool CheckDatabaseFile();
-    bool loadPointerImage();
-    void showPointer();
     bool OpenCalendarDatabase();
     void CloseCalendarDatabase();
     void onDateClicked(QDate day);
+    void tellFailedSave();
     bool claimDatabase();
-    bool recoverDraft();
+    bool recoverDraft(QDate *recoveredWeek);
     QString damageAdvice() const;
     void putIconInTray();
     void restoreWindow();
+    void quitFromTray();
     void keepFixedSize();
     void minimiseToTray();
     void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
@@ -134,6 +131,8 @@ private:
     const QString m_databasePath;
     BackupSchedule m_backups;
     State m_state = State::Starting;
+    QScrollArea *m_scrollArea = nullptr;
+    QWidget *m_page = nullptr; // the window's surface, under the controls
     MonthView *m_monthView1 = nullptr;
     std::array<QLabel *, kWeekFieldCount> m_label1{};
     std::array<QPlainTextEdit *, kWeekFieldCount> m_text1{};
@@ -141,11 +140,12 @@ private:
     SkinFramework *m_skinFramework1 = nullptr;
     CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
+    std::unique_ptr<WindowPointer> m_pointer;
+    std::unique_ptr<ScreenFitKeeper> m_screenFit;
+    TrayMenu *m_trayMenu = nullptr;
     InstanceLock m_instanceLock;
     QTimer m_draftTimer;
     int m_exitCode = 1;
     bool m_iconRequested = false;
     bool m_minimizedToTray = false;
-    int m_mousePointer = vbDefault;
-    std::shared_ptr<const StdPicture> m_mouseIcon;
 };

@@ -1,9 +1,10 @@
 #include "main_module.h"
 
 #include "controls/skin_framework.h"
-#include "controls/twips.h"
 #include "desktop/process_launcher.h"
 #include "desktop/random_draw.h"
+#include "readable_colours.h"
+#include "screen_fit.h"
 #include "win32/dispatch.h"
 
 #include <cstdio>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QWindow>
 
 namespace Main {
@@ -39,27 +39,28 @@ bool takesSkinColour(const QObject &control)
            qobject_cast<const QCheckBox *>(&control) || qobject_cast<const QGroupBox *>(&control);
 }
 
+// The skin's background with text that reads on it.
 void setBackColor(QWidget &widget, const QColor &colour)
 {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
+    ReadableColours::setFixedBackground(widget, colour, QPalette::WindowText);
 }
 
 } // namespace
 
-void CenterForm(QWidget &form)
+void CenterForm(QWidget &form, QSize designed)
 {
-    // The window's own area is centred: the frame that the window manager adds around it is
-    // not known before the window is first shown.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
-    const float left = centredEdge(twips(screen.width()), twips(form.width()));
-    const float top = centredEdge(twips(screen.height()), twips(form.height()));
-    const QPoint topLeft(screen.x() + qRound(left / kTwipsPerPixel),
-                         screen.y() + qRound(top / kTwipsPerPixel));
+    const QRect area = ScreenFit::primaryAvailableArea();
+    if (area.isEmpty())
+        return;
     form.winId(); // the window, so that its own area, not its frame, is what gets placed
-    form.windowHandle()->setPosition(topLeft);
+    QWindow *window = form.windowHandle();
+    // The frame that the window manager adds is known only once it has framed the window:
+    // before the first show it counts as none, and ScreenFitKeeper fits again after.
+    const QRect client = ScreenFit::fitToArea(area, window->frameMargins(),
+                                              designed.isEmpty() ? form.size() : designed);
+    if (client.size() != form.size())
+        form.setFixedSize(client.size());
+    window->setPosition(client.topLeft());
 }
 
 bool FileExists(const QString &path)
@@ -88,9 +89,9 @@ bool ApplySkin(QWidget &form, Dispatch &skinFramework1, const QString &programFo
 
     const QColor face = buttonFaceColour();
     setBackColor(form, face);
-    for (QObject *child : form.children()) {
-        if (child->isWidgetType() && takesSkinColour(*child))
-            setBackColor(*static_cast<QWidget *>(child), face);
+    for (QWidget *control : form.findChildren<QWidget *>()) { // every control, however deep
+        if (takesSkinColour(*control))
+            setBackColor(*control, face);
     }
 
     const QString nativePath = QDir::toNativeSeparators(path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -23,8 +24,10 @@ constexpr float centredEdge(float screen, float window)
     return (screen - window) / 2.0f;
 }
 
-// Centres the window on the whole primary screen, the taskbar included.
-void CenterForm(QWidget &form);
+// Centres the window in the primary screen's available area, its frame (as far as it is known)
+// inside it; where the area is smaller, the window takes it (ScreenFit::fitToArea), at most
+// `designed` (default: the window's size now).
+void CenterForm(QWidget &form, QSize designed = {});
 
 // Whether the file's last change can be read. Never fails: every error counts as absent.
 bool FileExists(const QString &path);

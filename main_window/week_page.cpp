@@ -153,10 +153,10 @@ bool WeekPage::CalendarDateClicked(QDate clickedDay)
     return LoadWeek();
 }
 
-bool WeekPage::ShowCurrentWeek(const QDateTime &now)
+bool WeekPage::ShowCurrentWeek(const QDateTime &now, QDate day)
 {
     m_controls.monthView->setToday(now.date());
-    SelectWeek(now.date());
+    SelectWeek(day.isValid() ? day : now.date());
     ClearWeek();
     return LoadWeek();
 }

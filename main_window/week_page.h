@@ -51,7 +51,9 @@ public:
     DraftKeeper *draft() const { return m_draft.get(); }
     // Saves the week being left, then shows and loads the clicked day's week.
     bool CalendarDateClicked(QDate clickedDay);
-    bool ShowCurrentWeek(const QDateTime &now);
+    // Shows the week of `now`, or of `day` where one is given (a week that came back from a
+    // draft); the calendar's today is `now`'s day either way.
+    bool ShowCurrentWeek(const QDateTime &now, QDate day = {});
 
     // The shown week's first day as the user's short date text, and as the day itself, which
     // is what keys the week: short formats may have two-digit years.

@@ -7,6 +7,7 @@
 #include "main_window/form1_design.h"
 #include "main_window/main_module.h"
 #include "main_window/week_page.h"
+#include "main_window/window_pointer.h"
 #include "odd_files.h"
 #include "other_connection.h"
 #include "recording_shell.h"
@@ -852,9 +853,9 @@ void TestForm1::startUpSkinsCentresLoadsThePointerAndDraws()
                     qRound((screen.height() - m_form->height()) / 2.0)));
 
     // The pointer image is the window's, but the pointer stays the default arrow.
-    QVERIFY(m_form->MouseIcon());
-    QCOMPARE(m_form->MouseIcon()->hotSpot(), QPoint(5, 0));
-    QCOMPARE(m_form->MousePointer(), int(Form1::vbDefault));
+    QVERIFY(m_form->pointer().MouseIcon());
+    QCOMPARE(m_form->pointer().MouseIcon()->hotSpot(), QPoint(5, 0));
+    QCOMPARE(m_form->pointer().MousePointer(), int(WindowPointer::vbDefault));
     QCOMPARE(m_form->cursor().shape(), Qt::ArrowCursor);
 
     // Seeded from the seconds since midnight (10:00); the launch failed and nothing minded.
@@ -896,10 +897,10 @@ void TestForm1::pointerResetsOnlyOverTheBareWindow_data()
     QTest::addColumn<QString>("over");
     QTest::addColumn<int>("after");
     QTest::addColumn<Qt::CursorShape>("shape");
-    const int cross = Form1::vbCrosshair;
+    const int cross = WindowPointer::vbCrosshair;
     QTest::newRow("cross, bare window") << cross << u""_s << 0 << Qt::ArrowCursor;
     QTest::newRow("hourglass, bare window")
-        << int(Form1::vbHourglass) << u""_s << 11 << Qt::WaitCursor;
+        << int(WindowPointer::vbHourglass) << u""_s << 11 << Qt::WaitCursor;
     QTest::newRow("cross, a heading") << cross << u"Label1(2)"_s << cross << Qt::CrossCursor;
     QTest::newRow("cross, a box") << cross << u"Text1(2)"_s << cross << Qt::CrossCursor;
     QTest::newRow("cross, the calendar") << cross << u"MonthView1"_s << cross << Qt::CrossCursor;
@@ -912,12 +913,12 @@ void TestForm1::pointerResetsOnlyOverTheBareWindow()
     QFETCH(int, after);
     QFETCH(Qt::CursorShape, shape);
     loadAndShow();
-    m_form->setMousePointer(pointer);
+    m_form->pointer().setMousePointer(pointer);
     const QWidget *control = m_form->findChild<QWidget *>(over);
     const QPoint at = over.isEmpty() ? QPoint(308, 250) : control->geometry().center();
     QTest::mouseMove(m_form.get(), at - QPoint(3, 3));
     QTest::mouseMove(m_form.get(), at);
-    QCOMPARE(m_form->MousePointer(), after);
+    QCOMPARE(m_form->pointer().MousePointer(), after);
     QCOMPARE(m_form->cursor().shape(), shape);
 }
 

@@ -48,7 +48,7 @@ void TestForm1Design::init()
 
 QWidget *TestForm1Design::control(const QString &name) const
 {
-    return m_form->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    return m_form->findChild<QWidget *>(name);
 }
 
 void TestForm1Design::controlsSitAtTheirPixels_data()
@@ -149,12 +149,11 @@ void TestForm1Design::windowIconIsFullyTransparent()
     QVERIFY(stored);
     QCOMPARE(stored->images.size(), 1);
     QCOMPARE(stored->images[0].bitCount, 24);
-    const QImage shown =
-        m_form->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(shown.size(), QSize(32, 32));
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
-            QCOMPARE(qAlpha(shown.pixel(x, y)), 0);
+            QCOMPARE(qAlpha(stored->images[0].image.pixel(x, y)), 0);
+    // The desktop is handed no icon at all: X11 desktops draw a transparent one black.
+    QVERIFY(m_form->windowIcon().isNull());
 }
 
 void TestForm1Design::trayShowsTheBlackAndWhiteHand()

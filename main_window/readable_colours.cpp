@@ -1,0 +1,52 @@
+#include "readable_colours.h"
+
+#include <algorithm>
+#include <cmath>
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+namespace ReadableColours {
+
+namespace {
+
+// WCAG 2's relative luminance of an sRGB colour.
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor textOn(const QColor &background, const QColor &preferred)
+{
+    if (contrastRatio(background, preferred) >= kMinimumContrast)
+        return preferred;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
+}
+
+void setFixedBackground(QWidget &widget, const QColor &background, int textRole)
+{
+    // The desktop's colour comes from the application's palette, not the widget's: a parent
+    // may already carry a stand-in of its own.
+    const QColor desktopText =
+        QApplication::palette(&widget).color(static_cast<QPalette::ColorRole>(textRole));
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, textOn(background, desktopText));
+    widget.setPalette(palette);
+}
+
+} // namespace ReadableColours

@@ -1,0 +1,91 @@
+#include "screen_fit.h"
+
+#include "controls/twips.h"
+#include "main_module.h"
+
+#include <algorithm>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+namespace ScreenFit {
+
+namespace {
+
+// One direction: the window's own start and length. A window that fits is centred (twips,
+// halved as CenterForm does); one that does not starts at the area's start and takes it all,
+// less its frame. Never less than one pixel.
+std::pair<int, int> fitOneWay(int areaStart, int areaLength, int frameBefore, int frameAfter,
+                              int designed)
+{
+    const int outer = designed + frameBefore + frameAfter;
+    if (outer <= areaLength) {
+        const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
+        const int offset = qRound(Main::centredEdge(twips(areaLength), twips(outer)) /
+                                  static_cast<float>(kTwipsPerPixel));
+        return {areaStart + offset + frameBefore, designed};
+    }
+    return {areaStart + frameBefore, std::max(1, areaLength - frameBefore - frameAfter)};
+}
+
+} // namespace
+
+QRect fitToArea(const QRect &available, const QMargins &frame, const QSize &designed)
+{
+    const auto [left, width] = fitOneWay(available.x(), available.width(), frame.left(),
+                                         frame.right(), designed.width());
+    const auto [top, height] = fitOneWay(available.y(), available.height(), frame.top(),
+                                         frame.bottom(), designed.height());
+    return {left, top, width, height};
+}
+
+QRect primaryAvailableArea()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace ScreenFit
+
+ScreenFitKeeper::ScreenFitKeeper(QWidget &window, QSize designed, QObject *parent)
+    : QObject(parent), m_window(window), m_designed(designed)
+{
+    m_window.installEventFilter(this);
+    followPrimaryScreen();
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this] {
+        followPrimaryScreen();
+        fit();
+    });
+}
+
+void ScreenFitKeeper::followPrimaryScreen()
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &ScreenFitKeeper::fit,
+                Qt::UniqueConnection);
+}
+
+void ScreenFitKeeper::fit()
+{
+    Main::CenterForm(m_window, m_designed);
+}
+
+void ScreenFitKeeper::fitIfOutside()
+{
+    const QRect area = ScreenFit::primaryAvailableArea();
+    if (m_window.isVisible() && !area.isEmpty() && !area.contains(m_window.frameGeometry()))
+        fit();
+}
+
+bool ScreenFitKeeper::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Show && !m_shownOnce) {
+        m_shownOnce = true;
+        // The frame is known once the window manager has framed the window, which it tells
+        // at no fixed moment: a few looks in the first seconds.
+        for (const int delay : {0, 100, 300, 1000, 3000})
+            QTimer::singleShot(delay, this, &ScreenFitKeeper::fitIfOutside);
+    }
+    return false;
+}

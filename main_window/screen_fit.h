@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Where a window of a fixed design goes on a screen: centred in the screen's available area
+// (without panels and taskbars), its frame never above or left of that area, so that the title
+// bar can always be reached. Where the area is smaller than the window with its frame, the
+// window takes the area in that direction and its contents scroll.
+namespace ScreenFit {
+
+// The window's own area (inside `frame`) for a window designed at `designed` in `available`.
+QRect fitToArea(const QRect &available, const QMargins &frame, const QSize &designed);
+
+// The primary screen's available area, where the desktop says which it is.
+QRect primaryAvailableArea();
+
+} // namespace ScreenFit
+
+// Fits the window again once its frame is known, which is only after the window manager has
+// framed it, and whenever the primary screen's available area changes (a panel comes or goes,
+// the resolution changes). A window whose frame already lies inside the area stays where it is.
+class ScreenFitKeeper : public QObject
+{
+    Q_OBJECT
+public:
+    ScreenFitKeeper(QWidget &window, QSize designed, QObject *parent = nullptr);
+
+    // Places and sizes the window as fitToArea says, with the frame as far as it is known.
+    void fit();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void fitIfOutside();
+    void followPrimaryScreen();
+
+    QWidget &m_window;
+    QSize m_designed;
+    bool m_shownOnce = false;
+};

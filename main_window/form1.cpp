@@ -5,15 +5,14 @@
 #include "controls/skin_framework.h"
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
-#include "desktop/process_signals.h"
 #include "form1_design.h"
 #include "main_module.h"
 #include "readable_colours.h"
 #include "schedule/calendar_files.h"
 #include "schedule/recovery_file.h"
 #include "schedule/week_draft.h"
-#include "tray/csystray.h"
 #include "screen_fit.h"
+#include "tray/csystray.h"
 #include "tray_menu.h"
 #include "week_keys.h"
 #include "week_page.h"
@@ -24,7 +23,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -69,8 +67,8 @@ PropertyBag storedTrayProperties()
 
 Form1::Form1(Services services, QWidget *parent)
     : QWidget(parent), m_services(std::move(services)),
-      m_databasePath(databasePath(m_services.programFolder)),
-      m_backups(m_services.clock, m_databasePath)
+      m_session(databasePath(m_services.programFolder), m_services.comeForward),
+      m_backups(m_services.clock, m_session.path())
 {
     setObjectName(QStringLiteral("Form1"));
     if (!m_services.endProgram)
@@ -79,10 +77,10 @@ Form1::Form1(Services services, QWidget *parent)
     m_pointer = std::make_unique<WindowPointer>(*this, *m_page);
     m_screenFit = std::make_unique<ScreenFitKeeper>(*this, size());
     m_weekPage = std::make_unique<WeekPage>(
-        WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_calendarConnection,
+        WeekPage::Controls{m_monthView1, m_label1, m_text1}, m_session.connection(),
         m_services.recoveryFolders.isEmpty() ? recoveryFolders(m_services.programFolder)
                                              : m_services.recoveryFolders,
-        WeekDraft::pathFor(m_databasePath));
+        WeekDraft::pathFor(m_session.path()));
     connect(&m_backups, &BackupSchedule::damaged, this, &Form1::tellWarning);
     // A draft of the shown week a little after the typing pauses; never on every key.
     m_draftTimer.setSingleShot(true);
@@ -202,8 +200,15 @@ void Form1::createControls()
 bool Form1::Load()
 {
     // L1
-    if (!CheckDatabaseFile() || !claimDatabase())
+    if (!m_session.CheckDatabaseFile() || !m_session.claimDatabase()) {
+        if (m_session.cameForward())
+            m_exitCode = 0;
+        else if (m_session.messageIsWarning())
+            tellWarning(m_session.message());
+        else
+            tellError(m_session.message());
         return false;
+    }
     // U1
     QString skinError;
     if (!Main::ApplySkin(*this, *m_skinFramework1, m_services.programFolder, &skinError)) {
@@ -211,21 +216,19 @@ bool Form1::Load()
         return false;
     }
     m_screenFit->fit(); // U2: CenterForm, and again once the frame is known
-    // L2
-    if (!OpenCalendarDatabase()) {
-        tellError(m_calendarConnection.lastError() + damageAdvice());
+    // L2, and the typing that a run which died left in its draft
+    if (!m_session.OpenCalendarDatabase() || !m_session.recoverDraft()) {
+        tellError(m_session.message());
+        m_session.CloseCalendarDatabase();
         return false;
     }
-    QDate recoveredWeek;
-    if (!recoverDraft(&recoveredWeek)) {
-        CloseCalendarDatabase();
-        return false;
-    }
+    if (m_session.recoveredWeek().isValid())
+        tellInformation(m_session.message());
     // U3
     QString pointerError;
     if (!m_pointer->loadPointerImage(m_services.programFolder, &pointerError)) {
         tellError(pointerError);
-        CloseCalendarDatabase();
+        m_session.CloseCalendarDatabase();
         return false;
     }
     // U4, seeded from the seconds since midnight
@@ -241,11 +244,12 @@ bool Form1::Load()
     // icon is added once with icon, tip and callback together.
     m_cSysTray1->setTrayTip(caption);
     // L4; after a recovery, the recovered week, so that the user sees what came back
-    const bool shown = m_weekPage->ShowCurrentWeek(m_services.clock->now(), recoveredWeek);
+    const bool shown =
+        m_weekPage->ShowCurrentWeek(m_services.clock->now(), m_session.recoveredWeek());
     m_draftTimer.stop(); // the boxes were filled, not typed into
     if (!shown) {
-        tellError(m_weekPage->errorText() + damageAdvice());
-        CloseCalendarDatabase();
+        tellError(m_weekPage->errorText() + m_session.damageAdvice());
+        m_session.CloseCalendarDatabase();
         return false;
     }
     m_state = State::Running;
@@ -276,92 +280,6 @@ void Form1::tellWarning(const QString &text)
 void Form1::tellError(const QString &text)
 {
     m_services.alerts->error(forPeople(text));
-}
-
-// A draft left behind by a run that did not end well holds the last typing of its week: it is
-// saved as that week's row before anything is shown. Where that fails, the start ends and the
-// draft stays for the next one, so that nothing typed now can overwrite it.
-bool Form1::recoverDraft(QDate *recoveredWeek)
-{
-    const QString path = WeekDraft::pathFor(m_databasePath);
-    QString unreadable;
-    const std::optional<WeekDraft::Draft> draft = WeekDraft::read(path, &unreadable);
-    if (!draft) {
-        if (unreadable.isEmpty())
-            return true;
-        tellError(QStringLiteral("The draft %1 cannot be read (%2). Move it away to start "
-                                 "Orvanta; it may hold typing that was never saved.")
-                      .arg(QDir::toNativeSeparators(path), unreadable));
-        return false;
-    }
-    const QString week = QLocale().toString(draft->firstDay, QLocale::LongFormat);
-    if (!m_calendarConnection.saveWeekData(draft->firstDay, draft->record)) {
-        tellError(QStringLiteral("The texts of the week of %1, typed before Orvanta last ended "
-                                 "without saving them, could not be recovered: %2\n\nThey are "
-                                 "kept in %3 for the next start.")
-                      .arg(week, m_calendarConnection.lastError(), QDir::toNativeSeparators(path)));
-        return false;
-    }
-    QFile::remove(path);
-    *recoveredWeek = draft->firstDay;
-    tellInformation(QStringLiteral("Orvanta last ended without saving the week of %1. Its texts "
-                                   "as last typed have been recovered.")
-                        .arg(week));
-    return true;
-}
-
-// One Orvanta per database, settled before the database is read.
-bool Form1::claimDatabase()
-{
-    const QString shown = QDir::toNativeSeparators(m_databasePath);
-    switch (m_instanceLock.lock(m_databasePath)) {
-    case InstanceLock::Outcome::Ours:
-        return true;
-    case InstanceLock::Outcome::HeldHere:
-        // Started again, likely while hidden in the tray: that one comes forward, this one
-        // ends without a window and without writing anything.
-        if (ProcessSignals::askToComeForward(m_instanceLock.holderPid())) {
-            m_exitCode = 0;
-            return false;
-        }
-        tellError(QStringLiteral("%1 is open in another Orvanta that cannot be reached "
-                                 "(process %2).")
-                      .arg(shown)
-                      .arg(m_instanceLock.holderPid()));
-        return false;
-    case InstanceLock::Outcome::HeldElsewhere:
-        tellError(QStringLiteral("%1 is open in Orvanta on the computer %2. Close it there "
-                                 "first: Orvanta ends here without changing anything.")
-                      .arg(shown, m_instanceLock.holderHost()));
-        return false;
-    }
-    return false;
-}
-
-bool Form1::CheckDatabaseFile()
-{
-    const QFileInfo file(m_databasePath);
-    if (file.isFile())
-        return true;
-    const QString shown = QDir::toNativeSeparators(m_databasePath);
-    // Only a name that is not there at all is "not found"; a folder, a pipe, a device or a link
-    // to nothing under that name is there, and is no database.
-    if (!file.exists() && !file.isSymLink())
-        tellWarning(QStringLiteral("%1 not found.").arg(shown));
-    else
-        tellError(QStringLiteral("%1 is not a database file.").arg(shown));
-    return false;
-}
-
-bool Form1::OpenCalendarDatabase()
-{
-    return m_calendarConnection.open(m_databasePath);
-}
-
-void Form1::CloseCalendarDatabase()
-{
-    if (m_calendarConnection.isOpen())
-        m_calendarConnection.close();
 }
 
 void Form1::onDateClicked(QDate day)
@@ -404,13 +322,6 @@ void Form1::showEvent(QShowEvent *event)
         QMetaObject::invokeMethod(this, &Form1::putIconInTray, Qt::QueuedConnection);
         m_backups.start(m_services.backupDelay);
     }
-}
-
-QString Form1::damageAdvice() const
-{
-    return m_calendarConnection.lastProblem() == CalendarConnection::Problem::Damaged
-               ? backupAdvice(m_databasePath)
-               : QString();
 }
 
 void Form1::putIconInTray()
@@ -512,7 +423,7 @@ bool Form1::runCloseSequence(bool userCanAnswer)
         return false;
     }
     processPendingEvents();               // C3
-    CloseCalendarDatabase();              // C4
+    m_session.CloseCalendarDatabase();    // C4
     processPendingEvents();               // C5
     m_services.endProgram(saved ? 0 : 1); // C6
     return true;
@@ -556,6 +467,6 @@ void Form1::endWithError(const QString &message)
     m_cSysTray1->setInTray(false);
     tellError(message);
     hide();
-    CloseCalendarDatabase();
+    m_session.CloseCalendarDatabase();
     m_services.endProgram(1);
 }

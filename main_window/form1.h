@@ -1,8 +1,7 @@
 #pragma once
 
 #include "backup_schedule.h"
-#include "desktop/instance_lock.h"
-#include "schedule/calendar_connection.h"
+#include "database_session.h"
 #include "schedule/week_record.h"
 
 #include <array>
@@ -54,6 +53,8 @@ public:
         int backupDelay = kBackupDelay; // ms
         // Hands the tray menu to desktops whose tray shows an icon's menu itself.
         std::function<void(QMenu *)> offerTrayMenu = {};
+        // Asks the Orvanta that has the database to come forward; empty: by its signal.
+        DatabaseSession::ComeForward comeForward = {};
     };
 
     // How long typing pauses before the shown week's draft is written.
@@ -106,14 +107,8 @@ private:
 
     void createControls();
     void createMenuAndKeys();
-    bool CheckDatabaseFile();
-    bool OpenCalendarDatabase();
-    void CloseCalendarDatabase();
     void onDateClicked(QDate day);
     void tellFailedSave();
-    bool claimDatabase();
-    bool recoverDraft(QDate *recoveredWeek);
-    QString damageAdvice() const;
     void putIconInTray();
     void restoreWindow();
     void quitFromTray();
@@ -128,7 +123,7 @@ private:
     void tellError(const QString &text);
 
     Services m_services;
-    const QString m_databasePath;
+    DatabaseSession m_session;
     BackupSchedule m_backups;
     State m_state = State::Starting;
     QScrollArea *m_scrollArea = nullptr;
@@ -138,12 +133,10 @@ private:
     std::array<QPlainTextEdit *, kWeekFieldCount> m_text1{};
     cSysTray *m_cSysTray1 = nullptr;
     SkinFramework *m_skinFramework1 = nullptr;
-    CalendarConnection m_calendarConnection;
     std::unique_ptr<WeekPage> m_weekPage;
     std::unique_ptr<WindowPointer> m_pointer;
     std::unique_ptr<ScreenFitKeeper> m_screenFit;
     TrayMenu *m_trayMenu = nullptr;
-    InstanceLock m_instanceLock;
     QTimer m_draftTimer;
     int m_exitCode = 1;
     bool m_iconRequested = false;

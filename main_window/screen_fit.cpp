@@ -31,12 +31,22 @@ std::pair<int, int> fitOneWay(int areaStart, int areaLength, int frameBefore, in
 
 } // namespace
 
-QRect fitToArea(const QRect &available, const QMargins &frame, const QSize &designed)
+QRect fitToArea(const QRect &available, const QMargins &frame, const QSize &designed,
+                int scrollBarExtent)
 {
+    // A direction that scrolls takes room from the other for its scroll bar.
+    const auto fits = [](int start, int length, int before, int after, int wanted) {
+        return fitOneWay(start, length, before, after, wanted).second == wanted;
+    };
+    QSize wanted = designed;
+    if (!fits(available.y(), available.height(), frame.top(), frame.bottom(), wanted.height()))
+        wanted.rwidth() += scrollBarExtent;
+    if (!fits(available.x(), available.width(), frame.left(), frame.right(), wanted.width()))
+        wanted.rheight() += scrollBarExtent;
     const auto [left, width] = fitOneWay(available.x(), available.width(), frame.left(),
-                                         frame.right(), designed.width());
+                                         frame.right(), wanted.width());
     const auto [top, height] = fitOneWay(available.y(), available.height(), frame.top(),
-                                         frame.bottom(), designed.height());
+                                         frame.bottom(), wanted.height());
     return {left, top, width, height};
 }
 

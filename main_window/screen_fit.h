@@ -13,8 +13,10 @@ class QWidget;
 // window takes the area in that direction and its contents scroll.
 namespace ScreenFit {
 
-// The window's own area (inside `frame`) for a window designed at `designed` in `available`.
-QRect fitToArea(const QRect &available, const QMargins &frame, const QSize &designed);
+// The window's own area (inside `frame`) for a window designed at `designed` in `available`;
+// a direction that scrolls makes the other `scrollBarExtent` longer, where there is room.
+QRect fitToArea(const QRect &available, const QMargins &frame, const QSize &designed,
+                int scrollBarExtent = 0);
 
 // The primary screen's available area, where the desktop says which it is.
 QRect primaryAvailableArea();

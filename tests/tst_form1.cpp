@@ -6,6 +6,7 @@
 #include "main_window/form1.h"
 #include "main_window/form1_design.h"
 #include "main_window/main_module.h"
+#include "main_window/tray_menu.h"
 #include "main_window/week_page.h"
 #include "main_window/window_pointer.h"
 #include "odd_files.h"
@@ -22,6 +23,8 @@
 #include <functional>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QStyleHints>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
@@ -116,6 +119,10 @@ private slots:
     void minimiseHidesInTrayUntilDoubleClick_data();
     void minimiseHidesInTrayUntilDoubleClick();
     void doubleClickOnAShownWindowOnlyFocusesIt();
+    void trayMenuOnARightClick_data();
+    void trayMenuOnARightClick();
+    void weekKeysSaveAndMove_data();
+    void weekKeysSaveAndMove();
     void withoutATrayMinimiseStaysOrdinary();
     void startUpSkinsCentresLoadsThePointerAndDraws();
     void unusableSkinOrPointerImageEndsStartUp_data();
@@ -242,14 +249,18 @@ void TestForm1::unusableDatabaseEndsStartupNamingTheFile()
 
 void TestForm1::secondStartOnOneDatabaseBringsTheFirstForward_data()
 {
-    QTest::addColumn<bool>("throughALink");
-    QTest::newRow("the same folder") << false;
-    QTest::newRow("a link to the folder") << true;
+    QTest::addColumn<QString>("reachedThrough");
+    QTest::addColumn<bool>("reachable");
+    QTest::newRow("the same folder") << u"folder"_s << true;
+    QTest::newRow("a link to the folder") << u"folder link"_s << true;
+    QTest::newRow("a link to the file, in another folder") << u"file link"_s << true;
+    QTest::newRow("a first that cannot be reached") << u"folder"_s << false;
 }
 
 void TestForm1::secondStartOnOneDatabaseBringsTheFirstForward()
 {
-    QFETCH(bool, throughALink);
+    QFETCH(QString, reachedThrough);
+    QFETCH(bool, reachable);
     ProcessSignals processSignals;
     loadAndShow();
     connect(&processSignals, &ProcessSignals::comeForwardRequested, m_form.get(),
@@ -262,20 +273,36 @@ void TestForm1::secondStartOnOneDatabaseBringsTheFirstForward()
     const QByteArray stored = file.readAll();
 
     QTemporaryDir elsewhere;
-    const QString folder = throughALink ? elsewhere.filePath(u"link"_s) : m_folder->path();
-    if (throughALink)
+    QString folder = m_folder->path();
+    if (reachedThrough == u"folder link") {
+        folder = elsewhere.filePath(u"link"_s);
         QVERIFY(QFile::link(m_folder->path(), folder));
-    Form1 second(
-        {&m_clock, &m_alerts, &m_shell, folder, [this](int code) { m_endings.append(code); }});
+    } else if (reachedThrough == u"file link") {
+        folder = elsewhere.path();
+        QVERIFY(QFile::link(m_dbPath, databasePath(folder)));
+    }
+    Form1::Services services{&m_clock, &m_alerts, &m_shell, folder,
+                             [this](int code) { m_endings.append(code); }};
+    if (!reachable)
+        services.comeForward = [](qint64) { return false; };
+    Form1 second(std::move(services));
     QVERIFY(!second.Load());
+    QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD}); // no second icon
+    QVERIFY(file.seek(0));
+    QCOMPARE(file.readAll(), stored); // nothing written
+    if (!reachable) {
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(m_alerts.messages,
+                 QStringList(u"error: %1 is open in another Orvanta that cannot be reached "
+                             u"(process %2)."_s.arg(QDir::toNativeSeparators(databasePath(folder)))
+                                 .arg(QCoreApplication::applicationPid())));
+        return;
+    }
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(m_alerts.messages.isEmpty());
-    QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD}); // no second icon
     QTRY_VERIFY(m_form->isVisible());
     QCOMPARE(m_form->windowState(), Qt::WindowNoState);
     QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
-    QVERIFY(file.seek(0));
-    QCOMPARE(file.readAll(), stored); // nothing written
 }
 
 void TestForm1::lockLeftBehindOrHeldElsewhere_data()
@@ -677,8 +704,11 @@ void TestForm1::typingSurvivesACrashThroughItsDraft()
     m_form->weekPage().draft()->waitUntilWritten();
     m_form.reset(); // the program dies: no close sequence, no save
 
+    m_clock.m_now = m_clock.m_now.addDays(14); // and starts again two weeks later
     m_form = makeForm();
     QVERIFY(m_form->Load());
+    // The week that came back is the one shown, and the calendar selects it.
+    QCOMPARE(m_form->monthView1()->selStart(), QDate(2025, 12, 28));
     const QString week = QLocale().toString(QDate(2025, 12, 28), QLocale::LongFormat);
     QCOMPARE(m_alerts.messages,
              QStringList(u"information: Orvanta last ended without saving the week of %1. Its "
@@ -790,6 +820,98 @@ void TestForm1::minimiseHidesInTrayUntilDoubleClick()
     }
     QCOMPARE(m_shell.operations(), QList<quint32>{NIM_ADD}); // the icon stayed throughout
     QVERIFY(m_endings.isEmpty());
+}
+
+void TestForm1::trayMenuOnARightClick_data()
+{
+    QTest::addColumn<QList<LPARAM>>("mouse");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<bool>("restores");
+    QTest::newRow("right click: the menu")
+        << QList<LPARAM>{WM_RBUTTONDOWN, WM_RBUTTONUP} << true << false;
+    QTest::newRow("right double-click: restored, no menu")
+        << QList<LPARAM>{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP} << false
+        << true;
+    QTest::newRow("left click: nothing") << QList<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP} << false
+                                         << false;
+}
+
+void TestForm1::trayMenuOnARightClick()
+{
+    QFETCH(QList<LPARAM>, mouse);
+    QFETCH(bool, opens);
+    QFETCH(bool, restores);
+    loadAndShow();
+    QTRY_VERIFY(m_form->cSysTray1()->IconVisible());
+    QTest::keyClicks(m_form->text1(2), u"typed"_s);
+    minimise();
+    for (const LPARAM message : mouse)
+        trayMessage(message);
+    QMenu &menu = m_form->trayMenu().menu();
+    if (opens) {
+        QTRY_VERIFY(menu.isVisible());
+    } else {
+        QTest::qWait(2 * QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        QVERIFY(!menu.isVisible());
+    }
+    QCOMPARE(m_form->isVisible(), restores);
+    if (!opens)
+        return;
+
+    // Show, Hide, then Quit: the close sequence, which saves.
+    const QList<QAction *> entries = menu.actions();
+    QCOMPARE(entries.first()->text(), u"&Show Orvanta"_s);
+    entries.first()->trigger();
+    QVERIFY(m_form->isVisible());
+    menu.hide();
+    emit menu.aboutToShow();
+    QCOMPARE(entries.first()->text(), u"&Hide Orvanta"_s);
+    entries.first()->trigger();
+    QTRY_VERIFY(!m_form->isVisible());
+    QVERIFY(m_form->MinimizedToTray());
+    QCOMPARE(entries.last()->text(), u"&Quit"_s);
+    entries.last()->trigger();
+    QCOMPARE(m_endings, QList<int>{0});
+    QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),
+             S.repeated(2) + u"typed"_s + S.repeated(6));
+}
+
+void TestForm1::weekKeysSaveAndMove_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("shown");
+    const QDate today(2025, 12, 28);
+    QTest::newRow("Ctrl+S: saved, and the week stays")
+        << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::ControlModifier) << today << today;
+    QTest::newRow("Ctrl+PageDown: the next week")
+        << int(Qt::Key_PageDown) << Qt::KeyboardModifiers(Qt::ControlModifier) << today
+        << QDate(2026, 1, 4);
+    QTest::newRow("Ctrl+PageUp: the previous week")
+        << int(Qt::Key_PageUp) << Qt::KeyboardModifiers(Qt::ControlModifier) << today
+        << QDate(2025, 12, 21);
+    QTest::newRow("Alt+Home: this week")
+        << int(Qt::Key_Home) << Qt::KeyboardModifiers(Qt::AltModifier) << QDate(2026, 3, 1)
+        << today;
+}
+
+void TestForm1::weekKeysSaveAndMove()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QDate, from);
+    QFETCH(QDate, shown);
+    loadAndShow();
+    if (from != m_form->weekPage().weekStart())
+        click(from);
+    QTest::keyClicks(m_form->text1(3), u"typed"_s);
+    QTest::keyClick(m_form->text1(3), Qt::Key(key), modifiers); // pressed in a box
+    QCOMPARE(m_form->monthView1()->selStart(), shown);
+    QCOMPARE(OtherConnection(m_dbPath).weekData(from.toString(Qt::ISODate)),
+             S.repeated(3) + u"typed"_s + S.repeated(5));
+    QCOMPARE(m_form->text1(3)->toPlainText(), from == shown ? u"typed"_s : QString());
+    QVERIFY(m_alerts.messages.isEmpty());
 }
 
 void TestForm1::doubleClickOnAShownWindowOnlyFocusesIt()

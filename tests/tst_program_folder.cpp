@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -38,6 +39,11 @@ void TestProgramFolder::reachesTheFolderWhateverItsName()
     QTemporaryDir root;
     const QByteArray bytes = QFile::encodeName(root.path()) + '/' + folder;
     QCOMPARE(::mkdir(bytes.constData(), 0700), 0);
+    // By its bytes: QTemporaryDir cannot remove a folder whose name is no text.
+    const auto removed = qScopeGuard([&bytes] {
+        ::unlink((bytes + "/dbCalendar.mdb").constData());
+        ::rmdir(bytes.constData());
+    });
     QCOMPARE(::close(::open((bytes + "/dbCalendar.mdb").constData(), O_CREAT | O_WRONLY, 0600)), 0);
 
     QString error;
@@ -56,6 +62,9 @@ void TestProgramFolder::theRunningProgramsFolder()
     QCOMPARE(found->path, QCoreApplication::applicationDirPath());
     QVERIFY(!ProgramFolder::ofExecutable("orvanta", &error));
     QVERIFY(error.contains(u"names no folder"_s));
+    const auto atTheRoot = ProgramFolder::ofExecutable("/orvanta", &error); // installed in /
+    QVERIFY(atTheRoot);
+    QCOMPARE(atTheRoot->path, u"/"_s);
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolder)

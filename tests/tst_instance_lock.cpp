@@ -1,0 +1,125 @@
+// One Orvanta per database: which lock files are another run's and which are left over.
+#include "desktop/instance_lock.h"
+#include "desktop/process_signals.h"
+
+#include <csignal>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+class TestInstanceLock : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aLiveLockHoldsAndALeftOverOneIsTakenOver_data();
+    void aLiveLockHoldsAndALeftOverOneIsTakenOver();
+    void runtimeLockNamesTheFileNotItsMedium();
+    void noComeForwardSignalWithoutAProcess_data();
+    void noComeForwardSignalWithoutAProcess();
+    void aBurstOfSignalsNeverBlocksTheProgram();
+};
+
+void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<QByteArray>("leftOver"); // a lock file's content, where no run holds it
+    QTest::addColumn<InstanceLock::Outcome>("outcome");
+    using enum InstanceLock::Outcome;
+    QTest::newRow("a live run, started an hour ago") << u"live, old"_s << QByteArray() << HeldHere;
+    QTest::newRow("a live run, reached through a link to the file in another folder")
+        << u"live, linked file"_s << QByteArray() << HeldHere;
+    QTest::newRow("an empty file (a power cut before the first write)")
+        << QString() << ""_ba << Ours;
+    QTest::newRow("garbled") << QString() << "\x01\x02zz\n"_ba << Ours;
+    QTest::newRow("naming process 0") << QString() << "0\norvanta\nthis-computer\n"_ba << Ours;
+    QTest::newRow("naming no process") << QString() << "\norvanta\nthis-computer\n"_ba << Ours;
+}
+
+void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
+{
+    QFETCH(QString, holder);
+    QFETCH(QByteArray, leftOver);
+    QFETCH(InstanceLock::Outcome, outcome);
+    QTemporaryDir folder;
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QFile(database).open(QIODevice::WriteOnly);
+    QString reachedAs = database;
+
+    InstanceLock first;
+    if (holder.isEmpty()) {
+        QFile lock(database + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(leftOver);
+    } else {
+        QCOMPARE(first.lock(database), InstanceLock::Outcome::Ours);
+        // Qt's own rule would call a lock stale after 30 s, whoever holds it.
+        QFile lock(database + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+        if (holder.contains(u"linked")) {
+            QTemporaryDir elsewhere;
+            reachedAs = elsewhere.filePath(u"dbCalendar.mdb"_s);
+            QVERIFY(QFile::link(database, reachedAs));
+            InstanceLock second;
+            QCOMPARE(second.lock(reachedAs), outcome);
+            QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
+            return;
+        }
+    }
+    InstanceLock second;
+    QCOMPARE(second.lock(reachedAs), outcome);
+    if (outcome == InstanceLock::Outcome::HeldHere)
+        QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
+}
+
+void TestInstanceLock::runtimeLockNamesTheFileNotItsMedium()
+{
+    QTemporaryDir folder;
+    const QString one = folder.filePath(u"one.mdb"_s), other = folder.filePath(u"other.mdb"_s);
+    QFile(one).open(QIODevice::WriteOnly);
+    QFile(other).open(QIODevice::WriteOnly);
+    QVERIFY(QFile::link(one, folder.filePath(u"link.mdb"_s)));
+    const QString path = InstanceLock::runtimeLockPath(one);
+    QVERIFY(!path.isEmpty());
+    QVERIFY(path != InstanceLock::runtimeLockPath(other)); // two files on one medium
+    QCOMPARE(InstanceLock::runtimeLockPath(folder.filePath(u"link.mdb"_s)), path);
+}
+
+void TestInstanceLock::noComeForwardSignalWithoutAProcess_data()
+{
+    QTest::addColumn<qint64>("pid");
+    QTest::newRow("0, which would signal our own process group") << qint64(0);
+    QTest::newRow("-1, which would signal every process") << qint64(-1);
+}
+
+void TestInstanceLock::noComeForwardSignalWithoutAProcess()
+{
+    QFETCH(qint64, pid);
+    // Were a signal sent, its default action would end this test program.
+    QVERIFY(!ProcessSignals::askToComeForward(pid));
+}
+
+void TestInstanceLock::aBurstOfSignalsNeverBlocksTheProgram()
+{
+    // While the window is busy nobody reads the signal socket: once it is full, a handler
+    // that waited on it would hang the program for good. An alarm ends the test instead.
+    ProcessSignals processSignals;
+    ::alarm(20);
+    for (int i = 0; i < 5000; ++i)
+        ::raise(SIGHUP);
+    ::alarm(0);
+    QSignalSpy terminations(&processSignals, &ProcessSignals::terminationRequested);
+    QTRY_VERIFY(!terminations.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestInstanceLock)
+#include "tst_instance_lock.moc"

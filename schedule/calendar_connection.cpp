@@ -255,7 +255,9 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
     if (!query.exec())
         return failSave(query.lastError());
     query.finish();
-    if (!db.commit())
-        return failSave(db.lastError());
+    // Through a statement, not QSqlDatabase::commit(), which loses SQLite's result code: a
+    // commit that another program's read holds up is "in use", like any other wait that ran out.
+    if (!query.exec(QStringLiteral("COMMIT")))
+        return failSave(query.lastError());
     return true;
 }

@@ -33,6 +33,8 @@ private slots:
     void twoRowsForOneDayUseTheFirst();
     void nullWeekDataReadsEmpty();
     void lockedFileFailsTheSaveAndKeepsTheRow();
+    void aCommitThatFailsIsNoSave();
+    void keepsNoJournalBesideTheFileAndChecksItsCells();
     void shippedDatabaseIsNeverOverwritten();
 
 private:
@@ -162,6 +164,7 @@ void TestCalendarConnection::aSaveNeverRemovesAnotherWeek()
     QVERIFY(connection.open(m_path));
     connection.saveWeekData(QDate(2026, 12, 20), "same"_ba);    // another week's very texts
     connection.saveWeekData(QDate(2026, 12, 13), "changed"_ba); // updated in place
+    connection.saveWeekData(QDate(2026, 12, 13), "same"_ba);    // updated to another's texts
     const QStringList keys = OtherConnection(m_path).column(u"StartWeekDate"_s);
     QVERIFY2(keys.contains(u"2026-12-06"_s) && keys.contains(u"2026-12-13"_s),
              qPrintable(keys.join(u' ')));
@@ -346,6 +349,40 @@ void TestCalendarConnection::lockedFileFailsTheSaveAndKeepsTheRow()
     QCOMPARE(other.rows(), expected);
     // The connection is still usable once the other program lets go.
     QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "later"_ba));
+}
+
+void TestCalendarConnection::aCommitThatFailsIsNoSave()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    // Another program reads in a transaction: the save can write its journal, but its commit
+    // never gets the file to itself.
+    OtherConnection other(m_path);
+    QVERIFY(other.exec(u"BEGIN"_s));
+    QCOMPARE(other.rows().size(), 0);
+    QVERIFY(!connection.saveWeekData(QDate(2026, 12, 6), "not saved"_ba));
+    QCOMPARE(connection.lastError(), m_path + u" is in use by another program."_s);
+    QVERIFY(other.exec(u"ROLLBACK"_s));
+    QVERIFY(other.rows().isEmpty());
+}
+
+void TestCalendarConnection::keepsNoJournalBesideTheFileAndChecksItsCells()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    QVERIFY(OtherConnection(m_path).exec(u"PRAGMA journal_mode=WAL"_s)); // as another tool left it
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    QVERIFY(connection.saveWeekData(QDate(2026, 12, 6), "saved"_ba));
+    // A USB stick or a network share takes no WAL: everything is in the one file.
+    QVERIFY(!QFile::exists(m_path + u"-wal"_s));
+    QSqlQuery pragma(QSqlDatabase::database(
+        QSqlDatabase::connectionNames().filter(u"CalendarConnection"_s).value(0), false));
+    QVERIFY(pragma.exec(u"PRAGMA journal_mode"_s) && pragma.next());
+    QCOMPARE(pragma.value(0).toString(), u"delete"_s);
+    // A damaged page's cells are checked before they are read, not trusted.
+    QVERIFY(pragma.exec(u"PRAGMA cell_size_check"_s) && pragma.next());
+    QCOMPARE(pragma.value(0).toInt(), 1);
 }
 
 void TestCalendarConnection::shippedDatabaseIsNeverOverwritten()

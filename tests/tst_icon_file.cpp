@@ -62,6 +62,8 @@ class TestIconFile : public QObject
 private slots:
     void damagedFilesAreRefused_data();
     void damagedFilesAreRefused();
+    void filesAtTheLimitsAreRead_data();
+    void filesAtTheLimitsAreRead();
     void pngImagesAreRead();
     void onlySmallRegularFilesAreRead_data();
     void onlySmallRegularFilesAreRead();
@@ -101,6 +103,35 @@ void TestIconFile::damagedFilesAreRefused()
     QString error;
     QVERIFY(!IconFile::read(data, &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestIconFile::filesAtTheLimitsAreRead_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("images");
+    QTest::newRow("exactly 64 images") << sharedImage(1, 64) << 64;
+    QTest::newRow("exactly the pixel budget: four images of 256 x 256") << sharedImage(256, 4) << 4;
+    QTest::newRow("a 32-bit image without a mask, ending at the file's end")
+        << sharedImage(16, 1) << 1;
+}
+
+void TestIconFile::filesAtTheLimitsAreRead()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, images);
+    QString error;
+    const auto icon = IconFile::read(data, &error);
+    QVERIFY2(icon, qPrintable(error));
+    QCOMPARE(icon->images.size(), images);
+
+    // The same, padded to exactly the largest file that is read.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"HAND-M.CUR"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+    QVERIFY(file.resize(IconFile::kMaxFileBytes));
+    file.close();
+    QVERIFY2(IconFile::load(file.fileName(), &error), qPrintable(error));
 }
 
 void TestIconFile::pngImagesAreRead()

@@ -138,6 +138,8 @@ void TestWeekRecord::lineBreaks_data()
         << QStringLiteral("a\r\nb\rc") << QStringLiteral("a\r\nb\rc");
     QTest::newRow("no-break space kept")
         << QStringLiteral("9\u00a0am") << QStringLiteral("9\u00a0am");
+    QTest::newRow("the first character past ASCII, U+0080, beside ASCII's last")
+        << QStringLiteral("\u007f\u0080x") << QStringLiteral("\u007f\u0080x");
 }
 
 void TestWeekRecord::lineBreaks()

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <QDir>
 
-BackupSchedule::BackupSchedule(const Clock *clock, QString databasePath, QObject *parent)
-    : QObject(parent), m_clock(clock), m_databasePath(std::move(databasePath))
+BackupSchedule::BackupSchedule(const Clock *clock, QString databasePath, int checkInterval,
+                               QObject *parent)
+    : QObject(parent), m_clock(clock), m_databasePath(std::move(databasePath)),
+      m_checkInterval(checkInterval)
 {
     connect(&m_timer, &QTimer::timeout, this, &BackupSchedule::backUpToday);
 }
@@ -21,7 +23,7 @@ void BackupSchedule::start(int delay)
 {
     m_stopped = false;
     QTimer::singleShot(delay, this, &BackupSchedule::backUpToday);
-    m_timer.start(kCheckInterval);
+    m_timer.start(m_checkInterval);
 }
 
 void BackupSchedule::stop()

@@ -20,7 +20,8 @@ public:
     // How often a window left open looks for a new day.
     static constexpr int kCheckInterval = 60 * 60 * 1000; // ms
 
-    BackupSchedule(const Clock *clock, QString databasePath, QObject *parent = nullptr);
+    BackupSchedule(const Clock *clock, QString databasePath, int checkInterval = kCheckInterval,
+                   QObject *parent = nullptr);
     ~BackupSchedule() override; // waits for a copy under way
 
     // The first backup `delay` ms from now, then a look for a new day every hour; after a stop
@@ -39,6 +40,7 @@ private:
 
     const Clock *m_clock;
     const QString m_databasePath;
+    const int m_checkInterval;
     QTimer m_timer;
     QDate m_day;
     bool m_stopped = false;

@@ -68,7 +68,7 @@ PropertyBag storedTrayProperties()
 Form1::Form1(Services services, QWidget *parent)
     : QWidget(parent), m_services(std::move(services)),
       m_session(databasePath(m_services.programFolder), m_services.comeForward),
-      m_backups(m_services.clock, m_session.path())
+      m_backups(m_services.clock, m_session.path(), m_services.backupCheckInterval)
 {
     setObjectName(QStringLiteral("Form1"));
     if (!m_services.endProgram)

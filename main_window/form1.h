@@ -49,8 +49,10 @@ public:
         // Where the texts of a week that cannot be saved go, first that takes them; empty:
         // beside the database, then the user's documents, home and temporary folders.
         QStringList recoveryFolders = {};
-        // When the day's backup starts after the window's first show.
-        int backupDelay = kBackupDelay; // ms
+        // When the day's backup starts after the window's first show, and how often a window
+        // left open looks for a new day.
+        int backupDelay = kBackupDelay;                              // ms
+        int backupCheckInterval = BackupSchedule::kCheckInterval; // ms
         // Hands the tray menu to desktops whose tray shows an icon's menu itself.
         std::function<void(QMenu *)> offerTrayMenu = {};
         // Asks the Orvanta that has the database to come forward; empty: by its signal.

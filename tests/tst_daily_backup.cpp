@@ -50,7 +50,14 @@ void TestDailyBackup::aCopyADayWhileSomethingChanges()
 {
     const QDate monday(2026, 12, 7);
     addWeek(0);
+    // A copy that a crash cut short is no obstacle.
+    QVERIFY(QDir().mkpath(DailyBackup::folderFor(m_path)));
+    QFile part(QDir(DailyBackup::folderFor(m_path)).filePath(u"dbCalendar 2026-12-07.mdb.part"_s));
+    QVERIFY(part.open(QIODevice::WriteOnly));
+    part.write("half a copy");
+    part.close();
     QCOMPARE(DailyBackup::run(m_path, monday).kind, DailyBackup::Result::Made);
+    QVERIFY(!part.exists());
     addWeek(1);
     QCOMPARE(DailyBackup::run(m_path, monday).kind, DailyBackup::Result::NotNeeded); // one a day
     QCOMPARE(DailyBackup::run(m_path, monday.addDays(1)).kind, DailyBackup::Result::Made);

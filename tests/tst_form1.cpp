@@ -101,6 +101,7 @@ private slots:
     void lockLeftBehindOrHeldElsewhere_data();
     void lockLeftBehindOrHeldElsewhere();
     void aDayIsBackedUpAndADamagedFileNamesTheBackup();
+    void backupsFollowTheDaysAndWarnOnce();
     void readOnlyFolderKeepsItsLockElsewhere();
     void startShowsTodaysWeekWithItsTexts();
     void clickSavesTheWeekLeftAndLoadsTheNewOne();
@@ -370,6 +371,40 @@ void TestForm1::aDayIsBackedUpAndADamagedFileNamesTheBackup()
         QStringList(u"error: %1 is damaged (database disk image is malformed). The newest "
                     u"backup is %2: to go back to it, close Orvanta and copy it over %1."_s.arg(
                         QDir::toNativeSeparators(m_dbPath), QDir::toNativeSeparators(copy))));
+}
+
+void TestForm1::backupsFollowTheDaysAndWarnOnce()
+{
+    const QDir backups(m_folder->filePath(u"dbCalendar backups"_s));
+    loadAndShow(); // the first copy waits ten seconds: start-up and the first typing come first
+    QTest::qWait(500);
+    QVERIFY(!backups.exists());
+    m_form.reset();
+
+    Form1::Services services{&m_clock, &m_alerts, &m_shell, m_folder->path(), [](int) {}};
+    services.backupDelay = 0;
+    services.backupCheckInterval = 50;
+    m_form = std::make_unique<Form1>(std::move(services));
+    QVERIFY(m_form->Load());
+    m_form->show();
+    QTRY_VERIFY(backups.exists(u"dbCalendar 2026-01-01.mdb"_s));
+    // Left open over midnight, with a week changed: the new day gets its copy.
+    OtherConnection(m_dbPath).exec(u"INSERT INTO tblCalendar VALUES ('2026-01-04', 'new')"_s);
+    m_clock.m_now = m_clock.m_now.addDays(1);
+    QTRY_VERIFY(backups.exists(u"dbCalendar 2026-01-02.mdb"_s));
+
+    // Damaged the day after: said once that day, not at every look.
+    {
+        QFile file(m_dbPath);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096));
+        file.write(QByteArray(4096, '\x5a'));
+    }
+    m_clock.m_now = m_clock.m_now.addDays(1);
+    QTRY_COMPARE(m_alerts.messages.size(), 1);
+    QTest::qWait(500);
+    QCOMPARE(m_alerts.messages.size(), 1);
+    QVERIFY(m_alerts.messages[0].contains(u"is damaged"_s));
+    m_form.reset();
 }
 
 void TestForm1::readOnlyFolderKeepsItsLockElsewhere()
@@ -726,25 +761,30 @@ void TestForm1::lastCopyOfTheWordsIsKept_data()
     QTest::newRow("closing, and keeping the texts") << u"keep"_s;
     QTest::newRow("closing, and letting them go") << u"lose"_s;
     QTest::newRow("the session ending: nobody to ask") << u"session"_s;
+    QTest::newRow("a termination signal: nobody to ask") << u"signal"_s;
 }
 
 void TestForm1::lastCopyOfTheWordsIsKept()
 {
     QFETCH(QString, how);
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
-    m_form = std::make_unique<Form1>(Form1::Services{
-        &m_clock,
-        &m_alerts,
-        &m_shell,
-        m_folder->path(),
-        [this](int code) { m_endings.append(code); },
-        &m_draw,
-        &m_launcher,
-        {},
-        {m_folder->filePath(u"no such folder"_s)}}); // no folder takes a recovery file
+    Form1::Services services{&m_clock,
+                             &m_alerts,
+                             &m_shell,
+                             m_folder->path(),
+                             [this](int code) { m_endings.append(code); },
+                             &m_draw,
+                             &m_launcher,
+                             {},
+                             {m_folder->filePath(u"no such folder"_s)}}; // no folder takes one
+    services.backupDelay = 0;
+    services.backupCheckInterval = 50;
+    m_form = std::make_unique<Form1>(std::move(services));
     QVERIFY(m_form->Load());
     m_form->show();
     QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
+    const QDir backups(m_folder->filePath(u"dbCalendar backups"_s));
+    QTRY_VERIFY(backups.exists(u"dbCalendar 2026-01-01.mdb"_s));
     m_form->text1(3)->setPlainText(u"only here"_s);
     OtherConnection other(m_dbPath);
     QVERIFY(other.exec(u"ALTER TABLE tblCalendar RENAME TO away"_s)); // every save fails
@@ -754,23 +794,30 @@ void TestForm1::lastCopyOfTheWordsIsKept()
         click(QDate(2026, 2, 10));
     } else if (how == u"session") {
         standardError = capturedStandardError([this] { m_form->runCloseSequence(); });
+    } else if (how == u"signal") {
+        standardError = capturedStandardError([this] { m_form->requestClose(); });
     } else {
         m_alerts.answer = how == u"lose";
         QCOMPARE(m_form->runCloseSequence(true), how == u"lose");
     }
-    const bool ends = how == u"lose" || how == u"session";
+    const bool nobodyToAsk = how == u"session" || how == u"signal";
+    const bool ends = how == u"lose" || nobodyToAsk;
     QCOMPARE(m_endings, ends ? QList<int>{1} : QList<int>{});
-    QCOMPARE(m_alerts.messages.size(), how == u"session" ? 0 : 1);
+    QCOMPARE(m_alerts.messages.size(), nobodyToAsk ? 0 : 1);
     if (how == u"click")
         QVERIFY(m_alerts.messages[0].endsWith(u"the week's texts are only in the window. Copy "
                                               u"them somewhere safe."_s));
     if (how == u"keep" || how == u"lose")
         QVERIFY(m_alerts.messages[0].endsWith(u"Close and lose the texts of the week of %1?"_s.arg(
             QLocale().toString(QDate(2025, 12, 28), QLocale::LongFormat))));
-    if (how == u"session")
+    if (nobodyToAsk)
         QVERIFY(standardError.contains("only here"));
     if (ends)
         return;
+    // The window kept open still gets its day's backup.
+    QVERIFY(other.exec(u"CREATE TABLE changed (x)"_s));
+    m_clock.m_now = m_clock.m_now.addDays(1);
+    QTRY_VERIFY(backups.exists(u"dbCalendar 2026-01-02.mdb"_s));
     // The window stays with the week and its words, its icon back; a later close saves.
     QCOMPARE(m_form->weekPage().weekStart(), QDate(2025, 12, 28));
     QCOMPARE(m_form->text1(3)->toPlainText(), u"only here"_s);

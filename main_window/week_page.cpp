@@ -38,8 +38,10 @@ void WeekPage::keepDraft()
     if (!m_draft || !m_weekStart.isValid())
         return;
     WeekTexts raw = rawTexts();
-    if (holdsWhatIsStored(raw))
-        m_draft->discard(); // typed, then undone: the database has it all
+    // Typed, then undone: the database has it all, or, for a week without a row, there is
+    // nothing to keep (a draft of empty boxes would come back as a recovery of nothing).
+    if (raw == m_loaded)
+        m_draft->discard();
     else
         m_draft->keep(m_weekStart, std::move(raw));
 }

@@ -22,6 +22,7 @@
 #include <cstring>
 #include <functional>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QStyleHints>
@@ -115,6 +116,10 @@ private slots:
     void failedSaveWritesRecoveryFileAndEnds_data();
     void failedSaveWritesRecoveryFileAndEnds();
     void typingSurvivesACrashThroughItsDraft();
+    void draftLeftBehind_data();
+    void draftLeftBehind();
+    void aDraftOnlyWhileTheBoxesHoldWhatIsNotStored_data();
+    void aDraftOnlyWhileTheBoxesHoldWhatIsNotStored();
     void lastCopyOfTheWordsIsKept_data();
     void lastCopyOfTheWordsIsKept();
     void minimiseHidesInTrayUntilDoubleClick_data();
@@ -751,6 +756,101 @@ void TestForm1::typingSurvivesACrashThroughItsDraft()
     QCOMPARE(m_form->text1(4)->toPlainText(), u"saved by a click, then typed on"_s);
     QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),
              S.repeated(4) + u"saved by a click, then typed on"_s + S.repeated(4));
+    QVERIFY(!QFile::exists(draft));
+}
+
+void TestForm1::draftLeftBehind_data()
+{
+    QTest::addColumn<QString>("draft"); // what lies at dbCalendar.mdb.draft
+    QTest::addColumn<QString>("refusal"); // empty: the draft comes back
+    QTest::newRow("a week of a megabyte comes back") << u"megabyte"_s << QString();
+    QTest::newRow("a link to nothing") << u"dangling"_s << u"No such file or directory"_s;
+    QTest::newRow("another program's file") << u"other"_s << u"it is not an Orvanta draft"_s;
+    QTest::newRow("larger than any week") << u"huge"_s << u"it is too large"_s;
+    QTest::newRow("its week cannot be saved") << u"held"_s << u"could not be recovered"_s;
+}
+
+// A draft that cannot come back ends the start and stays for the next one: a window opened over
+// it would have its words overwritten by the next typing.
+void TestForm1::draftLeftBehind()
+{
+    QFETCH(QString, draft);
+    QFETCH(QString, refusal);
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    const QString path = m_dbPath + u".draft"_s;
+    const QString text(draft == u"megabyte" ? 1 << 20 : 10, u'w');
+    if (draft == u"dangling") {
+        QVERIFY(makeOddFile(draft, path));
+    } else if (draft == u"other" || draft == u"huge") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Dear diary");
+        if (draft == u"huge")
+            QVERIFY(file.resize(WeekDraft::kMaxBytes + 1));
+    } else {
+        WeekTexts texts;
+        texts[2] = text;
+        QVERIFY(WeekDraft::write(path, QDate(2025, 12, 28), texts));
+    }
+    OtherConnection other(m_dbPath);
+    if (draft == u"held") // another program writes: readable, but no save gets through
+        QVERIFY(other.exec(u"BEGIN IMMEDIATE"_s));
+    m_form = makeForm();
+    const bool started = m_form->Load();
+    other.exec(u"ROLLBACK"_s);
+    QCOMPARE(started, refusal.isEmpty());
+    QCOMPARE(m_alerts.messages.size(), 1);
+    if (!refusal.isEmpty()) {
+        QVERIFY2(m_alerts.messages[0].contains(refusal), qPrintable(m_alerts.messages[0]));
+        QVERIFY(QFileInfo(path).isSymLink() || QFile::exists(path)); // kept for the next start
+        QVERIFY(other.rows().isEmpty());
+        return;
+    }
+    QCOMPARE(m_form->text1(2)->toPlainText(), text);
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestForm1::aDraftOnlyWhileTheBoxesHoldWhatIsNotStored_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("started, with no row for the week, and left alone") << u"start"_s;
+    QTest::newRow("typed, then undone") << u"undone"_s;
+    QTest::newRow("typed, taken back, then saved unchanged") << u"saved unchanged"_s;
+    QTest::newRow("typed, then closed at once") << u"closed"_s;
+}
+
+// A draft that outlives what the database lacks would be "recovered" at the next start, which
+// would then announce a loss that never happened.
+void TestForm1::aDraftOnlyWhileTheBoxesHoldWhatIsNotStored()
+{
+    QFETCH(QString, what);
+    loadAndShow();
+    const QString draft = m_dbPath + u".draft"_s;
+    QPlainTextEdit *box = m_form->text1(1);
+    if (what == u"saved unchanged") {
+        box->setPlainText(u"stored"_s);
+        m_form->saveShownWeek();
+    }
+    if (what != u"start") {
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClicks(box, u"x"_s);
+    }
+    if (what == u"undone" || what == u"saved unchanged") {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(draft), 2 * Form1::kDraftDelay);
+        m_form->weekPage().draft()->waitUntilWritten();
+        QTest::keyClick(box, what == u"undone" ? Qt::Key_Z : Qt::Key_Backspace,
+                        what == u"undone" ? Qt::ControlModifier : Qt::NoModifier);
+        if (what == u"saved unchanged")
+            m_form->saveShownWeek();
+        else
+            QTest::qWait(Form1::kDraftDelay + 500);
+    } else if (what == u"closed") {
+        m_form->runCloseSequence();
+        QTest::qWait(Form1::kDraftDelay + 500);
+    } else {
+        QTest::qWait(Form1::kDraftDelay + 500);
+    }
+    m_form->weekPage().draft()->waitUntilWritten();
     QVERIFY(!QFile::exists(draft));
 }
 

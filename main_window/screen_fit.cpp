@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace ScreenFit {
 
@@ -83,8 +84,18 @@ void ScreenFitKeeper::fit()
 
 void ScreenFitKeeper::fitIfOutside()
 {
+    if (!m_window.isVisible())
+        return;
+    // The first time the frame is known, the window is centred with it, which the first
+    // placement could not do; later only a frame outside the area moves it, never a window
+    // that the user has moved.
+    if (!m_frameKnown && !m_window.windowHandle()->frameMargins().isNull()) {
+        m_frameKnown = true;
+        fit();
+        return;
+    }
     const QRect area = ScreenFit::primaryAvailableArea();
-    if (m_window.isVisible() && !area.isEmpty() && !area.contains(m_window.frameGeometry()))
+    if (!area.isEmpty() && !area.contains(m_window.frameGeometry()))
         fit();
 }
 

@@ -25,7 +25,8 @@ QRect primaryAvailableArea();
 
 // Fits the window again once its frame is known, which is only after the window manager has
 // framed it, and whenever the primary screen's available area changes (a panel comes or goes,
-// the resolution changes). A window whose frame already lies inside the area stays where it is.
+// the resolution changes). After that first fit with its frame, a window whose frame lies
+// inside the area stays where it is (the user may have moved it).
 class ScreenFitKeeper : public QObject
 {
     Q_OBJECT
@@ -45,4 +46,5 @@ private:
     QWidget &m_window;
     QSize m_designed;
     bool m_shownOnce = false;
+    bool m_frameKnown = false;
 };

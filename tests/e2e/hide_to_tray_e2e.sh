@@ -4,7 +4,8 @@
 # it back normal, focused and in its place; closing by the window manager, by alt+F4 and by
 # SIGTERM while hidden, and logging out of the session while hidden, each save the week and
 # take the icon away. Without a tray a minimise stays ordinary, and a tray that starts later is
-# used from then on.
+# used from then on. The tray icon's menu opens on a right click and quits; a second start
+# through a link to the database brings the first forward.
 # Usage: hide_to_tray_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP [SESSION_MANAGER]
 set -uo pipefail
 orvanta=$1 make_db=$2 desktop=$3 session_manager=${4:-}
@@ -104,6 +105,47 @@ xdotool type --delay 20 ', still typing'
 wmctrl -c Orvanta
 ended_saving "after a second start" "one window, still typing"
 rm "$work.link"
+
+# A copy of the program in another folder whose database is a link to the first's file: the same
+# database, so the first comes forward and the second writes nothing.
+fresh_week
+start
+xdotool type --delay 20 'linked'
+minimise
+mkdir "$work/linked"
+cp "$work/orvanta" "$work/linked/orvanta"
+ln -s "$work/dbCalendar.mdb" "$work/linked/dbCalendar.mdb"
+"$work/linked/orvanta" >"$work/second.log" 2>&1 &
+second=$!
+for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+wait "$second"
+check "a linked database in another folder: the second start ends with 0" test $? = 0
+check "a linked database in another folder: the first comes forward" eventually shown_normal_focused
+check "a linked database in another folder: one window only" windows_are 1
+wmctrl -c Orvanta
+ended_saving "after a start through a linked database" "linked"
+rm -r "$work/linked"
+
+# The tray menu: a right click opens it; Quit closes as the close button does.
+fresh_week
+start
+xdotool type --delay 20 'quit from the tray'
+minimise
+read -r _ _ _ _ _ cx cy < <("$desktop" tray-icon Orvanta)
+xdotool mousemove --sync 1 1
+xdotool mousemove --sync "$cx" "$cy" click 3
+# A menu is the program's one window that the window manager does not frame.
+menu_open() {
+    local w
+    for w in $(xdotool search --onlyvisible --class Orvanta 2>/dev/null); do
+        xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+check "a right click on the icon opens the menu" eventually menu_open
+sleep 0.5 # the menu takes the keyboard once it is up
+xdotool key Up Return # Quit, the last entry
+ended_saving "Quit in the tray menu" "quit from the tray"
 
 # Two databases, two copies of the program in two folders: side by side.
 mkdir "$work/other"

@@ -13,6 +13,15 @@ orvanta=$1 make_db=$2 desktop=$3
 source "$(dirname "$0")/lib.sh"
 desktop_up --wm icewm
 
+# The frame (client area plus _NET_FRAME_EXTENTS) centred in _NET_WORKAREA, to the pixel.
+frame_centred() {
+    local x y l r t b aw ah
+    read -r x y < <(place)
+    read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r _ _ aw ah _ < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')
+    local left=$((x - l)) top=$((y - t)) right=$((aw - (x + 624 + r))) bottom=$((ah - (y + 641 + b)))
+    ((left - right >= -1 && left - right <= 1 && top - bottom >= -1 && top - bottom <= 1))
+}
 client_size_is() {
     local info
     info=$(xwininfo -id "$win")
@@ -24,12 +33,8 @@ hints_fix_size() {
     grep -q 'minimum size: 624 by 641' <<<"$hints" && grep -q 'maximum size: 624 by 641' <<<"$hints"
 }
 no_maximise_action() { ! xprop -id "$win" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE; }
-# The icon is one 32 x 32 image whose every pixel is 0: transparent.
-icon_is_empty() {
-    local values
-    values=$(xprop -id "$win" -notype 32c _NET_WM_ICON | sed 's/^[^=]*= //; s/, /\n/g' | tr '\n' ' ')
-    [[ $values == "32 32 $(printf '0 %.0s' $(seq 1024))" ]]
-}
+# No icon of the window's own: the desktop shows its default (a transparent one is drawn black).
+no_icon_of_its_own() { xprop -id "$win" _NET_WM_ICON | grep -q 'not found'; }
 
 # 1. No database: a message, then the end; no window and no file.
 start
@@ -50,16 +55,18 @@ check "window shown for this week" test -n "$win"
 check "client area 624 x 641" client_size_is 624 641
 check "size hints fix the size" hints_fix_size
 check "no maximise action offered" no_maximise_action
-check "window icon is empty" icon_is_empty
-# The screen is 1280 x 800: the window's 624 x 641 sit in the middle.
-check "centred on the screen" place_is "328 80 "
+check "no icon of the window's own" no_icon_of_its_own
+# The screen is 1280 x 800, less icewm's taskbar: the window's frame sits in the middle of the
+# rest.
+centre=$(place)
+check "centred in the work area" frame_centred
 check "without a skin, the bare window is white" test "$(pixel "$win" 308 250)" = ffffff
 wmctrl -i -r "$win" -b add,maximized_vert,maximized_horz
 sleep 0.3
 check "asked to maximise, the size stays" client_size_is 624 641
 xdotool key alt+F11 # icewm's full-screen key
 sleep 0.3
-check "asked for full screen, the size and place stay" eventually place_is "328 80 "
+check "asked for full screen, the size and place stay" eventually place_is "$centre"
 check "asked for full screen, the client area stays 624 x 641" client_size_is 624 641
 xdotool type --delay 20 'first day'
 if [[ -n ${E2E_SCREENSHOT:-} ]]; then
@@ -75,6 +82,29 @@ wmctrl -c Orvanta
 ended
 check "close button: exit 0" test "$code" = 0
 check "close button: the shown week is saved" test "$(row 2026-01-04)" = "stored and more$(sep 8)"
+
+# Keys: Ctrl+S saves at once and the week stays; Ctrl+PageDown saves and shows the next week;
+# Alt+Home saves that and comes back to this week.
+change_counter() { od -An -tu4 -j24 -N4 --endian=big "$work/dbCalendar.mdb" | tr -d ' '; }
+sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar"
+start
+xdotool type --delay 20 'saved by key'
+counter=$(change_counter)
+xdotool key ctrl+s
+check "Ctrl+S: saved at once" eventually row_is 2025-12-28 "saved by key$(sep 8)"
+check "Ctrl+S: the file's change counter moved" test "$(change_counter)" != "$counter"
+xdotool type --delay 20 ', the week stays'
+xdotool key ctrl+Next
+check "Ctrl+PageDown: the week left is saved" \
+    eventually row_is 2025-12-28 "saved by key, the week stays$(sep 8)"
+xdotool type --delay 20 'next week'
+xdotool key alt+Home
+check "Alt+Home: the next week is saved" eventually row_is 2026-01-04 "next week$(sep 8)"
+xdotool key ctrl+End
+xdotool type --delay 20 ', back'
+wmctrl -c Orvanta
+ended
+check "Alt+Home: back to this week" row_is 2025-12-28 "saved by key, the week stays, back$(sep 8)"
 
 # 3. The other ways of ending each save the shown week.
 close_with() {

@@ -8,10 +8,7 @@ build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
-passed=0 failed=0
-check() { # check NAME COMMAND...
-    if "${@:2}"; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
+source "$(dirname "$0")/checks.sh"
 png_side_is() { # png_side_is FILE N: a PNG of N x N pixels
     python3 - "$1" "$2" <<'PY'
 import struct, sys
@@ -38,5 +35,4 @@ for side in 16 22 24 32 48 64 128 256; do
     check "icon at ${side}x$side" png_side_is "$prefix/share/icons/hicolor/${side}x$side/apps/$icon.png" "$side"
 done
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+summary

@@ -6,10 +6,7 @@ set -uo pipefail
 script=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0 failed=0
-check() { # check NAME COMMAND...
-    if "${@:2}"; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
+source "$(dirname "$0")/checks.sh"
 fresh() { rm -rf "$work/build" "$work/home"; mkdir -p "$work/build"; }
 move() { "$script" "$work/build" "$work/home/bin" 2>"$work/said"; }
 
@@ -48,5 +45,4 @@ fresh
 check "nothing in the build folder: nothing to do" move
 check "nothing in the build folder: nothing made" test ! -e "$work/home"
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+summary

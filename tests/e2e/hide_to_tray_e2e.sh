@@ -38,6 +38,18 @@ hidden_in_tray() { # hidden_in_tray LABEL
     check "$1: the icon stays" icon_shown
 }
 fresh_week() { sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar"; }
+# second_start PROGRAM LABEL: starts PROGRAM while the first is hidden in the tray; it ends with
+# 0, and the first comes forward, the only window.
+second_start() {
+    local second
+    "$1" >"$work/second.log" 2>&1 &
+    second=$!
+    for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+    wait "$second"
+    check "$2: the second start ends with 0" test $? = 0
+    check "$2: the first comes forward, normal and focused" eventually shown_normal_focused
+    check "$2: one window only" windows_are 1
+}
 # ended_saving LABEL TEXT: the program ends well, with TEXT saved as the week's Sunday and its
 # icon gone.
 ended_saving() {
@@ -93,13 +105,7 @@ xdotool type --delay 20 'one window'
 minimise
 hidden_in_tray "minimised before a second start"
 ln -s "$work" "$work.link"
-"$work.link/orvanta" >"$work/second.log" 2>&1 &
-second=$!
-for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-wait "$second"
-check "a second start ends with 0" test $? = 0
-check "the first comes forward, normal and focused" eventually shown_normal_focused
-check "one window only" windows_are 1
+second_start "$work.link/orvanta" "through a link to its folder"
 check "nothing written by the second start" test "$(row 2025-12-28)" = ""
 xdotool type --delay 20 ', still typing'
 wmctrl -c Orvanta
@@ -115,13 +121,7 @@ minimise
 mkdir "$work/linked"
 cp "$work/orvanta" "$work/linked/orvanta"
 ln -s "$work/dbCalendar.mdb" "$work/linked/dbCalendar.mdb"
-"$work/linked/orvanta" >"$work/second.log" 2>&1 &
-second=$!
-for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-wait "$second"
-check "a linked database in another folder: the second start ends with 0" test $? = 0
-check "a linked database in another folder: the first comes forward" eventually shown_normal_focused
-check "a linked database in another folder: one window only" windows_are 1
+second_start "$work/linked/orvanta" "a linked database in another folder"
 wmctrl -c Orvanta
 ended_saving "after a start through a linked database" "linked"
 rm -r "$work/linked"

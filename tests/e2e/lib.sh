@@ -20,8 +20,9 @@ icon_gone() { ! icon_shown; }
 place() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ { printf "%s ", $NF }'; }
 place_is() { [[ $(place) == "$1" ]]; }
 
-# pixel WINDOW X Y: the colour drawn at X, Y of the window, as rrggbb.
-pixel() {
+# region WINDOW X Y W H: the colours drawn in that rectangle of the window, as rrggbb, one a
+# line, column by column.
+region() {
     python3 - "$@" <<'PY'
 import ctypes, sys
 x = ctypes.CDLL("libX11.so.6")
@@ -33,11 +34,17 @@ x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_
 x.XGetPixel.restype = ctypes.c_ulong
 x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
 display = x.XOpenDisplay(None)
-image = x.XGetImage(display, int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), 1, 1,
-                    0xFFFFFFFF, 2)  # all planes, ZPixmap
-print("%06x" % (x.XGetPixel(image, 0, 0) & 0xFFFFFF) if image else "none")
+window, left, top, width, height = (int(a) for a in sys.argv[1:6])
+image = x.XGetImage(display, window, left, top, width, height, 0xFFFFFFFF, 2)  # ZPixmap
+if not image:
+    print("none")
+for i in range(width if image else 0):
+    for j in range(height):
+        print("%06x" % (x.XGetPixel(image, i, j) & 0xFFFFFF))
 PY
 }
+# pixel WINDOW X Y: the colour drawn at X, Y of the window, as rrggbb.
+pixel() { region "$1" "$2" "$3" 1 1; }
 
 row() { sqlite3 "$work/dbCalendar.mdb" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '$1'"; }
 row_is() { [[ "$(row "$1")" == "$2" ]]; }

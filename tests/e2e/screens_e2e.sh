@@ -25,35 +25,23 @@ frame_in_work_area() {
 client_size_is() { xwininfo -id "$win" | grep -q "Width: $1" && xwininfo -id "$win" | grep -q "Height: $2"; }
 
 # heading_contrast: WCAG's ratio of the first heading's text to its background, from the
-# screen's pixels, and the background as rrggbb.
+# screen's pixels (Label1(0), less the row its box covers), and the background as rrggbb.
 heading_contrast() {
-    python3 - "$win" <<'PY'
-import ctypes, sys
+    region "$win" 8 192 296 16 | python3 -c '
+import sys
 from collections import Counter
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x.XGetImage.restype = ctypes.c_void_p
-x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
-                        ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-x.XGetPixel.restype = ctypes.c_ulong
-x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-display = x.XOpenDisplay(None)
-left, top, width, height = 8, 192, 296, 16  # Label1(0), less the row its box covers
-image = x.XGetImage(display, int(sys.argv[1]), left, top, width, height, 0xFFFFFFFF, 2)
-pixels = [x.XGetPixel(image, i, j) & 0xFFFFFF for i in range(width) for j in range(height)]
+pixels = [int(line, 16) for line in sys.stdin]
 def luminance(p):
     def linear(c):
         c /= 255
         return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
     return 0.2126 * linear(p >> 16) + 0.7152 * linear((p >> 8) & 255) + 0.0722 * linear(p & 255)
 def ratio(a, b):
-    la, lb = sorted((luminance(a), luminance(b)))
-    return (lb + 0.05) / (la + 0.05)
+    low, high = sorted((luminance(a), luminance(b)))
+    return (high + 0.05) / (low + 0.05)
 background = Counter(pixels).most_common(1)[0][0]
 text = max(pixels, key=lambda p: ratio(p, background))
-print("%.2f %06x" % (ratio(text, background), background))
-PY
+print("%.2f %06x" % (ratio(text, background), background))'
 }
 contrast_at_least() { # contrast_at_least RATIO: the headings' text against their yellow
     local measured background

@@ -2,6 +2,7 @@
 #include "desktop/system_tray_shell.h"
 
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -60,6 +61,7 @@ private slots:
     void activationWithoutRawEventsIsALeftDoubleClick_data();
     void activationWithoutRawEventsIsALeftDoubleClick();
     void anIconWithoutATrayIsNotShowing();
+    void hostsThatShowMenusGetTheMenu();
 
 private:
     void send(QWidget *target, QEvent::Type type, Qt::MouseButton button);
@@ -116,6 +118,21 @@ void TestSystemTrayShell::iconAndTipComeFromTheRecord()
 
     QVERIFY(m_shell->Shell_NotifyIconA(NIM_DELETE, record(m_window, 0)));
     QVERIFY(!m_shell->trayIcon(m_window, kId));
+}
+
+void TestSystemTrayShell::hostsThatShowMenusGetTheMenu()
+{
+    // Without an XEmbed tray (as here) the icon's host, where there is one, shows menus itself:
+    // it gets the menu, for icons added before and after.
+    QMenu menu;
+    QVERIFY(m_shell->Shell_NotifyIconA(NIM_ADD, record(m_window, NIF_MESSAGE)));
+    m_shell->setHostMenu(&menu);
+    QCOMPARE(m_shell->trayIcon(m_window, kId)->contextMenu(), &menu);
+    const HWND other = CreateWindowA(recordingProc);
+    QVERIFY(m_shell->Shell_NotifyIconA(NIM_ADD, record(other, NIF_MESSAGE)));
+    QCOMPARE(m_shell->trayIcon(other, kId)->contextMenu(), &menu);
+    QVERIFY(m_shell->Shell_NotifyIconA(NIM_DELETE, record(other, 0)));
+    DestroyWindow(other);
 }
 
 void TestSystemTrayShell::anIconWithoutATrayIsNotShowing()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 
@@ -37,7 +38,9 @@ QColor textOn(const QColor &background, const QColor &preferred)
     return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
 }
 
-void setFixedBackground(QWidget &widget, const QColor &background, int textRole)
+namespace {
+
+void apply(QWidget &widget, const QColor &background, int textRole)
 {
     // The desktop's colour comes from the application's palette, not the widget's: a parent
     // may already carry a stand-in of its own.
@@ -47,6 +50,39 @@ void setFixedBackground(QWidget &widget, const QColor &background, int textRole)
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, textOn(background, desktopText));
     widget.setPalette(palette);
+}
+
+// Applies the colours again when the desktop's theme changes while the window is open.
+class ThemeFollower final : public QObject
+{
+public:
+    explicit ThemeFollower(QWidget &widget) : QObject(&widget)
+    {
+        qApp->installEventFilter(this); // the application hears of a new palette first
+    }
+
+    QColor background;
+    int textRole = QPalette::WindowText;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
+            apply(*static_cast<QWidget *>(parent()), background, textRole);
+        return false;
+    }
+};
+
+} // namespace
+
+void setFixedBackground(QWidget &widget, const QColor &background, int textRole)
+{
+    auto *follower = widget.findChild<ThemeFollower *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!follower)
+        follower = new ThemeFollower(widget);
+    follower->background = background;
+    follower->textRole = textRole;
+    apply(widget, background, textRole);
 }
 
 } // namespace ReadableColours

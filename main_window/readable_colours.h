@@ -19,7 +19,8 @@ double contrastRatio(const QColor &a, const QColor &b);
 QColor textOn(const QColor &background, const QColor &preferred);
 
 // Gives `widget` the fixed `background` (as its Window colour) and, for its text, the desktop's
-// colour of `textRole` where that reads on it, or the readable stand-in.
+// colour of `textRole` where that reads on it, or the readable stand-in; again whenever the
+// desktop's theme changes.
 void setFixedBackground(QWidget &widget, const QColor &background, int textRole);
 
 } // namespace ReadableColours

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -81,15 +82,16 @@ void TestWindowFitAndColours::textReadsOnFixedColours()
     QFETCH(QColor, windowText);
     QFETCH(QColor, headingText);
     QFETCH(QColor, windowTextOnWhite);
+    // The desktop's theme changes while the window is open (a dark mode switched on).
+    RecordingShell shell;
+    Form1 form({nullptr, nullptr, &shell, {}, [](int) {}});
     const QPalette before = QApplication::palette();
     QPalette desktop = before;
     desktop.setColor(QPalette::ButtonText, buttonText);
     desktop.setColor(QPalette::WindowText, windowText);
     desktop.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
     QApplication::setPalette(desktop);
-    RecordingShell shell;
-    Form1 form({nullptr, nullptr, &shell, {}, [](int) {}});
-    QApplication::setPalette(before);
+    const auto restored = qScopeGuard([&before] { QApplication::setPalette(before); });
 
     for (int k = 0; k < 8; ++k) {
         const QPalette heading = form.label1(k)->palette();

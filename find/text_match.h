@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Matching as people expect of a search: case and accents do not matter ("cafe" finds "Café",
+// "strasse" finds "Straße"), every word of the query must appear in the text in any order, and a
+// "quoted phrase" must appear as written, any run of white space or line breaks counting as one
+// space.
+namespace TextMatch {
+
+// A text folded for matching, and where each folded character came from in the original.
+struct Folded
+{
+    QString text;
+    QList<qsizetype> origin; // origin[i]: the original index of folded character i; one more at
+                             // the end, the original's length
+};
+
+// Unicode case folding and compatibility decomposition with the combining marks removed, ß as
+// "ss", every run of white space one space.
+Folded fold(QStringView text);
+
+// A part of a text, by its original indexes.
+struct Span
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    friend bool operator==(const Span &, const Span &) = default;
+};
+
+class Query
+{
+public:
+    Query() = default;
+    explicit Query(const QString &typed);
+
+    bool isEmpty() const { return m_terms.isEmpty(); }
+    // The folded words and phrases, each to be found.
+    const QStringList &terms() const { return m_terms; }
+    // Whether every term is in `text`; then `spans` holds each term's first place, earliest
+    // first.
+    bool matches(QStringView text, QList<Span> *spans = nullptr) const;
+    // The same, for a text already folded.
+    bool matches(const Folded &folded, QList<Span> *spans = nullptr) const;
+
+private:
+    QStringList m_terms;
+};
+
+// The line of `text` that holds `at`, and where that line starts.
+QStringView lineAt(QStringView text, qsizetype at, qsizetype *lineStart = nullptr);
+
+} // namespace TextMatch

@@ -108,6 +108,26 @@ void MonthView::showMonth(QDate anyDayOfMonth)
         return;
     m_firstMonth = std::clamp(monthOf(anyDayOfMonth), monthOf(m_minDate), lastFirstMonth());
     update();
+    // Paging, and a width that holds another number of months, show other days.
+    if (const QDate last = lastShownDay(); last != m_lastShown || m_firstMonth != m_shownFrom) {
+        m_shownFrom = m_firstMonth;
+        m_lastShown = last;
+        emit pageChanged();
+    }
+}
+
+QDate MonthView::lastShownDay() const
+{
+    const QDate lastMonth = m_firstMonth.addMonths(monthCount() - 1);
+    return lastMonth.addDays(lastMonth.daysInMonth() - 1);
+}
+
+void MonthView::setMarkedDays(QSet<QDate> days)
+{
+    if (days == m_marked)
+        return;
+    m_marked = std::move(days);
+    update();
 }
 
 void MonthView::pageMonths(int months)
@@ -252,6 +272,18 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
             painter.setPen(highlighted ? palette().highlightedText().color()
                                        : palette().text().color());
         painter.drawText(cell, Qt::AlignCenter, QString::number(day.day()));
+        if (m_marked.contains(day)) {
+            // A dot under the number, in the number's own colour: it reads wherever the number
+            // does, on the highlight too, and bold numbers cannot be told apart by weight.
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setBrush(painter.pen().color());
+            painter.setPen(Qt::NoPen);
+            const qreal radius = std::max(1.5, cell.height() / 12.0);
+            painter.drawEllipse(QPointF(cell.center().x() + 0.5, cell.bottom() - radius - 0.5),
+                                radius, radius);
+            painter.restore();
+        }
         if (day == m_today) {
             painter.setPen(QPen(QColor(0xC0, 0x00, 0x00), 1));
             painter.setBrush(Qt::NoBrush);

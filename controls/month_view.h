@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QSet>
 #include <QWidget>
 
 // A lean month calendar: as many whole months side by side as fit its width, rows starting on
@@ -40,6 +41,12 @@ public:
     void showMonth(QDate anyDayOfMonth);
     void pageMonths(int months);
     int monthCount() const;
+    // The last day of the rightmost month on view.
+    QDate lastShownDay() const;
+
+    // Days drawn with a mark under their number (those that hold text).
+    QSet<QDate> markedDays() const { return m_marked; }
+    void setMarkedDays(QSet<QDate> days);
 
     // The day drawn at a point (invalid where there is none), and where a day is drawn.
     QDate dateAt(QPoint point) const;
@@ -52,6 +59,8 @@ public:
 
 signals:
     void dateClicked(QDate day);
+    // Other months came into view.
+    void pageChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -91,4 +100,7 @@ private:
     QDate m_firstMonth;
     QDate m_cursor;
     QDate m_pressed;
+    QSet<QDate> m_marked;
+    QDate m_shownFrom; // the days on view when pageChanged last said so
+    QDate m_lastShown;
 };

@@ -48,15 +48,6 @@ QString asShown(QString text)
 
 } // namespace
 
-QDate dayOfKey(const QString &key)
-{
-    const QString trimmed = key.trimmed();
-    QDate day = QDate::fromString(trimmed.left(10), Qt::ISODate);
-    if (!day.isValid())
-        day = QDate::fromString(trimmed.left(10), QStringLiteral("MM/dd/yyyy"));
-    return day;
-}
-
 QList<FindResult> inWeek(const TextMatch::Query &query, QDate weekStart, const WeekTexts &texts)
 {
     QList<FindResult> results;
@@ -125,7 +116,7 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             sinceFlush.restart();
         };
         while (ok && !cancelled && rows.next()) {
-            const QDate day = dayOfKey(rows.value(0).toString());
+            const QDate day = dayOfWeekKey(rows.value(0).toString());
             if (!day.isValid() || (shown && day == shown->weekStart))
                 continue;
             const QByteArray record = rows.value(1).toByteArray();

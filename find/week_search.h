@@ -34,10 +34,6 @@ struct ShownWeek
 
 namespace WeekFind {
 
-// The day a stored key names, in any form the store may hold it ("yyyy-MM-dd", "MM/dd/yyyy",
-// with or without a time); invalid where it names none.
-QDate dayOfKey(const QString &key);
-
 // The boxes of one week that match, in box order.
 QList<FindResult> inWeek(const TextMatch::Query &query, QDate weekStart, const WeekTexts &texts);
 

@@ -5,6 +5,8 @@
 #include "controls/skin_framework.h"
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
+#include "day_marks.h"
+#include "find_in_weeks.h"
 #include "form1_design.h"
 #include "main_module.h"
 #include "readable_colours.h"
@@ -105,6 +107,11 @@ void Form1::createMenuAndKeys()
     connect(m_trayMenu, &TrayMenu::hideRequested, this,
             [this] { setWindowState(windowState() | Qt::WindowMinimized); });
     connect(m_trayMenu, &TrayMenu::quitRequested, this, &Form1::quitFromTray);
+    m_dayMarks = new DayMarks(*m_monthView1, m_session.connection(), this);
+    m_findInWeeks = new FindInWeeks({this, m_weekPage.get(), m_text1,
+                                     [this](QDate day) { onDateClicked(day); },
+                                     [this] { comeForward(); }},
+                                    m_session.path(), *m_trayMenu, this);
     if (m_services.offerTrayMenu)
         m_services.offerTrayMenu(&m_trayMenu->menu());
     if (!m_services.clock)
@@ -253,6 +260,7 @@ bool Form1::Load()
         return false;
     }
     m_state = State::Running;
+    m_dayMarks->refresh();
     return true;
 }
 
@@ -288,6 +296,7 @@ void Form1::onDateClicked(QDate day)
         return;
     if (m_weekPage->CalendarDateClicked(day)) {
         m_draftTimer.stop(); // the boxes were filled, not typed into
+        m_dayMarks->refresh();
         return;
     }
     tellFailedSave();
@@ -295,7 +304,11 @@ void Form1::onDateClicked(QDate day)
 
 void Form1::saveShownWeek()
 {
-    if (m_state == State::Running && !m_weekPage->SaveWeek())
+    if (m_state != State::Running)
+        return;
+    if (m_weekPage->SaveWeek())
+        m_dayMarks->refresh();
+    else
         tellFailedSave();
 }
 

@@ -12,6 +12,8 @@
 
 class Alerts;
 class Clock;
+class DayMarks;
+class FindInWeeks;
 class MonthView;
 class NotifyIconShell;
 class ProcessLauncher;
@@ -80,6 +82,7 @@ public:
     WeekPage &weekPage() const { return *m_weekPage; }
     WindowPointer &pointer() const { return *m_pointer; }
     TrayMenu &trayMenu() const { return *m_trayMenu; }
+    FindInWeeks &findInWeeks() const { return *m_findInWeeks; }
     // What scrolls the calendar and the week where the screen is smaller than the window.
     QScrollArea *scrollArea() const { return m_scrollArea; }
 
@@ -139,6 +142,8 @@ private:
     std::unique_ptr<WindowPointer> m_pointer;
     std::unique_ptr<ScreenFitKeeper> m_screenFit;
     TrayMenu *m_trayMenu = nullptr;
+    DayMarks *m_dayMarks = nullptr;
+    FindInWeeks *m_findInWeeks = nullptr;
     QTimer m_draftTimer;
     int m_exitCode = 1;
     bool m_iconRequested = false;

@@ -77,7 +77,11 @@ protected:
 
 void setFixedBackground(QWidget &widget, const QColor &background, int textRole)
 {
-    auto *follower = widget.findChild<ThemeFollower *>(QString(), Qt::FindDirectChildrenOnly);
+    ThemeFollower *follower = nullptr;
+    for (QObject *child : widget.children()) {
+        if ((follower = dynamic_cast<ThemeFollower *>(child)))
+            break;
+    }
     if (!follower)
         follower = new ThemeFollower(widget);
     follower->background = background;

@@ -1,6 +1,7 @@
 #include "calendar_connection.h"
 
 #include "calendar_files.h"
+#include "week.h"
 
 #include <atomic>
 #include <QDir>
@@ -196,6 +197,41 @@ bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &re
     if (query.next())
         record = query.value(0).toString(); // NULL becomes empty text
     else if (query.lastError().isValid())
+        return failWith(query.lastError(), QStringLiteral("could not be read"));
+    return true;
+}
+
+bool CalendarConnection::loadWeeksBetween(QDate first, QDate last,
+                                          QList<std::pair<QDate, QString>> &weeks)
+{
+    weeks.clear();
+    // The program's own keys as a range (a time after one still sorts before the next day);
+    // the other forms of each Sunday in it by name.
+    QStringList others;
+    QVariantList values{keyText(first), keyText(last.addDays(1))};
+    for (QDate sunday = firstDayOfWeek(first); sunday <= last; sunday = sunday.addDays(7)) {
+        if (sunday < first)
+            continue;
+        const QVariantList forms = keyForms(sunday);
+        values.append(forms[1]); // month/day/year, the one that sorts elsewhere
+        others.append(QStringLiteral("?"));
+    }
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar WHERE "
+                                 "(StartWeekDate >= ? AND StartWeekDate < ?)%1")
+                      .arg(others.isEmpty() ? QString()
+                                            : QStringLiteral(" OR StartWeekDate IN (%1)")
+                                                  .arg(others.join(u','))));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return failWith(query.lastError(), QStringLiteral("could not be read"));
+    while (query.next()) {
+        if (const QDate day = dayOfWeekKey(query.value(0).toString()); day.isValid())
+            weeks.append({day, query.value(1).toString()});
+    }
+    if (query.lastError().isValid())
         return failWith(query.lastError(), QStringLiteral("could not be read"));
     return true;
 }

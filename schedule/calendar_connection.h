@@ -3,6 +3,7 @@
 #include <optional>
 #include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <QString>
 
 class QSqlError;
@@ -36,6 +37,10 @@ public:
     // The week's stored record in `record`, or nullopt when the week has no row. A NULL
     // WeekData reads as empty text. Returns false on a database error.
     bool loadWeekData(QDate firstDay, std::optional<QString> &record);
+
+    // The records of the weeks whose first day lies from `first` to `last`, keyed in any form,
+    // through the index on StartWeekDate in one query. Returns false on a database error.
+    bool loadWeeksBetween(QDate first, QDate last, QList<std::pair<QDate, QString>> &weeks);
 
     // Updates the week's first row, or adds one, in one transaction: the row is either
     // written whole or left as it was. `record` is UTF-8 text (encodeWeekRecord's).

@@ -13,3 +13,8 @@ int weekdayNumber(QDate day);
 // 1753, the calendar's first day, this is 31 December 1752, a day the calendar does not offer:
 // the week keeps its real first day all the same.
 QDate firstDayOfWeek(QDate day);
+
+// The day a stored week key names, in any form the store may hold it: "yyyy-MM-dd" (the
+// program's own), "MM/dd/yyyy" (the original program's), either with a time after it. Invalid
+// where the key names no day.
+QDate dayOfWeekKey(const QString &key);

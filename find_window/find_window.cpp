@@ -1,0 +1,226 @@
+#include "find_window.h"
+
+#include <algorithm>
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kHtmlRole = Qt::UserRole + 1;
+
+// Draws a result's two lines, the week and day in bold, the matched words emphasised.
+class ResultDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        plain.text.clear();
+        plain.widget->style()->drawControl(QStyle::CE_ItemViewItem, &plain, painter, plain.widget);
+        QTextDocument document;
+        document.setDefaultFont(option.font);
+        document.setHtml(index.data(kHtmlRole).toString());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = option.palette;
+        context.palette.setColor(QPalette::Text, option.state & QStyle::State_Selected
+                                                     ? option.palette.highlightedText().color()
+                                                     : option.palette.text().color());
+        painter->save();
+        painter->translate(option.rect.topLeft() + QPoint(4, 2));
+        painter->setClipRect(QRect(QPoint(), option.rect.size()));
+        document.documentLayout()->draw(painter, context);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QTextDocument document;
+        document.setDefaultFont(option.font);
+        document.setHtml(index.data(kHtmlRole).toString());
+        return {int(document.idealWidth()) + 8, int(document.size().height()) + 4};
+    }
+};
+
+QString dayName(const FindResult &result)
+{
+    if (result.box == kNotesField)
+        return QStringLiteral("Notes");
+    return QLocale().dayName(result.weekStart.addDays(result.box).dayOfWeek());
+}
+
+// The line with each matched part in bold, the rest escaped.
+QString emphasised(const FindResult &result)
+{
+    QString html;
+    qsizetype at = 0;
+    for (const TextMatch::Span &span : result.inLine) {
+        if (span.start < at)
+            continue;
+        html += result.line.mid(at, span.start - at).toHtmlEscaped() + QStringLiteral("<b>") +
+                result.line.mid(span.start, span.length).toHtmlEscaped() + QStringLiteral("</b>");
+        at = span.start + span.length;
+    }
+    return html + result.line.mid(at).toHtmlEscaped();
+}
+
+bool newerFirst(const FindResult &a, const FindResult &b)
+{
+    return a.weekStart != b.weekStart ? a.weekStart > b.weekStart : a.box < b.box;
+}
+
+} // namespace
+
+FindWindow::FindWindow(const QString &databasePath,
+                       std::function<std::optional<ShownWeek>()> shownWeek, QWidget *parent)
+    : QWidget(parent, Qt::Tool), m_shownWeek(std::move(shownWeek)), m_search(databasePath)
+{
+    setObjectName(QStringLiteral("FindWindow"));
+    setWindowTitle(QStringLiteral("Find in all weeks"));
+    m_query = new QLineEdit(this);
+    m_query->setObjectName(QStringLiteral("FindQuery"));
+    m_query->setPlaceholderText(QStringLiteral("Words, or a \"phrase\""));
+    m_query->setClearButtonEnabled(true);
+    m_count = new QLabel(this);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("FindResults"));
+    m_list->setItemDelegate(new ResultDelegate(m_list));
+    m_list->setUniformItemSizes(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_query);
+    layout->addWidget(m_count);
+    layout->addWidget(m_list);
+    resize(380, 440);
+
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(kPause);
+    connect(m_query, &QLineEdit::textEdited, &m_pause, qOverload<>(&QTimer::start));
+    connect(&m_pause, &QTimer::timeout, this, &FindWindow::startSearch);
+    connect(m_query, &QLineEdit::returnPressed, this, [this] {
+        if (m_pause.isActive() || m_query->text() != m_searchedFor)
+            startSearch(); // Enter before the pause is over: search now, go to the first
+        if (m_list->currentRow() < 0 && m_list->count() > 0)
+            m_list->setCurrentRow(0);
+        chooseCurrent();
+    });
+    connect(m_list, &QListWidget::itemActivated, this, &FindWindow::chooseCurrent);
+    connect(&m_search, &WeekSearch::found, this, &FindWindow::addResults);
+    connect(&m_search, &WeekSearch::finished, this, &FindWindow::searchFinished);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::hide);
+}
+
+void FindWindow::open(const QWidget &main, const QString &query)
+{
+    if (!query.isEmpty()) {
+        m_query->setText(query);
+        startSearch();
+    }
+    if (!isVisible()) {
+        // Beside the main window: right of it where the screen has room, else left of it.
+        const QRect frame = main.frameGeometry();
+        const QScreen *screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen->availableGeometry();
+        QPoint at(frame.right() + 8, frame.top());
+        if (at.x() + width() > area.right())
+            at.setX(std::max(area.left(), frame.left() - width() - 8));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        move(at);
+    }
+    show();
+    raise();
+    activateWindow();
+    m_query->setFocus();
+    m_query->selectAll();
+}
+
+void FindWindow::startSearch()
+{
+    m_pause.stop();
+    m_searchedFor = m_query->text();
+    m_results.clear();
+    m_list->clear();
+    if (TextMatch::Query(m_searchedFor).isEmpty()) {
+        m_search.cancel();
+        m_count->clear();
+        return;
+    }
+    m_currentSearch = m_search.start(m_searchedFor, m_shownWeek ? m_shownWeek() : std::nullopt);
+    showCount(false);
+}
+
+void FindWindow::addResults(int search, const QList<FindResult> &results)
+{
+    if (search != m_currentSearch)
+        return;
+    for (const FindResult &result : results) {
+        const auto at = std::upper_bound(m_results.begin(), m_results.end(), result, newerFirst);
+        const qsizetype row = at - m_results.begin();
+        m_results.insert(at, result);
+        if (row >= kListed)
+            continue;
+        const QString week = QLocale().toString(result.weekStart, QLocale::LongFormat);
+        auto *item = new QListWidgetItem(
+            QStringLiteral("%1, %2: %3").arg(week, dayName(result), result.line));
+        item->setData(kHtmlRole, QStringLiteral("<b>%1</b> · %2<br>%3")
+                                     .arg(week.toHtmlEscaped(), dayName(result).toHtmlEscaped(),
+                                          emphasised(result)));
+        m_list->insertItem(int(row), item);
+        if (m_list->count() > kListed)
+            delete m_list->takeItem(m_list->count() - 1);
+    }
+    showCount(false);
+}
+
+void FindWindow::searchFinished(int search, const QString &error)
+{
+    if (search != m_currentSearch)
+        return;
+    if (!error.isEmpty()) {
+        m_count->setText(QStringLiteral("The weeks cannot be searched: %1").arg(error));
+        return;
+    }
+    showCount(true);
+}
+
+void FindWindow::showCount(bool done)
+{
+    const qsizetype count = m_results.size();
+    QString text = count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
+    if (count > kListed)
+        text += QStringLiteral(", the newest %1 listed").arg(kListed);
+    if (!done)
+        text += QStringLiteral(" so far…");
+    m_count->setText(text);
+}
+
+void FindWindow::chooseCurrent()
+{
+    const int row = m_list->currentRow();
+    if (row >= 0 && row < m_results.size())
+        emit resultChosen(m_results[row]);
+}
+
+void FindWindow::chooseNext(int step)
+{
+    const int count = m_list->count();
+    if (count == 0)
+        return;
+    const int row = m_list->currentRow();
+    m_list->setCurrentRow(row < 0 ? (step > 0 ? 0 : count - 1) : (row + step + count) % count);
+    chooseCurrent();
+}

@@ -5,6 +5,8 @@
 #include "desktop/process_signals.h"
 #include "main_window/form1.h"
 #include "main_window/form1_design.h"
+#include "find_window/find_window.h"
+#include "main_window/find_in_weeks.h"
 #include "main_window/main_module.h"
 #include "main_window/tray_menu.h"
 #include "main_window/week_page.h"
@@ -24,6 +26,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QStyleHints>
 #include <QPlainTextEdit>
@@ -127,6 +131,9 @@ private slots:
     void doubleClickOnAShownWindowOnlyFocusesIt();
     void trayMenuOnARightClick_data();
     void trayMenuOnARightClick();
+    void findGoesToTheMatch_data();
+    void findGoesToTheMatch();
+    void calendarMarksTheDaysWithText();
     void weekKeysSaveAndMove_data();
     void weekKeysSaveAndMove();
     void withoutATrayMinimiseStaysOrdinary();
@@ -1021,6 +1028,87 @@ void TestForm1::trayMenuOnARightClick()
     QCOMPARE(m_endings, QList<int>{0});
     QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),
              S.repeated(2) + u"typed"_s + S.repeated(6));
+}
+
+void TestForm1::findGoesToTheMatch_data()
+{
+    QTest::addColumn<QString>("how"); // how the find window is reached and left
+    QTest::newRow("Ctrl+F, then Enter") << u"keys"_s;
+    QTest::newRow("the tray menu's Find…, then F3 from the main window") << u"tray"_s;
+    QTest::newRow("the box's own menu: the selection is the query") << u"box"_s;
+}
+
+void TestForm1::findGoesToTheMatch()
+{
+    QFETCH(QString, how);
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    OtherConnection(m_dbPath).exec(
+        u"INSERT INTO tblCalendar VALUES ('2025-11-30', ?), ('03/01/2026', ?)"_s,
+        {S.repeated(2) + u"shopping\r\nthen the Café at noon"_s + S.repeated(6),
+         S + u"cafe with Ann"_s + S.repeated(7)});
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    m_form->show();
+    m_form->activateWindow();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
+    m_form->text1(4)->setPlainText(u"typed, not saved: café"_s);
+    FindWindow &find = m_form->findInWeeks().findWindow();
+    if (how == u"keys") {
+        QTest::keyClick(m_form->text1(0), Qt::Key_F, Qt::ControlModifier);
+    } else if (how == u"tray") {
+        m_form->trayMenu().menu().actions().at(1)->trigger(); // Find…, after Show
+    } else {
+        m_form->text1(4)->moveCursor(QTextCursor::End);
+        m_form->text1(4)->moveCursor(QTextCursor::StartOfWord, QTextCursor::KeepAnchor);
+        m_form->findInWeeks().open(m_form->text1(4)->textCursor().selectedText());
+    }
+    QTRY_VERIFY(find.isVisible());
+    if (how != u"box")
+        QTest::keyClicks(find.queryField(), u"CAFE"_s);
+    // The shown week as typed, once; the others newest first, whatever their key's form.
+    QTRY_COMPARE(find.resultList()->count(), 3);
+    QTRY_VERIFY(find.countLabel()->text().startsWith(u"3 results"_s));
+    QCOMPARE(find.results()[0].weekStart, QDate(2026, 3, 1));
+    QCOMPARE(find.results()[1].weekStart, QDate(2025, 12, 28));
+    QCOMPARE(find.results()[2].weekStart, QDate(2025, 11, 30));
+    QCOMPARE(find.results()[2].line, u"then the Café at noon"_s);
+
+    if (how == u"tray") {
+        QTest::keyClick(m_form->text1(0), Qt::Key_F3); // the first
+        QTest::keyClick(m_form->text1(0), Qt::Key_F3); // the next: the shown week
+        QTest::keyClick(m_form->text1(0), Qt::Key_F3); // and the oldest
+    } else {
+        find.resultList()->setCurrentRow(2);
+        QTest::keyClick(find.resultList(), Qt::Key_Return);
+    }
+    // The week left was saved, the match's week is shown and the match selected in its box.
+    QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),
+             S.repeated(4) + u"typed, not saved: café"_s + S.repeated(4));
+    QCOMPARE(m_form->monthView1()->selStart(), QDate(2025, 11, 30));
+    QPlainTextEdit *box = m_form->text1(2);
+    QCOMPARE(box->textCursor().selectedText(), u"Café"_s);
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+}
+
+void TestForm1::calendarMarksTheDaysWithText()
+{
+    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    OtherConnection(m_dbPath).exec(
+        u"INSERT INTO tblCalendar VALUES ('2025-11-30', ?), ('2026-05-03', ?)"_s,
+        {S + u"Monday"_s + S + u"  \r\n "_s + S.repeated(5) + u"notes mark nothing"_s + S,
+         u"far away"_s + S.repeated(8)});
+    m_form = makeForm();
+    QVERIFY(m_form->Load()); // December 2025 to February 2026 on view
+    m_form->show();
+    // The week of 30 November marks its Monday, in December: not the blank Tuesday, nor the
+    // notes.
+    MonthView *calendar = m_form->monthView1();
+    QCOMPARE(calendar->markedDays(), QSet<QDate>{QDate(2025, 12, 1)});
+    m_form->text1(3)->setPlainText(u"typed"_s);
+    m_form->saveShownWeek(); // a save marks its days
+    QCOMPARE(calendar->markedDays(), (QSet<QDate>{QDate(2025, 12, 1), QDate(2025, 12, 31)}));
+    calendar->pageMonths(4); // paging reads the new months
+    QCOMPARE(calendar->markedDays(), QSet<QDate>{QDate(2026, 5, 3)});
 }
 
 void TestForm1::weekKeysSaveAndMove_data()

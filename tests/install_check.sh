@@ -20,6 +20,7 @@ PY
 
 check "install succeeds" cmake --install "$build" --prefix "$prefix"
 check "program installed" test -x "$prefix/bin/orvanta"
+check "the command-line companion beside it" test -x "$prefix/bin/orvanta-cli"
 check "empty database beside it" test -s "$prefix/bin/dbCalendar.mdb"
 echo "the user's weeks" >"$prefix/bin/dbCalendar.mdb"
 cmake --install "$build" --prefix "$prefix" >/dev/null

@@ -106,6 +106,28 @@ wmctrl -c Orvanta
 ended
 check "Alt+Home: back to this week" row_is 2025-12-28 "saved by key, the week stays, back$(sep 8)"
 
+# Find: Ctrl+F, a word, Enter: the week being left is saved, the match's week shown and the
+# match selected, so that typing replaces it. Its day gets its mark in the calendar once saved.
+calendar_pixels() { region "$win" 8 8 607 178 | md5sum; }
+sqlite3 "$work/dbCalendar.mdb" "DELETE FROM tblCalendar;
+    INSERT INTO tblCalendar VALUES ('2025-11-30', '$(sep 2)lunch at the Café$(sep 6)')"
+start
+before=$(calendar_pixels)
+xdotool type --delay 20 'this week'
+xdotool key ctrl+s
+check "a save marks its day in the calendar" eventually eval '[[ $(calendar_pixels) != "$before" ]]'
+xdotool key ctrl+f
+check "Ctrl+F opens the find window" eventually xdotool search --onlyvisible --name '^Find in all weeks$'
+xdotool type --delay 20 'CAFE'
+sleep 0.5
+xdotool key Return
+sleep 0.5
+xdotool type --delay 20 'Bistro'
+wmctrl -c Orvanta
+ended
+check "find: the week left is saved" row_is 2025-12-28 "this week$(sep 8)"
+check "find: the match was selected in its week" row_is 2025-11-30 "$(sep 2)lunch at the Bistro$(sep 6)"
+
 # 3. The other ways of ending each save the shown week.
 close_with() {
     case $1 in

@@ -1,6 +1,9 @@
 #include "text_match.h"
 
 #include <algorithm>
+#include <array>
+#include <unordered_map>
+#include <vector>
 
 namespace TextMatch {
 
@@ -53,7 +56,123 @@ qsizetype originalEnd(const Folded &folded, qsizetype end)
     return folded.origin[end];
 }
 
+// The folded UTF-8 of one code point outside ASCII, looked up once: those of two UTF-8 bytes in
+// a table made on first use, the rest in a table of the thread's own.
+const std::string &foldedUtf8(char32_t c)
+{
+    static const std::vector<std::string> twoByte = [] {
+        std::vector<std::string> table(0x800);
+        for (char32_t cp = 0x80; cp < 0x800; ++cp) {
+            QString folded;
+            if (isBreakOrSpace(cp))
+                folded = QStringLiteral(" ");
+            else
+                foldOne(cp, folded);
+            table[cp] = folded.toStdString();
+        }
+        return table;
+    }();
+    if (c < 0x800)
+        return twoByte[c];
+    thread_local std::unordered_map<char32_t, std::string> others;
+    auto [at, added] = others.try_emplace(c);
+    if (added) {
+        QString folded;
+        if (isBreakOrSpace(c))
+            folded = QStringLiteral(" ");
+        else
+            foldOne(c, folded);
+        at->second = folded.toStdString();
+    }
+    return at->second;
+}
+
 } // namespace
+
+namespace {
+
+// ASCII through a table: its letters in lower case, white space as 0 (one space a run).
+constexpr std::array<char, 128> kAsciiFolded = [] {
+    std::array<char, 128> table{};
+    for (int c = 0; c < 128; ++c)
+        table[std::size_t(c)] = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    for (const char space : {' ', '\t', '\n', '\v', '\f', '\r'})
+        table[std::size_t(space)] = 0;
+    return table;
+}();
+
+struct Run
+{
+    const unsigned char *from;
+    char *to;
+    bool inSpace;
+};
+
+// A run of ASCII, the hot loop: everything in registers.
+Run foldAsciiRun(const unsigned char *from, const unsigned char *end, char *to, bool inSpace)
+{
+    // Without branches on the characters, which no predictor guesses in prose: a space is
+    // written always, and kept only where it starts a run.
+    while (from < end && *from < 0x80) {
+        const char c = kAsciiFolded[*from++];
+        const bool space = c == 0;
+        *to = space ? ' ' : c;
+        to += !(space && inSpace);
+        inSpace = space;
+    }
+    return {from, to, inSpace};
+}
+
+} // namespace
+
+void foldUtf8(const QByteArray &utf8, std::string &out)
+{
+    // Room for the longest folding of every byte; grown where a character unfolds to more.
+    out.resize(std::size_t(utf8.size()) * 2 + 16);
+    char *to = out.data();
+    const auto *p = reinterpret_cast<const unsigned char *>(utf8.constData());
+    const auto *end = p + utf8.size();
+    bool inSpace = false;
+    while (p < end) {
+        const Run run = foldAsciiRun(p, end, to, inSpace);
+        p = run.from;
+        to = run.to;
+        inSpace = run.inSpace;
+        if (p == end)
+            break;
+        // One code point of two to four bytes; a broken sequence stands for itself.
+        const unsigned char b = *p;
+        char32_t c = 0xFFFD;
+        int length = 1;
+        if ((b & 0xE0) == 0xC0 && end - p >= 2) {
+            c = char32_t(b & 0x1F) << 6 | (p[1] & 0x3F);
+            length = 2;
+        } else if ((b & 0xF0) == 0xE0 && end - p >= 3) {
+            c = char32_t(b & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+            length = 3;
+        } else if ((b & 0xF8) == 0xF0 && end - p >= 4) {
+            c = char32_t(b & 0x07) << 18 | char32_t(p[1] & 0x3F) << 12 |
+                char32_t(p[2] & 0x3F) << 6 | (p[3] & 0x3F);
+            length = 4;
+        }
+        p += length;
+        const std::string &folded = foldedUtf8(c);
+        if (folded.size() == 1 && folded[0] == ' ') {
+            if (!inSpace)
+                *to++ = ' ';
+            inSpace = true;
+            continue;
+        }
+        inSpace = false;
+        const std::size_t used = std::size_t(to - out.data());
+        if (out.size() - used < folded.size() + std::size_t(end - p) * 2 + 16) {
+            out.resize(out.size() * 2 + folded.size());
+            to = out.data() + used;
+        }
+        to = std::copy(folded.cbegin(), folded.cend(), to);
+    }
+    out.resize(std::size_t(to - out.data()));
+}
 
 Folded fold(QStringView text)
 {

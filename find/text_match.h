@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,10 @@ struct Folded
 // Unicode case folding and compatibility decomposition with the combining marks removed, ß as
 // "ss", every run of white space one space.
 Folded fold(QStringView text);
+
+// The same folding of UTF-8 text into UTF-8, without the map back, into `out` (whose room is
+// kept from call to call): fast enough to rule out weeks by their stored bytes alone.
+void foldUtf8(const QByteArray &utf8, std::string &out);
 
 // A part of a text, by its original indexes.
 struct Span

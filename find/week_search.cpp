@@ -4,6 +4,9 @@
 #include "schedule/week.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -14,29 +17,15 @@ namespace WeekFind {
 
 namespace {
 
-bool isAscii(const QByteArray &bytes)
+// Whether a record holds every term somewhere: its bytes folded and searched, without decoding
+// it into text. Most weeks end here.
+bool mayMatch(const QByteArray &record, const std::vector<std::string> &terms, std::string &folded)
 {
-    unsigned char any = 0;
-    for (const char c : bytes)
-        any |= static_cast<unsigned char>(c);
-    return any < 0x80;
-}
-
-// Whether a record can hold every term at all: for a record in plain ASCII, a byte search of
-// its lower-case copy rules out most weeks without decoding them. Records with other
-// characters (accents may fold away) always go on to the full match.
-bool mayMatch(const QByteArray &record, const QList<QByteArray> &asciiParts, bool asciiQuery)
-{
-    if (!isAscii(record))
-        return true;
-    if (!asciiQuery)
-        return false; // a folded term outside ASCII is in no ASCII text
-    const QByteArray lower = record.toLower();
-    for (const QByteArray &part : asciiParts) {
-        if (!lower.contains(part))
-            return false;
-    }
-    return true;
+    TextMatch::foldUtf8(record, folded);
+    const std::string_view text(folded);
+    return std::all_of(terms.cbegin(), terms.cend(), [text](const std::string &term) {
+        return text.find(term) != std::string_view::npos;
+    });
 }
 
 // The box's text as the box shows it: one character a line break.
@@ -79,16 +68,10 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
         if (QList<FindResult> own = inWeek(query, shown->weekStart, shown->texts); !own.isEmpty())
             found(std::move(own));
     }
-    QList<QByteArray> asciiParts;
-    bool asciiQuery = true;
-    for (const QString &term : query.terms()) {
-        for (const QString &part : term.split(u' ', Qt::SkipEmptyParts)) {
-            asciiQuery = asciiQuery && std::all_of(part.cbegin(), part.cend(), [](QChar c) {
-                             return c.unicode() < 0x80;
-                         });
-            asciiParts.append(part.toUtf8());
-        }
-    }
+    std::vector<std::string> terms;
+    for (const QString &term : query.terms())
+        terms.push_back(term.toStdString());
+    std::string folded; // reused from week to week
 
     static std::atomic<int> serial{0};
     const QString name = QStringLiteral("WeekFind-%1").arg(++serial);
@@ -110,9 +93,12 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
         QList<FindResult> batch;
         QElapsedTimer sinceFlush;
         sinceFlush.start();
+        bool flushed = false; // the first results go at once, the rest every 20 ms
         const auto flush = [&] {
-            if (!batch.isEmpty())
+            if (!batch.isEmpty()) {
                 found(std::exchange(batch, {}));
+                flushed = true;
+            }
             sinceFlush.restart();
         };
         while (ok && !cancelled && rows.next()) {
@@ -120,14 +106,15 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             if (!day.isValid() || (shown && day == shown->weekStart))
                 continue;
             const QByteArray record = rows.value(1).toByteArray();
-            if (!mayMatch(record, asciiParts, asciiQuery))
+            if (!mayMatch(record, terms, folded))
                 continue;
             const QStringList fields = decodeWeekRecord(QString::fromUtf8(record));
             WeekTexts texts;
             for (qsizetype i = 0; i < fields.size() && i < kWeekFieldCount; ++i)
                 texts[i] = asShown(fields[i]);
             batch.append(inWeek(query, day, texts));
-            if (batch.size() >= 100 || (!batch.isEmpty() && sinceFlush.elapsed() >= 20))
+            if (batch.size() >= 100 ||
+                (!batch.isEmpty() && (!flushed || sinceFlush.elapsed() >= 20)))
                 flush();
         }
         if (ok && rows.lastError().isValid()) {

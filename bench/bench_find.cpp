@@ -1,0 +1,179 @@
+// Finding words in every week: the whole search over 60 years of full weeks (3,200) and over
+// 100,000 weeks (about 200 MB), the first results and the event loop's longest stall meanwhile,
+// SQLite's own LIKE scan of the same file as the floor, and the calendar's marks for a page.
+#include "find/week_search.h"
+#include "schedule/calendar_connection.h"
+#include "schedule/calendar_files.h"
+#include "schedule/week.h"
+#include "schedule/week_record.h"
+
+#include <benchmark/benchmark.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate kLastWeek(2026, 12, 6);
+
+// A week of about 2,000 characters in lines of about 40: everyday words, a few accented, and in
+// one week of a hundred the word that is looked for.
+QByteArray week(QRandomGenerator &random, bool withDentist)
+{
+    static const QStringList words{u"meeting"_s, u"lunch"_s,  u"call"_s,    u"Anna"_s,
+                                   u"shopping"_s, u"café"_s, u"gym"_s,     u"report"_s,
+                                   u"Müller"_s,   u"train"_s, u"birthday"_s, u"école"_s,
+                                   u"9:00"_s,     u"bring"_s, u"the"_s,     u"and"_s};
+    WeekTexts texts;
+    for (int box = 0; box < kWeekFieldCount; ++box) {
+        QString text;
+        while (text.size() < 250) {
+            text += words[random.bounded(int(words.size()))];
+            text += text.size() % 40 < 6 ? u'\n' : u' ';
+        }
+        texts[box] = text;
+    }
+    if (withDentist)
+        texts[random.bounded(kWeekFieldCount)] += u" Dentist at 10"_s;
+    return encodeWeekRecord(texts);
+}
+
+// A database of `weeks` weeks ending with the week of 6 December 2026, made once per size.
+QString store(int weeks)
+{
+    static std::map<int, std::unique_ptr<QTemporaryDir>> made;
+    auto &dir = made[weeks];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        const QString path = databasePath(dir->path());
+        createEmptyCalendarDatabase(path);
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"fill"_s);
+        db.setDatabaseName(path);
+        db.open();
+        db.transaction();
+        QSqlQuery insert(db);
+        insert.prepare(u"INSERT INTO tblCalendar VALUES (?, CAST(? AS TEXT))"_s);
+        QRandomGenerator random(7);
+        for (int i = 0; i < weeks; ++i) {
+            insert.addBindValue(kLastWeek.addDays(-7 * i).toString(Qt::ISODate));
+            insert.addBindValue(week(random, i % 100 == 3));
+            insert.exec();
+        }
+        db.commit();
+        db.close();
+        db = {};
+        QSqlDatabase::removeDatabase(u"fill"_s);
+    }
+    return databasePath(dir->path());
+}
+
+// The whole search, as orvanta-cli runs it.
+void BM_FindAll(benchmark::State &state)
+{
+    const QString path = store(int(state.range(0)));
+    const TextMatch::Query query(u"dentist"_s);
+    const std::atomic<bool> never = false;
+    qsizetype found = 0;
+    for (auto _ : state) {
+        found = 0;
+        WeekFind::inDatabase(path, query, std::nullopt, never,
+                             [&found](QList<FindResult> batch) { found += batch.size(); },
+                             nullptr);
+    }
+    state.counters["results"] = double(found);
+}
+
+// The search as the find window runs it, off the window's thread: first_ms until the first
+// results reach the window, all_ms until the last, stall_ms the event loop's longest wait.
+void BM_FindInWindow(benchmark::State &state)
+{
+    const QString path = store(int(state.range(0)));
+    WeekSearch search(path);
+    double first = 0, all = 0, stall = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        bool done = false;
+        double firstMs = -1;
+        QObject context;
+        QObject::connect(&search, &WeekSearch::found, &context, [&] {
+            if (firstMs < 0)
+                firstMs = double(clock.nsecsElapsed()) / 1e6;
+        });
+        QObject::connect(&search, &WeekSearch::finished, &context, [&] { done = true; });
+        search.start(u"dentist"_s, std::nullopt);
+        QElapsedTimer sinceTurn;
+        sinceTurn.start();
+        qint64 longest = 0;
+        while (!done) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            longest = std::max(longest, sinceTurn.nsecsElapsed());
+            sinceTurn.restart();
+        }
+        first = std::max(first, firstMs);
+        all = std::max(all, double(clock.nsecsElapsed()) / 1e6);
+        stall = std::max(stall, double(longest) / 1e6);
+    }
+    state.counters["first_ms"] = first;
+    state.counters["all_ms"] = all;
+    state.counters["stall_ms"] = stall;
+}
+
+// The floor: SQLite's LIKE over the same rows, which folds ASCII case only.
+void BM_LikeScan(benchmark::State &state)
+{
+    const QString path = store(int(state.range(0)));
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"like"_s);
+    db.setDatabaseName(path);
+    db.open();
+    for (auto _ : state) {
+        QSqlQuery count(db);
+        count.exec(u"SELECT count(*) FROM tblCalendar WHERE WeekData LIKE '%dentist%'"_s);
+        count.next();
+        benchmark::DoNotOptimize(count.value(0));
+    }
+    db.close();
+    db = {};
+    QSqlDatabase::removeDatabase(u"like"_s);
+}
+
+// The calendar's marks for a page of three months: the range query and the days with text.
+void BM_MarksForAPage(benchmark::State &state)
+{
+    CalendarConnection connection;
+    connection.open(store(int(state.range(0))));
+    const QDate first = firstDayOfWeek(QDate(2026, 10, 1)), last(2026, 12, 31);
+    for (auto _ : state) {
+        QList<std::pair<QDate, QString>> weeks;
+        connection.loadWeeksBetween(first, last, weeks);
+        QSet<QDate> marked;
+        for (const auto &[start, record] : weeks) {
+            const QStringList fields = decodeWeekRecord(record);
+            for (qsizetype day = 0; day < fields.size() && day < kDaysPerWeek; ++day)
+                if (!fields[day].trimmed().isEmpty())
+                    marked.insert(start.addDays(day));
+        }
+        benchmark::DoNotOptimize(marked);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_FindAll)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindInWindow)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LikeScan)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MarksForAPage)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -91,13 +91,13 @@ const std::string &foldedUtf8(char32_t c)
 
 namespace {
 
-// ASCII through a table: its letters in lower case, white space as 0 (one space a run).
+// ASCII through a table: its letters in lower case, white space as a space (one a run).
 constexpr std::array<char, 128> kAsciiFolded = [] {
     std::array<char, 128> table{};
     for (int c = 0; c < 128; ++c)
         table[std::size_t(c)] = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
     for (const char space : {' ', '\t', '\n', '\v', '\f', '\r'})
-        table[std::size_t(space)] = 0;
+        table[std::size_t(space)] = ' ';
     return table;
 }();
 
@@ -115,8 +115,8 @@ Run foldAsciiRun(const unsigned char *from, const unsigned char *end, char *to, 
     // written always, and kept only where it starts a run.
     while (from < end && *from < 0x80) {
         const char c = kAsciiFolded[*from++];
-        const bool space = c == 0;
-        *to = space ? ' ' : c;
+        const bool space = c == ' ';
+        *to = c;
         to += !(space && inSpace);
         inSpace = space;
     }
@@ -180,6 +180,7 @@ Folded fold(QStringView text)
     folded.text.reserve(text.size());
     folded.origin.reserve(text.size() + 1);
     bool inSpace = false;
+    QString piece;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype start = i;
         char32_t c = text[i].unicode();
@@ -189,7 +190,11 @@ Folded fold(QStringView text)
         } else {
             ++i;
         }
-        if (isBreakOrSpace(c)) {
+        piece.clear();
+        if (!isBreakOrSpace(c))
+            foldOne(c, piece);
+        // White space, and what decomposes to a lone space (a spacing accent), is one run.
+        if (piece.isEmpty() ? isBreakOrSpace(c) : piece == u" ") {
             if (!inSpace) {
                 folded.text.append(u' ');
                 folded.origin.append(start);
@@ -198,9 +203,8 @@ Folded fold(QStringView text)
             continue;
         }
         inSpace = false;
-        const qsizetype before = folded.text.size();
-        foldOne(c, folded.text);
-        for (qsizetype k = before; k < folded.text.size(); ++k)
+        folded.text.append(piece);
+        for (qsizetype k = 0; k < piece.size(); ++k)
             folded.origin.append(start);
     }
     folded.origin.append(text.size());

@@ -1072,6 +1072,13 @@ void TestForm1::findGoesToTheMatch()
     QCOMPARE(find.results()[1].weekStart, QDate(2025, 12, 28));
     QCOMPARE(find.results()[2].weekStart, QDate(2025, 11, 30));
     QCOMPARE(find.results()[2].line, u"then the Café at noon"_s);
+    if (how == u"keys") { // Escape closes; the next Ctrl+F has the query back, selected
+        QTest::keyClick(find.queryField(), Qt::Key_Escape);
+        QVERIFY(!find.isVisible());
+        QTest::keyClick(m_form->text1(0), Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(find.isVisible());
+        QCOMPARE(find.queryField()->selectedText(), u"CAFE"_s);
+    }
 
     if (how == u"tray") {
         QTest::keyClick(m_form->text1(0), Qt::Key_F3); // the first

@@ -55,9 +55,7 @@ int find(const QString &database, const QStringList &words)
                               [&results](QList<FindResult> batch) { results.append(batch); },
                               &error))
         return fail(QStringLiteral("%1 cannot be read: %2").arg(database, error));
-    std::stable_sort(results.begin(), results.end(), [](const auto &a, const auto &b) {
-        return a.weekStart != b.weekStart ? a.weekStart > b.weekStart : a.box < b.box;
-    });
+    std::stable_sort(results.begin(), results.end(), WeekFind::newerFirst);
     for (const FindResult &result : results)
         print(result);
     return results.isEmpty() ? kNothing : kFound;

@@ -37,6 +37,11 @@ QString asShown(QString text)
 
 } // namespace
 
+bool newerFirst(const FindResult &a, const FindResult &b)
+{
+    return a.weekStart != b.weekStart ? a.weekStart > b.weekStart : a.box < b.box;
+}
+
 QList<FindResult> inWeek(const TextMatch::Query &query, QDate weekStart, const WeekTexts &texts)
 {
     QList<FindResult> results;

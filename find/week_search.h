@@ -34,6 +34,9 @@ struct ShownWeek
 
 namespace WeekFind {
 
+// The order results are shown in: the newest week first, then by box.
+bool newerFirst(const FindResult &a, const FindResult &b);
+
 // The boxes of one week that match, in box order.
 QList<FindResult> inWeek(const TextMatch::Query &query, QDate weekStart, const WeekTexts &texts);
 

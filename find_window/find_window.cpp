@@ -77,11 +77,6 @@ QString emphasised(const FindResult &result)
     return html + result.line.mid(at).toHtmlEscaped();
 }
 
-bool newerFirst(const FindResult &a, const FindResult &b)
-{
-    return a.weekStart != b.weekStart ? a.weekStart > b.weekStart : a.box < b.box;
-}
-
 } // namespace
 
 FindWindow::FindWindow(const QString &databasePath,
@@ -168,7 +163,7 @@ void FindWindow::addResults(int search, const QList<FindResult> &results)
     if (search != m_currentSearch)
         return;
     for (const FindResult &result : results) {
-        const auto at = std::upper_bound(m_results.begin(), m_results.end(), result, newerFirst);
+        const auto at = std::upper_bound(m_results.begin(), m_results.end(), result, WeekFind::newerFirst);
         const qsizetype row = at - m_results.begin();
         m_results.insert(at, result);
         if (row >= kListed)

@@ -126,15 +126,18 @@ void FindWindow::open(const QWidget &main, const QString &query)
         startSearch();
     }
     if (!isVisible()) {
-        // Beside the main window: right of it where the screen has room, else left of it.
+        // Beside the main window, never over it where the screen has room: right of it, else
+        // left of it, narrower where that is all the room there is.
         const QRect frame = main.frameGeometry();
         const QScreen *screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
         const QRect area = screen->availableGeometry();
-        QPoint at(frame.right() + 8, frame.top());
-        if (at.x() + width() > area.right())
-            at.setX(std::max(area.left(), frame.left() - width() - 8));
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-        move(at);
+        const int gap = 8, narrowest = 260, wanted = 380;
+        const int right = area.right() - frame.right() - gap, left = frame.left() - area.left() - gap;
+        const int room = std::max(right, left);
+        resize(std::clamp(room, narrowest, wanted), height());
+        const int x = right >= width() || right >= left ? std::min(frame.right() + gap, area.right() - width())
+                                                        : std::max(area.left(), frame.left() - gap - width());
+        move(x, std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - height())));
     }
     show();
     raise();

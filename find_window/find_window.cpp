@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -114,9 +115,22 @@ FindWindow::FindWindow(const QString &databasePath,
     connect(m_list, &QListWidget::itemActivated, this, &FindWindow::chooseCurrent);
     connect(&m_search, &WeekSearch::found, this, &FindWindow::addResults);
     connect(&m_search, &WeekSearch::finished, this, &FindWindow::searchFinished);
+    m_query->installEventFilter(this); // Down from the query goes to the results
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &QWidget::hide);
+}
+
+bool FindWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_query && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_list->count() > 0) {
+        m_list->setFocus();
+        if (m_list->currentRow() < 0)
+            m_list->setCurrentRow(0);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FindWindow::open(const QWidget &main, const QString &query)

@@ -44,6 +44,9 @@ public slots:
 signals:
     void resultChosen(const FindResult &result);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void startSearch();
     void addResults(int search, const QList<FindResult> &results);

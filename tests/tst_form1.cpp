@@ -1085,7 +1085,10 @@ void TestForm1::findGoesToTheMatch()
         QTest::keyClick(m_form->text1(0), Qt::Key_F3); // the next: the shown week
         QTest::keyClick(m_form->text1(0), Qt::Key_F3); // and the oldest
     } else {
-        find.resultList()->setCurrentRow(2);
+        QTest::keyClick(find.queryField(), Qt::Key_Down); // into the results, at the first
+        QCOMPARE(find.focusWidget(), find.resultList());
+        QTest::keyClick(find.resultList(), Qt::Key_Down);
+        QTest::keyClick(find.resultList(), Qt::Key_Down);
         QTest::keyClick(find.resultList(), Qt::Key_Return);
     }
     // The week left was saved, the match's week is shown and the match selected in its box.

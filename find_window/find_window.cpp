@@ -1,6 +1,7 @@
 #include "find_window.h"
 
 #include <algorithm>
+#include <utility>
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -110,7 +111,10 @@ FindWindow::FindWindow(const QString &databasePath,
             startSearch(); // Enter before the pause is over: search now, go to the first
         if (m_list->currentRow() < 0 && m_list->count() > 0)
             m_list->setCurrentRow(0);
-        chooseCurrent();
+        if (m_list->currentRow() >= 0)
+            chooseCurrent();
+        else
+            m_chooseWhenDone = m_searching; // Enter before the results: the first, once here
     });
     connect(m_list, &QListWidget::itemActivated, this, &FindWindow::chooseCurrent);
     connect(&m_search, &WeekSearch::found, this, &FindWindow::addResults);
@@ -163,6 +167,7 @@ void FindWindow::open(const QWidget &main, const QString &query)
 void FindWindow::startSearch()
 {
     m_pause.stop();
+    m_chooseWhenDone = false;
     m_searchedFor = m_query->text();
     m_results.clear();
     m_list->clear();
@@ -172,6 +177,7 @@ void FindWindow::startSearch()
         return;
     }
     m_currentSearch = m_search.start(m_searchedFor, m_shownWeek ? m_shownWeek() : std::nullopt);
+    m_searching = true;
     showCount(false);
 }
 
@@ -202,6 +208,11 @@ void FindWindow::searchFinished(int search, const QString &error)
 {
     if (search != m_currentSearch)
         return;
+    m_searching = false;
+    if (std::exchange(m_chooseWhenDone, false) && m_list->count() > 0) {
+        m_list->setCurrentRow(0);
+        chooseCurrent();
+    }
     if (!error.isEmpty()) {
         m_count->setText(QStringLiteral("The weeks cannot be searched: %1").arg(error));
         return;

@@ -61,6 +61,8 @@ private:
     QTimer m_pause;
     WeekSearch m_search;
     int m_currentSearch = 0;
+    bool m_searching = false;
+    bool m_chooseWhenDone = false; // Enter came before the results
     QString m_searchedFor;
     QList<FindResult> m_results; // newest week first, then by box
 };

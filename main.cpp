@@ -44,8 +44,8 @@ int main(int argc, char *argv[])
 
     SeededRandom random;
     DetachedProcessLauncher launcher;
-    Form1::Services services{&clock, &alerts, &shell, folder->path, {}, &random, &launcher,
-                             folder->name};
+    Form1::Services services{&clock, &alerts, &shell,    folder->path,
+                             {},     &random, &launcher, folder->name};
     services.offerTrayMenu = [&shell](QMenu *menu) { shell.setHostMenu(menu); };
     Form1 form(std::move(services));
     QObject::connect(&processSignals, &ProcessSignals::terminationRequested, &form,

@@ -25,10 +25,10 @@ const QDate kLastWeek(2026, 12, 6);
 // one week of a hundred the word that is looked for.
 QByteArray week(QRandomGenerator &random, bool withDentist)
 {
-    static const QStringList words{u"meeting"_s, u"lunch"_s,  u"call"_s,    u"Anna"_s,
-                                   u"shopping"_s, u"café"_s, u"gym"_s,     u"report"_s,
+    static const QStringList words{u"meeting"_s,  u"lunch"_s, u"call"_s,     u"Anna"_s,
+                                   u"shopping"_s, u"café"_s,  u"gym"_s,      u"report"_s,
                                    u"Müller"_s,   u"train"_s, u"birthday"_s, u"école"_s,
-                                   u"9:00"_s,     u"bring"_s, u"the"_s,     u"and"_s};
+                                   u"9:00"_s,     u"bring"_s, u"the"_s,      u"and"_s};
     WeekTexts texts;
     for (int box = 0; box < kWeekFieldCount; ++box) {
         QString text;
@@ -81,9 +81,9 @@ void BM_FindAll(benchmark::State &state)
     qsizetype found = 0;
     for (auto _ : state) {
         found = 0;
-        WeekFind::inDatabase(path, query, std::nullopt, never,
-                             [&found](QList<FindResult> batch) { found += batch.size(); },
-                             nullptr);
+        WeekFind::inDatabase(
+            path, query, std::nullopt, never,
+            [&found](QList<FindResult> batch) { found += batch.size(); }, nullptr);
     }
     state.counters["results"] = double(found);
 }
@@ -153,10 +153,8 @@ void BM_MarksForAPage(benchmark::State &state)
         connection.loadWeeksBetween(first, last, weeks);
         QSet<QDate> marked;
         for (const auto &[start, record] : weeks) {
-            const QStringList fields = decodeWeekRecord(record);
-            for (qsizetype day = 0; day < fields.size() && day < kDaysPerWeek; ++day)
-                if (!fields[day].trimmed().isEmpty())
-                    marked.insert(start.addDays(day));
+            for (const QDate day : daysWithText(start, record))
+                marked.insert(day);
         }
         benchmark::DoNotOptimize(marked);
     }

@@ -32,12 +32,10 @@ int usage()
 
 void print(const FindResult &result)
 {
-    const bool notes = result.box == kNotesField;
-    const QDate day = notes ? result.weekStart : result.weekStart.addDays(result.box);
-    const QString name =
-        notes ? QStringLiteral("Notes") : QLocale::c().dayName(day.dayOfWeek());
     const QByteArray line =
-        (day.toString(Qt::ISODate) + u'\t' + name + u'\t' + result.line + u'\n').toUtf8();
+        (WeekFind::dayOf(result).toString(Qt::ISODate) + u'\t' +
+         WeekFind::dayNameOf(result, QLocale::c()) + u'\t' + result.line + u'\n')
+            .toUtf8();
     std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
 }
 
@@ -51,9 +49,9 @@ int find(const QString &database, const QStringList &words)
     QList<FindResult> results;
     QString error;
     const std::atomic<bool> never = false;
-    if (!WeekFind::inDatabase(database, query, std::nullopt, never,
-                              [&results](QList<FindResult> batch) { results.append(batch); },
-                              &error))
+    if (!WeekFind::inDatabase(
+            database, query, std::nullopt, never,
+            [&results](QList<FindResult> batch) { results.append(batch); }, &error))
         return fail(QStringLiteral("%1 cannot be read: %2").arg(database, error));
     std::stable_sort(results.begin(), results.end(), WeekFind::newerFirst);
     for (const FindResult &result : results)

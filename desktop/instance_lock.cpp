@@ -30,9 +30,8 @@ InstanceLock::Outcome InstanceLock::lock(const QString &databasePath)
     // meets the same lock.
     const QString file = QFileInfo(databasePath).canonicalFilePath();
     bool couldNotCreate = false;
-    const Outcome beside = tryLockAt((file.isEmpty() ? databasePath : file) +
-                                         QStringLiteral(".lock"),
-                                     &couldNotCreate);
+    const Outcome beside = tryLockAt(
+        (file.isEmpty() ? databasePath : file) + QStringLiteral(".lock"), &couldNotCreate);
     if (!couldNotCreate)
         return beside;
     const QString elsewhere = runtimeLockPath(databasePath);

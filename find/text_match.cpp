@@ -40,8 +40,7 @@ void foldOne(char32_t c, QString &out)
         append(c);
         return;
     }
-    const QString decomposed =
-        QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
+    const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
     for (const char32_t part : decomposed.toUcs4())
         append(part);
 }

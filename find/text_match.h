@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 // Matching as people expect of a search: case and accents do not matter ("cafe" finds "Café",
 // "strasse" finds "Straße"), every word of the query must appear in the text in any order, and a

@@ -4,14 +4,14 @@
 #include "schedule/week.h"
 
 #include <algorithm>
-#include <string>
-#include <string_view>
-#include <vector>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace WeekFind {
 
@@ -36,6 +36,17 @@ QString asShown(QString text)
 }
 
 } // namespace
+
+QDate dayOf(const FindResult &result)
+{
+    return result.box == kNotesField ? result.weekStart : result.weekStart.addDays(result.box);
+}
+
+QString dayNameOf(const FindResult &result, const QLocale &locale)
+{
+    return result.box == kNotesField ? QStringLiteral("Notes")
+                                     : locale.dayName(dayOf(result).dayOfWeek());
+}
 
 bool newerFirst(const FindResult &a, const FindResult &b)
 {

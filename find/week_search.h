@@ -8,6 +8,7 @@
 #include <optional>
 #include <QDate>
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <thread>
@@ -33,6 +34,11 @@ struct ShownWeek
 };
 
 namespace WeekFind {
+
+// The day a result names (the week's Sunday for its notes), and that day's name in `locale`
+// or "Notes".
+QDate dayOf(const FindResult &result);
+QString dayNameOf(const FindResult &result, const QLocale &locale);
 
 // The order results are shown in: the newest week first, then by box.
 bool newerFirst(const FindResult &a, const FindResult &b);

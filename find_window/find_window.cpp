@@ -1,7 +1,6 @@
 #include "find_window.h"
 
 #include <algorithm>
-#include <utility>
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +14,7 @@
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -56,13 +56,6 @@ public:
         return {int(document.idealWidth()) + 8, int(document.size().height()) + 4};
     }
 };
-
-QString dayName(const FindResult &result)
-{
-    if (result.box == kNotesField)
-        return QStringLiteral("Notes");
-    return QLocale().dayName(result.weekStart.addDays(result.box).dayOfWeek());
-}
 
 // The line with each matched part in bold, the rest escaped.
 QString emphasised(const FindResult &result)
@@ -150,12 +143,15 @@ void FindWindow::open(const QWidget &main, const QString &query)
         const QScreen *screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
         const QRect area = screen->availableGeometry();
         const int gap = 8, narrowest = 260, wanted = 380;
-        const int right = area.right() - frame.right() - gap, left = frame.left() - area.left() - gap;
+        const int right = area.right() - frame.right() - gap,
+                  left = frame.left() - area.left() - gap;
         const int room = std::max(right, left);
         resize(std::clamp(room, narrowest, wanted), height());
-        const int x = right >= width() || right >= left ? std::min(frame.right() + gap, area.right() - width())
-                                                        : std::max(area.left(), frame.left() - gap - width());
-        move(x, std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - height())));
+        const int x = right >= width() || right >= left
+                          ? std::min(frame.right() + gap, area.right() - width())
+                          : std::max(area.left(), frame.left() - gap - width());
+        move(x,
+             std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - height())));
     }
     show();
     raise();
@@ -186,17 +182,18 @@ void FindWindow::addResults(int search, const QList<FindResult> &results)
     if (search != m_currentSearch)
         return;
     for (const FindResult &result : results) {
-        const auto at = std::upper_bound(m_results.begin(), m_results.end(), result, WeekFind::newerFirst);
+        const auto at =
+            std::upper_bound(m_results.begin(), m_results.end(), result, WeekFind::newerFirst);
         const qsizetype row = at - m_results.begin();
         m_results.insert(at, result);
         if (row >= kListed)
             continue;
         const QString week = QLocale().toString(result.weekStart, QLocale::LongFormat);
-        auto *item = new QListWidgetItem(
-            QStringLiteral("%1, %2: %3").arg(week, dayName(result), result.line));
-        item->setData(kHtmlRole, QStringLiteral("<b>%1</b> · %2<br>%3")
-                                     .arg(week.toHtmlEscaped(), dayName(result).toHtmlEscaped(),
-                                          emphasised(result)));
+        const QString day = WeekFind::dayNameOf(result, QLocale());
+        auto *item = new QListWidgetItem(QStringLiteral("%1, %2: %3").arg(week, day, result.line));
+        item->setData(kHtmlRole,
+                      QStringLiteral("<b>%1</b> · %2<br>%3")
+                          .arg(week.toHtmlEscaped(), day.toHtmlEscaped(), emphasised(result)));
         m_list->insertItem(int(row), item);
         if (m_list->count() > kListed)
             delete m_list->takeItem(m_list->count() - 1);
@@ -223,7 +220,8 @@ void FindWindow::searchFinished(int search, const QString &error)
 void FindWindow::showCount(bool done)
 {
     const qsizetype count = m_results.size();
-    QString text = count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
+    QString text =
+        count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
     if (count > kListed)
         text += QStringLiteral(", the newest %1 listed").arg(kListed);
     if (!done)

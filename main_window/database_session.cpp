@@ -73,9 +73,8 @@ void DatabaseSession::CloseCalendarDatabase()
 
 QString DatabaseSession::damageAdvice() const
 {
-    return m_connection.lastProblem() == CalendarConnection::Problem::Damaged
-               ? backupAdvice(m_path)
-               : QString();
+    return m_connection.lastProblem() == CalendarConnection::Problem::Damaged ? backupAdvice(m_path)
+                                                                              : QString();
 }
 
 // A draft left behind by a run that did not end well holds the last typing of its week: it is

@@ -13,6 +13,17 @@ DayMarks::DayMarks(MonthView &calendar, CalendarConnection &connection, QObject 
 
 void DayMarks::refresh()
 {
+    // Once for everything that asked in this turn of the event loop: a day click that also
+    // pages the calendar, a start-up that shows its first page.
+    if (m_pending)
+        return;
+    m_pending = true;
+    QMetaObject::invokeMethod(this, &DayMarks::read, Qt::QueuedConnection);
+}
+
+void DayMarks::read()
+{
+    m_pending = false;
     if (!m_connection.isOpen())
         return;
     // Whole weeks around the months on view: a week that starts before them still has days
@@ -24,11 +35,8 @@ void DayMarks::refresh()
         return; // no marks is better than a message for each page
     QSet<QDate> marked;
     for (const auto &[weekStart, record] : weeks) {
-        const QStringList fields = decodeWeekRecord(record);
-        for (qsizetype day = 0; day < fields.size() && day < kDaysPerWeek; ++day) {
-            if (!fields[day].trimmed().isEmpty())
-                marked.insert(weekStart.addDays(day));
-        }
+        for (const QDate day : daysWithText(weekStart, record))
+            marked.insert(day);
     }
     m_calendar.setMarkedDays(std::move(marked));
 }

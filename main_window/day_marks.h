@@ -15,9 +15,13 @@ public:
     DayMarks(MonthView &calendar, CalendarConnection &connection, QObject *parent = nullptr);
 
 public slots:
+    // Reads the marks again, once the event loop turns.
     void refresh();
 
 private:
+    void read();
+
     MonthView &m_calendar;
     CalendarConnection &m_connection;
+    bool m_pending = false;
 };

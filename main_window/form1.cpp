@@ -3,9 +3,9 @@
 #include "backup_schedule.h"
 #include "controls/month_view.h"
 #include "controls/skin_framework.h"
+#include "day_marks.h"
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
-#include "day_marks.h"
 #include "find_in_weeks.h"
 #include "form1_design.h"
 #include "main_module.h"
@@ -108,10 +108,10 @@ void Form1::createMenuAndKeys()
             [this] { setWindowState(windowState() | Qt::WindowMinimized); });
     connect(m_trayMenu, &TrayMenu::quitRequested, this, &Form1::quitFromTray);
     m_dayMarks = new DayMarks(*m_monthView1, m_session.connection(), this);
-    m_findInWeeks = new FindInWeeks({this, m_weekPage.get(), m_text1,
-                                     [this](QDate day) { onDateClicked(day); },
-                                     [this] { comeForward(); }},
-                                    m_session.path(), *m_trayMenu, this);
+    m_findInWeeks =
+        new FindInWeeks({this, m_weekPage.get(), m_text1, [this](QDate day) { onDateClicked(day); },
+                         [this] { comeForward(); }},
+                        m_session.path(), *m_trayMenu, this);
     if (m_services.offerTrayMenu)
         m_services.offerTrayMenu(&m_trayMenu->menu());
     if (!m_services.clock)

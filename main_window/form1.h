@@ -53,7 +53,7 @@ public:
         QStringList recoveryFolders = {};
         // When the day's backup starts after the window's first show, and how often a window
         // left open looks for a new day.
-        int backupDelay = kBackupDelay;                              // ms
+        int backupDelay = kBackupDelay;                           // ms
         int backupCheckInterval = BackupSchedule::kCheckInterval; // ms
         // Hands the tray menu to desktops whose tray shows an icon's menu itself.
         std::function<void(QMenu *)> offerTrayMenu = {};

@@ -57,9 +57,9 @@ void CenterForm(QWidget &form, QSize designed)
     QWindow *window = form.windowHandle();
     // The frame that the window manager adds is known only once it has framed the window:
     // before the first show it counts as none, and ScreenFitKeeper fits again after.
-    const QRect client =
-        ScreenFit::fitToArea(area, window->frameMargins(), designed.isEmpty() ? form.size() : designed,
-                             form.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    const QRect client = ScreenFit::fitToArea(
+        area, window->frameMargins(), designed.isEmpty() ? form.size() : designed,
+        form.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     if (client.size() != form.size())
         form.setFixedSize(client.size());
     window->setPosition(client.topLeft());

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <QApplication>
 #include <QEvent>
+#include <QHash>
 #include <QPalette>
 #include <QWidget>
 
@@ -52,40 +53,47 @@ void apply(QWidget &widget, const QColor &background, int textRole)
     widget.setPalette(palette);
 }
 
-// Applies the colours again when the desktop's theme changes while the window is open.
+// Applies the colours again when the desktop's theme changes while the window is open: one
+// filter on the application, which hears of a new palette first, for every widget that has
+// fixed colours (an application-wide filter sees every event, so there is only one).
 class ThemeFollower final : public QObject
 {
 public:
-    explicit ThemeFollower(QWidget &widget) : QObject(&widget)
+    static ThemeFollower &instance()
     {
-        qApp->installEventFilter(this); // the application hears of a new palette first
+        static auto *follower = new ThemeFollower; // the application's child, gone with it
+        return *follower;
     }
 
-    QColor background;
-    int textRole = QPalette::WindowText;
+    void follow(QWidget &widget, const QColor &background, int textRole)
+    {
+        if (!m_fixed.contains(&widget))
+            connect(&widget, &QObject::destroyed, this,
+                    [this](QObject *gone) { m_fixed.remove(static_cast<QWidget *>(gone)); });
+        m_fixed.insert(&widget, {background, textRole});
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
-            apply(*static_cast<QWidget *>(parent()), background, textRole);
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp) {
+            for (auto it = m_fixed.cbegin(); it != m_fixed.cend(); ++it)
+                apply(*it.key(), it->first, it->second);
+        }
         return false;
     }
+
+private:
+    ThemeFollower() : QObject(qApp) { qApp->installEventFilter(this); }
+
+    QHash<QWidget *, std::pair<QColor, int>> m_fixed;
 };
 
 } // namespace
 
 void setFixedBackground(QWidget &widget, const QColor &background, int textRole)
 {
-    ThemeFollower *follower = nullptr;
-    for (QObject *child : widget.children()) {
-        if ((follower = dynamic_cast<ThemeFollower *>(child)))
-            break;
-    }
-    if (!follower)
-        follower = new ThemeFollower(widget);
-    follower->background = background;
-    follower->textRole = textRole;
+    ThemeFollower::instance().follow(widget, background, textRole);
     apply(widget, background, textRole);
 }
 

@@ -44,10 +44,10 @@ QRect fitToArea(const QRect &available, const QMargins &frame, const QSize &desi
         wanted.rwidth() += scrollBarExtent;
     if (!fits(available.x(), available.width(), frame.left(), frame.right(), wanted.width()))
         wanted.rheight() += scrollBarExtent;
-    const auto [left, width] = fitOneWay(available.x(), available.width(), frame.left(),
-                                         frame.right(), wanted.width());
-    const auto [top, height] = fitOneWay(available.y(), available.height(), frame.top(),
-                                         frame.bottom(), wanted.height());
+    const auto [left, width] =
+        fitOneWay(available.x(), available.width(), frame.left(), frame.right(), wanted.width());
+    const auto [top, height] =
+        fitOneWay(available.y(), available.height(), frame.top(), frame.bottom(), wanted.height());
     return {left, top, width, height};
 }
 

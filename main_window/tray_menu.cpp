@@ -2,11 +2,11 @@
 
 #include "tray/csystray.h"
 
-#include <utility>
 #include <QApplication>
 #include <QCursor>
 #include <QStyleHints>
 #include <QWidget>
+#include <utility>
 
 namespace {
 

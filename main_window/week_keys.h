@@ -20,5 +20,4 @@ signals:
     void saveRequested();
     // A day of the week to show, as if clicked in the calendar.
     void dayRequested(QDate day);
-
 };

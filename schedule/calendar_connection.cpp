@@ -218,11 +218,12 @@ bool CalendarConnection::loadWeeksBetween(QDate first, QDate last,
     }
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar WHERE "
-                                 "(StartWeekDate >= ? AND StartWeekDate < ?)%1")
-                      .arg(others.isEmpty() ? QString()
-                                            : QStringLiteral(" OR StartWeekDate IN (%1)")
-                                                  .arg(others.join(u','))));
+    query.prepare(
+        QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar WHERE "
+                       "(StartWeekDate >= ? AND StartWeekDate < ?)%1")
+            .arg(others.isEmpty()
+                     ? QString()
+                     : QStringLiteral(" OR StartWeekDate IN (%1)").arg(others.join(u','))));
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())

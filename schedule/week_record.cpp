@@ -69,3 +69,14 @@ QStringList decodeWeekRecord(const QString &record)
     }
     return pieces;
 }
+
+QList<QDate> daysWithText(QDate weekStart, const QString &record)
+{
+    QList<QDate> days;
+    const QStringList fields = decodeWeekRecord(record);
+    for (qsizetype day = 0; day < fields.size() && day < kNotesField; ++day) {
+        if (!fields[day].trimmed().isEmpty())
+            days.append(weekStart.addDays(day));
+    }
+    return days;
+}

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <QByteArray>
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,3 +29,7 @@ QByteArray encodeWeekRecord(const WeekTexts &texts);
 // notes, joined again by the separator, so that a text that happened to contain the
 // separator is saved back exactly as it was read.
 QStringList decodeWeekRecord(const QString &record);
+
+// The days of the week starting at `weekStart` whose text in `record` holds anything but white
+// space; the notes are no day.
+QList<QDate> daysWithText(QDate weekStart, const QString &record);

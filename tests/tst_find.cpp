@@ -39,8 +39,7 @@ void TestFind::matchesAsPeopleExpect_data()
     QTest::newRow("a word missing") << u"ann bob"_s << u"Café with Ann"_s << false;
     QTest::newRow("a part of a word") << u"dent"_s << u"dentist"_s << true;
     QTest::newRow("a phrase as written") << u"\"with ann\""_s << u"Café with Ann"_s << true;
-    QTest::newRow("a phrase in another order") << u"\"ann with\""_s << u"Café with Ann"_s
-                                               << false;
+    QTest::newRow("a phrase in another order") << u"\"ann with\""_s << u"Café with Ann"_s << false;
     QTest::newRow("a line break is a space in a phrase")
         << u"\"dentist at\""_s << u"dentist\r\nat 9"_s << true;
     QTest::newRow("runs of spaces are one") << u"\"dentist   at\""_s << u"dentist at"_s << true;
@@ -84,26 +83,29 @@ void TestFind::searchesEveryWeekNewestFirst()
     OtherConnection other(path);
     // Three weeks, one keyed as the original program wrote it, one the shown week.
     QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, ?), (?, ?), (?, ?)"_s,
-                       {u"2026-11-29"_s, u"dentist"_s + S.repeated(8),
-                        u"12/06/2026"_s, S + u"Dentist again"_s + S.repeated(7),
-                        u"2026-12-13"_s, S.repeated(7) + u"dentist, stored"_s + S}));
+                       {u"2026-11-29"_s, u"dentist"_s + S.repeated(8), u"12/06/2026"_s,
+                        S + u"Dentist again"_s + S.repeated(7), u"2026-12-13"_s,
+                        S.repeated(7) + u"dentist, stored"_s + S}));
     ShownWeek shown{QDate(2026, 12, 13), {}};
     shown.texts[3] = u"the dentist, typed"_s;
 
     std::atomic<bool> cancelled = false;
     QList<FindResult> all;
     QString error;
-    QVERIFY(WeekFind::inDatabase(path, TextMatch::Query(u"dentist"_s), shown, cancelled,
-                                 [&all](QList<FindResult> batch) { all.append(batch); }, &error));
+    QVERIFY(WeekFind::inDatabase(
+        path, TextMatch::Query(u"dentist"_s), shown, cancelled,
+        [&all](QList<FindResult> batch) { all.append(batch); }, &error));
     QStringList found;
     for (const FindResult &result : all)
-        found.append(u"%1 %2 %3"_s.arg(result.weekStart.toString(Qt::ISODate)).arg(result.box)
+        found.append(u"%1 %2 %3"_s.arg(result.weekStart.toString(Qt::ISODate))
+                         .arg(result.box)
                          .arg(result.line));
     found.sort();
     QCOMPARE(found, (QStringList{u"2026-11-29 0 dentist"_s, u"2026-12-06 1 Dentist again"_s,
                                  u"2026-12-13 3 the dentist, typed"_s}));
-    QVERIFY(!WeekFind::inDatabase(folder.filePath(u"none.mdb"_s), TextMatch::Query(u"x"_s), {},
-                                  cancelled, [](QList<FindResult>) {}, &error));
+    QVERIFY(!WeekFind::inDatabase(
+        folder.filePath(u"none.mdb"_s), TextMatch::Query(u"x"_s), {}, cancelled,
+        [](QList<FindResult>) {}, &error));
 }
 
 void TestFind::aNewSearchCancelsTheOldOne()

@@ -3,10 +3,10 @@
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
 #include "desktop/process_signals.h"
-#include "main_window/form1.h"
-#include "main_window/form1_design.h"
 #include "find_window/find_window.h"
 #include "main_window/find_in_weeks.h"
+#include "main_window/form1.h"
+#include "main_window/form1_design.h"
 #include "main_window/main_module.h"
 #include "main_window/tray_menu.h"
 #include "main_window/week_page.h"
@@ -29,11 +29,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QStyleHints>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QStyleHints>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -145,7 +145,8 @@ private slots:
 
 private:
     std::unique_ptr<Form1> makeForm();
-    void loadAndShow();
+    // Loads and shows the window on a database holding `rows` (StartWeekDate, WeekData).
+    void loadAndShow(const QList<std::pair<QString, QString>> &rows = {});
     void click(QDate day);
     void minimise();
     void trayMessage(LPARAM mouseMessage);
@@ -188,9 +189,12 @@ std::unique_ptr<Form1> TestForm1::makeForm()
                                                    &m_draw, &m_launcher});
 }
 
-void TestForm1::loadAndShow()
+void TestForm1::loadAndShow(const QList<std::pair<QString, QString>> &rows)
 {
     QVERIFY(createEmptyCalendarDatabase(m_dbPath));
+    for (const auto &[key, record] : rows)
+        QVERIFY(OtherConnection(m_dbPath).exec(u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
+                                               {key, record}));
     m_form = makeForm();
     QVERIFY(m_form->Load());
     m_form->show();
@@ -768,7 +772,7 @@ void TestForm1::typingSurvivesACrashThroughItsDraft()
 
 void TestForm1::draftLeftBehind_data()
 {
-    QTest::addColumn<QString>("draft"); // what lies at dbCalendar.mdb.draft
+    QTest::addColumn<QString>("draft");   // what lies at dbCalendar.mdb.draft
     QTest::addColumn<QString>("refusal"); // empty: the draft comes back
     QTest::newRow("a week of a megabyte comes back") << u"megabyte"_s << QString();
     QTest::newRow("a link to nothing") << u"dangling"_s << u"No such file or directory"_s;
@@ -986,8 +990,8 @@ void TestForm1::trayMenuOnARightClick_data()
     QTest::newRow("right double-click: restored, no menu")
         << QList<LPARAM>{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP} << false
         << true;
-    QTest::newRow("left click: nothing") << QList<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP} << false
-                                         << false;
+    QTest::newRow("left click: nothing")
+        << QList<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP} << false << false;
 }
 
 void TestForm1::trayMenuOnARightClick()
@@ -1041,16 +1045,9 @@ void TestForm1::findGoesToTheMatch_data()
 void TestForm1::findGoesToTheMatch()
 {
     QFETCH(QString, how);
-    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
-    OtherConnection(m_dbPath).exec(
-        u"INSERT INTO tblCalendar VALUES ('2025-11-30', ?), ('03/01/2026', ?)"_s,
-        {S.repeated(2) + u"shopping\r\nthen the Café at noon"_s + S.repeated(6),
-         S + u"cafe with Ann"_s + S.repeated(7)});
-    m_form = makeForm();
-    QVERIFY(m_form->Load());
-    m_form->show();
-    m_form->activateWindow();
-    QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
+    loadAndShow(
+        {{u"2025-11-30"_s, S.repeated(2) + u"shopping\r\nthen the Café at noon"_s + S.repeated(6)},
+         {u"03/01/2026"_s, S + u"cafe with Ann"_s + S.repeated(7)}});
     m_form->text1(4)->setPlainText(u"typed, not saved: café"_s);
     FindWindow &find = m_form->findInWeeks().findWindow();
     if (how == u"keys") {
@@ -1106,23 +1103,18 @@ void TestForm1::findGoesToTheMatch()
 
 void TestForm1::calendarMarksTheDaysWithText()
 {
-    QVERIFY(createEmptyCalendarDatabase(m_dbPath));
-    OtherConnection(m_dbPath).exec(
-        u"INSERT INTO tblCalendar VALUES ('2025-11-30', ?), ('2026-05-03', ?)"_s,
-        {S + u"Monday"_s + S + u"  \r\n "_s + S.repeated(5) + u"notes mark nothing"_s + S,
-         u"far away"_s + S.repeated(8)});
-    m_form = makeForm();
-    QVERIFY(m_form->Load()); // December 2025 to February 2026 on view
-    m_form->show();
+    loadAndShow({{u"2025-11-30"_s,
+                  S + u"Monday"_s + S + u"  \r\n "_s + S.repeated(5) + u"notes mark nothing"_s + S},
+                 {u"2026-05-03"_s, u"far away"_s + S.repeated(8)}}); // December to February
     // The week of 30 November marks its Monday, in December: not the blank Tuesday, nor the
     // notes.
     MonthView *calendar = m_form->monthView1();
-    QCOMPARE(calendar->markedDays(), QSet<QDate>{QDate(2025, 12, 1)});
+    QTRY_COMPARE(calendar->markedDays(), QSet<QDate>{QDate(2025, 12, 1)});
     m_form->text1(3)->setPlainText(u"typed"_s);
     m_form->saveShownWeek(); // a save marks its days
-    QCOMPARE(calendar->markedDays(), (QSet<QDate>{QDate(2025, 12, 1), QDate(2025, 12, 31)}));
+    QTRY_COMPARE(calendar->markedDays(), (QSet<QDate>{QDate(2025, 12, 1), QDate(2025, 12, 31)}));
     calendar->pageMonths(4); // paging reads the new months
-    QCOMPARE(calendar->markedDays(), QSet<QDate>{QDate(2026, 5, 3)});
+    QTRY_COMPARE(calendar->markedDays(), QSet<QDate>{QDate(2026, 5, 3)});
 }
 
 void TestForm1::weekKeysSaveAndMove_data()

@@ -7,9 +7,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QTest>
 #include <unistd.h>
 

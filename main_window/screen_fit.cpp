@@ -84,7 +84,9 @@ void ScreenFitKeeper::fit()
 
 void ScreenFitKeeper::fitIfOutside()
 {
-    if (!m_window.isVisible())
+    // Only a window in its normal state: a full-screen or maximised one, which the window hands
+    // back at once, is never fitted in passing.
+    if (!m_window.isVisible() || m_window.windowState() != Qt::WindowNoState)
         return;
     // The first time the frame is known, the window is centred with it, which the first
     // placement could not do; later only a frame outside the area moves it, never a window

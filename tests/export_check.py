@@ -1,0 +1,194 @@
+#!/usr/bin/env python3
+"""orvanta-cli export, read back by parsers that share nothing with Orvanta.
+
+Each format's file is parsed (Markdown by markdown-it, iCalendar by vobject; python-icalendar
+must load it too, though its 4.0 reads an escaped backslash before "n" as a line break) and
+compared with the database as Python's own sqlite3 reads it: every day that holds text, with
+every character. Usage: export_check.py ORVANTA_CLI MAKE_EMPTY_CALENDAR"""
+import datetime
+import os
+import sqlite3
+import subprocess
+import sys
+import tempfile
+
+try:
+    import icalendar
+    import vobject
+    from markdown_it import MarkdownIt
+except ImportError as missing:
+    print(f"SKIP: {missing}")
+    sys.exit(77)
+
+SEP = "||MySeparator123||"
+NOTES = 7
+
+# Texts that a careless writer loses or turns into markup; CR LF as the store keeps breaks.
+TRICKY = [
+    "Dentist 9:00, then shopping; bread\\butter",
+    "# not a heading\r\n* not a list\r\n1. not a list\r\n2) nor this\r\n> no quote",
+    "`code` *stars* _under_ **bold** [link](http://x) <b>tag</b> &amp; ~~gone~~ |a|b|",
+    "---\r\n===\r\n+ plus\r\n    indented four\r\n\ttabbed",
+    "trailing spaces   \r\n\r\n\r\nthree breaks above, a backslash at the end\\",
+    "\r\n\r\nstarts and ends with breaks\r\n",
+    "   ",
+    "Привет, Ελληνικά, 漢字, עברית, emoji 🙂🗓️ and combining é",
+    "long " * 60 + "ü" * 100 + "🙂" * 30,
+    "x;y,z\\n is not a break",
+]
+
+
+def store(path):
+    con = sqlite3.connect(path)
+    rows = []
+    base = datetime.date(2026, 1, 4)
+    for week in range(len(TRICKY)):
+        texts = [""] * 8
+        texts[week % 7] = TRICKY[week]
+        texts[(week + 3) % 7] = TRICKY[(week + 1) % len(TRICKY)]
+        texts[NOTES] = TRICKY[(week + 2) % len(TRICKY)] if week % 2 else ""
+        day = base + datetime.timedelta(weeks=week)
+        key = day.isoformat() if week % 3 else day.strftime("%m/%d/%Y")
+        rows.append((key, "".join(t + SEP for t in texts)))
+    # Two rows for one week: the window shows the ISO-keyed one.
+    rows.append(("01/04/2026", "shadowed" + SEP * 8))
+    # Oldest first whatever the rows' order.
+    rows.insert(0, ("2025-12-28", "year before" + SEP * 8))
+    con.executemany("INSERT INTO tblCalendar VALUES (?, ?)", rows)
+    con.commit()
+    con.close()
+
+
+def expected_days(path):
+    """{(day, box): text} as the window would show the database, LF breaks."""
+    con = sqlite3.connect(path)
+    best = {}
+    for rowid, key, data in con.execute("SELECT rowid, StartWeekDate, WeekData FROM tblCalendar"):
+        try:
+            day = datetime.date.fromisoformat(key)
+            other = 0
+        except ValueError:
+            day = datetime.datetime.strptime(key, "%m/%d/%Y").date()
+            other = 1
+        if day not in best or (other, rowid) < best[day][0]:
+            best[day] = ((other, rowid), data)
+    days = {}
+    for week, (_, data) in sorted(best.items()):
+        for box, text in enumerate(data.split(SEP)[:8]):
+            if text:
+                days[(week, box)] = text.replace("\r\n", "\n")
+    return days
+
+
+def from_markdown(raw):
+    tokens = MarkdownIt("commonmark").parse(raw.decode("utf-8"))
+    days, week, box, problems = {}, None, None, []
+    for i, tok in enumerate(tokens):
+        if tok.type == "heading_open":
+            title = tokens[i + 1].content
+            if tok.tag == "h1":
+                week = datetime.date.fromisoformat(title.removeprefix("Week of "))
+                box = None
+            elif title == "Additional Notes For The Week":
+                box = NOTES
+            else:
+                box = (datetime.date.fromisoformat(title.split(", ")[1]) - week).days
+        elif tok.type == "inline" and tokens[i - 1].type == "paragraph_open":
+            text = ""
+            for child in tok.children:
+                if child.type in ("text", "text_special"):
+                    text += child.content
+                elif child.type == "hardbreak":
+                    text += "\n"
+                else:
+                    problems.append(f"{week} box {box}: read as markup: {child.type}")
+            if (week, box) in days:
+                problems.append(f"{week} box {box}: more than one paragraph")
+            days[(week, box)] = text
+        elif tok.type not in ("heading_open", "heading_close", "inline", "paragraph_open",
+                              "paragraph_close"):
+            problems.append(f"{week} box {box}: read as markup: {tok.type}")
+    return days, problems
+
+
+def from_icalendar(raw):
+    days, problems = {}, []
+    lines = raw.split(b"\r\n")
+    problems += [f"line over 75 octets: {line[:30]!r}" for line in lines if len(line) > 75]
+    if lines[-1] != b"" or any(b"\n" in line for line in lines):
+        problems.append("a line that does not end in CR LF")
+    entries = vobject.readOne(raw.decode("utf-8")).vjournal_list
+    for entry in entries:
+        day, uid = entry.dtstart.value, entry.uid.value
+        box = NOTES if uid.endswith("-notes@orvanta") else (day.weekday() + 1) % 7
+        week = day - datetime.timedelta(days=0 if box == NOTES else box)
+        if (week, box) in days:
+            problems.append(f"{week} box {box}: two entries")
+        days[(week, box)] = entry.description.value
+    if len(icalendar.Calendar.from_ical(raw).walk("VJOURNAL")) != len(entries):
+        problems.append("python-icalendar reads another number of entries")
+    return days, problems
+
+
+FORMATS = [("md", from_markdown), ("ics", from_icalendar)]
+
+
+def run(*args):
+    return subprocess.run(args, capture_output=True)
+
+
+def main():
+    cli, make_db = sys.argv[1:3]
+    failed = 0
+
+    def check(what, ok, detail=""):
+        nonlocal failed
+        print(("ok    " if ok else "FAIL  ") + what + ("" if ok else f"\n      {detail}"))
+        failed += not ok
+
+    with tempfile.TemporaryDirectory() as work:
+        db = os.path.join(work, "dbCalendar.mdb")
+        subprocess.run([make_db, db], check=True)
+        store(db)
+        want = expected_days(db)
+        for ext, parse in FORMATS:
+            target = os.path.join(work, "weeks." + ext)
+            done = run(cli, "--database", db, "export", target)
+            check(f"{ext}: exit 0", done.returncode == 0, done.stderr)
+            raw = open(target, "rb").read()
+            got, problems = parse(raw)
+            check(f"{ext}: nothing read as markup or malformed", not problems, problems[:3])
+            missing = {k: (v, got.get(k)) for k, v in want.items() if got.get(k) != v}
+            extra = set(got) - set(want)
+            check(f"{ext}: every day's text comes back exactly", not missing and not extra,
+                  f"differ: {list(missing.items())[:2]} extra: {sorted(extra)[:3]}")
+            # The same weeks again: the same file but for the moment of the export.
+            again = os.path.join(work, "again." + ext)
+            run(cli, "--database", db, "export", "--format", ext, again)
+            strip = lambda b: [l for l in b.split(b"\r\n") if not l.startswith(b"DTSTAMP")]
+            check(f"{ext}: a second export names every entry the same",
+                  strip(open(again, "rb").read()) == strip(raw))
+
+        # Refusals leave the target as it was.
+        target = os.path.join(work, "kept.md")
+        open(target, "w").write("kept")
+        for what, args in [("no database", ["--database", os.path.join(work, "none.mdb")]),
+                           ("not a database", ["--database", target])]:
+            done = run(cli, *args, "export", target)
+            check(f"{what}: exit 2 with a message, the file untouched",
+                  done.returncode == 2 and done.stderr and open(target).read() == "kept",
+                  done.stderr)
+        done = run(cli, "--database", db, "export", os.path.join(work, "weeks.txt"))
+        check("an unknown extension: exit 2, nothing written",
+              done.returncode == 2 and not os.path.exists(os.path.join(work, "weeks.txt")))
+        done = run(cli, "--database", db, "export", os.path.join(work, "no", "weeks.md"))
+        check("a folder that is not there: exit 2", done.returncode == 2 and done.stderr)
+        left = sorted(set(os.listdir(work)) - {"dbCalendar.mdb", "weeks.md", "weeks.ics",
+                                               "again.md", "again.ics", "kept.md"})
+        check("no temporary file left behind", not left, left)
+    print("all passed" if not failed else f"{failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -16,8 +16,10 @@
 #include "screen_fit.h"
 #include "tray/csystray.h"
 #include "tray_menu.h"
+#include "week_exporting.h"
 #include "week_keys.h"
 #include "week_page.h"
+#include "week_printing.h"
 #include "window_pointer.h"
 
 #include <algorithm>
@@ -112,6 +114,10 @@ void Form1::createMenuAndKeys()
         new FindInWeeks({this, m_weekPage.get(), m_text1, [this](QDate day) { onDateClicked(day); },
                          [this] { comeForward(); }},
                         m_session.path(), *m_trayMenu, this);
+    m_weekPrinting = new WeekPrinting(*this, *m_weekPage, m_label1, *m_trayMenu, this);
+    m_weekExporting = new WeekExporting({this, m_session.path(), m_services.clock,
+                                         m_services.alerts, [this] { return saveShownWeek(); }},
+                                        *m_trayMenu, this);
     if (m_services.offerTrayMenu)
         m_services.offerTrayMenu(&m_trayMenu->menu());
     if (!m_services.clock)
@@ -302,14 +308,16 @@ void Form1::onDateClicked(QDate day)
     tellFailedSave();
 }
 
-void Form1::saveShownWeek()
+bool Form1::saveShownWeek()
 {
     if (m_state != State::Running)
-        return;
-    if (m_weekPage->SaveWeek())
+        return false;
+    if (m_weekPage->SaveWeek()) {
         m_dayMarks->refresh();
-    else
-        tellFailedSave();
+        return true;
+    }
+    tellFailedSave();
+    return false;
 }
 
 // A save that failed while the window runs: where the window holds the only copy of the texts,

@@ -25,8 +25,10 @@ class RandomDraw;
 class ScreenFitKeeper;
 class SkinFramework;
 class TrayMenu;
+class WeekExporting;
 class WeekKeys;
 class WeekPage;
+class WeekPrinting;
 class WindowPointer;
 class cSysTray;
 
@@ -83,6 +85,8 @@ public:
     WindowPointer &pointer() const { return *m_pointer; }
     TrayMenu &trayMenu() const { return *m_trayMenu; }
     FindInWeeks &findInWeeks() const { return *m_findInWeeks; }
+    WeekPrinting &weekPrinting() const { return *m_weekPrinting; }
+    WeekExporting &weekExporting() const { return *m_weekExporting; }
     // What scrolls the calendar and the week where the screen is smaller than the window.
     QScrollArea *scrollArea() const { return m_scrollArea; }
 
@@ -99,8 +103,9 @@ public slots:
     // Another start on the same database asks this one to come forward: shown, normal,
     // focused and on top, from the tray or wherever it is.
     void comeForward();
-    // Saves the shown week at once, as a day click does, and keeps it shown.
-    void saveShownWeek();
+    // Saves the shown week at once, as a day click does, and keeps it shown. False when it
+    // could not be saved, which the window has said.
+    bool saveShownWeek();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -144,6 +149,8 @@ private:
     TrayMenu *m_trayMenu = nullptr;
     DayMarks *m_dayMarks = nullptr;
     FindInWeeks *m_findInWeeks = nullptr;
+    WeekPrinting *m_weekPrinting = nullptr;
+    WeekExporting *m_weekExporting = nullptr;
     QTimer m_draftTimer;
     int m_exitCode = 1;
     bool m_iconRequested = false;

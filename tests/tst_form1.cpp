@@ -9,10 +9,13 @@
 #include "main_window/form1_design.h"
 #include "main_window/main_module.h"
 #include "main_window/tray_menu.h"
+#include "main_window/week_exporting.h"
 #include "main_window/week_page.h"
+#include "main_window/week_printing.h"
 #include "main_window/window_pointer.h"
 #include "odd_files.h"
 #include "other_connection.h"
+#include "printed_text.h"
 #include "recording_shell.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_draft.h"
@@ -30,8 +33,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStyleHints>
 #include <QSysInfo>
@@ -136,6 +141,8 @@ private slots:
     void calendarMarksTheDaysWithText();
     void weekKeysSaveAndMove_data();
     void weekKeysSaveAndMove();
+    void printAndExportTakeTheWeekOnScreen_data();
+    void printAndExportTakeTheWeekOnScreen();
     void withoutATrayMinimiseStaysOrdinary();
     void startUpSkinsCentresLoadsThePointerAndDraws();
     void unusableSkinOrPointerImageEndsStartUp_data();
@@ -1283,6 +1290,86 @@ void TestForm1::pointerResetsOnlyOverTheBareWindow()
     QTest::mouseMove(m_form.get(), at);
     QCOMPARE(m_form->pointer().MousePointer(), after);
     QCOMPARE(m_form->cursor().shape(), shape);
+}
+
+void TestForm1::printAndExportTakeTheWeekOnScreen_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("file"); // what the dialog gives, in the scratch folder
+    QTest::addColumn<QString>("said"); // the message after it, with %1 the file
+    QTest::newRow("Ctrl+P") << u"print key"_s << u"week.pdf"_s << QString();
+    QTest::newRow("the tray menu's Print week…") << u"&Print week…"_s << u"week.pdf"_s << QString();
+    QTest::newRow("print cancelled") << u"&Print week…"_s << QString() << QString();
+    QTest::newRow("export to Markdown") << u"&Export all weeks…"_s << u"weeks.md"_s
+                                        << u"information: 2 weeks were exported to %1."_s;
+    QTest::newRow("export to iCalendar") << u"&Export all weeks…"_s << u"weeks.ics"_s
+                                         << u"information: 2 weeks were exported to %1."_s;
+    QTest::newRow("export to a name of no format")
+        << u"&Export all weeks…"_s << u"weeks.txt"_s
+        << u"warning: %1 names no format Orvanta writes: name it .md for Markdown or .ics for "
+           u"iCalendar."_s;
+    QTest::newRow("export to a folder that is not there")
+        << u"&Export all weeks…"_s << u"gone/weeks.md"_s
+        << u"error: The weeks were not exported. weeks.md cannot be written: No such file or "
+           u"directory"_s;
+}
+
+void TestForm1::printAndExportTakeTheWeekOnScreen()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+    loadAndShow({{u"2025-11-30"_s, u"stored earlier"_s + S.repeated(8)}});
+    m_form->text1(3)->setPlainText(u"typed, not saved\nsecond line"_s);
+    const QString target = file.isEmpty() ? QString() : m_folder->filePath(file);
+    bool asked = false;
+    m_form->weekPrinting().setChoosePrinter([&](QPrinter &printer, QWidget *) {
+        asked = true;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        return !target.isEmpty();
+    });
+    m_form->weekExporting().setChooseFile([&](QWidget *) {
+        asked = true;
+        return target;
+    });
+    QSignalSpy exported(&m_form->weekExporting(), &WeekExporting::finished);
+    if (how == u"print key") {
+        QTest::keyClick(m_form->text1(0), Qt::Key_P, Qt::ControlModifier);
+    } else {
+        const QList<QAction *> entries = m_form->trayMenu().menu().actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [&](QAction *action) { return action->text() == how; });
+        QVERIFY(entry != entries.end());
+        (*entry)->trigger();
+    }
+    QVERIFY(asked);
+    if (how.contains(u"Export"_s) && !said.startsWith(u"warning"_s))
+        QTRY_COMPARE(exported.count(), 1);
+    if (said.contains(u"%1"_s))
+        said = said.arg(QDir::toNativeSeparators(target));
+    QCOMPARE(m_alerts.messages, said.isEmpty() ? QStringList() : QStringList(said));
+    if (file.isEmpty() || (!said.isEmpty() && !said.startsWith(u"information"_s))) {
+        QVERIFY(target.isEmpty() || !QFileInfo::exists(target));
+        return;
+    }
+    if (file.endsWith(u".pdf"_s)) { // the page as on screen: title, headings, unsaved typing
+        const QString printed = withoutSpaces(printedPages(target).join(QString()));
+        QString expected = u"Sunday, 28 December 2025 – Saturday, 3 January 2026"_s;
+        for (int box = 0; box < kWeekFieldCount; ++box)
+            expected += m_form->label1(box)->text() + m_form->text1(box)->toPlainText();
+        QCOMPARE(printed, withoutSpaces(expected));
+        return;
+    }
+    // Saved first, as a day click does; both weeks exported, oldest first.
+    QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),
+             S.repeated(3) + u"typed, not saved\r\nsecond line"_s + S.repeated(5));
+    QFile out(target);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(out.readAll());
+    const qsizetype earlier = text.indexOf(u"stored earlier"_s);
+    QVERIFY(earlier >= 0);
+    QVERIFY(text.indexOf(u"typed"_s) > earlier);
 }
 
 QTEST_MAIN(TestForm1)

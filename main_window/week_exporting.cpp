@@ -1,0 +1,132 @@
+#include "week_exporting.h"
+
+#include "desktop/alerts.h"
+#include "desktop/clock.h"
+#include "tray_menu.h"
+
+#include <atomic>
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QProgressDialog>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+const QString kMarkdownFilter = QStringLiteral("Markdown (*.md)");
+const QString kICalendarFilter = QStringLiteral("iCalendar (*.ics)");
+
+QString askForFile(QWidget *parent)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString filter = kMarkdownFilter;
+    QString file = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Export All Weeks"),
+        QDir(folder).filePath(QStringLiteral("Orvanta weeks.md")),
+        kMarkdownFilter + QStringLiteral(";;") + kICalendarFilter, &filter);
+    // A name without the format's extension gets the one of the chosen file type.
+    if (!file.isEmpty() && !WeekExport::formatOfFile(file))
+        file += filter == kICalendarFilter ? QStringLiteral(".ics") : QStringLiteral(".md");
+    return file;
+}
+
+} // namespace
+
+// One export under way: its thread, its progress as the thread tells it, and its dialog.
+struct WeekExporting::Run
+{
+    QThread *thread = nullptr;
+    std::atomic<qsizetype> written = 0;
+    std::atomic<qsizetype> total = 0;
+    std::atomic<bool> cancelled = false;
+    WeekExport::Result result;
+    std::unique_ptr<QProgressDialog> dialog;
+    QTimer poll;
+};
+
+WeekExporting::WeekExporting(Window window, TrayMenu &trayMenu, QObject *parent)
+    : QObject(parent), m_window(std::move(window)), m_choose(askForFile)
+{
+    connect(trayMenu.addEntry(QStringLiteral("&Export all weeks…")), &QAction::triggered, this,
+            &WeekExporting::exportAll);
+}
+
+WeekExporting::~WeekExporting()
+{
+    if (m_running) {
+        m_running->cancelled = true;
+        m_running->thread->wait();
+    }
+}
+
+void WeekExporting::exportAll()
+{
+    if (m_running)
+        return;
+    const QString target = m_choose(m_window.main);
+    if (target.isEmpty())
+        return;
+    const std::optional<WeekExport::Format> format = WeekExport::formatOfFile(target);
+    if (!format) {
+        m_window.alerts->warning(
+            QStringLiteral("%1 names no format Orvanta writes: name it .md for Markdown or .ics "
+                           "for iCalendar.")
+                .arg(QDir::toNativeSeparators(target)));
+        return;
+    }
+    // The week on screen goes out as it is on screen.
+    if (!m_window.saveShownWeek())
+        return;
+
+    m_running = std::make_unique<Run>();
+    Run *run = m_running.get();
+    const QDateTime stamp = m_window.clock->now();
+    run->thread = QThread::create([run, database = m_window.databasePath, target, format, stamp] {
+        run->result = WeekExport::exportWeeks(database, target, *format, stamp,
+                                              [run](qsizetype written, qsizetype total) {
+                                                  run->written = written;
+                                                  run->total = total;
+                                                  return !run->cancelled;
+                                              });
+    });
+    run->dialog = std::make_unique<QProgressDialog>(QStringLiteral("Exporting all weeks…"),
+                                                    QStringLiteral("Cancel"), 0, 0, m_window.main);
+    run->dialog->setWindowTitle(QStringLiteral("Orvanta"));
+    run->dialog->setWindowModality(Qt::WindowModal);
+    run->dialog->setMinimumDuration(500);
+    run->dialog->setAutoClose(false);
+    run->dialog->setAutoReset(false);
+    connect(run->dialog.get(), &QProgressDialog::canceled, this, [run] { run->cancelled = true; });
+    run->poll.setInterval(100);
+    connect(&run->poll, &QTimer::timeout, this, [run] {
+        run->dialog->setMaximum(int(std::min<qsizetype>(run->total, INT_MAX)));
+        run->dialog->setValue(int(std::min<qsizetype>(run->written, INT_MAX)));
+    });
+    connect(run->thread, &QThread::finished, this, [this, target] {
+        const WeekExport::Result result = m_running->result;
+        m_running->thread->deleteLater();
+        m_running.reset();
+        report(target, result);
+        emit finished(result);
+    });
+    run->poll.start();
+    run->thread->start();
+}
+
+void WeekExporting::report(const QString &target, const WeekExport::Result &result)
+{
+    const QString file = QDir::toNativeSeparators(target);
+    if (result.cancelled)
+        return; // the user knows; the file is as it was
+    if (!result.ok) {
+        m_window.alerts->error(QStringLiteral("The weeks were not exported. %1").arg(result.error));
+        return;
+    }
+    m_window.alerts->information(
+        result.weeks == 1
+            ? QStringLiteral("1 week was exported to %1.").arg(file)
+            : QStringLiteral("%1 weeks were exported to %2.").arg(result.weeks).arg(file));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "export/week_export.h"
+
+#include <functional>
+#include <memory>
+#include <QObject>
+
+class Alerts;
+class Clock;
+class QWidget;
+class TrayMenu;
+
+// "Export all weeks…" in the tray menu: asks for a file (Markdown or iCalendar, by its name),
+// saves the shown week as a day click does, then writes every stored week on a thread of its
+// own, with a progress dialog that can cancel when it takes longer than a moment, and says how
+// it went.
+class WeekExporting : public QObject
+{
+    Q_OBJECT
+public:
+    struct Window
+    {
+        QWidget *main = nullptr;
+        QString databasePath;
+        const Clock *clock = nullptr;
+        Alerts *alerts = nullptr;
+        std::function<bool()> saveShownWeek; // false: it failed and the window has said so
+    };
+    // Asks for the file to write; empty when the user cancelled.
+    using ChooseFile = std::function<QString(QWidget *parent)>;
+
+    WeekExporting(Window window, TrayMenu &trayMenu, QObject *parent = nullptr);
+    ~WeekExporting() override;
+
+    void setChooseFile(ChooseFile choose) { m_choose = std::move(choose); }
+    void exportAll();
+    bool isExporting() const { return m_running != nullptr; }
+
+signals:
+    void finished(const WeekExport::Result &result);
+
+private:
+    struct Run;
+    void report(const QString &target, const WeekExport::Result &result);
+
+    Window m_window;
+    ChooseFile m_choose;
+    std::unique_ptr<Run> m_running;
+};

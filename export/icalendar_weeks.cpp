@@ -1,82 +1,88 @@
 #include "icalendar_weeks.h"
 
+#include "date_bytes.h"
+
+#include <string_view>
+
 namespace ICalendarWeeks {
 
 namespace {
 
 constexpr qsizetype kLineOctets = 75;
-constexpr qsizetype kSummaryChars = 60;
+constexpr qsizetype kSummaryCharacters = 60;
 
-QString dateValue(QDate day)
+// What a TEXT value escapes: looked up for every byte of every text.
+constexpr std::array<bool, 256> kEscaped = [] {
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("\\;,\r\n"))
+        table[uchar(c)] = true;
+    return table;
+}();
+
+bool startsCharacter(char byte)
 {
-    return day.toString(QStringLiteral("yyyyMMdd"));
+    return (uchar(byte) & 0xC0) != 0x80; // not a UTF-8 continuation byte
 }
 
 // The first line that holds anything, cut short: what a journal program lists an entry by.
-QString summaryOf(QStringView text)
+QByteArray summaryOf(QByteArrayView text)
 {
-    for (QStringView line : text.tokenize(u'\n')) {
-        line = line.trimmed();
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView line = text.sliced(start, end - start).trimmed();
+        start = end + 1;
         if (line.isEmpty())
             continue;
-        if (line.size() <= kSummaryChars)
-            return line.toString();
-        qsizetype cut = kSummaryChars;
-        if (line[cut - 1].isHighSurrogate())
-            --cut;
-        return line.first(cut).toString() + u'…';
+        qsizetype characters = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (startsCharacter(line[i]) && ++characters > kSummaryCharacters)
+                return line.first(i).toByteArray() + "…";
+        }
+        return line.toByteArray();
     }
     return {};
 }
 
 } // namespace
 
-QString escaped(QStringView value)
+void appendEscaped(QByteArray &out, QByteArrayView value)
 {
-    QString out;
-    out.reserve(value.size() + value.size() / 16);
+    qsizetype copied = 0; // what is left to copy as it stands, most of a text
     for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        switch (c.unicode()) {
-        case u'\\':
-        case u';':
-        case u',':
-            out += u'\\';
-            out += c;
-            break;
-        case u'\r':
-            if (i + 1 < value.size() && value[i + 1] == u'\n')
+        const char c = value[i];
+        if (!kEscaped[uchar(c)])
+            continue;
+        out += value.sliced(copied, i - copied);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
                 ++i;
-            out += QStringLiteral("\\n");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
+            out += "\\n";
+        } else {
+            out += '\\';
             out += c;
         }
+        copied = i + 1;
     }
-    return out;
+    out += value.sliced(copied);
 }
 
-QByteArray folded(const QByteArray &line)
+void appendFolded(QByteArray &out, QByteArrayView line)
 {
-    QByteArray out;
-    out.reserve(line.size() + line.size() / 24 + 2);
     qsizetype start = 0;
     qsizetype room = kLineOctets;
     while (line.size() - start > room) {
         qsizetype cut = start + room;
-        while (cut > start && (uchar(line[cut]) & 0xC0) == 0x80)
-            --cut; // not inside a UTF-8 sequence
-        out += QByteArrayView(line).sliced(start, cut - start);
+        while (cut > start && !startsCharacter(line[cut]))
+            --cut;
+        out += line.sliced(start, cut - start);
         out += "\r\n ";
         start = cut;
         room = kLineOctets - 1; // the space that continues the line counts
     }
-    out += QByteArrayView(line).sliced(start);
+    out += line.sliced(start);
     out += "\r\n";
-    return out;
 }
 
 QByteArray begin()
@@ -89,32 +95,47 @@ QByteArray end()
     return "END:VCALENDAR\r\n";
 }
 
-QByteArray week(QDate weekStart, const WeekTexts &texts, const QDateTime &stamp)
+QByteArray stampOf(const QDateTime &moment)
 {
-    const QByteArray dtstamp =
-        "DTSTAMP:" + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
-    QByteArray out;
+    return moment.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
+}
+
+void appendWeek(QByteArray &out, QDate weekStart,
+                const std::array<QByteArrayView, kWeekFieldCount> &texts, QByteArrayView stamp)
+{
+    const QByteArray week = isoDateBytes(weekStart, false);
+    QByteArray line; // a property before it is folded
+    const auto appendProperty = [&](QByteArrayView name, QByteArrayView value) {
+        line.clear();
+        line += name;
+        appendEscaped(line, value);
+        appendFolded(out, line);
+    };
     for (int box = 0; box < kWeekFieldCount; ++box) {
-        const QString &text = texts[box];
+        const QByteArrayView text = texts[box];
         if (text.isEmpty())
             continue;
         const bool notes = box == kNotesField;
-        const QDate day = notes ? weekStart : weekStart.addDays(box);
-        const QString summary =
-            notes ? QStringLiteral("Notes for the week of %1").arg(weekStart.toString(Qt::ISODate))
-                  : summaryOf(text);
-        out += "BEGIN:VJOURNAL\r\n";
-        out +=
-            folded("UID:" + dateValue(weekStart).toLatin1() +
-                   (notes ? QByteArray("-notes") : "-" + QByteArray::number(box + 1)) + "@orvanta");
-        out += dtstamp + "\r\n";
-        out += "DTSTART;VALUE=DATE:" + dateValue(day).toLatin1() + "\r\n";
+        out += "BEGIN:VJOURNAL\r\nUID:";
+        out += week;
+        if (notes) {
+            out += "-notes";
+        } else {
+            out += '-';
+            out += char('1' + box);
+        }
+        out += "@orvanta\r\nDTSTAMP:";
+        out += stamp;
+        out += "\r\nDTSTART;VALUE=DATE:";
+        out += notes ? week : isoDateBytes(weekStart.addDays(box), false);
+        out += "\r\n";
+        const QByteArray summary =
+            notes ? "Notes for the week of " + isoDateBytes(weekStart) : summaryOf(text);
         if (!summary.isEmpty())
-            out += folded("SUMMARY:" + escaped(summary).toUtf8());
-        out += folded("DESCRIPTION:" + escaped(text).toUtf8());
+            appendProperty("SUMMARY:", summary);
+        appendProperty("DESCRIPTION:", text);
         out += "END:VJOURNAL\r\n";
     }
-    return out;
 }
 
 } // namespace ICalendarWeeks

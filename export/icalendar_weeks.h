@@ -2,24 +2,31 @@
 
 #include "schedule/week_record.h"
 
+#include <array>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 
 // Weeks as iCalendar (RFC 5545): one VJOURNAL per box that holds anything, dated by its day (the
 // week's notes by its Sunday), the text as its DESCRIPTION. Each entry's UID comes from its week
 // and box alone, so that importing a later export updates the entries instead of adding them
-// twice. Lines end in CR LF and are folded at 75 octets, never inside a character.
+// twice. Lines end in CR LF and are folded at 75 octets, never inside a character. Texts are
+// UTF-8.
 namespace ICalendarWeeks {
 
 QByteArray begin();
-QByteArray week(QDate weekStart, const WeekTexts &texts, const QDateTime &stamp);
+// The DTSTAMP value of an export made at `moment`.
+QByteArray stampOf(const QDateTime &moment);
+// Appends the week's entries to `out`; `stamp` is stampOf the export's moment.
+void appendWeek(QByteArray &out, QDate weekStart,
+                const std::array<QByteArrayView, kWeekFieldCount> &texts, QByteArrayView stamp);
 QByteArray end();
 
-// `value` as an iCalendar TEXT value: backslash, semicolon and comma escaped, each line break
-// (CR LF, LF or a lone CR) as \n.
-QString escaped(QStringView value);
-// A content line as it goes in the file: folded, ending in CR LF.
-QByteArray folded(const QByteArray &line);
+// Appends `value` as an iCalendar TEXT value: backslash, semicolon and comma escaped, each line
+// break (CR LF, LF or a lone CR) as \n.
+void appendEscaped(QByteArray &out, QByteArrayView value);
+// Appends a content line, folded, ending in CR LF.
+void appendFolded(QByteArray &out, QByteArrayView line);
 
 } // namespace ICalendarWeeks

@@ -1,112 +1,148 @@
 #include "markdown_weeks.h"
 
-#include <QLocale>
+#include "date_bytes.h"
+
+#include <string_view>
 
 namespace MarkdownWeeks {
 
 namespace {
 
 // Read as markup wherever they stand (inline code, emphasis, links, raw HTML, entities,
-// strikethrough, table cells, and the escape itself).
-bool isInlineMarkup(QChar c)
-{
-    return QStringView(u"\\`*_[]<>&~|").contains(c);
-}
+// strikethrough, table cells, and the escape itself), or taken for a line break (a lone CR). A
+// table, since every byte of every text is looked up here.
+constexpr std::array<bool, 256> kInlineMarkup = [] {
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("\\`*_[]<>&~|\r"))
+        table[uchar(c)] = true;
+    return table;
+}();
 
 // Read as markup at a line's start only: headings, quotes, list bullets, setext underlines.
-bool isLineStartMarkup(QChar c)
+bool isLineStartMarkup(char c)
 {
-    return QStringView(u"#>-+=").contains(c);
+    return c == '#' || c == '-' || c == '+' || c == '=';
 }
 
-bool isBlank(QChar c)
+bool isBlank(char c)
 {
-    return c == u' ' || c == u'\t';
+    return c == ' ' || c == '\t';
 }
 
-QString reference(QChar c)
+void appendReference(QByteArray &out, char c)
 {
-    return QStringLiteral("&#%1;").arg(c.unicode());
+    out += "&#";
+    out += QByteArray::number(int(c));
+    out += ';';
 }
 
 // One line of a box. Blanks at its edges become references, which a reader keeps and strips
 // nothing of; a digit run that an ordered list would end with "." or ")" gets that escaped.
-void appendLine(QString &out, QStringView line)
+void appendLine(QByteArray &out, QByteArrayView line)
 {
     qsizetype first = 0;
     while (first < line.size() && isBlank(line[first]))
-        out += reference(line[first++]);
+        appendReference(out, line[first++]);
     qsizetype last = line.size();
     while (last > first && isBlank(line[last - 1]))
         --last;
     qsizetype digits = first;
-    while (digits < last && line[digits].isDigit() && line[digits].unicode() < 0x80)
+    while (digits < last && line[digits] >= '0' && line[digits] <= '9')
         ++digits;
-    for (qsizetype i = first; i < last; ++i) {
-        const QChar c = line[i];
-        if (c == u'\r') {
-            out += reference(c); // a lone CR, which a reader would take for a line break
-            continue;
+    qsizetype copied = first; // what is left to copy as it stands, most of a line
+    const auto escapeAt = [&](qsizetype i) {
+        out += line.sliced(copied, i - copied);
+        copied = i + 1;
+        if (line[i] == '\r') {
+            appendReference(out, line[i]);
+        } else {
+            out += '\\';
+            out += line[i];
         }
-        if (isInlineMarkup(c) || (i == first && isLineStartMarkup(c)) ||
-            (i == digits && digits > first && (c == u'.' || c == u')')))
-            out += u'\\';
-        out += c;
+    };
+    // Line-start markup is never a digit, so at most one of these two applies.
+    qsizetype scanned = first;
+    if (first < last && isLineStartMarkup(line[first])) {
+        escapeAt(first);
+        scanned = first + 1;
+    } else if (digits > first && digits < last && (line[digits] == '.' || line[digits] == ')')) {
+        escapeAt(digits);
+        scanned = digits + 1;
     }
+    for (qsizetype i = scanned; i < last; ++i) {
+        if (kInlineMarkup[uchar(line[i])])
+            escapeAt(i);
+    }
+    out += line.sliced(copied, last - copied);
     for (qsizetype i = last; i < line.size(); ++i)
-        out += reference(line[i]);
+        appendReference(out, line[i]);
 }
 
-} // namespace
-
-QString text(QStringView text)
+void appendText(QByteArray &out, QByteArrayView text)
 {
-    QList<QStringView> lines;
+    // The lines, each without its break (LF or CR LF).
+    QVarLengthArray<QByteArrayView, 64> lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n') {
-            const qsizetype end = i > start && text[i - 1] == u'\r' ? i - 1 : i;
-            lines.append(text.sliced(start, end - start));
-            start = i + 1;
-        }
-    }
+    for (qsizetype end; (end = text.indexOf('\n', start)) >= 0; start = end + 1)
+        lines.append(text.sliced(start, end - start - (end > start && text[end - 1] == '\r')));
     lines.append(text.sliced(start));
     // Empty lines at the edges cannot be hard breaks (a paragraph neither starts nor ends with
     // one): their breaks are written as references.
     qsizetype first = 0, last = lines.size();
-    QString out;
     while (first < last - 1 && lines[first].isEmpty()) {
-        out += QStringLiteral("&#10;");
+        out += "&#10;";
         ++first;
     }
-    QString tail;
+    qsizetype trailing = 0;
     while (last - 1 > first && lines[last - 1].isEmpty()) {
-        tail += QStringLiteral("&#10;");
+        ++trailing;
         --last;
     }
     for (qsizetype i = first; i < last; ++i) {
         if (i > first)
-            out += QStringLiteral("\\\n");
+            out += "\\\n";
         appendLine(out, lines[i]);
     }
-    return out + tail;
+    for (; trailing > 0; --trailing)
+        out += "&#10;";
 }
 
-QByteArray week(QDate weekStart, const WeekTexts &texts)
+constexpr std::array<const char *, 7> kDayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                   "Friday", "Saturday", "Sunday"};
+
+} // namespace
+
+QByteArray text(QByteArrayView text)
 {
-    const QLocale c = QLocale::c();
-    QString out = QStringLiteral("# Week of %1\n").arg(weekStart.toString(Qt::ISODate));
+    QByteArray out;
+    appendText(out, text);
+    return out;
+}
+
+void appendWeek(QByteArray &out, QDate weekStart,
+                const std::array<QByteArrayView, kWeekFieldCount> &texts)
+{
+    static const QByteArray notesHeading = kNotesHeading.toUtf8();
+    out += "# Week of ";
+    out += isoDateBytes(weekStart);
+    out += '\n';
     for (int box = 0; box < kWeekFieldCount; ++box) {
         if (texts[box].isEmpty())
             continue;
-        const QDate day = weekStart.addDays(box);
-        out += box == kNotesField ? QStringLiteral("\n## %1\n\n").arg(kNotesHeading)
-                                  : QStringLiteral("\n## %1, %2\n\n")
-                                        .arg(c.dayName(day.dayOfWeek()), day.toString(Qt::ISODate));
-        out += text(texts[box]) + u'\n';
+        out += "\n## ";
+        if (box == kNotesField) {
+            out += notesHeading;
+        } else {
+            const QDate day = weekStart.addDays(box);
+            out += kDayNames[size_t(day.dayOfWeek() - 1)];
+            out += ", ";
+            out += isoDateBytes(day);
+        }
+        out += "\n\n";
+        appendText(out, texts[box]);
+        out += '\n';
     }
-    out += u'\n';
-    return out.toUtf8();
+    out += '\n';
 }
 
 } // namespace MarkdownWeeks

@@ -20,8 +20,15 @@ StoredWeeks::~StoredWeeks()
 void StoredWeeks::close()
 {
     m_fetch.reset();
+    m_stream.reset();
     if (!m_connectionName.isEmpty())
         QSqlDatabase::removeDatabase(std::exchange(m_connectionName, {}));
+}
+
+bool StoredWeeks::fail(const QSqlQuery &query)
+{
+    m_error = query.lastError().text();
+    return false;
 }
 
 bool StoredWeeks::open(const QString &databasePath)
@@ -29,21 +36,57 @@ bool StoredWeeks::open(const QString &databasePath)
     close();
     m_rows.clear();
     m_next = 0;
+    m_lastKey.clear();
+    m_error.clear();
     static std::atomic<int> serial{0};
     m_connectionName = QStringLiteral("StoredWeeks-%1").arg(++serial);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     useExistingFile(db, databasePath, true);
-    if (!db.open()) {
+    // One read transaction for the whole export: every week as of one moment, and the file's
+    // shared lock taken once rather than for each week.
+    if (!db.open() || !db.transaction()) {
         m_error = db.lastError().text();
         return false;
     }
-    // The keys first, a few bytes a week; the texts follow one week at a time.
-    QSqlQuery keys(db);
-    keys.setForwardOnly(true);
-    if (!keys.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar"))) {
-        m_error = keys.lastError().text();
-        return false;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("PRAGMA encoding")) || !query.next())
+        return fail(query);
+    m_utf8 = query.value(0).toString() == u"UTF-8";
+    // In a UTF-8 file the record's bytes are its UTF-8 text as stored; in a UTF-16 one SQLite
+    // gives text, which is encoded here.
+    const QString record =
+        m_utf8 ? QStringLiteral("CAST(WeekData AS BLOB)") : QStringLiteral("WeekData");
+
+    if (!query.exec(
+            QStringLiteral("SELECT count(*), count(StartWeekDate) FILTER (WHERE "
+                           "StartWeekDate NOT GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]') "
+                           "FROM tblCalendar")) ||
+        !query.next())
+        return fail(query);
+    m_count = query.value(0).toLongLong();
+    if (query.value(1).toLongLong() == 0) {
+        query.finish();
+        m_stream = std::make_unique<QSqlQuery>(db);
+        m_stream->setForwardOnly(true);
+        if (!m_stream->exec(QStringLiteral("SELECT StartWeekDate, %1 FROM tblCalendar ORDER BY "
+                                           "StartWeekDate, rowid")
+                                .arg(record)))
+            return fail(*m_stream);
+        return true;
     }
+    if (!query.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar")) ||
+        !readKeys(query))
+        return fail(query);
+    m_count = qsizetype(m_rows.size());
+    m_fetch = std::make_unique<QSqlQuery>(db);
+    if (!m_fetch->prepare(QStringLiteral("SELECT %1 FROM tblCalendar WHERE rowid = ?").arg(record)))
+        return fail(*m_fetch);
+    return true;
+}
+
+bool StoredWeeks::readKeys(QSqlQuery &keys)
+{
     while (keys.next()) {
         const QString key = keys.value(1).toString();
         const QDate day = dayOfWeekKey(key);
@@ -51,40 +94,53 @@ bool StoredWeeks::open(const QString &databasePath)
             m_rows.push_back(
                 {day.toJulianDay(), key != day.toString(Qt::ISODate), keys.value(0).toLongLong()});
     }
-    if (keys.lastError().isValid()) {
-        m_error = keys.lastError().text();
+    if (keys.lastError().isValid())
         return false;
-    }
     std::sort(m_rows.begin(), m_rows.end(), [](const Row &a, const Row &b) {
         return std::tie(a.day, a.otherForm, a.rowid) < std::tie(b.day, b.otherForm, b.rowid);
     });
     m_rows.erase(std::unique(m_rows.begin(), m_rows.end(),
                              [](const Row &a, const Row &b) { return a.day == b.day; }),
                  m_rows.end());
-    m_fetch = std::make_unique<QSqlQuery>(db);
-    if (!m_fetch->prepare(QStringLiteral("SELECT WeekData FROM tblCalendar WHERE rowid = ?"))) {
-        m_error = m_fetch->lastError().text();
-        return false;
-    }
     return true;
 }
 
-bool StoredWeeks::next(QDate &weekStart, WeekTexts &texts)
+void StoredWeeks::takeRecord(const QSqlQuery &query, int column)
 {
-    if (!m_fetch || m_next >= m_rows.size())
-        return false;
-    const Row &row = m_rows[m_next++];
-    m_fetch->bindValue(0, row.rowid);
-    if (!m_fetch->exec()) {
-        m_error = m_fetch->lastError().text();
-        return false;
+    const QVariant value = query.value(column); // NULL reads as empty text
+    m_record = m_utf8 ? value.toByteArray() : value.toString().toUtf8();
+    if (!m_record.isValidUtf8())
+        m_record = QString::fromUtf8(m_record).toUtf8();
+}
+
+bool StoredWeeks::next(QDate &weekStart, Texts &texts)
+{
+    if (m_stream) {
+        for (;;) {
+            if (!m_stream->next())
+                return m_stream->lastError().isValid() ? fail(*m_stream) : false;
+            const QString key = m_stream->value(0).toString();
+            if (key == m_lastKey)
+                continue; // a later row of the week just given
+            m_lastKey = key;
+            weekStart = dayOfWeekKey(key);
+            if (weekStart.isValid())
+                break;
+        }
+        takeRecord(*m_stream, 1);
+    } else {
+        if (!m_fetch || m_next >= m_rows.size())
+            return false;
+        const Row &row = m_rows[m_next++];
+        m_fetch->bindValue(0, row.rowid);
+        if (!m_fetch->exec() || !m_fetch->next())
+            return fail(*m_fetch);
+        takeRecord(*m_fetch, 0);
+        m_fetch->finish();
+        weekStart = QDate::fromJulianDay(row.day);
     }
-    // A row gone since the keys were read (the window deletes none) reads as an empty week.
-    const QString record = m_fetch->next() ? m_fetch->value(0).toString() : QString();
-    m_fetch->finish();
-    const QStringList fields = decodeWeekRecord(record);
+    const QList<QByteArrayView> fields = decodeWeekRecordUtf8(m_record);
     for (int i = 0; i < kWeekFieldCount; ++i)
         texts[i] = fields.value(i);
-    weekStart = QDate::fromJulianDay(row.day);
     return true;
 }

@@ -55,10 +55,16 @@ Result exportWeeks(const QString &databasePath, const QString &target, Format fo
         return result;
     }
     QDate weekStart;
-    WeekTexts texts;
+    StoredWeeks::Texts texts;
+    const QByteArray dtstamp = ICalendarWeeks::stampOf(stamp);
+    QByteArray written; // one week's worth, its buffer kept from week to week
     while (weeks.next(weekStart, texts)) {
-        file.write(markdown ? MarkdownWeeks::week(weekStart, texts)
-                            : ICalendarWeeks::week(weekStart, texts, stamp));
+        written.clear();
+        if (markdown)
+            MarkdownWeeks::appendWeek(written, weekStart, texts);
+        else
+            ICalendarWeeks::appendWeek(written, weekStart, texts, dtstamp);
+        file.write(written);
         ++result.weeks;
         if (progress && result.weeks % 256 == 0 && !progress(result.weeks, total)) {
             result.cancelled = true;

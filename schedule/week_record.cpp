@@ -70,6 +70,25 @@ QStringList decodeWeekRecord(const QString &record)
     return pieces;
 }
 
+QList<QByteArrayView> decodeWeekRecordUtf8(QByteArrayView record)
+{
+    static const QByteArray separator = WeekDataSeparator.toUtf8();
+    QList<QByteArrayView> fields;
+    qsizetype start = 0;
+    qsizetype notesStart = 0;
+    for (qsizetype end; (end = record.indexOf(separator, start)) >= 0;
+         start = end + separator.size()) {
+        if (fields.size() < kWeekFieldCount) {
+            if (fields.size() == kNotesField)
+                notesStart = start;
+            fields.append(record.sliced(start, end - start));
+        } else { // the notes run on to the last separator
+            fields[kNotesField] = record.sliced(notesStart, end - notesStart);
+        }
+    }
+    return fields;
+}
+
 QList<QDate> daysWithText(QDate weekStart, const QString &record)
 {
     QList<QDate> days;

@@ -29,6 +29,9 @@ QByteArray encodeWeekRecord(const WeekTexts &texts);
 // notes, joined again by the separator, so that a text that happened to contain the
 // separator is saved back exactly as it was read.
 QStringList decodeWeekRecord(const QString &record);
+// The same fields of a record's UTF-8 bytes, as views into `record`: what reading every week,
+// where decoding each into text is most of the work, splits.
+QList<QByteArrayView> decodeWeekRecordUtf8(QByteArrayView record);
 
 // The days of the week starting at `weekStart` whose text in `record` holds anything but white
 // space; the notes are no day.

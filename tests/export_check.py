@@ -38,7 +38,9 @@ TRICKY = [
 ]
 
 
-def store(path):
+def store(path, other_forms):
+    """Weeks with TRICKY texts, some keyed "MM/dd/yyyy" where `other_forms`, one week stored
+    twice, and the rows out of order."""
     con = sqlite3.connect(path)
     rows = []
     base = datetime.date(2026, 1, 4)
@@ -48,10 +50,10 @@ def store(path):
         texts[(week + 3) % 7] = TRICKY[(week + 1) % len(TRICKY)]
         texts[NOTES] = TRICKY[(week + 2) % len(TRICKY)] if week % 2 else ""
         day = base + datetime.timedelta(weeks=week)
-        key = day.isoformat() if week % 3 else day.strftime("%m/%d/%Y")
+        key = day.strftime("%m/%d/%Y") if other_forms and week % 3 == 0 else day.isoformat()
         rows.append((key, "".join(t + SEP for t in texts)))
-    # Two rows for one week: the window shows the ISO-keyed one.
-    rows.append(("01/04/2026", "shadowed" + SEP * 8))
+    # Two rows for one week: the window shows the ISO-keyed one, else the older row.
+    rows.append(("2026-01-04", ("the ISO row" if other_forms else "shadowed") + SEP * 8))
     # Oldest first whatever the rows' order.
     rows.insert(0, ("2025-12-28", "year before" + SEP * 8))
     con.executemany("INSERT INTO tblCalendar VALUES (?, ?)", rows)
@@ -146,28 +148,43 @@ def main():
         print(("ok    " if ok else "FAIL  ") + what + ("" if ok else f"\n      {detail}"))
         failed += not ok
 
+    for keys, other_forms, utf16 in [("some keys MM/dd/yyyy", True, False),
+                                     ("every key yyyy-MM-dd", False, False),
+                                     ("a file in UTF-16", True, True)]:
+        with tempfile.TemporaryDirectory() as work:
+            db = os.path.join(work, "dbCalendar.mdb")
+            if utf16:
+                con = sqlite3.connect(db)
+                con.executescript("PRAGMA encoding = 'UTF-16le'; CREATE TABLE tblCalendar "
+                                  "(StartWeekDate TEXT, WeekData TEXT)")
+                con.close()
+            else:
+                subprocess.run([make_db, db], check=True)
+            store(db, other_forms)
+            want = expected_days(db)
+            for ext, parse in FORMATS:
+                target = os.path.join(work, "weeks." + ext)
+                done = run(cli, "--database", db, "export", target)
+                check(f"{keys}, {ext}: exit 0", done.returncode == 0, done.stderr)
+                raw = open(target, "rb").read()
+                got, problems = parse(raw)
+                check(f"{keys}, {ext}: nothing read as markup or malformed", not problems,
+                      problems[:3])
+                missing = {k: (v, got.get(k)) for k, v in want.items() if got.get(k) != v}
+                extra = set(got) - set(want)
+                check(f"{keys}, {ext}: every day's text comes back exactly, oldest first",
+                      not missing and not extra and list(got) == sorted(got),
+                      f"differ: {list(missing.items())[:2]} extra: {sorted(extra)[:3]}")
+                # The same weeks again: the same file but for the moment of the export.
+                again = os.path.join(work, "again." + ext)
+                run(cli, "--database", db, "export", "--format", ext, again)
+                strip = lambda b: [l for l in b.split(b"\r\n") if not l.startswith(b"DTSTAMP")]
+                check(f"{keys}, {ext}: a second export names every entry the same",
+                      strip(open(again, "rb").read()) == strip(raw))
+
     with tempfile.TemporaryDirectory() as work:
         db = os.path.join(work, "dbCalendar.mdb")
         subprocess.run([make_db, db], check=True)
-        store(db)
-        want = expected_days(db)
-        for ext, parse in FORMATS:
-            target = os.path.join(work, "weeks." + ext)
-            done = run(cli, "--database", db, "export", target)
-            check(f"{ext}: exit 0", done.returncode == 0, done.stderr)
-            raw = open(target, "rb").read()
-            got, problems = parse(raw)
-            check(f"{ext}: nothing read as markup or malformed", not problems, problems[:3])
-            missing = {k: (v, got.get(k)) for k, v in want.items() if got.get(k) != v}
-            extra = set(got) - set(want)
-            check(f"{ext}: every day's text comes back exactly", not missing and not extra,
-                  f"differ: {list(missing.items())[:2]} extra: {sorted(extra)[:3]}")
-            # The same weeks again: the same file but for the moment of the export.
-            again = os.path.join(work, "again." + ext)
-            run(cli, "--database", db, "export", "--format", ext, again)
-            strip = lambda b: [l for l in b.split(b"\r\n") if not l.startswith(b"DTSTAMP")]
-            check(f"{ext}: a second export names every entry the same",
-                  strip(open(again, "rb").read()) == strip(raw))
 
         # Refusals leave the target as it was.
         target = os.path.join(work, "kept.md")

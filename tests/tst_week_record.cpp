@@ -100,6 +100,12 @@ void TestWeekRecord::decode()
     QFETCH(QString, record);
     QFETCH(QStringList, fields);
     QCOMPARE(decodeWeekRecord(record), fields);
+    // The same fields from the record's UTF-8 bytes.
+    const QByteArray utf8 = record.toUtf8();
+    QStringList fromBytes;
+    for (const QByteArrayView field : decodeWeekRecordUtf8(utf8))
+        fromBytes.append(QString::fromUtf8(field));
+    QCOMPARE(fromBytes, fields);
 }
 
 void TestWeekRecord::roundTripKeepsEveryCharacter_data()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+
+// A day as "yyyy-MM-dd" (or "yyyyMMdd" without dashes) for the years 1 to 9999, written straight
+// into bytes: the exports write several per week, and QDate's formatting goes through QString.
+inline QByteArray isoDateBytes(QDate day, bool dashes = true)
+{
+    int year = 0, month = 0, date = 0;
+    day.getDate(&year, &month, &date);
+    char text[10];
+    char *out = text;
+    const auto two = [&out](int value) {
+        *out++ = char('0' + value / 10);
+        *out++ = char('0' + value % 10);
+    };
+    two(year / 100);
+    two(year % 100);
+    if (dashes)
+        *out++ = '-';
+    two(month);
+    if (dashes)
+        *out++ = '-';
+    two(date);
+    return QByteArray(text, out - text);
+}

@@ -3,12 +3,16 @@
 #include <QByteArray>
 #include <QDate>
 
-// A day as "yyyy-MM-dd" (or "yyyyMMdd" without dashes) for the years 1 to 9999, written straight
-// into bytes: the exports write several per week, and QDate's formatting goes through QString.
+// A day as "yyyy-MM-dd" (or "yyyyMMdd" without dashes), written straight into bytes for the
+// years 1 to 9999: the exports write several per week, and QDate's formatting goes through
+// QString.
 inline QByteArray isoDateBytes(QDate day, bool dashes = true)
 {
     int year = 0, month = 0, date = 0;
     day.getDate(&year, &month, &date);
+    if (year < 1 || year > 9999) // a week that runs past the year 9999, from a hand-made key
+        return day.toString(dashes ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("yyyyMMdd"))
+            .toLatin1();
     char text[10];
     char *out = text;
     const auto two = [&out](int value) {

@@ -54,8 +54,10 @@ def store(path, other_forms):
         rows.append((key, "".join(t + SEP for t in texts)))
     # Two rows for one week: the window shows the ISO-keyed one, else the older row.
     rows.append(("2026-01-04", ("the ISO row" if other_forms else "shadowed") + SEP * 8))
-    # Oldest first whatever the rows' order.
+    # Oldest first whatever the rows' order; the calendar's first and last weeks.
     rows.insert(0, ("2025-12-28", "year before" + SEP * 8))
+    rows.insert(0, ("9999-12-26", "the last week" + SEP * 5 + "its Friday" + SEP * 3))
+    rows.append(("1753-01-07", SEP * 7 + "the first notes" + SEP))
     con.executemany("INSERT INTO tblCalendar VALUES (?, ?)", rows)
     con.commit()
     con.close()

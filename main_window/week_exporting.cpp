@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QLocale>
 #include <QProgressDialog>
 #include <QStandardPaths>
 #include <QThread>

@@ -126,8 +126,8 @@ void WeekExporting::report(const QString &target, const WeekExport::Result &resu
         m_window.alerts->error(QStringLiteral("The weeks were not exported. %1").arg(result.error));
         return;
     }
-    m_window.alerts->information(
-        result.weeks == 1
-            ? QStringLiteral("1 week was exported to %1.").arg(file)
-            : QStringLiteral("%1 weeks were exported to %2.").arg(result.weeks).arg(file));
+    m_window.alerts->information(result.weeks == 1
+                                     ? QStringLiteral("1 week was exported to %1.").arg(file)
+                                     : QStringLiteral("%1 weeks were exported to %2.")
+                                           .arg(QLocale().toString(result.weeks), file));
 }

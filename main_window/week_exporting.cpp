@@ -113,8 +113,14 @@ void WeekExporting::exportAll()
         report(target, result);
         emit finished(result);
     });
+    emit started();
     run->poll.start();
     run->thread->start();
+}
+
+QProgressDialog *WeekExporting::progressDialog() const
+{
+    return m_running ? m_running->dialog.get() : nullptr;
 }
 
 void WeekExporting::report(const QString &target, const WeekExport::Result &result)

@@ -8,6 +8,7 @@
 
 class Alerts;
 class Clock;
+class QProgressDialog;
 class QWidget;
 class TrayMenu;
 
@@ -37,7 +38,12 @@ public:
     void exportAll();
     bool isExporting() const { return m_running != nullptr; }
 
+    // The progress dialog of the export under way, from started() to finished().
+    QProgressDialog *progressDialog() const;
+
 signals:
+    // The dialog is there and the weeks are about to be read.
+    void started();
     void finished(const WeekExport::Result &result);
 
 private:

@@ -35,6 +35,7 @@ TRICKY = [
     "Привет, Ελληνικά, 漢字, עברית, emoji 🙂🗓️ and combining é",
     "long " * 60 + "ü" * 100 + "🙂" * 30,
     "x;y,z\\n is not a break",
+    "ends in blanks \t ",
 ]
 
 
@@ -58,6 +59,10 @@ def store(path, other_forms):
     rows.insert(0, ("2025-12-28", "year before" + SEP * 8))
     rows.insert(0, ("9999-12-26", "the last week" + SEP * 5 + "its Friday" + SEP * 3))
     rows.append(("1753-01-07", SEP * 7 + "the first notes" + SEP))
+    # A key that names no day, and a record that is not UTF-8 (shown, as in the window, with
+    # U+FFFD for each stray byte).
+    rows.append(("2026-02-30", "no such day" + SEP * 8))
+    rows.append(("2026-03-29", ("bytes \xff\xfe in" + SEP * 8).encode("latin-1")))
     con.executemany("INSERT INTO tblCalendar VALUES (?, ?)", rows)
     con.commit()
     con.close()
@@ -68,11 +73,16 @@ def expected_days(path):
     con = sqlite3.connect(path)
     best = {}
     for rowid, key, data in con.execute("SELECT rowid, StartWeekDate, WeekData FROM tblCalendar"):
+        if isinstance(data, bytes):
+            data = data.decode("utf-8", "replace")
         try:
             day = datetime.date.fromisoformat(key)
             other = 0
         except ValueError:
-            day = datetime.datetime.strptime(key, "%m/%d/%Y").date()
+            try:
+                day = datetime.datetime.strptime(key, "%m/%d/%Y").date()
+            except ValueError:
+                continue  # names no day: not shown, not exported
             other = 1
         if day not in best or (other, rowid) < best[day][0]:
             best[day] = ((other, rowid), data)
@@ -188,11 +198,28 @@ def main():
         db = os.path.join(work, "dbCalendar.mdb")
         subprocess.run([make_db, db], check=True)
 
+        # A file damaged in the middle of its weeks: the export stops there and says so.
+        damaged = os.path.join(work, "damaged.mdb")
+        subprocess.run([make_db, damaged], check=True)
+        con = sqlite3.connect(damaged)
+        con.executemany("INSERT INTO tblCalendar VALUES (?, ?)",
+                        [(f"{2000 + i // 52}-{1 + i % 12:02}-{1 + i % 28:02}", "x" * 3000 + SEP)
+                         for i in range(300)])
+        con.commit()
+        page_size = con.execute("PRAGMA page_size").fetchone()[0]
+        pages = con.execute("PRAGMA page_count").fetchone()[0]
+        con.close()
+        with open(damaged, "r+b") as f:
+            for page in range(pages * 2 // 3, pages * 2 // 3 + 3):
+                f.seek(page * page_size)
+                f.write(b"\x0d\xff" * (page_size // 2))
+
         # Refusals leave the target as it was.
         target = os.path.join(work, "kept.md")
         open(target, "w").write("kept")
         for what, args in [("no database", ["--database", os.path.join(work, "none.mdb")]),
-                           ("not a database", ["--database", target])]:
+                           ("not a database", ["--database", target]),
+                           ("damaged after its first weeks", ["--database", damaged])]:
             done = run(cli, *args, "export", target)
             check(f"{what}: exit 2 with a message, the file untouched",
                   done.returncode == 2 and done.stderr and open(target).read() == "kept",
@@ -202,7 +229,7 @@ def main():
               done.returncode == 2 and not os.path.exists(os.path.join(work, "weeks.txt")))
         done = run(cli, "--database", db, "export", os.path.join(work, "no", "weeks.md"))
         check("a folder that is not there: exit 2", done.returncode == 2 and done.stderr)
-        left = sorted(set(os.listdir(work)) - {"dbCalendar.mdb", "weeks.md", "weeks.ics",
+        left = sorted(set(os.listdir(work)) - {"dbCalendar.mdb", "damaged.mdb", "weeks.md", "weeks.ics",
                                                "again.md", "again.ics", "kept.md"})
         check("no temporary file left behind", not left, left)
     print("all passed" if not failed else f"{failed} failed")

@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -1304,6 +1305,7 @@ void TestForm1::printAndExportTakeTheWeekOnScreen_data()
                                         << u"information: 2 weeks were exported to %1."_s;
     QTest::newRow("export to iCalendar") << u"&Export all weeks…"_s << u"weeks.ics"_s
                                          << u"information: 2 weeks were exported to %1."_s;
+    QTest::newRow("export cancelled") << u"cancel export"_s << u"weeks.md"_s << QString();
     QTest::newRow("export to a name of no format")
         << u"&Export all weeks…"_s << u"weeks.txt"_s
         << u"warning: %1 names no format Orvanta writes: name it .md for Markdown or .ics for "
@@ -1334,6 +1336,11 @@ void TestForm1::printAndExportTakeTheWeekOnScreen()
         return target;
     });
     QSignalSpy exported(&m_form->weekExporting(), &WeekExporting::finished);
+    if (how == u"cancel export") { // Cancel before a week is written: nothing, not a word
+        connect(&m_form->weekExporting(), &WeekExporting::started, this,
+                [this] { emit m_form->weekExporting().progressDialog()->canceled(); });
+        how = u"&Export all weeks…"_s;
+    }
     if (how == u"print key") {
         QTest::keyClick(m_form->text1(0), Qt::Key_P, Qt::ControlModifier);
     } else {
@@ -1346,6 +1353,12 @@ void TestForm1::printAndExportTakeTheWeekOnScreen()
     QVERIFY(asked);
     if (how.contains(u"Export"_s) && !said.startsWith(u"warning"_s))
         QTRY_COMPARE(exported.count(), 1);
+    if (said.isEmpty() && how.contains(u"Export"_s)) {
+        QVERIFY(exported.first().first().value<WeekExport::Result>().cancelled);
+        QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(m_alerts.messages.isEmpty());
+        return;
+    }
     if (said.contains(u"%1"_s))
         said = said.arg(QDir::toNativeSeparators(target));
     QCOMPARE(m_alerts.messages, said.isEmpty() ? QStringList() : QStringList(said));

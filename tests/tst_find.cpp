@@ -17,6 +17,7 @@ private slots:
     void matchesAsPeopleExpect_data();
     void matchesAsPeopleExpect();
     void theMatchIsFoundWhereItIsWritten();
+    void searchesEveryWeekNewestFirst_data();
     void searchesEveryWeekNewestFirst();
     void aNewSearchCancelsTheOldOne();
 };
@@ -74,13 +75,22 @@ void TestFind::theMatchIsFoundWhereItIsWritten()
              (QList<TextMatch::Span>{{5, 6}, {19, 7}})); // "Straße" and "DENTIST" in the line
 }
 
+void TestFind::searchesEveryWeekNewestFirst_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("a file in UTF-8, as SQLite makes it") << u"UTF-8"_s;
+    QTest::newRow("a file in UTF-16, as another tool may make it") << u"UTF-16le"_s;
+}
+
 void TestFind::searchesEveryWeekNewestFirst()
 {
+    QFETCH(QString, encoding);
     QTemporaryDir folder;
     const QString path = databasePath(folder.path());
-    QVERIFY(createEmptyCalendarDatabase(path));
     const QString S = WeekDataSeparator;
     OtherConnection other(path);
+    QVERIFY(other.exec(u"PRAGMA encoding = '%1'"_s.arg(encoding)));
+    QVERIFY(other.exec(u"CREATE TABLE tblCalendar (StartWeekDate TEXT, WeekData TEXT)"_s));
     // Three weeks, one keyed as the original program wrote it, one the shown week.
     QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, ?), (?, ?), (?, ?)"_s,
                        {u"2026-11-29"_s, u"dentist"_s + S.repeated(8), u"12/06/2026"_s,

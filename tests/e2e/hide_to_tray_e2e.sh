@@ -134,14 +134,6 @@ minimise
 read -r _ _ _ _ _ cx cy < <("$desktop" tray-icon Orvanta)
 xdotool mousemove --sync 1 1
 xdotool mousemove --sync "$cx" "$cy" click 3
-# A menu is the program's one window that the window manager does not frame.
-menu_open() {
-    local w
-    for w in $(xdotool search --onlyvisible --class Orvanta 2>/dev/null); do
-        xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
-    done
-    return 1
-}
 check "a right click on the icon opens the menu" eventually menu_open
 sleep 0.5 # the menu takes the keyboard once it is up
 xdotool key Up Return # Quit, the last entry

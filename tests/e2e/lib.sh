@@ -16,6 +16,33 @@ sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '
 icon_shown() { "$desktop" tray-icon Orvanta >/dev/null; }
 icon_gone() { ! icon_shown; }
 
+# A menu is the program's one window that the window manager does not frame.
+menu_open() {
+    local w
+    for w in $(xdotool search --onlyvisible --class Orvanta 2>/dev/null); do
+        xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+# open_tray_menu: a right click on the icon, until the menu is up and takes the keyboard.
+open_tray_menu() {
+    local cx cy
+    read -r _ _ _ _ _ cx cy < <("$desktop" tray-icon Orvanta)
+    xdotool mousemove --sync 1 1
+    xdotool mousemove --sync "$cx" "$cy" click 3
+    eventually menu_open && sleep 0.5
+}
+# window_named NAME: waits up to 10 s for a shown window of that title; prints its id.
+window_named() {
+    local w
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+        [[ -n $w ]] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
 # Where the window's client area is on the screen, as "X Y ".
 place() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ { printf "%s ", $NF }'; }
 place_is() { [[ $(place) == "$1" ]]; }

@@ -10,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 #include <fstream>
-#include <QCoreApplication>
 #include <string>
 
 using namespace BenchStore;
@@ -98,12 +97,3 @@ BENCHMARK(BM_Export)
                    {int(WeekExport::Format::Markdown), int(WeekExport::Format::ICalendar)}})
     ->ArgNames({"weeks", "format"})
     ->Unit(benchmark::kMillisecond);
-
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -114,12 +114,3 @@ BENCHMARK(BM_FindAll)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindInWindow)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_LikeScan)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarksForAPage)->Arg(100'000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,8 +1,6 @@
 #include "icalendar_weeks.h"
 
-#include "date_bytes.h"
-
-#include <string_view>
+#include "text_bytes.h"
 
 namespace ICalendarWeeks {
 
@@ -12,12 +10,7 @@ constexpr qsizetype kLineOctets = 75;
 constexpr qsizetype kSummaryCharacters = 60;
 
 // What a TEXT value escapes: looked up for every byte of every text.
-constexpr std::array<bool, 256> kEscaped = [] {
-    std::array<bool, 256> table{};
-    for (const char c : std::string_view("\\;,\r\n"))
-        table[uchar(c)] = true;
-    return table;
-}();
+constexpr std::array<bool, 256> kEscaped = byteSet("\\;,\r\n");
 
 bool startsCharacter(char byte)
 {
@@ -45,8 +38,8 @@ QByteArray summaryOf(QByteArrayView text)
     return {};
 }
 
-} // namespace
-
+// Appends `value` as an iCalendar TEXT value: backslash, semicolon and comma escaped, each line
+// break (CR LF, LF or a lone CR) as \n.
 void appendEscaped(QByteArray &out, QByteArrayView value)
 {
     qsizetype copied = 0; // what is left to copy as it stands, most of a text
@@ -68,6 +61,7 @@ void appendEscaped(QByteArray &out, QByteArrayView value)
     out += value.sliced(copied);
 }
 
+// Appends a content line, folded at 75 octets (never inside a character), ending in CR LF.
 void appendFolded(QByteArray &out, QByteArrayView line)
 {
     qsizetype start = 0;
@@ -84,6 +78,8 @@ void appendFolded(QByteArray &out, QByteArrayView line)
     out += line.sliced(start);
     out += "\r\n";
 }
+
+} // namespace
 
 QByteArray begin()
 {

@@ -23,10 +23,4 @@ void appendWeek(QByteArray &out, QDate weekStart,
                 const std::array<QByteArrayView, kWeekFieldCount> &texts, QByteArrayView stamp);
 QByteArray end();
 
-// Appends `value` as an iCalendar TEXT value: backslash, semicolon and comma escaped, each line
-// break (CR LF, LF or a lone CR) as \n.
-void appendEscaped(QByteArray &out, QByteArrayView value);
-// Appends a content line, folded, ending in CR LF.
-void appendFolded(QByteArray &out, QByteArrayView line);
-
 } // namespace ICalendarWeeks

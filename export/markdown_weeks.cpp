@@ -1,22 +1,14 @@
 #include "markdown_weeks.h"
 
-#include "date_bytes.h"
-
-#include <string_view>
+#include "text_bytes.h"
 
 namespace MarkdownWeeks {
 
 namespace {
 
 // Read as markup wherever they stand (inline code, emphasis, links, raw HTML, entities,
-// strikethrough, table cells, and the escape itself), or taken for a line break (a lone CR). A
-// table, since every byte of every text is looked up here.
-constexpr std::array<bool, 256> kInlineMarkup = [] {
-    std::array<bool, 256> table{};
-    for (const char c : std::string_view("\\`*_[]<>&~|\r"))
-        table[uchar(c)] = true;
-    return table;
-}();
+// strikethrough, table cells, and the escape itself), or taken for a line break (a lone CR).
+constexpr std::array<bool, 256> kInlineMarkup = byteSet("\\`*_[]<>&~|\r");
 
 // Read as markup at a line's start only: headings, quotes, list bullets, setext underlines.
 bool isLineStartMarkup(char c)
@@ -111,13 +103,6 @@ constexpr std::array<const char *, 7> kDayNames = {"Monday", "Tuesday",  "Wednes
                                                    "Friday", "Saturday", "Sunday"};
 
 } // namespace
-
-QByteArray text(QByteArrayView text)
-{
-    QByteArray out;
-    appendText(out, text);
-    return out;
-}
 
 void appendWeek(QByteArray &out, QDate weekStart,
                 const std::array<QByteArrayView, kWeekFieldCount> &texts)

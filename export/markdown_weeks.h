@@ -19,7 +19,4 @@ namespace MarkdownWeeks {
 void appendWeek(QByteArray &out, QDate weekStart,
                 const std::array<QByteArrayView, kWeekFieldCount> &texts);
 
-// A box's text as Markdown: its lines joined by hard breaks.
-QByteArray text(QByteArrayView text);
-
 } // namespace MarkdownWeeks

@@ -50,13 +50,8 @@ bool StoredWeeks::open(const QString &databasePath)
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("PRAGMA encoding")) || !query.next())
-        return fail(query);
-    m_utf8 = query.value(0).toString() == u"UTF-8";
-    // In a UTF-8 file the record's bytes are its UTF-8 text as stored; in a UTF-16 one SQLite
-    // gives text, which is encoded here.
-    const QString record =
-        m_utf8 ? QStringLiteral("CAST(WeekData AS BLOB)") : QStringLiteral("WeekData");
+    m_weekData.emplace(db);
+    const QString record = m_weekData->column();
 
     if (!query.exec(
             QStringLiteral("SELECT count(*), count(StartWeekDate) FILTER (WHERE "
@@ -108,7 +103,7 @@ bool StoredWeeks::readKeys(QSqlQuery &keys)
 void StoredWeeks::takeRecord(const QSqlQuery &query, int column)
 {
     const QVariant value = query.value(column); // NULL reads as empty text
-    m_record = m_utf8 ? value.toByteArray() : value.toString().toUtf8();
+    m_record = m_weekData->utf8(value);
     if (!m_record.isValidUtf8())
         m_record = QString::fromUtf8(m_record).toUtf8();
 }

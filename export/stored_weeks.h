@@ -1,9 +1,11 @@
 #pragma once
 
+#include "schedule/calendar_files.h"
 #include "schedule/week_record.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <QByteArrayView>
 #include <QDate>
 #include <QString>
@@ -61,8 +63,8 @@ private:
     QString m_lastKey;                   // the stream's last key given
     qsizetype m_count = 0;
     std::vector<Row> m_rows;
-    bool m_utf8 = true;  // the file keeps its text in UTF-8, SQLite's usual encoding
-    QByteArray m_record; // the week last read
+    std::optional<WeekDataBytes> m_weekData; // once the file is open
+    QByteArray m_record;                     // the week last read
     size_t m_next = 0;
     QString m_error;
 };

@@ -98,16 +98,13 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
         QSqlQuery rows(db);
         rows.setForwardOnly(true);
         // Newest first through the index on the key; WeekData as its UTF-8 bytes, so that a
-        // week ruled out by its bytes is never decoded. A file that keeps its text in UTF-16
-        // gives text, encoded here.
-        bool utf8 = true;
-        if (db.open() && rows.exec(QStringLiteral("PRAGMA encoding")) && rows.next())
-            utf8 = rows.value(0).toString() == u"UTF-8";
-        if (!db.isOpen() ||
+        // week ruled out by its bytes is never decoded.
+        const bool opened = db.open();
+        const WeekDataBytes weekData(db);
+        if (!opened ||
             !rows.exec(QStringLiteral("SELECT StartWeekDate, %1 FROM tblCalendar ORDER BY "
                                       "StartWeekDate DESC")
-                           .arg(utf8 ? QStringLiteral("CAST(WeekData AS BLOB)")
-                                     : QStringLiteral("WeekData")))) {
+                           .arg(weekData.column()))) {
             if (error)
                 *error = db.isOpenError() ? db.lastError().text() : rows.lastError().text();
             ok = false;
@@ -127,8 +124,7 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             const QDate day = dayOfWeekKey(rows.value(0).toString());
             if (!day.isValid() || (shown && day == shown->weekStart))
                 continue;
-            const QByteArray record =
-                utf8 ? rows.value(1).toByteArray() : rows.value(1).toString().toUtf8();
+            const QByteArray record = weekData.utf8(rows.value(1));
             if (!mayMatch(record, terms, folded))
                 continue;
             const QStringList fields = decodeWeekRecord(QString::fromUtf8(record));

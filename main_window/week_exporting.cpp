@@ -30,7 +30,9 @@ QString askForFile(QWidget *parent)
         kMarkdownFilter + QStringLiteral(";;") + kICalendarFilter, &filter);
     // A name without the format's extension gets the one of the chosen file type.
     if (!file.isEmpty() && !WeekExport::formatOfFile(file))
-        file += filter == kICalendarFilter ? QStringLiteral(".ics") : QStringLiteral(".md");
+        file += u'.' + WeekExport::extensionOf(filter == kICalendarFilter
+                                                   ? WeekExport::Format::ICalendar
+                                                   : WeekExport::Format::Markdown);
     return file;
 }
 

@@ -36,7 +36,6 @@ public:
 
     void setChooseFile(ChooseFile choose) { m_choose = std::move(choose); }
     void exportAll();
-    bool isExporting() const { return m_running != nullptr; }
 
     // The progress dialog of the export under way, from started() to finished().
     QProgressDialog *progressDialog() const;

@@ -112,8 +112,7 @@ bool CalendarConnection::open(const QString &databasePath)
     QSqlQuery pragma(QSqlDatabase::database(m_connectionName, false));
     pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
     pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    m_utf8Text = pragma.exec(QStringLiteral("PRAGMA encoding")) && pragma.next() &&
-                 pragma.value(0).toString() == QLatin1String("UTF-8");
+    m_utf8Text = WeekDataBytes(QSqlDatabase::database(m_connectionName, false)).fileIsUtf8();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+#include <QVariant>
 
 QString databasePath(const QString &programFolder)
 {
@@ -19,6 +20,23 @@ void useExistingFile(QSqlDatabase &db, const QString &path, bool readOnly)
     uri.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+}
+
+WeekDataBytes::WeekDataBytes(const QSqlDatabase &db)
+{
+    QSqlQuery pragma(db);
+    m_utf8 = pragma.exec(QStringLiteral("PRAGMA encoding")) && pragma.next() &&
+             pragma.value(0).toString() == QLatin1String("UTF-8");
+}
+
+QString WeekDataBytes::column() const
+{
+    return m_utf8 ? QStringLiteral("CAST(WeekData AS BLOB)") : QStringLiteral("WeekData");
+}
+
+QByteArray WeekDataBytes::utf8(const QVariant &value) const
+{
+    return m_utf8 ? value.toByteArray() : value.toString().toUtf8();
 }
 
 bool createEmptyCalendarDatabase(const QString &path, QString *error)

@@ -1,7 +1,18 @@
 #pragma once
 
+#include <array>
 #include <QByteArray>
 #include <QDate>
+#include <string_view>
+
+// Which bytes `bytes` holds, as a table looked up once per byte of every text written.
+constexpr std::array<bool, 256> byteSet(std::string_view bytes)
+{
+    std::array<bool, 256> set{};
+    for (const char c : bytes)
+        set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
 
 // A day as "yyyy-MM-dd" (or "yyyyMMdd" without dashes), written straight into bytes for the
 // years 1 to 9999: the exports write several per week, and QDate's formatting goes through

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Files of the Microsoft Jet and ACE database engines (Access's .mdb and .accdb), as the
+// earlier Windows program kept its weeks in them. Only the header is looked at here; the rows
+// are read by orvanta-jet-reader, in a process of its own (JetReaderStream is what it writes).
+namespace JetFile {
+
+// True where the file's first bytes are a Jet or an ACE database's header.
+bool isJetOrAceFile(const QString &path);
+bool hasJetOrAceHeader(QByteArrayView firstBytes);
+
+} // namespace JetFile
+
+// The stream that orvanta-jet-reader writes on its standard output, one record per row in the
+// file's row order, then an end record with the number of rows. All numbers little-endian.
+//   "OJR1"
+//   'R' u32 row  u8 flags (1: a date, 2: a text)  f64 date  u32 length  UTF-8 bytes
+//   'E' u32 rows
+namespace JetReaderStream {
+
+inline constexpr char kMagic[] = "OJR1";
+inline constexpr char kRowTag = 'R';
+inline constexpr char kEndTag = 'E';
+inline constexpr quint8 kHasDate = 1;
+inline constexpr quint8 kHasText = 2;
+// No week's texts come near this; a longer one is a damaged or crafted file.
+inline constexpr quint32 kMaxTextBytes = 256u * 1024 * 1024;
+inline constexpr int kRowHeaderBytes = 1 + 4 + 1 + 8 + 4;
+
+// The reader's exit codes besides 0, each with its message on standard error.
+enum ExitCode {
+    NotReadable = 2,     // not a Jet or ACE file it can read
+    NoCalendarTable = 3, // no tblCalendar
+    OtherColumns = 4,    // tblCalendar without StartWeekDate (Date/Time) and WeekData (Memo)
+};
+
+struct Row
+{
+    quint32 number = 0;
+    std::optional<double> date; // days since 1899-12-30, the time of day as the fraction
+    std::optional<QByteArray> text;
+};
+
+QByteArray rowRecord(const Row &row);
+QByteArray endRecord(quint32 rows);
+
+} // namespace JetReaderStream

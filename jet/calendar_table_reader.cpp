@@ -100,7 +100,8 @@ struct CalendarTableReader::Impl
     }
 
     // The row in the given slot of the given page of the table.
-    bool readRow(guint32 pageNumber, size_t slot, JetReaderStream::Row *row, std::string *error)
+    bool readRow(guint32 pageNumber, size_t slot, bool withText, JetReaderStream::Row *row,
+                 std::string *error)
     {
         if (!loadDataPage(pageNumber, error))
             return false;
@@ -138,7 +139,7 @@ struct CalendarTableReader::Impl
                 double value;
                 std::memcpy(&value, bytes, 8);
                 row->date = value;
-            } else if (field.colnum == textColumn) {
+            } else if (field.colnum == textColumn && withText) {
                 if (!memoBytes(bytes, size_t(field.siz), &memo, error))
                     return false;
                 row->text = decodeText(memo.data(), memo.size(), jet3);
@@ -265,7 +266,8 @@ int CalendarTableReader::open(const char *path)
     return 0;
 }
 
-bool CalendarTableReader::readRows(const std::function<bool(const JetReaderStream::Row &)> &onRow)
+bool CalendarTableReader::readRows(const std::function<bool(const JetReaderStream::Row &)> &onRow,
+                                   bool withTexts)
 {
     MdbHandle *mdb = d->mdb;
     MdbTableDef *table = d->table;
@@ -309,7 +311,7 @@ bool CalendarTableReader::readRows(const std::function<bool(const JetReaderStrea
             }
             JetReaderStream::Row row;
             row.number = ++rowNumber;
-            if (!d->readRow(rowPage, rowSlot, &row, &m_error))
+            if (!d->readRow(rowPage, rowSlot, withTexts, &row, &m_error))
                 return false;
             if (!onRow(row))
                 return true;

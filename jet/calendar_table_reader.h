@@ -23,7 +23,8 @@ public:
     int open(const char *path);
     // Calls onRow for each live row in the file's row order until it returns false. False where
     // the file could not be read to its end (error() says why).
-    bool readRows(const std::function<bool(const JetReaderStream::Row &)> &onRow);
+    bool readRows(const std::function<bool(const JetReaderStream::Row &)> &onRow,
+                  bool withTexts = true);
     const std::string &error() const { return m_error; }
 
 private:

@@ -4,6 +4,7 @@
 #include "calendar_table_reader.h"
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -17,21 +18,25 @@ bool writeAll(const QByteArray &bytes)
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: orvanta-jet-reader FILE\n", stderr);
+    // --dates-only: every row without its text, for a quick first look.
+    const bool datesOnly = argc == 3 && std::strcmp(argv[1], "--dates-only") == 0;
+    if (argc != 2 && !datesOnly) {
+        std::fputs("usage: orvanta-jet-reader [--dates-only] FILE\n", stderr);
         return 64;
     }
     CalendarTableReader reader;
-    if (const int status = reader.open(argv[1]); status != 0) {
+    if (const int status = reader.open(argv[argc - 1]); status != 0) {
         std::fprintf(stderr, "%s\n", reader.error().c_str());
         return status;
     }
     quint32 rows = 0;
     bool written = writeAll(QByteArray(JetReaderStream::kMagic, 4));
-    const bool read = written && reader.readRows([&](const JetReaderStream::Row &row) {
-        ++rows;
-        return written = writeAll(JetReaderStream::rowRecord(row));
-    });
+    const bool read = written && reader.readRows(
+                                     [&](const JetReaderStream::Row &row) {
+                                         ++rows;
+                                         return written = writeAll(JetReaderStream::rowRecord(row));
+                                     },
+                                     !datesOnly);
     if (!written) // Orvanta stopped reading: nothing to tell
         return JetReaderStream::NotReadable;
     if (!read) {

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The weeks of the earlier Windows program, whose dbCalendar.mdb is a Jet or ACE file, brought
+// into a new database of Orvanta's in its place. prepare() reads the file through
+// orvanta-jet-reader (a process of its own, limited in time and memory) into a database under
+// a temporary name, written, synced and checked; putInPlace() then keeps the original under a
+// name of its own and puts the new database where the original was. The original is only ever
+// read. Whatever happens between the steps, the folder holds the original as dbCalendar.mdb
+// or the whole conversion, never neither and never part of one. No widgets.
+class EarlierProgramConversion
+{
+public:
+    struct Setup
+    {
+        QString databasePath;  // dbCalendar.mdb, a Jet or ACE file
+        QString readerProgram; // orvanta-jet-reader
+        // Called now and then while rows are read, with how many so far.
+        std::function<void(qint64 rows)> progress = {};
+        int timeLimitMs = 10 * 60 * 1000;
+        qint64 memoryLimitBytes = qint64(2) << 30;
+    };
+    // The moments between the steps of putInPlace(), for tests that end the process there.
+    enum class Step { ReportWritten, OriginalKept, NewDatabasePlaced };
+
+    explicit EarlierProgramConversion(Setup setup);
+    ~EarlierProgramConversion(); // a prepared database not put in place is removed
+
+    bool prepare();
+    bool putInPlace(const std::function<void(Step)> &afterStep = {});
+
+    // After prepare(): the weeks that come over, those whose key was read day first, and the
+    // rows that cannot be weeks (kept in the report).
+    qint64 weeks() const;
+    qint64 dayFirstKeys() const;
+    qint64 reportedRows() const;
+    QString keptOriginalPath() const; // where the original is kept
+    QString reportPath() const;       // empty without rows to report
+    // Why the last step failed, in words for the user; the folder is as it was.
+    QString errorText() const;
+
+    static QString temporaryPathFor(const QString &databasePath);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// How the rows of the earlier program's table become weeks.
+namespace EarlierWeeks {
+
+// The calendar day of a stored Date/Time (days since 1899-12-30, the time of day as the
+// fraction, which counts away from that day before it); none where it names no day.
+std::optional<QDate> dayOf(double jetDate);
+
+// The week a stored key stands for: a Sunday is its own; a day that is not, but is a Sunday
+// with its day and month swapped, was written under day-first date settings and is that
+// Sunday. In a file written that way (dayFirstFile), a Sunday that is another Sunday swapped
+// was stored swapped too. Invalid where it is neither.
+struct Key
+{
+    QDate sunday;
+    bool readDayFirst = false;
+};
+Key weekOf(QDate day, bool dayFirstFile = false);
+
+// Eight texts, each ended by the separator, as the earlier program wrote every week.
+bool isWeekRecord(QByteArrayView text);
+
+} // namespace EarlierWeeks

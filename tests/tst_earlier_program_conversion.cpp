@@ -1,0 +1,304 @@
+// The earlier Windows program's Jet and ACE files converted by the real reader: every fixture
+// gives exactly its expected weeks and report, the original's bytes stay, a conversion killed
+// at any step leaves the original or the whole conversion, and refused files change nothing.
+#include "conversion/earlier_program_conversion.h"
+#include "schedule/week_record.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kFixtures = QStringLiteral(ORVANTA_JET_FIXTURES);
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return !path.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Expected
+{
+    QList<std::pair<QString, QByteArray>> weeks; // key, text, in row order
+    QList<int> reported;                         // row numbers
+    int dayFirst = 0;
+};
+
+// What a faithful conversion gives, worked out from the fixture's rows: the first row of each
+// week that is a week record comes over, every other row goes to the report.
+Expected expectedOf(const QString &fixture)
+{
+    const QJsonObject json =
+        QJsonDocument::fromJson(contents(fixture + QStringLiteral(".expected.json"))).object();
+    Expected expected;
+    QSet<QString> taken;
+    const QByteArray separator = WeekDataSeparator.toUtf8();
+    for (const QJsonValue &value : json.value(u"rows").toArray()) {
+        const QJsonObject row = value.toObject();
+        const QString key = row.value(u"key").toString();
+        const QByteArray text =
+            QByteArray::fromHex(row.value(u"weekdata_utf8_hex").toString().toLatin1());
+        const bool isWeek = !row.value(u"weekdata_utf8_hex").isNull() && text.endsWith(separator) &&
+                            text.count(separator) == kWeekFieldCount && !taken.contains(key);
+        if (isWeek) {
+            taken.insert(key);
+            expected.weeks.append({key, text});
+            expected.dayFirst += row.value(u"jet_datetime").toString().left(10) != key;
+        } else {
+            expected.reported.append(row.value(u"row").toInt());
+        }
+    }
+    return expected;
+}
+
+QList<std::pair<QString, QByteArray>> storedWeeks(const QString &path)
+{
+    QList<std::pair<QString, QByteArray>> weeks;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("read"));
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.exec(QStringLiteral(
+                "SELECT StartWeekDate, CAST(WeekData AS BLOB) FROM tblCalendar ORDER BY rowid"));
+            while (query.next())
+                weeks.append({query.value(0).toString(), query.value(1).toByteArray()});
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("read"));
+    return weeks;
+}
+
+bool isSqlite(const QString &path)
+{
+    return contents(path).startsWith("SQLite format 3");
+}
+
+EarlierProgramConversion::Setup setupFor(const QString &database)
+{
+    return {database, QStringLiteral(ORVANTA_JET_READER)};
+}
+
+} // namespace
+
+class TestEarlierProgramConversion : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rowsBecomeWeeks_data();
+    void rowsBecomeWeeks();
+    void killedAtAnyStep_data();
+    void killedAtAnyStep();
+    void foldersThatTakeNothing_data();
+    void foldersThatTakeNothing();
+    void keysAndDates_data();
+    void keysAndDates();
+};
+
+void TestEarlierProgramConversion::rowsBecomeWeeks_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("refusal"); // empty: converted
+    QTest::newRow("Jet 4, every kind of row") << "calendar-jet4.mdb"
+                                              << "";
+    QTest::newRow("ACE") << "calendar-ace.accdb"
+                         << "";
+    QTest::newRow("empty table") << "calendar-empty-jet4.mdb"
+                                 << "";
+    QTest::newRow("day-first keys") << "day-first-keys-jet4.mdb"
+                                    << "";
+    QTest::newRow("updated, then deleted") << "updated-then-deleted-jet4.mdb"
+                                           << "";
+    QTest::newRow("another table") << "other-table-jet4.mdb"
+                                   << "has no table tblCalendar";
+    QTest::newRow("other columns") << "calendar-wrong-columns-jet4.mdb"
+                                   << "no columns StartWeekDate";
+    QTest::newRow("not a database at all")
+        << "README.md"
+        << "could not be read as a database of the earlier program";
+}
+
+void TestEarlierProgramConversion::rowsBecomeWeeks()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, refusal);
+    QTemporaryDir folder;
+    const QString database = folder.filePath(QStringLiteral("dbCalendar.mdb"));
+    const QString source = QDir(kFixtures).filePath(fixture);
+    QVERIFY(QFile::copy(source, database));
+    const QByteArray original = contents(source);
+
+    {
+        EarlierProgramConversion conversion(setupFor(database));
+        const bool prepared = conversion.prepare();
+        if (!refusal.isEmpty()) {
+            QVERIFY(!prepared);
+            QVERIFY2(conversion.errorText().contains(refusal), qPrintable(conversion.errorText()));
+            QVERIFY(conversion.errorText().contains(u"Nothing was changed"));
+        } else {
+            QVERIFY2(prepared, qPrintable(conversion.errorText()));
+            QVERIFY(conversion.putInPlace());
+            const QString base = QFileInfo(source).completeBaseName();
+            const Expected expected = expectedOf(QDir(kFixtures).filePath(base));
+            QCOMPARE(conversion.weeks(), qint64(expected.weeks.size()));
+            QCOMPARE(conversion.dayFirstKeys(), qint64(expected.dayFirst));
+            QCOMPARE(conversion.reportedRows(), qint64(expected.reported.size()));
+            const auto stored = storedWeeks(database);
+            QCOMPARE(stored.size(), expected.weeks.size());
+            for (qsizetype i = 0; i < stored.size(); ++i) {
+                QCOMPARE(stored[i].first, expected.weeks[i].first);
+                QVERIFY2(stored[i].second == expected.weeks[i].second, qPrintable(stored[i].first));
+            }
+            // The report names exactly the rows that are not weeks, each with its whole text.
+            const QByteArray report = contents(conversion.reportPath());
+            QCOMPARE(report.count("\nRow "), qsizetype(expected.reported.size()));
+            for (const int row : expected.reported)
+                QVERIFY2(report.contains(QByteArray("\nRow ") + QByteArray::number(row) + ':'),
+                         QByteArray::number(row));
+            QCOMPARE(contents(conversion.keptOriginalPath()), original);
+            QCOMPARE(QFileInfo(conversion.keptOriginalPath()).fileName(),
+                     QStringLiteral("dbCalendar (earlier program).mdb"));
+        }
+    }
+    // Refused: the folder holds the original alone, unchanged.
+    if (!refusal.isEmpty()) {
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("dbCalendar.mdb")});
+        QCOMPARE(contents(database), original);
+    } else {
+        QVERIFY(isSqlite(database));
+        QVERIFY(!QFile::exists(EarlierProgramConversion::temporaryPathFor(database)));
+    }
+}
+
+void TestEarlierProgramConversion::killedAtAnyStep_data()
+{
+    QTest::addColumn<int>("step"); // -1: after prepare(), before anything is put in place
+    QTest::newRow("prepared") << -1;
+    QTest::newRow("report written") << int(EarlierProgramConversion::Step::ReportWritten);
+    QTest::newRow("original kept") << int(EarlierProgramConversion::Step::OriginalKept);
+    QTest::newRow("new database placed") << int(EarlierProgramConversion::Step::NewDatabasePlaced);
+}
+
+void TestEarlierProgramConversion::killedAtAnyStep()
+{
+    QFETCH(int, step);
+    QTemporaryDir folder;
+    const QString database = folder.filePath(QStringLiteral("dbCalendar.mdb"));
+    const QString source = QDir(kFixtures).filePath(QStringLiteral("calendar-jet4.mdb"));
+    QVERIFY(QFile::copy(source, database));
+    const QByteArray original = contents(source);
+
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        EarlierProgramConversion conversion(setupFor(database));
+        if (!conversion.prepare())
+            _exit(3);
+        if (step < 0)
+            raise(SIGKILL);
+        conversion.putInPlace([step](EarlierProgramConversion::Step at) {
+            if (int(at) == step)
+                raise(SIGKILL);
+        });
+        _exit(4);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+    // Never neither, never half: the original, or the whole conversion.
+    const bool placed = step == int(EarlierProgramConversion::Step::NewDatabasePlaced);
+    if (placed) {
+        QCOMPARE(
+            storedWeeks(database).size(),
+            expectedOf(QDir(kFixtures).filePath(QStringLiteral("calendar-jet4"))).weeks.size());
+    } else {
+        QCOMPARE(contents(database), original);
+        // The next start converts it.
+        EarlierProgramConversion again(setupFor(database));
+        QVERIFY2(again.prepare() && again.putInPlace(), qPrintable(again.errorText()));
+        QVERIFY(isSqlite(database));
+        QCOMPARE(QFileInfo(again.keptOriginalPath()).fileName(),
+                 QStringLiteral("dbCalendar (earlier program).mdb"));
+    }
+    QCOMPARE(contents(folder.filePath(QStringLiteral("dbCalendar (earlier program).mdb"))),
+             original);
+    QFile::remove(EarlierProgramConversion::temporaryPathFor(database));
+}
+
+void TestEarlierProgramConversion::foldersThatTakeNothing_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::newRow("read-only folder") << "ro";
+    QTest::newRow("full disk") << "size=300k";
+}
+
+void TestEarlierProgramConversion::foldersThatTakeNothing()
+{
+    QFETCH(QString, options);
+    QTemporaryDir folder;
+    const QString source = QDir(kFixtures).filePath(QStringLiteral("calendar-jet4.mdb"));
+    const QByteArray original = contents(source);
+    const QByteArray target = QFile::encodeName(folder.path());
+    // A small file system of its own, with the original on it.
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=300k") != 0)
+        QSKIP("mounting a tmpfs needs root");
+    const auto unmount = qScopeGuard([&] { ::umount2(target.constData(), MNT_DETACH); });
+    const QString database = folder.filePath(QStringLiteral("dbCalendar.mdb"));
+    QVERIFY(QFile::copy(source, database));
+    if (options == u"ro")
+        QCOMPARE(::mount("tmpfs", target.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+
+    {
+        EarlierProgramConversion conversion(setupFor(database));
+        QVERIFY(!conversion.prepare());
+        QVERIFY2(conversion.errorText().contains(u"could not be written in"),
+                 qPrintable(conversion.errorText()));
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("dbCalendar.mdb")});
+    QCOMPARE(contents(database), original);
+}
+
+void TestEarlierProgramConversion::keysAndDates_data()
+{
+    QTest::addColumn<double>("jetDate");
+    QTest::addColumn<QDate>("week"); // invalid: no week
+    QTest::addColumn<bool>("dayFirst");
+    QTest::newRow("a Sunday") << 46362.0 << QDate(2026, 12, 6) << false;
+    QTest::newRow("a Sunday, in the afternoon") << 46362.75 << QDate(2026, 12, 6) << false;
+    QTest::newRow("before 1899-12-30, with a time") << -53682.5 << QDate(1753, 1, 7) << false;
+    QTest::newRow("12 June 2026, day and month swapped") << 46185.0 << QDate(2026, 12, 6) << true;
+    QTest::newRow("a Monday, and no Sunday swapped") << 46370.0 << QDate() << false;
+    QTest::newRow("not a number") << std::nan("") << QDate() << false;
+    QTest::newRow("past 9999") << 3.0e6 << QDate() << false;
+}
+
+void TestEarlierProgramConversion::keysAndDates()
+{
+    QFETCH(double, jetDate);
+    QFETCH(QDate, week);
+    QFETCH(bool, dayFirst);
+    const std::optional<QDate> day = EarlierWeeks::dayOf(jetDate);
+    const EarlierWeeks::Key key = day ? EarlierWeeks::weekOf(*day) : EarlierWeeks::Key{};
+    QCOMPARE(key.sunday, week);
+    QCOMPARE(key.readDayFirst, dayFirst);
+}
+
+QTEST_GUILESS_MAIN(TestEarlierProgramConversion)
+#include "tst_earlier_program_conversion.moc"

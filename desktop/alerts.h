@@ -16,4 +16,6 @@ public:
     virtual void error(const QString &text) = 0;
     // A yes-or-no question about something that cannot be undone; No is the default answer.
     virtual bool question(const QString &text) = 0;
+    // A yes-or-no offer of something that keeps everything as it was; Yes is the default.
+    virtual bool offer(const QString &text) { return question(text); }
 };

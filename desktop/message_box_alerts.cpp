@@ -32,8 +32,14 @@ void MessageBoxAlerts::error(const QString &text)
     show(QMessageBox::Critical, text);
 }
 
-bool MessageBoxAlerts::question(const QString &text)
+bool MessageBoxAlerts::offer(const QString &text)
 {
     return show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
-                QMessageBox::No) == QMessageBox::Yes;
+                QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool MessageBoxAlerts::question(const QString &text)
+{
+    return show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }

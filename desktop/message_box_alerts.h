@@ -10,4 +10,5 @@ public:
     void warning(const QString &text) override;
     void error(const QString &text) override;
     bool question(const QString &text) override;
+    bool offer(const QString &text) override;
 };

@@ -6,8 +6,10 @@
 #include "day_marks.h"
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
+#include "earlier_program_offer.h"
 #include "find_in_weeks.h"
 #include "form1_design.h"
+#include "jet/jet_file.h"
 #include "main_module.h"
 #include "readable_colours.h"
 #include "schedule/calendar_files.h"
@@ -221,6 +223,16 @@ bool Form1::Load()
         else
             tellError(m_session.message());
         return false;
+    }
+    // The earlier program's own file: its weeks come over into a new one first, if the user
+    // wants them.
+    if (JetFile::isJetOrAceFile(m_session.path())) {
+        const auto outcome = EarlierProgramOffer::offer(
+            {this, m_session.path(), m_services.jetReader, m_services.alerts});
+        if (outcome != EarlierProgramOffer::Outcome::Converted) {
+            m_exitCode = outcome == EarlierProgramOffer::Outcome::Declined ? 0 : 1;
+            return false;
+        }
     }
     // U1
     QString skinError;

@@ -61,6 +61,9 @@ public:
         std::function<void(QMenu *)> offerTrayMenu = {};
         // Asks the Orvanta that has the database to come forward; empty: by its signal.
         DatabaseSession::ComeForward comeForward = {};
+        // What reads the earlier program's database; empty: orvanta-jet-reader beside the
+        // program.
+        QString jetReader = {};
     };
 
     // How long typing pauses before the shown week's draft is written.

@@ -74,6 +74,14 @@ QString jetDateText(double value)
     return day->toString(Qt::ISODate) + u' ' + time.toString(u"HH:mm:ss");
 }
 
+// The database under its temporary name with SQLite's files beside it: a journal left by a
+// crash would otherwise be played into the next new file of that name.
+void removeDatabaseFiles(const QString &path)
+{
+    for (const char *suffix : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
 bool syncPath(const QString &path, int flags = O_RDONLY)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
@@ -263,7 +271,7 @@ EarlierProgramConversion::EarlierProgramConversion(Setup setup) : d(std::make_un
 EarlierProgramConversion::~EarlierProgramConversion()
 {
     if (d->prepared)
-        QFile::remove(d->temporaryPath);
+        removeDatabaseFiles(d->temporaryPath);
     QSqlDatabase::removeDatabase(d->connectionName);
 }
 
@@ -300,10 +308,10 @@ QString EarlierProgramConversion::errorText() const
 bool EarlierProgramConversion::prepare()
 {
     // A conversion that a crash cut short left its file: it was never put in place.
-    QFile::remove(d->temporaryPath);
+    removeDatabaseFiles(d->temporaryPath);
     QString problem;
     if (!createEmptyCalendarDatabase(d->temporaryPath, &problem)) {
-        QFile::remove(d->temporaryPath);
+        removeDatabaseFiles(d->temporaryPath);
         return d->failWriting(problem);
     }
     d->prepared = true;
@@ -322,7 +330,7 @@ bool EarlierProgramConversion::prepare()
     if (ok && !syncPath(d->temporaryPath, O_RDWR))
         ok = d->failWriting(QStringLiteral("the new file could not be written to the disk"));
     if (!ok) {
-        QFile::remove(d->temporaryPath);
+        removeDatabaseFiles(d->temporaryPath);
         d->prepared = false;
         d->report.reset(); // its temporary file goes with it
     }

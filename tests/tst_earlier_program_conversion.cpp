@@ -107,6 +107,8 @@ private slots:
     void foldersThatTakeNothing();
     void keysAndDates_data();
     void keysAndDates();
+    void readerThatMisbehaves_data();
+    void readerThatMisbehaves();
 };
 
 void TestEarlierProgramConversion::rowsBecomeWeeks_data()
@@ -298,6 +300,50 @@ void TestEarlierProgramConversion::keysAndDates()
     const EarlierWeeks::Key key = day ? EarlierWeeks::weekOf(*day) : EarlierWeeks::Key{};
     QCOMPARE(key.sunday, week);
     QCOMPARE(key.readDayFirst, dayFirst);
+}
+
+void TestEarlierProgramConversion::readerThatMisbehaves_data()
+{
+    QTest::addColumn<QString>("script"); // the reader's stand-in, a shell script
+    QTest::addColumn<QString>("told");
+    QTest::newRow("crashes") << "kill -SEGV $$"
+                             << "its reader stopped unexpectedly";
+    QTest::newRow("hangs") << "exec sleep 60"
+                           << "took longer than 1 seconds";
+    QTest::newRow("writes nonsense") << "printf 'OJR1Zzzzzzzzzzzzzzzzzzzzz'"
+                                     << "rows that make no sense";
+    QTest::newRow("claims a 4 GB text")
+        << "printf 'OJR1R\\1\\0\\0\\0\\2\\0\\0\\0\\0\\0\\0\\0\\0\\377\\377\\377\\377'"
+        << "rows that make no sense";
+    QTest::newRow("ends before its last row") << "printf 'OJR1'"
+                                              << "ended before the last row";
+    QTest::newRow("fails, saying why") << "echo 'a page cannot be read' >&2; exit 2"
+                                       << "a page cannot be read";
+}
+
+void TestEarlierProgramConversion::readerThatMisbehaves()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, told);
+    QTemporaryDir folder;
+    const QString database = folder.filePath(QStringLiteral("dbCalendar.mdb"));
+    QVERIFY(QFile::copy(QDir(kFixtures).filePath(QStringLiteral("calendar-jet4.mdb")), database));
+    const QString reader = folder.filePath(QStringLiteral("reader.sh"));
+    {
+        QFile file(reader);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + script.toUtf8() + "\n");
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    EarlierProgramConversion::Setup setup{database, reader};
+    setup.timeLimitMs = 1000;
+    {
+        EarlierProgramConversion conversion(setup);
+        QVERIFY(!conversion.prepare());
+        QVERIFY2(conversion.errorText().contains(told), qPrintable(conversion.errorText()));
+    }
+    QVERIFY(!QFile::exists(EarlierProgramConversion::temporaryPathFor(database)));
+    QFile::remove(reader);
 }
 
 QTEST_GUILESS_MAIN(TestEarlierProgramConversion)

@@ -35,9 +35,18 @@ quint16 le16(const unsigned char *p)
 // (U+0001..U+00FF) and of UTF-16LE, a zero byte switching between them.
 QByteArray decodeText(const unsigned char *bytes, size_t size, bool jet3)
 {
-    if (jet3) // the Windows code page of the file; Latin-1 for its letters
-        return QString::fromLatin1(reinterpret_cast<const char *>(bytes), qsizetype(size)).toUtf8();
     std::u16string units;
+    if (jet3) { // Jet 3 keeps the Windows code page: Western (1252), as in the earlier program
+        // 0x80..0x9F, where 1252 differs from Latin-1 (the euro, quotes, dashes).
+        static constexpr char16_t kHigh[32] = {
+            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+            0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+            0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+        units.resize(size);
+        for (size_t i = 0; i < size; ++i)
+            units[i] = bytes[i] >= 0x80 && bytes[i] < 0xA0 ? kHigh[bytes[i] - 0x80] : bytes[i];
+        return QString::fromUtf16(units.data(), qsizetype(units.size())).toUtf8();
+    }
     if (size >= 2 && bytes[0] == 0xff && bytes[1] == 0xfe) {
         bool compressed = true;
         units.reserve(size);
@@ -143,6 +152,10 @@ struct CalendarTableReader::Impl
                 if (!memoBytes(bytes, size_t(field.siz), &memo, error))
                     return false;
                 row->text = decodeText(memo.data(), memo.size(), jet3);
+                if (row->text->size() > qsizetype(JetReaderStream::kMaxTextBytes)) {
+                    *error = "a memo is too long for a week";
+                    return false;
+                }
             }
         }
         return true;
@@ -175,8 +188,8 @@ struct CalendarTableReader::Impl
         }
         const quint32 word = le32(field);
         const size_t length = word & kMemoLengthMask;
-        if (length > JetReaderStream::kMaxTextBytes) {
-            *error = "a memo claims more than 256 MB";
+        if (length > JetReaderStream::kMaxStoredBytes) {
+            *error = "a memo claims more than 64 MB";
             return false;
         }
         out->clear();

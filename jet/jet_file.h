@@ -28,8 +28,10 @@ inline constexpr char kRowTag = 'R';
 inline constexpr char kEndTag = 'E';
 inline constexpr quint8 kHasDate = 1;
 inline constexpr quint8 kHasText = 2;
-// No week's texts come near this; a longer one is a damaged or crafted file.
-inline constexpr quint32 kMaxTextBytes = 256u * 1024 * 1024;
+// No week's texts come near these; a longer one is a damaged or crafted file. A memo's stored
+// bytes, and its text in UTF-8 (up to three bytes for each two stored).
+inline constexpr quint32 kMaxStoredBytes = 64u * 1024 * 1024;
+inline constexpr quint32 kMaxTextBytes = kMaxStoredBytes / 2 * 3;
 inline constexpr int kRowHeaderBytes = 1 + 4 + 1 + 8 + 4;
 
 // The reader's exit codes besides 0, each with its message on standard error.

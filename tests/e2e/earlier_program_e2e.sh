@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: a dbCalendar.mdb of the earlier Windows program (a Jet file) beside Orvanta. No to
-# the question ends the start with the folder as it was; Yes converts it, says how it went, and
-# the window shows a converted week, which saves as any other.
+# the question ends the start with the folder as it was; killed while asking, it asks again at
+# the next start; Yes converts it, says how it went, and the window shows a converted week,
+# which saves as any other.
 # Usage: earlier_program_e2e.sh ORVANTA JET_READER FIXTURES E2E_DESKTOP
 set -uo pipefail
 orvanta=$1 reader=$2 fixtures=$3 desktop=$4
@@ -23,12 +24,20 @@ check "No: the start ends (exit 0)" test "$code" = 0
 check "No: the file is as it was" cmp -s "$jet" "$work/dbCalendar.mdb"
 check "No: nothing else was written" test "$(files)" = "$before"
 
+# Killed while it asks, with the new database prepared beside the original: the original is
+# still dbCalendar.mdb, and the next start asks again.
+start
+kill -KILL "$app"
+ended
+check "killed while asking: the original is still dbCalendar.mdb" cmp -s "$jet" "$work/dbCalendar.mdb"
+
 start
 xdotool key Return # Yes, the default
 sleep 1
 check "Yes: the original is kept under its own name" cmp -s "$jet" "$work/dbCalendar (earlier program).mdb"
 check "Yes: dbCalendar.mdb is Orvanta's, with every week" \
     test "$(sqlite3 "$work/dbCalendar.mdb" 'SELECT count(*) FROM tblCalendar')" = 30
+check "Yes: nothing of the conversion is left over" test ! -e "$work/dbCalendar.mdb.converting"
 xdotool key Return # the message that says how it went
 win=""
 for _ in $(seq 50); do

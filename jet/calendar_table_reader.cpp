@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstring>
 #include <strings.h>
 #include <vector>
@@ -101,6 +102,9 @@ struct CalendarTableReader::Impl
     }
     bool loadDataPage(guint32 number, std::string *error)
     {
+        if (mdb->cur_pg == number && number != 0)
+            return true; // still in the buffer: reading a memo leaves it there
+        sortedStartsPage = 0;
         if (mdb_read_pg(mdb, number) != mdb->fmt->pg_size) {
             *error = "a page of its table cannot be read";
             return false;
@@ -118,17 +122,19 @@ struct CalendarTableReader::Impl
             *error = "a moved row's pointer leads to no row of its table";
             return false;
         }
-        const size_t pageSize = size_t(mdb->fmt->pg_size);
         const unsigned char *buffer = mdb->pg_buf;
         // A row ends where the next row above it starts: rows moved within their page are no
-        // longer in slot order.
-        const size_t start = le16(buffer + slotAt(slot)) & kOffsetMask;
-        size_t end = pageSize;
-        for (size_t other = 0; other < slotCount(buffer); ++other) {
-            const size_t otherStart = le16(buffer + slotAt(other)) & kOffsetMask;
-            if (otherStart > start && otherStart < end)
-                end = otherStart;
+        // longer in slot order, so the page's row starts are sorted, once a page.
+        if (sortedStartsPage != pageNumber) {
+            sortedStarts.resize(slotCount(buffer));
+            for (size_t i = 0; i < sortedStarts.size(); ++i)
+                sortedStarts[i] = le16(buffer + slotAt(i)) & kOffsetMask;
+            std::sort(sortedStarts.begin(), sortedStarts.end());
+            sortedStartsPage = pageNumber;
         }
+        const size_t start = le16(buffer + slotAt(slot)) & kOffsetMask;
+        const auto above = std::upper_bound(sortedStarts.begin(), sortedStarts.end(), start);
+        const size_t end = above == sortedStarts.end() ? size_t(mdb->fmt->pg_size) : *above;
         if (start < slotAt(slotCount(buffer)) || start >= end) {
             *error = "a row lies outside its page";
             return false;
@@ -162,6 +168,8 @@ struct CalendarTableReader::Impl
     }
 
     std::vector<unsigned char> memo;
+    std::vector<size_t> sortedStarts;
+    guint32 sortedStartsPage = 0;
 
     // The bytes of the row at pg_row (page << 8 | row) of a long-value page; false where the
     // pointer leads nowhere.

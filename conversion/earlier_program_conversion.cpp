@@ -194,7 +194,17 @@ struct EarlierProgramConversion::Impl
     qint64 reported = 0;
     qint64 rowsRead = 0;
     bool prepared = false;
+    bool cancelled = false;
     QString error;
+
+    // False where the user cancelled: then the error says so.
+    bool goOn()
+    {
+        if (!setup.progress || setup.progress(rowsRead))
+            return true;
+        cancelled = true;
+        return fail(QStringLiteral("The conversion was cancelled. Nothing was changed."));
+    }
 
     QString fileName() const { return QFileInfo(setup.databasePath).fileName(); }
 
@@ -300,6 +310,10 @@ QString EarlierProgramConversion::reportPath() const
 {
     return d->reported > 0 ? d->reportPath : QString();
 }
+bool EarlierProgramConversion::cancelled() const
+{
+    return d->cancelled;
+}
 QString EarlierProgramConversion::errorText() const
 {
     return d->error;
@@ -385,6 +399,10 @@ bool EarlierProgramConversion::Impl::runReader(
                 break;
             if (reader.bytesAvailable() == 0 &&
                 !reader.waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 1000)))) {
+                if (!goOn()) {
+                    stop();
+                    return false;
+                }
                 if (deadline.hasExpired()) {
                     stop();
                     return failReading(QStringLiteral("reading it took longer than %1 seconds")
@@ -452,8 +470,8 @@ bool EarlierProgramConversion::Impl::readRows(QSqlDatabase &db, QCryptographicHa
         QStringLiteral("INSERT INTO tblCalendar (StartWeekDate, WeekData) VALUES (?, ?)"));
     const bool read = runReader({}, [&](const JetReaderStream::Row &row) {
         ++rowsRead;
-        if (setup.progress && rowsRead % 256 == 0)
-            setup.progress(rowsRead);
+        if (rowsRead % 256 == 0 && !goOn())
+            return false;
         const std::optional<QDate> day = row.date ? EarlierWeeks::dayOf(*row.date) : std::nullopt;
         const EarlierWeeks::Key key =
             day ? EarlierWeeks::weekOf(*day, dayFirstFile) : EarlierWeeks::Key{};

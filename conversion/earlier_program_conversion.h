@@ -21,9 +21,10 @@ public:
     {
         QString databasePath;  // dbCalendar.mdb, a Jet or ACE file
         QString readerProgram; // orvanta-jet-reader
-        // Called now and then while rows are read, with how many so far.
-        std::function<void(qint64 rows)> progress = {};
-        int timeLimitMs = 10 * 60 * 1000;
+        // Called now and then while rows are read (at least once a second), with how many so
+        // far; false stops the conversion (cancelled()), nothing changed.
+        std::function<bool(qint64 rows)> progress = {};
+        int timeLimitMs = 2 * 60 * 1000;
         qint64 memoryLimitBytes = qint64(2) << 30;
     };
     // The moments between the steps of putInPlace(), for tests that end the process there.
@@ -44,6 +45,7 @@ public:
     QString reportPath() const;       // empty without rows to report
     // Why the last step failed, in words for the user; the folder is as it was.
     QString errorText() const;
+    bool cancelled() const;
 
     static QString temporaryPathFor(const QString &databasePath);
 

@@ -21,22 +21,24 @@ Outcome offer(const Window &window)
     const QLocale locale;
 
     // Shown only where reading takes longer than a moment.
-    QProgressDialog progress(QStringLiteral("Reading the weeks of the earlier program…"), QString(),
-                             0, 0, window.main);
+    QProgressDialog progress(QStringLiteral("Reading the weeks of the earlier program…"),
+                             QStringLiteral("Cancel"), 0, 0, window.main);
     progress.setWindowTitle(QStringLiteral("Orvanta"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);
-    progress.setCancelButton(nullptr);
     progress.setValue(0);
     EarlierProgramConversion::Setup setup{window.databasePath, reader};
     setup.progress = [&](qint64 rows) {
         progress.setLabelText(QStringLiteral("Reading the weeks of the earlier program… %1 rows")
                                   .arg(locale.toString(rows)));
         QCoreApplication::processEvents();
+        return !progress.wasCanceled();
     };
     EarlierProgramConversion conversion(setup);
     const bool prepared = conversion.prepare();
     progress.reset();
+    if (!prepared && conversion.cancelled())
+        return Outcome::Declined;
     if (!prepared) {
         window.alerts->error(conversion.errorText());
         return Outcome::Failed;

@@ -310,6 +310,8 @@ void TestEarlierProgramConversion::readerThatMisbehaves_data()
                              << "its reader stopped unexpectedly";
     QTest::newRow("hangs") << "exec sleep 60"
                            << "took longer than 1 seconds";
+    QTest::newRow("hangs, and the user cancels") << "exec sleep 60"
+                                                 << "was cancelled";
     QTest::newRow("writes nonsense") << "printf 'OJR1Zzzzzzzzzzzzzzzzzzzzz'"
                                      << "rows that make no sense";
     QTest::newRow("claims a 4 GB text")
@@ -336,11 +338,14 @@ void TestEarlierProgramConversion::readerThatMisbehaves()
         file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
     EarlierProgramConversion::Setup setup{database, reader};
-    setup.timeLimitMs = 1000;
+    const bool cancel = told.contains(u"cancelled");
+    setup.timeLimitMs = cancel ? 60 * 1000 : 1000;
+    setup.progress = [cancel](qint64) { return !cancel; };
     {
         EarlierProgramConversion conversion(setup);
         QVERIFY(!conversion.prepare());
         QVERIFY2(conversion.errorText().contains(told), qPrintable(conversion.errorText()));
+        QCOMPARE(conversion.cancelled(), cancel);
     }
     QVERIFY(!QFile::exists(EarlierProgramConversion::temporaryPathFor(database)));
     QFile::remove(reader);

@@ -51,7 +51,8 @@ Key weekOf(QDate day, bool dayFirstFile)
 bool isWeekRecord(QByteArrayView text)
 {
     const QByteArray separator = WeekDataSeparator.toUtf8();
-    return text.endsWith(separator) && text.count(separator) == kWeekFieldCount;
+    // More separators are the notes' own, which the window shows and saves back as they are.
+    return text.endsWith(separator) && text.count(separator) >= kWeekFieldCount;
 }
 
 } // namespace EarlierWeeks

@@ -72,7 +72,8 @@ struct Key
 };
 Key weekOf(QDate day, bool dayFirstFile = false);
 
-// Eight texts, each ended by the separator, as the earlier program wrote every week.
+// Eight texts, each ended by the separator, as the earlier program wrote every week (the notes
+// may hold the separator themselves).
 bool isWeekRecord(QByteArrayView text);
 
 } // namespace EarlierWeeks

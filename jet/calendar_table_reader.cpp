@@ -32,46 +32,6 @@ quint16 le16(const unsigned char *p)
     return quint16(p[0] | p[1] << 8);
 }
 
-// Jet 4 and ACE keep text as UTF-16LE, or, behind FF FE, in runs of one byte per character
-// (U+0001..U+00FF) and of UTF-16LE, a zero byte switching between them.
-QByteArray decodeText(const unsigned char *bytes, size_t size, bool jet3)
-{
-    std::u16string units;
-    if (jet3) { // Jet 3 keeps the Windows code page: Western (1252), as in the earlier program
-        // 0x80..0x9F, where 1252 differs from Latin-1 (the euro, quotes, dashes).
-        static constexpr char16_t kHigh[32] = {
-            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-            0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-            0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-        units.resize(size);
-        for (size_t i = 0; i < size; ++i)
-            units[i] = bytes[i] >= 0x80 && bytes[i] < 0xA0 ? kHigh[bytes[i] - 0x80] : bytes[i];
-        return QString::fromUtf16(units.data(), qsizetype(units.size())).toUtf8();
-    }
-    if (size >= 2 && bytes[0] == 0xff && bytes[1] == 0xfe) {
-        bool compressed = true;
-        units.reserve(size);
-        for (size_t i = 2; i < size;) {
-            if (bytes[i] == 0) {
-                compressed = !compressed;
-                ++i;
-            } else if (compressed) {
-                units.push_back(bytes[i++]);
-            } else if (i + 1 < size) {
-                units.push_back(char16_t(le16(bytes + i)));
-                i += 2;
-            } else {
-                break;
-            }
-        }
-    } else {
-        units.resize(size / 2);
-        for (size_t i = 0; i < units.size(); ++i)
-            units[i] = char16_t(le16(bytes + 2 * i));
-    }
-    return QString::fromUtf16(units.data(), qsizetype(units.size())).toUtf8();
-}
-
 } // namespace
 
 struct CalendarTableReader::Impl
@@ -157,7 +117,10 @@ struct CalendarTableReader::Impl
             } else if (field.colnum == textColumn && withText) {
                 if (!memoBytes(bytes, size_t(field.siz), &memo, error))
                     return false;
-                row->text = decodeText(memo.data(), memo.size(), jet3);
+                row->text =
+                    JetFile::decodeText(QByteArrayView(reinterpret_cast<const char *>(memo.data()),
+                                                       qsizetype(memo.size())),
+                                        jet3);
                 if (row->text->size() > qsizetype(JetReaderStream::kMaxTextBytes)) {
                     *error = "a memo is too long for a week";
                     return false;

@@ -14,6 +14,11 @@ namespace JetFile {
 bool isJetOrAceFile(const QString &path);
 bool hasJetOrAceHeader(QByteArrayView firstBytes);
 
+// A text as a Jet or ACE file stores it, in UTF-8. Jet 4 and ACE keep UTF-16LE or, behind
+// FF FE, runs of one byte per character (U+0001..U+00FF) and of UTF-16LE, a zero byte switching
+// between them; Jet 3 keeps the Windows code page (Western, 1252).
+QByteArray decodeText(QByteArrayView stored, bool jet3);
+
 } // namespace JetFile
 
 // The stream that orvanta-jet-reader writes on its standard output, one record per row in the

@@ -2,6 +2,7 @@
 // gives exactly its expected weeks and report, the original's bytes stay, a conversion killed
 // at any step leaves the original or the whole conversion, and refused files change nothing.
 #include "conversion/earlier_program_conversion.h"
+#include "jet/jet_file.h"
 #include "schedule/week_record.h"
 
 #include <QDir>
@@ -107,6 +108,10 @@ private slots:
     void foldersThatTakeNothing();
     void keysAndDates_data();
     void keysAndDates();
+    void storedTexts_data();
+    void storedTexts();
+    void weekRecords_data();
+    void weekRecords();
     void readerThatMisbehaves_data();
     void readerThatMisbehaves();
 };
@@ -302,6 +307,50 @@ void TestEarlierProgramConversion::keysAndDates()
     const EarlierWeeks::Key key = day ? EarlierWeeks::weekOf(*day) : EarlierWeeks::Key{};
     QCOMPARE(key.sunday, week);
     QCOMPARE(key.readDayFirst, dayFirst);
+}
+
+void TestEarlierProgramConversion::storedTexts_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("jet3");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("UTF-16, an emoji as a surrogate pair")
+        << QByteArray::fromHex("61003dd800de") << false << u"a\U0001F600"_qs;
+    QTest::newRow("compressed, switching to UTF-16 and back")
+        << QByteArray::fromHex("fffe61003a040062") << false << u"a\u043Ab"_qs;
+    QTest::newRow("compressed, ending in UTF-16 on half a character")
+        << QByteArray::fromHex("fffe610041") << false << u"a"_qs;
+    QTest::newRow("Jet 3, the Windows code page")
+        << QByteArray::fromHex("809396e9") << true << u"\u20AC\u201C\u2013\u00E9"_qs;
+    QTest::newRow("empty") << QByteArray() << false << QString();
+}
+
+void TestEarlierProgramConversion::storedTexts()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, jet3);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromUtf8(JetFile::decodeText(stored, jet3)), text);
+}
+
+void TestEarlierProgramConversion::weekRecords_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<bool>("isWeek");
+    const QString eight = WeekDataSeparator.repeated(kWeekFieldCount);
+    QTest::newRow("eight texts") << u"Sunday"_qs + eight << true;
+    QTest::newRow("notes that hold the separator")
+        << eight + u"notes"_qs + WeekDataSeparator << true;
+    QTest::newRow("seven texts") << WeekDataSeparator.repeated(7) << false;
+    QTest::newRow("text after the last separator") << eight + u"lost"_qs << false;
+    QTest::newRow("no separator") << u"w0"_qs << false;
+}
+
+void TestEarlierProgramConversion::weekRecords()
+{
+    QFETCH(QString, record);
+    QFETCH(bool, isWeek);
+    QCOMPARE(EarlierWeeks::isWeekRecord(record.toUtf8()), isWeek);
 }
 
 void TestEarlierProgramConversion::readerThatMisbehaves_data()

@@ -246,9 +246,7 @@ struct EarlierProgramConversion::Impl
                 .arg(reason, row.date ? jetDateText(*row.date) : QStringLiteral("(none)"))
                 .toUtf8();
         if (row.text)
-            entry += QStringLiteral("WeekData (%1 characters):\n")
-                         .arg(QString::fromUtf8(*row.text).size())
-                         .toUtf8() +
+            entry += "WeekData (" + QByteArray::number(row.text->size()) + " bytes of UTF-8):\n" +
                      *row.text + "\n\n";
         else
             entry += "WeekData: (none)\n\n";

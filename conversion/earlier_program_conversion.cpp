@@ -103,82 +103,6 @@ bool sameFile(const QString &a, const QString &b)
            sa.st_ino == sb.st_ino;
 }
 
-// The reader's records, read as they come, never more than one row held.
-class RowStream
-{
-public:
-    enum class Next { Row, End, NeedMore, Damaged };
-
-    void append(const QByteArray &bytes)
-    {
-        if (m_at > (1 << 20)) {
-            m_buffer.remove(0, m_at);
-            m_at = 0;
-        }
-        m_buffer.append(bytes);
-    }
-
-    Next next(JetReaderStream::Row *row)
-    {
-        const auto available = [this] { return m_buffer.size() - m_at; };
-        if (!m_magicSeen) {
-            if (available() < 4)
-                return Next::NeedMore;
-            if (QByteArrayView(m_buffer).sliced(m_at, 4) != QByteArrayView(JetReaderStream::kMagic))
-                return Next::Damaged;
-            m_at += 4;
-            m_magicSeen = true;
-        }
-        if (available() < 5)
-            return Next::NeedMore;
-        const char *p = m_buffer.constData() + m_at;
-        if (*p == JetReaderStream::kEndTag) {
-            m_rows = number<quint32>(p + 1);
-            m_at += 5;
-            return Next::End;
-        }
-        if (*p != JetReaderStream::kRowTag)
-            return Next::Damaged;
-        if (available() < JetReaderStream::kRowHeaderBytes)
-            return Next::NeedMore;
-        const quint8 flags = quint8(p[5]);
-        const quint32 length = number<quint32>(p + 14);
-        if (flags > 3 || length > JetReaderStream::kMaxTextBytes ||
-            (!(flags & JetReaderStream::kHasText) && length != 0))
-            return Next::Damaged;
-        if (available() < JetReaderStream::kRowHeaderBytes + qsizetype(length))
-            return Next::NeedMore;
-        row->number = number<quint32>(p + 1);
-        row->date.reset();
-        row->text.reset();
-        if (flags & JetReaderStream::kHasDate)
-            row->date = number<double>(p + 6);
-        if (flags & JetReaderStream::kHasText)
-            row->text = QByteArray(p + JetReaderStream::kRowHeaderBytes, length);
-        m_at += JetReaderStream::kRowHeaderBytes + length;
-        return Next::Row;
-    }
-
-    quint32 rowsAtEnd() const { return m_rows; }
-
-private:
-    template <typename T> static T number(const char *p)
-    {
-        char bytes[sizeof(T)];
-        std::memcpy(bytes, p, sizeof(T));
-        if constexpr (Q_BYTE_ORDER == Q_BIG_ENDIAN)
-            std::reverse(std::begin(bytes), std::end(bytes));
-        T value;
-        std::memcpy(&value, bytes, sizeof(T));
-        return value;
-    }
-
-    QByteArray m_buffer;
-    qsizetype m_at = 0;
-    bool m_magicSeen = false;
-    quint32 m_rows = 0;
-};
-
 } // namespace
 
 struct EarlierProgramConversion::Impl
@@ -379,20 +303,20 @@ bool EarlierProgramConversion::Impl::runReader(
         reader.waitForFinished(5000);
     };
 
-    RowStream stream;
+    JetReaderStream::Parser stream;
     JetReaderStream::Row row;
     QByteArray lastWords; // the end of what the reader wrote on standard error
     qint64 rows = 0;
     bool ended = false;
     while (!ended) {
-        const RowStream::Next next = stream.next(&row);
-        if (next == RowStream::Next::Damaged) {
+        const JetReaderStream::Parser::Next next = stream.next(&row);
+        if (next == JetReaderStream::Parser::Next::Damaged) {
             stop();
             return failReading(QStringLiteral("its reader gave rows that make no sense"));
         }
-        if (next == RowStream::Next::End) {
+        if (next == JetReaderStream::Parser::Next::End) {
             ended = true;
-        } else if (next == RowStream::Next::NeedMore) {
+        } else if (next == JetReaderStream::Parser::Next::NeedMore) {
             lastWords = (lastWords + reader.readAllStandardError()).right(2000);
             if (reader.bytesAvailable() == 0 && reader.state() == QProcess::NotRunning)
                 break;

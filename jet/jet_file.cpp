@@ -92,6 +92,17 @@ void appendNumber(QByteArray &out, auto value)
     out.append(bytes, sizeof value);
 }
 
+template <typename T> T numberAt(const char *p)
+{
+    char bytes[sizeof(T)];
+    std::memcpy(bytes, p, sizeof(T));
+    if constexpr (Q_BYTE_ORDER == Q_BIG_ENDIAN)
+        std::reverse(std::begin(bytes), std::end(bytes));
+    T value;
+    std::memcpy(&value, bytes, sizeof(T));
+    return value;
+}
+
 } // namespace
 
 QByteArray rowRecord(const Row &row)
@@ -114,6 +125,56 @@ QByteArray endRecord(quint32 rows)
     QByteArray out(1, kEndTag);
     appendNumber(out, rows);
     return out;
+}
+
+void Parser::append(const QByteArray &bytes)
+{
+    if (m_at > (1 << 20)) {
+        m_buffer.remove(0, m_at);
+        m_at = 0;
+    }
+    m_buffer.append(bytes);
+}
+
+Parser::Next Parser::next(Row *row)
+{
+    const auto available = [this] { return m_buffer.size() - m_at; };
+    if (!m_magicSeen) {
+        if (available() < 4)
+            return Next::NeedMore;
+        if (QByteArrayView(m_buffer).sliced(m_at, 4) != QByteArrayView(kMagic))
+            return Next::Damaged;
+        m_at += 4;
+        m_magicSeen = true;
+    }
+    if (available() < 5)
+        return Next::NeedMore;
+    const char *p = m_buffer.constData() + m_at;
+    if (*p == kEndTag) {
+        m_rows = numberAt<quint32>(p + 1);
+        m_at += 5;
+        return Next::End;
+    }
+    if (*p != kRowTag)
+        return Next::Damaged;
+    if (available() < kRowHeaderBytes)
+        return Next::NeedMore;
+    const quint8 flags = quint8(p[5]);
+    const quint32 length = numberAt<quint32>(p + 14);
+    if (flags > (kHasDate | kHasText) || length > kMaxTextBytes ||
+        (!(flags & kHasText) && length != 0))
+        return Next::Damaged;
+    if (available() < kRowHeaderBytes + qsizetype(length))
+        return Next::NeedMore;
+    row->number = numberAt<quint32>(p + 1);
+    row->date.reset();
+    row->text.reset();
+    if (flags & kHasDate)
+        row->date = numberAt<double>(p + 6);
+    if (flags & kHasText)
+        row->text = QByteArray(p + kRowHeaderBytes, length);
+    m_at += kRowHeaderBytes + length;
+    return Next::Row;
 }
 
 } // namespace JetReaderStream

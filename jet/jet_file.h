@@ -21,7 +21,8 @@ QByteArray decodeText(QByteArrayView stored, bool jet3);
 
 } // namespace JetFile
 
-// The stream that orvanta-jet-reader writes on its standard output, one record per row in the
+// The stream that orvanta-jet-reader writes on its standard output (rowRecord, endRecord) and
+// Orvanta reads back (Parser), one record per row in the
 // file's row order, then an end record with the number of rows. All numbers little-endian.
 //   "OJR1"
 //   'R' u32 row  u8 flags (1: a date, 2: a text)  f64 date  u32 length  UTF-8 bytes
@@ -55,5 +56,22 @@ struct Row
 
 QByteArray rowRecord(const Row &row);
 QByteArray endRecord(quint32 rows);
+
+// The records read back as they come, never more than one row held.
+class Parser
+{
+public:
+    enum class Next { Row, End, NeedMore, Damaged };
+
+    void append(const QByteArray &bytes);
+    Next next(Row *row);
+    quint32 rowsAtEnd() const { return m_rows; }
+
+private:
+    QByteArray m_buffer;
+    qsizetype m_at = 0;
+    bool m_magicSeen = false;
+    quint32 m_rows = 0;
+};
 
 } // namespace JetReaderStream

@@ -22,8 +22,8 @@ QByteArray decodeText(QByteArrayView stored, bool jet3);
 } // namespace JetFile
 
 // The stream that orvanta-jet-reader writes on its standard output (rowRecord, endRecord) and
-// Orvanta reads back (Parser), one record per row in the
-// file's row order, then an end record with the number of rows. All numbers little-endian.
+// Orvanta reads back (Parser): one record per row in the file's row order, then an end record
+// with the number of rows. All numbers little-endian.
 //   "OJR1"
 //   'R' u32 row  u8 flags (1: a date, 2: a text)  f64 date  u32 length  UTF-8 bytes
 //   'E' u32 rows

@@ -193,6 +193,11 @@ struct EarlierProgramConversion::Impl
 EarlierProgramConversion::EarlierProgramConversion(Setup setup) : d(std::make_unique<Impl>())
 {
     d->setup = std::move(setup);
+    // Through a link, the file it leads to is converted where it lies, so the link then leads
+    // to the new database.
+    if (const QString target = QFileInfo(d->setup.databasePath).canonicalFilePath();
+        !target.isEmpty())
+        d->setup.databasePath = target;
     const QFileInfo info(d->setup.databasePath);
     d->folder = info.absolutePath();
     d->temporaryPath = temporaryPathFor(d->setup.databasePath);

@@ -20,9 +20,10 @@ Outcome offer(const Window &window)
     const QFileInfo file(window.databasePath);
     const QLocale locale;
 
-    // Shown only where reading takes longer than a moment.
+    // Shown only where reading takes longer than a moment; on its own, as the window is not
+    // yet shown.
     QProgressDialog progress(QStringLiteral("Reading the weeks of the earlier program…"),
-                             QStringLiteral("Cancel"), 0, 0, window.main);
+                             QStringLiteral("Cancel"), 0, 0);
     progress.setWindowTitle(QStringLiteral("Orvanta"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);

@@ -3,7 +3,6 @@
 #include <QString>
 
 class Alerts;
-class QWidget;
 
 // A dbCalendar.mdb of the earlier Windows program (a Jet or ACE file) at start: its weeks are
 // read into a new database with progress shown, the user is asked whether to take it (Yes by
@@ -12,7 +11,6 @@ namespace EarlierProgramOffer {
 
 struct Window
 {
-    QWidget *main = nullptr;
     QString databasePath;
     QString readerProgram; // empty: orvanta-jet-reader beside the program
     Alerts *alerts = nullptr;

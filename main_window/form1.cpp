@@ -227,8 +227,8 @@ bool Form1::Load()
     // The earlier program's own file: its weeks come over into a new one first, if the user
     // wants them.
     if (JetFile::isJetOrAceFile(m_session.path())) {
-        const auto outcome = EarlierProgramOffer::offer(
-            {this, m_session.path(), m_services.jetReader, m_services.alerts});
+        const auto outcome =
+            EarlierProgramOffer::offer({m_session.path(), m_services.jetReader, m_services.alerts});
         if (outcome != EarlierProgramOffer::Outcome::Converted) {
             m_exitCode = outcome == EarlierProgramOffer::Outcome::Declined ? 0 : 1;
             return false;

@@ -102,6 +102,7 @@ class TestEarlierProgramConversion : public QObject
 private slots:
     void rowsBecomeWeeks_data();
     void rowsBecomeWeeks();
+    void throughALink();
     void killedAtAnyStep_data();
     void killedAtAnyStep();
     void foldersThatTakeNothing_data();
@@ -192,6 +193,24 @@ void TestEarlierProgramConversion::rowsBecomeWeeks()
         QVERIFY(isSqlite(database));
         QVERIFY(!QFile::exists(EarlierProgramConversion::temporaryPathFor(database)));
     }
+}
+
+void TestEarlierProgramConversion::throughALink()
+{
+    // dbCalendar.mdb a link to the file in another folder: that file is converted where it
+    // lies, and the link leads to the new database.
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("elsewhere")));
+    const QString target = folder.filePath(QStringLiteral("elsewhere/dbCalendar.mdb"));
+    const QString link = folder.filePath(QStringLiteral("dbCalendar.mdb"));
+    QVERIFY(QFile::copy(QDir(kFixtures).filePath(QStringLiteral("calendar-ace.accdb")), target));
+    QVERIFY(QFile::link(target, link));
+    EarlierProgramConversion conversion(setupFor(link));
+    QVERIFY2(conversion.prepare() && conversion.putInPlace(), qPrintable(conversion.errorText()));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(storedWeeks(link).size(), 10);
+    QVERIFY(QFile::exists(
+        folder.filePath(QStringLiteral("elsewhere/dbCalendar (earlier program).mdb"))));
 }
 
 void TestEarlierProgramConversion::killedAtAnyStep_data()

@@ -7,31 +7,19 @@
 // may grow with the number of weeks.
 #include "conversion/earlier_program_conversion.h"
 #include "jet/jet_file.h"
+#include "resident_memory.h"
 #include "schedule/week_record.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <string>
 #include <sys/resource.h>
 
 namespace {
-
-double residentKiB(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::string(field).size() + 1));
-    }
-    return 0;
-}
 
 // The stand-in reader: ORVANTA_BENCH_ROWS weeks from Sunday 2003-01-05, each day about 250
 // characters over lines ended by CR LF.
@@ -68,7 +56,7 @@ void BM_Convert(benchmark::State &state)
     double rise = 0;
     for (auto _ : state) {
         const double before = residentKiB("VmRSS");
-        std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from now
+        resetPeak();
         EarlierProgramConversion conversion({database, QCoreApplication::applicationFilePath()});
         if (!conversion.prepare() || conversion.weeks() != state.range(0))
             state.SkipWithError(qPrintable(conversion.errorText()));

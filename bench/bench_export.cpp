@@ -7,31 +7,13 @@
 #include "export/markdown_weeks.h"
 #include "export/stored_weeks.h"
 #include "export/week_export.h"
+#include "resident_memory.h"
 
 #include <benchmark/benchmark.h>
-#include <fstream>
-#include <string>
 
 using namespace BenchStore;
 
 namespace {
-
-// The process's resident memory (VmRSS) or its peak (VmHWM) in KiB.
-double residentKiB(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::string(field).size() + 1));
-    }
-    return 0;
-}
-
-void resetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from now
-}
 
 void BM_Export(benchmark::State &state)
 {

@@ -18,7 +18,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,7 +49,7 @@ Key weekOf(QDate day, bool dayFirstFile)
 
 bool isWeekRecord(QByteArrayView text)
 {
-    const QByteArray separator = WeekDataSeparator.toUtf8();
+    static const QByteArray separator = WeekDataSeparator.toUtf8();
     // More separators are the notes' own, which the window shows and saves back as they are.
     return text.endsWith(separator) && text.count(separator) >= kWeekFieldCount;
 }
@@ -77,20 +76,19 @@ QString jetDateText(double value)
 
 // The database under its temporary name with SQLite's files beside it: a journal left by a
 // crash would otherwise be played into the next new file of that name.
+// A week as the check over everything written counts it: its key, then its text.
+void addWeek(QCryptographicHash &digest, const QString &key, QByteArrayView text)
+{
+    digest.addData(key.toUtf8());
+    digest.addData(QByteArrayView("\0", 1));
+    digest.addData(text);
+    digest.addData(QByteArrayView("\0", 1));
+}
+
 void removeDatabaseFiles(const QString &path)
 {
     for (const char *suffix : {"", "-journal", "-wal", "-shm"})
         QFile::remove(path + QLatin1String(suffix));
-}
-
-bool syncPath(const QString &path, int flags = O_RDONLY)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -213,6 +211,14 @@ EarlierProgramConversion::~EarlierProgramConversion()
     QSqlDatabase::removeDatabase(d->connectionName);
 }
 
+QString EarlierProgramConversion::keptOriginalPathFor(const QString &databasePath, int n)
+{
+    const QFileInfo info(databasePath);
+    const QString number = n == 1 ? QString() : QStringLiteral(" %1").arg(n);
+    return info.dir().filePath(info.completeBaseName() +
+                               QStringLiteral(" (earlier program%1).").arg(number) + info.suffix());
+}
+
 QString EarlierProgramConversion::temporaryPathFor(const QString &databasePath)
 {
     return databasePath + QStringLiteral(".converting");
@@ -269,7 +275,7 @@ bool EarlierProgramConversion::prepare()
         db.close();
     }
     QSqlDatabase::removeDatabase(d->connectionName);
-    if (ok && !syncPath(d->temporaryPath, O_RDWR))
+    if (ok && !syncToDisk(d->temporaryPath))
         ok = d->failWriting(QStringLiteral("the new file could not be written to the disk"));
     if (!ok) {
         removeDatabaseFiles(d->temporaryPath);
@@ -428,10 +434,7 @@ bool EarlierProgramConversion::Impl::readRows(QSqlDatabase &db, QCryptographicHa
         insert.addBindValue(QString::fromUtf8(*row.text));
         if (!insert.exec())
             return failWriting(insert.lastError().text());
-        digest.addData(keyText.toUtf8());
-        digest.addData(QByteArrayView("\0", 1));
-        digest.addData(*row.text);
-        digest.addData(QByteArrayView("\0", 1));
+        addWeek(digest, keyText, *row.text);
         ++weeks;
         dayFirstKeys += key.readDayFirst ? 1 : 0;
         return true;
@@ -462,10 +465,7 @@ bool EarlierProgramConversion::Impl::checkWritten(QSqlDatabase &db, const QByteA
                                    "tblCalendar ORDER BY rowid")))
         return failWriting(query.lastError().text());
     while (query.next()) {
-        digest.addData(query.value(0).toString().toUtf8());
-        digest.addData(QByteArrayView("\0", 1));
-        digest.addData(query.value(1).toByteArray());
-        digest.addData(QByteArrayView("\0", 1));
+        addWeek(digest, query.value(0).toString(), query.value(1).toByteArray());
     }
     if (digest.result() != expected)
         return failWriting(QStringLiteral("the new database does not read back as written"));
@@ -476,12 +476,8 @@ bool EarlierProgramConversion::Impl::keepOriginal()
 {
     // A hard link: the original's bytes stay where they are, under a second name. Where the
     // name is taken, by this same file (a conversion cut short) it is kept as it is.
-    const QFileInfo info(setup.databasePath);
     for (int n = 1; n < 100; ++n) {
-        const QString suffix = n == 1 ? QString() : QStringLiteral(" %1").arg(n);
-        const QString candidate = QDir(folder).filePath(
-            info.completeBaseName() + QStringLiteral(" (earlier program%1).").arg(suffix) +
-            info.suffix());
+        const QString candidate = keptOriginalPathFor(setup.databasePath, n);
         if (QFileInfo::exists(candidate)) {
             if (sameFile(candidate, setup.databasePath)) {
                 keptPath = candidate;
@@ -499,7 +495,7 @@ bool EarlierProgramConversion::Impl::keepOriginal()
             continue;
         // A file system without hard links: a copy, synced before anything depends on it.
         if (why == EPERM || why == EXDEV || why == EMLINK || why == EOPNOTSUPP) {
-            if (QFile::copy(setup.databasePath, candidate) && syncPath(candidate)) {
+            if (QFile::copy(setup.databasePath, candidate) && syncToDisk(candidate)) {
                 keptPath = candidate;
                 return true;
             }
@@ -522,7 +518,7 @@ bool EarlierProgramConversion::putInPlace(const std::function<void(Step)> &after
         afterStep(Step::ReportWritten);
     if (!d->keepOriginal())
         return false;
-    syncPath(d->folder);
+    syncToDisk(d->folder);
     if (afterStep)
         afterStep(Step::OriginalKept);
     // One rename: the folder holds the original as dbCalendar.mdb or the new database.
@@ -530,7 +526,7 @@ bool EarlierProgramConversion::putInPlace(const std::function<void(Step)> &after
                  QFile::encodeName(d->setup.databasePath).constData()) != 0)
         return d->failWriting(QString::fromLocal8Bit(std::strerror(errno)));
     d->prepared = false;
-    syncPath(d->folder);
+    syncToDisk(d->folder);
     if (afterStep)
         afterStep(Step::NewDatabasePlaced);
     return true;

@@ -48,6 +48,8 @@ public:
     bool cancelled() const;
 
     static QString temporaryPathFor(const QString &databasePath);
+    // The name the original is kept under, the n-th where the ones before are taken.
+    static QString keptOriginalPathFor(const QString &databasePath, int n = 1);
 
 private:
     struct Impl;

@@ -1,6 +1,7 @@
 // The store on a hostile database file: opening, loading and saving the week of 6 December 2026
 // never crash or hang; a save that fails leaves the file as it was, byte for byte; and a save
 // that succeeds leaves every other week's row of a whole file as it was.
+#include "input_database.h"
 #include "schedule/calendar_connection.h"
 
 #include <cstdint>
@@ -11,7 +12,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -67,17 +67,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    // In memory where there is a tmpfs: every save syncs the file.
-    static QTemporaryDir folder(QFile::exists(u"/dev/shm"_s) ? u"/dev/shm/orvanta-fuzz-XXXXXX"_s
-                                                             : QString());
-    const QString path = folder.filePath(u"dbCalendar.mdb"_s);
-    QFile::remove(path + u"-journal"_s);
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    const QString path = writeInputDatabase(data, size);
     // SQLite makes no promise about what it writes into a damaged file (the daily health check
     // is what finds one): the other weeks' rows are compared where the file is whole.
     const bool whole = peek(path, u"PRAGMA quick_check"_s) == QStringList{u"ok"_s};

@@ -2,26 +2,21 @@
 // writes its file or says why; the original is only read; an iCalendar file is well formed
 // (every line in CR LF, none over 75 octets, every entry closed).
 #include "export/week_export.h"
+#include "input_database.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static QTemporaryDir folder(QFile::exists(u"/dev/shm"_s) ? u"/dev/shm/orvanta-fuzz-XXXXXX"_s
-                                                             : QString());
-    const QString path = folder.filePath(u"dbCalendar.mdb"_s);
+    const QString path = writeInputDatabase(data, size);
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(bytes);
-    }
+    const QDir folder = QFileInfo(path).dir();
     const QDateTime stamp(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
     for (const WeekExport::Format format :
          {WeekExport::Format::Markdown, WeekExport::Format::ICalendar}) {

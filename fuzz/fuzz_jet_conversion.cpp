@@ -2,13 +2,14 @@
 // in its own process, may fail in any way, but the conversion never crashes or hangs, either
 // prepares a database or says why, and never changes the original.
 #include "conversion/earlier_program_conversion.h"
+#include "input_database.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -20,16 +21,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static QTemporaryDir folder(QFile::exists(u"/dev/shm"_s) ? u"/dev/shm/orvanta-fuzz-XXXXXX"_s
-                                                             : QString());
-    const QString path = folder.filePath(u"dbCalendar.mdb"_s);
+    const QString path = writeInputDatabase(data, size);
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(bytes);
-    }
     {
         EarlierProgramConversion::Setup setup{path, QStringLiteral(ORVANTA_JET_READER)};
         setup.timeLimitMs = 5000;
@@ -43,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!file.open(QIODevice::ReadOnly) || file.readAll() != bytes)
         std::abort();
     // Nothing but the original is left, whatever happened.
-    if (QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size() != 1)
+    if (QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden).size() != 1)
         std::abort();
     return 0;
 }

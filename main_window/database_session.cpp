@@ -2,6 +2,7 @@
 
 #include "backup_schedule.h"
 #include "desktop/process_signals.h"
+#include "jet/jet_file.h"
 #include "schedule/week_draft.h"
 
 #include <QDir>
@@ -63,6 +64,13 @@ bool DatabaseSession::claimDatabase()
 bool DatabaseSession::OpenCalendarDatabase()
 {
     return m_connection.open(m_path) || fail(m_connection.lastError() + damageAdvice());
+}
+
+bool DatabaseSession::isEarlierProgramFile() const
+{
+    // Looked at only where SQLite refused the file, so a normal start reads nothing more.
+    return m_connection.lastProblem() == CalendarConnection::Problem::NotADatabase &&
+           JetFile::isJetOrAceFile(m_path);
 }
 
 void DatabaseSession::CloseCalendarDatabase()

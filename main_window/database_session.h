@@ -29,6 +29,9 @@ public:
     // forward instead, and no message then.
     bool claimDatabase();
     bool OpenCalendarDatabase();
+    // After OpenCalendarDatabase() failed: whether the file is the earlier Windows program's
+    // (a Jet or ACE database), which can be converted.
+    bool isEarlierProgramFile() const;
     void CloseCalendarDatabase();
     // Saves a draft left behind into its week's row and removes it. False where a draft is
     // there but cannot be read or saved: it stays for the next start. Where one came back,

@@ -46,7 +46,7 @@ Outcome offer(const Window &window)
     }
 
     const QString keptName =
-        file.completeBaseName() + QStringLiteral(" (earlier program).") + file.suffix();
+        QFileInfo(EarlierProgramConversion::keptOriginalPathFor(window.databasePath)).fileName();
     const bool yes = window.alerts->offer(
         QStringLiteral("%1 was written by the earlier Windows program. Copy its %2 weeks into a "
                        "new database for Orvanta? The original is kept unchanged as %3.")

@@ -9,7 +9,6 @@
 #include "earlier_program_offer.h"
 #include "find_in_weeks.h"
 #include "form1_design.h"
-#include "jet/jet_file.h"
 #include "main_module.h"
 #include "readable_colours.h"
 #include "schedule/calendar_files.h"
@@ -224,16 +223,6 @@ bool Form1::Load()
             tellError(m_session.message());
         return false;
     }
-    // The earlier program's own file: its weeks come over into a new one first, if the user
-    // wants them.
-    if (JetFile::isJetOrAceFile(m_session.path())) {
-        const auto outcome =
-            EarlierProgramOffer::offer({m_session.path(), m_services.jetReader, m_services.alerts});
-        if (outcome != EarlierProgramOffer::Outcome::Converted) {
-            m_exitCode = outcome == EarlierProgramOffer::Outcome::Declined ? 0 : 1;
-            return false;
-        }
-    }
     // U1
     QString skinError;
     if (!Main::ApplySkin(*this, *m_skinFramework1, m_services.programFolder, &skinError)) {
@@ -241,8 +230,20 @@ bool Form1::Load()
         return false;
     }
     m_screenFit->fit(); // U2: CenterForm, and again once the frame is known
-    // L2, and the typing that a run which died left in its draft
-    if (!m_session.OpenCalendarDatabase() || !m_session.recoverDraft()) {
+    // L2, and the typing that a run which died left in its draft. A file that is no SQLite
+    // database may be the earlier program's own: its weeks come over into a new one first, if
+    // the user wants them.
+    bool opened = m_session.OpenCalendarDatabase();
+    if (!opened && m_session.isEarlierProgramFile()) {
+        const auto outcome =
+            EarlierProgramOffer::offer({m_session.path(), m_services.jetReader, m_services.alerts});
+        if (outcome != EarlierProgramOffer::Outcome::Converted) {
+            m_exitCode = outcome == EarlierProgramOffer::Outcome::Declined ? 0 : 1;
+            return false;
+        }
+        opened = m_session.OpenCalendarDatabase();
+    }
+    if (!opened || !m_session.recoverDraft()) {
         tellError(m_session.message());
         m_session.CloseCalendarDatabase();
         return false;

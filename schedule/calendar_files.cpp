@@ -1,5 +1,6 @@
 #include "calendar_files.h"
 
+#include <fcntl.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -7,6 +8,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <unistd.h>
 
 QString databasePath(const QString &programFolder)
 {
@@ -76,4 +78,14 @@ bool createEmptyCalendarDatabase(const QString &path, QString *error)
         return failWith(
             QStringLiteral("cannot create %1: %2").arg(QDir::toNativeSeparators(path), problem));
     return true;
+}
+
+bool syncToDisk(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
 }

@@ -35,5 +35,8 @@ private:
 
 // Creates the empty database that ships beside the program: tblCalendar with its two columns
 // and an index on the week's first day. Refuses to touch a file that is already there, since
-// it holds a user's weeks. The program itself never calls this; the build and tests do.
+// it holds a user's weeks. The program calls it only to convert the earlier program's file.
 bool createEmptyCalendarDatabase(const QString &path, QString *error = nullptr);
+
+// Writes what the system holds of a file, or of a folder's entries, to the disk (fsync).
+bool syncToDisk(const QString &path);

@@ -3,14 +3,12 @@
 #include "calendar_files.h"
 
 #include <atomic>
-#include <fcntl.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <unistd.h>
 
 namespace DailyBackup {
 
@@ -33,16 +31,6 @@ QStringList copies(const QString &databasePath)
     return folder.entryList({baseName(databasePath) +
                              QStringLiteral(" [0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9].mdb")},
                             QDir::Files, QDir::Name);
-}
-
-bool syncToDisk(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
 }
 
 // Runs the check and the copy on a connection of its own, read-only.

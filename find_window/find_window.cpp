@@ -188,17 +188,22 @@ void FindWindow::addResults(int search, const QList<FindResult> &results)
         m_results.insert(at, result);
         if (row >= kListed)
             continue;
-        const QString week = QLocale().toString(result.weekStart, QLocale::LongFormat);
-        const QString day = WeekFind::dayNameOf(result, QLocale());
-        auto *item = new QListWidgetItem(QStringLiteral("%1, %2: %3").arg(week, day, result.line));
-        item->setData(kHtmlRole,
-                      QStringLiteral("<b>%1</b> · %2<br>%3")
-                          .arg(week.toHtmlEscaped(), day.toHtmlEscaped(), emphasised(result)));
+        // The item's text is also what a screen reader reads of it.
+        const QString heading = headingOf(result, QLocale());
+        auto *item = new QListWidgetItem(QStringLiteral("%1: %2").arg(heading, result.line));
+        item->setData(kHtmlRole, QStringLiteral("<b>%1</b><br>%2")
+                                     .arg(heading.toHtmlEscaped(), emphasised(result)));
         m_list->insertItem(int(row), item);
         if (m_list->count() > kListed)
             delete m_list->takeItem(m_list->count() - 1);
     }
     showCount(false);
+}
+
+QString FindWindow::headingOf(const FindResult &result, const QLocale &locale)
+{
+    const QString day = locale.toString(WeekFind::dayOf(result), QLocale::LongFormat);
+    return result.box == kNotesField ? QStringLiteral("Notes, week of %1").arg(day) : day;
 }
 
 void FindWindow::searchFinished(int search, const QString &error)

@@ -37,6 +37,10 @@ public:
     const QList<FindResult> &results() const { return m_results; }
     TextMatch::Query query() const { return TextMatch::Query(m_searchedFor); }
 
+    // What heads a result: its day's own full date in `locale` ("Thursday, 25 December 2003"),
+    // or for the notes "Notes, week of" and the week's Sunday.
+    static QString headingOf(const FindResult &result, const QLocale &locale);
+
 public slots:
     // The next (or, with -1, the previous) result, chosen; from the first, after a new search.
     void chooseNext(int step = 1);

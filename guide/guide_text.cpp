@@ -1,0 +1,50 @@
+#include "guide_text.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+// A table cell's text: Markdown's own characters there stay text.
+QString cell(QString text)
+{
+    text.replace(u'\\', QStringLiteral("\\\\"));
+    text.replace(u'|', QStringLiteral("\\|"));
+    return text;
+}
+
+} // namespace
+
+namespace GuideText {
+
+QString markdown(const QString &readme, const QList<Key> &keys)
+{
+    // The users' part: from its heading to the developers' one (or the end).
+    static const QRegularExpression start(QStringLiteral("^## Using Orvanta\\s*$"),
+                                          QRegularExpression::MultilineOption);
+    static const QRegularExpression end(QStringLiteral("^## For developers\\s*$"),
+                                        QRegularExpression::MultilineOption);
+    static const QRegularExpression picture(QStringLiteral("^!\\[[^\\]]*\\]\\([^)]*\\)\\s*$\\n?"),
+                                            QRegularExpression::MultilineOption);
+    const qsizetype from = readme.indexOf(start);
+    QString guide = from < 0 ? readme : readme.mid(from);
+    if (const qsizetype to = guide.indexOf(end); to > 0)
+        guide.truncate(to);
+    guide.remove(picture);
+    guide = QStringLiteral("# Orvanta\n\n") + guide.trimmed() + QStringLiteral("\n\n## Keys\n\n");
+
+    guide += QStringLiteral("| What | Keys |\n|---|---|\n");
+    for (const Key &key : keys)
+        guide += QStringLiteral("| %1 | %2 |\n")
+                     .arg(cell(key.action),
+                          key.keys.isEmpty() ? QStringLiteral("(in the menu)") : cell(key.keys));
+    return guide;
+}
+
+QString builtInReadme()
+{
+    QFile file(QStringLiteral(":/orvanta/README.md"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace GuideText

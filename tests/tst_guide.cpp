@@ -1,0 +1,47 @@
+// The user's guide built into the program, and the About window.
+#include "guide/about_box.h"
+#include "guide/guide_text.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestGuide : public QObject
+{
+    Q_OBJECT
+private slots:
+    void theGuideIsTheUsersPartWithEveryKey();
+    void aboutSaysVersionAndWhereTheWeeksAre();
+};
+
+void TestGuide::theGuideIsTheUsersPartWithEveryKey()
+{
+    const QString readme = GuideText::builtInReadme();
+    QVERIFY(readme.contains(u"## Using Orvanta"_s)); // the README itself, built in
+    const QString guide = GuideText::markdown(readme, {{u"Find in all weeks…"_s, u"Ctrl+F"_s},
+                                                       {u"About Orvanta"_s, QString()},
+                                                       {u"A | in a name"_s, u"Ctrl+|"_s}});
+    QVERIFY(guide.startsWith(u"# Orvanta\n\n## Using Orvanta"_s));
+    QVERIFY(guide.contains(u"### Quitting"_s));
+    QVERIFY(guide.contains(u"## The database"_s));
+    QVERIFY(!guide.contains(u"For developers"_s)); // the users' part only
+    QVERIFY(!guide.contains(u"!["_s));             // no picture that only the web shows
+    QVERIFY(guide.endsWith(u"## Keys\n\n| What | Keys |\n|---|---|\n"
+                           u"| Find in all weeks… | Ctrl+F |\n"
+                           u"| About Orvanta | (in the menu) |\n"
+                           u"| A \\| in a name | Ctrl+\\| |\n"_s));
+}
+
+void TestGuide::aboutSaysVersionAndWhereTheWeeksAre()
+{
+    const AboutBox about(u"/home/ann/.local/bin/dbCalendar.mdb"_s);
+    const QString text = about.text()->text();
+    QVERIFY(text.startsWith(u"Orvanta 1.00\n"_s));
+    QVERIFY(text.contains(u"\n/home/ann/.local/bin/dbCalendar.mdb\n"_s));
+    QVERIFY(text.contains(u"All rights reserved"_s));
+    QVERIFY(text.contains(QString::fromLatin1(qVersion())));
+}
+
+QTEST_MAIN(TestGuide)
+#include "tst_guide.moc"

@@ -2,7 +2,9 @@
 
 #include "calendar_files.h"
 #include "week.h"
+#include "week_record.h"
 
+#include <algorithm>
 #include <atomic>
 #include <QDir>
 #include <QFileInfo>
@@ -196,6 +198,34 @@ bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &re
     if (query.next())
         record = query.value(0).toString(); // NULL becomes empty text
     else if (query.lastError().isValid())
+        return failWith(query.lastError(), QStringLiteral("could not be read"));
+    return true;
+}
+
+bool CalendarConnection::newestWeekWithTextUpTo(QDate day, QDate &week)
+{
+    week = {};
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    // The earlier program stored every week it was shown, empty or not: the newest rows may
+    // hold nothing, so they are read newest first until one holds text.
+    query.prepare(QStringLiteral("SELECT StartWeekDate, WeekData FROM tblCalendar WHERE "
+                                 "StartWeekDate < ? ORDER BY StartWeekDate DESC"));
+    query.addBindValue(keyText(day.addDays(1)));
+    if (!query.exec())
+        return failWith(query.lastError(), QStringLiteral("could not be read"));
+    while (query.next()) {
+        const QDate first = dayOfWeekKey(query.value(0).toString());
+        const QStringList texts = decodeWeekRecord(query.value(1).toString());
+        const bool holdsText = std::any_of(texts.begin(), texts.end(), [](const QString &text) {
+            return !text.trimmed().isEmpty();
+        });
+        if (first.isValid() && first <= day && holdsText) {
+            week = first;
+            return true;
+        }
+    }
+    if (query.lastError().isValid())
         return failWith(query.lastError(), QStringLiteral("could not be read"));
     return true;
 }

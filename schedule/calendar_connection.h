@@ -42,6 +42,10 @@ public:
     // through the index on StartWeekDate in one query. Returns false on a database error.
     bool loadWeeksBetween(QDate first, QDate last, QList<std::pair<QDate, QString>> &weeks);
 
+    // The newest week up to `day` (its first day no later) whose record holds text, by the
+    // program's own keys; invalid where there is none. Returns false on a database error.
+    bool newestWeekWithTextUpTo(QDate day, QDate &week);
+
     // Updates the week's first row, or adds one, in one transaction: the row is either
     // written whole or left as it was. `record` is UTF-8 text (encodeWeekRecord's).
     bool saveWeekData(QDate firstDay, const QByteArray &record);

@@ -191,8 +191,9 @@ void FindWindow::addResults(int search, const QList<FindResult> &results)
         // The item's text is also what a screen reader reads of it.
         const QString heading = headingOf(result, QLocale());
         auto *item = new QListWidgetItem(QStringLiteral("%1: %2").arg(heading, result.line));
-        item->setData(kHtmlRole, QStringLiteral("<b>%1</b><br>%2")
-                                     .arg(heading.toHtmlEscaped(), emphasised(result)));
+        item->setData(
+            kHtmlRole,
+            QStringLiteral("<b>%1</b><br>%2").arg(heading.toHtmlEscaped(), emphasised(result)));
         m_list->insertItem(int(row), item);
         if (m_list->count() > kListed)
             delete m_list->takeItem(m_list->count() - 1);

@@ -2,6 +2,7 @@
 
 #include "conversion/earlier_program_conversion.h"
 #include "desktop/alerts.h"
+#include "schedule/calendar_connection.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,7 +12,7 @@
 
 namespace EarlierProgramOffer {
 
-Outcome offer(const Window &window)
+Result offer(const Window &window)
 {
     const QString reader = window.readerProgram.isEmpty()
                                ? QDir(QCoreApplication::applicationDirPath())
@@ -39,10 +40,10 @@ Outcome offer(const Window &window)
     const bool prepared = conversion.prepare();
     progress.reset();
     if (!prepared && conversion.cancelled())
-        return Outcome::Declined;
+        return {Outcome::Declined};
     if (!prepared) {
         window.alerts->error(conversion.errorText());
-        return Outcome::Failed;
+        return {Outcome::Failed};
     }
 
     const QString keptName =
@@ -52,28 +53,44 @@ Outcome offer(const Window &window)
                        "new database for Orvanta? The original is kept unchanged as %3.")
             .arg(file.fileName(), locale.toString(conversion.weeks()), keptName));
     if (!yes)
-        return Outcome::Declined;
+        return {Outcome::Declined};
     if (!conversion.putInPlace()) {
         window.alerts->error(conversion.errorText());
-        return Outcome::Failed;
+        return {Outcome::Failed};
     }
 
-    QString told = QStringLiteral("%1 weeks came over from the earlier program.")
-                       .arg(locale.toString(conversion.weeks()));
-    if (conversion.dayFirstKeys() > 0)
-        told += QStringLiteral(" %1 of them had been stored with day and month swapped, as "
-                               "day-first date settings wrote them, and are under their right "
-                               "Sunday.")
-                    .arg(locale.toString(conversion.dayFirstKeys()));
+    const qint64 weeks = conversion.weeks(), swapped = conversion.dayFirstKeys();
+    QString told = (weeks == 1 ? QStringLiteral("1 week came over from the earlier program.")
+                               : QStringLiteral("%1 weeks came over from the earlier program.")
+                                     .arg(locale.toString(weeks)));
+    if (swapped > 0)
+        told += (swapped == 1 ? QStringLiteral(" One of them was")
+                              : QStringLiteral(" %1 of them were").arg(locale.toString(swapped))) +
+                QStringLiteral(" stored with day and month swapped, as day-first date settings "
+                               "wrote them, and now lie under their right Sunday.");
     told += QStringLiteral(" The original is kept as %1.")
                 .arg(QFileInfo(conversion.keptOriginalPath()).fileName());
-    if (!conversion.reportPath().isEmpty())
-        told += QStringLiteral(" %1 rows that cannot be weeks are kept, with their full texts, "
-                               "in %2.")
-                    .arg(locale.toString(conversion.reportedRows()),
-                         QDir::toNativeSeparators(conversion.reportPath()));
-    window.alerts->information(told);
-    return Outcome::Converted;
+    if (!conversion.reportPath().isEmpty()) {
+        const qint64 rows = conversion.reportedRows();
+        const QString report = QDir::toNativeSeparators(conversion.reportPath());
+        told += rows == 1 ? QStringLiteral(" 1 row that cannot be a week is kept, with its full "
+                                           "text, in %1.")
+                                .arg(report)
+                          : QStringLiteral(" %1 rows that cannot be weeks are kept, with their "
+                                           "full texts, in %2.")
+                                .arg(locale.toString(rows), report);
+    }
+    return {Outcome::Converted, told};
+}
+
+QDate weekToShow(CalendarConnection &connection, QDate today, QString &told)
+{
+    QDate week;
+    if (!connection.newestWeekWithTextUpTo(today, week) || !week.isValid())
+        return {};
+    told += QStringLiteral(" Orvanta shows the week of %1, the newest that came over.")
+                .arg(QLocale().toString(week, QLocale::LongFormat));
+    return week;
 }
 
 } // namespace EarlierProgramOffer

@@ -1,16 +1,26 @@
 #include "find_in_weeks.h"
 
 #include "find_window/find_window.h"
-#include "tray_menu.h"
 #include "week_page.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QShortcut>
 
-FindInWeeks::FindInWeeks(Window window, const QString &databasePath, TrayMenu &trayMenu,
-                         QObject *parent)
+namespace {
+
+// A selection of one line is what to look for; of several, nothing is.
+QString selectedWords(const QPlainTextEdit &box)
+{
+    const QString selected = box.textCursor().selectedText();
+    return selected.contains(QChar::ParagraphSeparator) ? QString() : selected;
+}
+
+} // namespace
+
+FindInWeeks::FindInWeeks(Window window, const QString &databasePath, QObject *parent)
     : QObject(parent), m_window(std::move(window))
 {
     const WeekPage *page = m_window.page;
@@ -24,26 +34,6 @@ FindInWeeks::FindInWeeks(Window window, const QString &databasePath, TrayMenu &t
         m_window.main);
     connect(m_findWindow, &FindWindow::resultChosen, this, &FindInWeeks::goTo);
 
-    const auto key = [this](const QKeySequence &keys, auto action) {
-        // Anywhere in Orvanta: the main window and the find window alike.
-        auto *shortcut = new QShortcut(keys, m_window.main);
-        shortcut->setContext(Qt::ApplicationShortcut);
-        connect(shortcut, &QShortcut::activated, this, action);
-        return shortcut;
-    };
-    key(QKeySequence::Find, [this] { open(); });
-    key(QKeySequence(Qt::Key_F3), [this] {
-        if (m_findWindow->isVisible())
-            m_findWindow->chooseNext(1);
-    });
-    key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] {
-        if (m_findWindow->isVisible())
-            m_findWindow->chooseNext(-1);
-    });
-    connect(trayMenu.addEntry(QStringLiteral("&Find…")), &QAction::triggered, this, [this] {
-        m_window.comeForward();
-        open();
-    });
     for (QPlainTextEdit *box : m_window.boxes)
         addFindToBox(box);
 }
@@ -55,18 +45,41 @@ void FindInWeeks::open(const QString &query)
     m_findWindow->open(*m_window.main, query);
 }
 
+void FindInWeeks::find()
+{
+    QString words;
+    for (QPlainTextEdit *box : m_window.boxes) {
+        if (box == QApplication::focusWidget())
+            words = selectedWords(*box);
+    }
+    // From the tray, or with Orvanta behind another program: the window comes first.
+    if (!m_window.main->isActiveWindow() && !m_findWindow->isActiveWindow())
+        m_window.comeForward();
+    open(words);
+}
+
+void FindInWeeks::goToNext(int step)
+{
+    if (!m_findWindow->isVisible()) {
+        if (m_findWindow->queryField()->text().trimmed().isEmpty()) {
+            find(); // nothing looked for yet: ask what
+            return;
+        }
+        open();
+    }
+    m_findWindow->chooseNext(step);
+}
+
 void FindInWeeks::addFindToBox(QPlainTextEdit *box)
 {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint &at) {
         QMenu *menu = box->createStandardContextMenu(at);
         menu->addSeparator();
-        const QString selected = box->textCursor().selectedText();
-        connect(menu->addAction(QStringLiteral("Find in all weeks…")), &QAction::triggered, this,
-                [this, selected] {
-                    // A selection of one line is what to look for.
-                    open(selected.contains(QChar::ParagraphSeparator) ? QString() : selected);
-                });
+        // The window's own find action, its key shown; it looks for the box's selection, as
+        // the box has the focus.
+        box->setFocus(Qt::PopupFocusReason);
+        menu->addAction(m_window.find);
         menu->exec(box->mapToGlobal(at));
         delete menu;
     });

@@ -3,24 +3,30 @@
 #include "backup_schedule.h"
 #include "controls/month_view.h"
 #include "controls/skin_framework.h"
+#include "cursor_in_view.h"
 #include "day_marks.h"
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
 #include "earlier_program_offer.h"
 #include "find_in_weeks.h"
 #include "form1_design.h"
+#include "go_to_date/go_to_date_dialog.h"
+#include "guide/about_box.h"
+#include "guide/guide_text.h"
+#include "guide/user_guide_window.h"
 #include "main_module.h"
 #include "readable_colours.h"
 #include "schedule/calendar_files.h"
 #include "schedule/recovery_file.h"
+#include "schedule/week.h"
 #include "schedule/week_draft.h"
 #include "screen_fit.h"
 #include "tray/csystray.h"
 #include "tray_menu.h"
 #include "week_exporting.h"
-#include "week_keys.h"
 #include "week_page.h"
 #include "week_printing.h"
+#include "window_actions.h"
 #include "window_pointer.h"
 
 #include <algorithm>
@@ -105,27 +111,52 @@ Form1::~Form1() = default;
 
 void Form1::createMenuAndKeys()
 {
+    using Id = WindowActions::Id;
+    m_actions = new WindowActions(*this, this);
+    const auto on = [this](Id id, auto slot) {
+        connect(m_actions->action(id), &QAction::triggered, this, slot);
+    };
     m_trayMenu = new TrayMenu(*this, *m_cSysTray1, this);
     connect(m_trayMenu, &TrayMenu::showRequested, this, &Form1::comeForward);
     connect(m_trayMenu, &TrayMenu::hideRequested, this,
             [this] { setWindowState(windowState() | Qt::WindowMinimized); });
-    connect(m_trayMenu, &TrayMenu::quitRequested, this, &Form1::quitFromTray);
+    for (const Id id : {Id::Find, Id::GoToDate, Id::Print, Id::ExportAll, Id::ImportWeeks})
+        m_trayMenu->addEntry(m_actions->action(id));
+    m_trayMenu->addLast(m_actions->action(Id::Quit));
+    // A right click on the calendar, where no box offers a menu of its own, opens the window's.
+    m_monthView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_monthView1, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { m_actions->menu().popup(m_monthView1->mapToGlobal(at)); });
+
     m_dayMarks = new DayMarks(*m_monthView1, m_session.connection(), this);
+    m_cursorInView = new CursorInView(*m_scrollArea, m_text1, this);
     m_findInWeeks =
         new FindInWeeks({this, m_weekPage.get(), m_text1, [this](QDate day) { onDateClicked(day); },
-                         [this] { comeForward(); }},
-                        m_session.path(), *m_trayMenu, this);
-    m_weekPrinting = new WeekPrinting(*this, *m_weekPage, m_label1, *m_trayMenu, this);
+                         [this] { comeForward(); }, m_actions->action(Id::Find)},
+                        m_session.path(), this);
+    m_weekPrinting = new WeekPrinting(*this, *m_weekPage, m_label1, this);
     m_weekExporting = new WeekExporting({this, m_session.path(), m_services.clock,
                                          m_services.alerts, [this] { return saveShownWeek(); }},
-                                        *m_trayMenu, this);
+                                        this);
     if (m_services.offerTrayMenu)
         m_services.offerTrayMenu(&m_trayMenu->menu());
-    if (!m_services.clock)
-        return; // a window only looked at, never loaded
-    auto *keys = new WeekKeys(*this, *m_weekPage, *m_services.clock, this);
-    connect(keys, &WeekKeys::saveRequested, this, &Form1::saveShownWeek);
-    connect(keys, &WeekKeys::dayRequested, this, &Form1::onDateClicked);
+
+    on(Id::GoToDate, &Form1::askForDate);
+    on(Id::ThisWeek, [this] {
+        if (m_services.clock)
+            onDateClicked(m_services.clock->now().date());
+    });
+    on(Id::PreviousWeek, [this] { onDateClicked(m_weekPage->weekStart().addDays(-kDaysPerWeek)); });
+    on(Id::NextWeek, [this] { onDateClicked(m_weekPage->weekStart().addDays(kDaysPerWeek)); });
+    on(Id::SaveWeek, &Form1::saveShownWeek);
+    on(Id::Find, [this] { m_findInWeeks->find(); });
+    on(Id::FindNext, [this] { m_findInWeeks->goToNext(1); });
+    on(Id::FindPrevious, [this] { m_findInWeeks->goToNext(-1); });
+    on(Id::Print, [this] { m_weekPrinting->print(); });
+    on(Id::ExportAll, [this] { m_weekExporting->exportAll(); });
+    on(Id::Guide, &Form1::showGuide);
+    on(Id::About, &Form1::showAbout);
+    on(Id::Quit, &Form1::quit);
 }
 
 void Form1::createControls()
@@ -234,13 +265,15 @@ bool Form1::Load()
     // database may be the earlier program's own: its weeks come over into a new one first, if
     // the user wants them.
     bool opened = m_session.OpenCalendarDatabase();
+    QString converted; // what to tell of the weeks that came over, once they show
     if (!opened && m_session.isEarlierProgramFile()) {
-        const auto outcome =
+        const auto offered =
             EarlierProgramOffer::offer({m_session.path(), m_services.jetReader, m_services.alerts});
-        if (outcome != EarlierProgramOffer::Outcome::Converted) {
-            m_exitCode = outcome == EarlierProgramOffer::Outcome::Declined ? 0 : 1;
+        if (offered.outcome != EarlierProgramOffer::Outcome::Converted) {
+            m_exitCode = offered.outcome == EarlierProgramOffer::Outcome::Declined ? 0 : 1;
             return false;
         }
+        converted = offered.told;
         opened = m_session.OpenCalendarDatabase();
     }
     if (!opened || !m_session.recoverDraft()) {
@@ -269,15 +302,21 @@ bool Form1::Load()
     // desktop's tray is not in the way of the window; the tip is set first all the same, so the
     // icon is added once with icon, tip and callback together.
     m_cSysTray1->setTrayTip(caption);
-    // L4; after a recovery, the recovered week, so that the user sees what came back
-    const bool shown =
-        m_weekPage->ShowCurrentWeek(m_services.clock->now(), m_session.recoveredWeek());
+    // L4; after a recovery, the recovered week, so that the user sees what came back; after a
+    // conversion, the newest week that came over rather than an empty today
+    QDate day = m_session.recoveredWeek();
+    if (!converted.isEmpty() && !day.isValid())
+        day = EarlierProgramOffer::weekToShow(m_session.connection(),
+                                              m_services.clock->now().date(), converted);
+    const bool shown = m_weekPage->ShowCurrentWeek(m_services.clock->now(), day);
     m_draftTimer.stop(); // the boxes were filled, not typed into
     if (!shown) {
         tellError(m_weekPage->errorText() + m_session.damageAdvice());
         m_session.CloseCalendarDatabase();
         return false;
     }
+    if (!converted.isEmpty())
+        tellInformation(converted);
     m_state = State::Running;
     m_dayMarks->refresh();
     return true;
@@ -423,12 +462,42 @@ void Form1::comeForward()
     raise(); // above the window of whatever the user started Orvanta from
 }
 
-void Form1::quitFromTray()
+void Form1::quit()
 {
     // The user chose it, so a save that fails with the texts only on screen asks; kept, the
     // window shows them.
     if (!runCloseSequence(true))
         comeForward();
+}
+
+void Form1::askForDate()
+{
+    if (m_state != State::Running)
+        return;
+    if (!m_goToDate) {
+        m_goToDate = new GoToDateDialog(Form1Design::kMonthView1MinDate,
+                                        Form1Design::kMonthView1MaxDate, this);
+        connect(m_goToDate, &GoToDateDialog::dateChosen, this, &Form1::onDateClicked);
+    }
+    comeForward();
+    m_goToDate->ask(m_weekPage->weekStart(), m_services.clock->now().date());
+}
+
+void Form1::showGuide()
+{
+    if (!m_guide)
+        m_guide = new UserGuideWindow(this);
+    QList<GuideText::Key> keys;
+    for (const WindowActions::KeyLine &line : WindowActions::keyLines())
+        keys.append({line.text, line.keys});
+    m_guide->showGuide(GuideText::markdown(GuideText::builtInReadme(), keys));
+}
+
+void Form1::showAbout()
+{
+    auto *about = new AboutBox(m_session.path(), this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

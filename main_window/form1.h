@@ -12,8 +12,10 @@
 
 class Alerts;
 class Clock;
+class CursorInView;
 class DayMarks;
 class FindInWeeks;
+class GoToDateDialog;
 class MonthView;
 class NotifyIconShell;
 class ProcessLauncher;
@@ -25,10 +27,11 @@ class RandomDraw;
 class ScreenFitKeeper;
 class SkinFramework;
 class TrayMenu;
+class UserGuideWindow;
 class WeekExporting;
-class WeekKeys;
 class WeekPage;
 class WeekPrinting;
+class WindowActions;
 class WindowPointer;
 class cSysTray;
 
@@ -90,6 +93,7 @@ public:
     FindInWeeks &findInWeeks() const { return *m_findInWeeks; }
     WeekPrinting &weekPrinting() const { return *m_weekPrinting; }
     WeekExporting &weekExporting() const { return *m_weekExporting; }
+    WindowActions &actions() const { return *m_actions; }
     // What scrolls the calendar and the week where the screen is smaller than the window.
     QScrollArea *scrollArea() const { return m_scrollArea; }
 
@@ -124,7 +128,10 @@ private:
     void tellFailedSave();
     void putIconInTray();
     void restoreWindow();
-    void quitFromTray();
+    void quit();
+    void askForDate();
+    void showGuide();
+    void showAbout();
     void keepFixedSize();
     void minimiseToTray();
     void cSysTray1_MouseDblClick(qint16 Button, qint32 Id);
@@ -149,7 +156,11 @@ private:
     std::unique_ptr<WeekPage> m_weekPage;
     std::unique_ptr<WindowPointer> m_pointer;
     std::unique_ptr<ScreenFitKeeper> m_screenFit;
+    WindowActions *m_actions = nullptr;
     TrayMenu *m_trayMenu = nullptr;
+    CursorInView *m_cursorInView = nullptr;
+    GoToDateDialog *m_goToDate = nullptr; // made when first asked for, as are the two below
+    UserGuideWindow *m_guide = nullptr;
     DayMarks *m_dayMarks = nullptr;
     FindInWeeks *m_findInWeeks = nullptr;
     WeekPrinting *m_weekPrinting = nullptr;

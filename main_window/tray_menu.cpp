@@ -24,8 +24,8 @@ TrayMenu::TrayMenu(QWidget &window, cSysTray &tray, QObject *parent)
 {
     m_menu.setObjectName(QStringLiteral("TrayMenu"));
     m_showOrHide = m_menu.addAction(QString());
-    m_beforeQuit = m_menu.addSeparator();
-    QAction *quit = m_menu.addAction(QStringLiteral("&Quit"));
+    m_menu.addSeparator();
+    m_beforeLast = m_menu.addSeparator();
     nameShowOrHide();
     connect(&m_menu, &QMenu::aboutToShow, this, &TrayMenu::nameShowOrHide);
     connect(m_showOrHide, &QAction::triggered, this, [this] {
@@ -34,7 +34,6 @@ TrayMenu::TrayMenu(QWidget &window, cSysTray &tray, QObject *parent)
         else
             emit showRequested();
     });
-    connect(quit, &QAction::triggered, this, &TrayMenu::quitRequested);
 
     m_rightClick.setSingleShot(true);
     connect(&m_rightClick, &QTimer::timeout, this, [this] { m_menu.popup(QCursor::pos()); });
@@ -46,11 +45,14 @@ TrayMenu::TrayMenu(QWidget &window, cSysTray &tray, QObject *parent)
     });
 }
 
-QAction *TrayMenu::addEntry(const QString &text)
+void TrayMenu::addEntry(QAction *action)
 {
-    auto *action = new QAction(text, &m_menu);
-    m_menu.insertAction(m_beforeQuit, action);
-    return action;
+    m_menu.insertAction(m_beforeLast, action);
+}
+
+void TrayMenu::addLast(QAction *action)
+{
+    m_menu.addAction(action);
 }
 
 void TrayMenu::nameShowOrHide()

@@ -2,10 +2,8 @@
 
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
-#include "tray_menu.h"
 
 #include <atomic>
-#include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -50,12 +48,9 @@ struct WeekExporting::Run
     QTimer poll;
 };
 
-WeekExporting::WeekExporting(Window window, TrayMenu &trayMenu, QObject *parent)
+WeekExporting::WeekExporting(Window window, QObject *parent)
     : QObject(parent), m_window(std::move(window)), m_choose(askForFile)
-{
-    connect(trayMenu.addEntry(QStringLiteral("&Export all weeks…")), &QAction::triggered, this,
-            &WeekExporting::exportAll);
-}
+{}
 
 WeekExporting::~WeekExporting()
 {

@@ -10,9 +10,8 @@ class Alerts;
 class Clock;
 class QProgressDialog;
 class QWidget;
-class TrayMenu;
 
-// "Export all weeks…" in the tray menu: asks for a file (Markdown or iCalendar, by its name),
+// "Export all weeks…" (Ctrl+E, the menus): asks for a file (Markdown or iCalendar, by its name),
 // saves the shown week as a day click does, then writes every stored week on a thread of its
 // own, with a progress dialog that can cancel when it takes longer than a moment, and says how
 // it went.
@@ -31,7 +30,7 @@ public:
     // Asks for the file to write; empty when the user cancelled.
     using ChooseFile = std::function<QString(QWidget *parent)>;
 
-    WeekExporting(Window window, TrayMenu &trayMenu, QObject *parent = nullptr);
+    explicit WeekExporting(Window window, QObject *parent = nullptr);
     ~WeekExporting() override;
 
     void setChooseFile(ChooseFile choose) { m_choose = std::move(choose); }

@@ -2,31 +2,21 @@
 
 #include "form1_design.h"
 #include "print/week_sheet.h"
-#include "tray_menu.h"
 #include "week_page.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QShortcut>
 
 WeekPrinting::WeekPrinting(QWidget &window, const WeekPage &page,
-                           const std::array<QLabel *, kWeekFieldCount> &headings,
-                           TrayMenu &trayMenu, QObject *parent)
+                           const std::array<QLabel *, kWeekFieldCount> &headings, QObject *parent)
     : QObject(parent), m_window(window), m_page(page), m_headings(headings),
       m_choose([](QPrinter &printer, QWidget *dialogParent) {
           QPrintDialog dialog(&printer, dialogParent);
           dialog.setWindowTitle(QStringLiteral("Print Week"));
           return dialog.exec() == QDialog::Accepted;
       })
-{
-    auto *key = new QShortcut(QKeySequence::Print, &window);
-    key->setObjectName(QStringLiteral("PrintWeekKey"));
-    connect(key, &QShortcut::activated, this, &WeekPrinting::print);
-    connect(trayMenu.addEntry(QStringLiteral("&Print week…")), &QAction::triggered, this,
-            &WeekPrinting::print);
-}
+{}
 
 void WeekPrinting::print()
 {

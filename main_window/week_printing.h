@@ -9,12 +9,10 @@
 class QLabel;
 class QPrinter;
 class QWidget;
-class TrayMenu;
 class WeekPage;
 
-// Printing the shown week: Ctrl+P in the window and "Print week…" in the tray menu print it as it
-// is on screen, unsaved typing included, through the desktop's print dialog (whose printing to
-// a file gives a PDF).
+// Printing the shown week: "Print week…" (Ctrl+P, the menus) prints it as it is on screen, unsaved
+// typing included, through the desktop's print dialog (whose printing to a file gives a PDF).
 class WeekPrinting : public QObject
 {
     Q_OBJECT
@@ -23,8 +21,7 @@ public:
     using ChoosePrinter = std::function<bool(QPrinter &printer, QWidget *parent)>;
 
     WeekPrinting(QWidget &window, const WeekPage &page,
-                 const std::array<QLabel *, kWeekFieldCount> &headings, TrayMenu &trayMenu,
-                 QObject *parent = nullptr);
+                 const std::array<QLabel *, kWeekFieldCount> &headings, QObject *parent = nullptr);
 
     // In place of the desktop's print dialog.
     void setChoosePrinter(ChoosePrinter choose) { m_choose = std::move(choose); }

@@ -59,9 +59,9 @@ void TestFindWindow::resultsNameTheirOwnDay()
         QVERIFY(insert.prepare(u"INSERT INTO tblCalendar VALUES (?, ?)"_s));
         // Thursday is the week's fifth box; the week of 30 November has Saturday's text only.
         insert.addBindValue(QVariantList{u"2003-12-21"_s, u"2003-11-30"_s});
-        insert.addBindValue(QVariantList{s + s + s + s + u"dentist at nine"_s + s + s + s +
-                                             u"dentist bill"_s + s,
-                                         s + s + s + s + s + s + u"dentist"_s + s + s});
+        insert.addBindValue(
+            QVariantList{s + s + s + s + u"dentist at nine"_s + s + s + s + u"dentist bill"_s + s,
+                         s + s + s + s + s + s + u"dentist"_s + s + s});
         QVERIFY(insert.execBatch());
         db.close();
     }

@@ -12,6 +12,7 @@
 #include "main_window/week_exporting.h"
 #include "main_window/week_page.h"
 #include "main_window/week_printing.h"
+#include "main_window/window_actions.h"
 #include "main_window/window_pointer.h"
 #include "odd_files.h"
 #include "other_connection.h"
@@ -26,6 +27,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -44,6 +46,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTextBrowser>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -142,6 +145,10 @@ private slots:
     void calendarMarksTheDaysWithText();
     void weekKeysSaveAndMove_data();
     void weekKeysSaveAndMove();
+    void keysOpenWhatTheMenuSays_data();
+    void keysOpenWhatTheMenuSays();
+    void theMenusShowEveryActionWithItsKey();
+    void theNewestConvertedWeekIsShown();
     void printAndExportTakeTheWeekOnScreen_data();
     void printAndExportTakeTheWeekOnScreen();
     void withoutATrayMinimiseStaysOrdinary();
@@ -1061,7 +1068,12 @@ void TestForm1::findGoesToTheMatch()
     if (how == u"keys") {
         QTest::keyClick(m_form->text1(0), Qt::Key_F, Qt::ControlModifier);
     } else if (how == u"tray") {
-        m_form->trayMenu().menu().actions().at(1)->trigger(); // Find…, after Show
+        const QList<QAction *> entries = m_form->trayMenu().menu().actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(), [](QAction *action) {
+            return action->text() == u"&Find in all weeks…"_s;
+        });
+        QVERIFY(entry != entries.end());
+        (*entry)->trigger();
     } else {
         m_form->text1(4)->moveCursor(QTextCursor::End);
         m_form->text1(4)->moveCursor(QTextCursor::StartOfWord, QTextCursor::KeepAnchor);
@@ -1131,18 +1143,29 @@ void TestForm1::weekKeysSaveAndMove_data()
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QString>("dateTyped"); // into the go-to-date field, then Enter
     const QDate today(2025, 12, 28);
     QTest::newRow("Ctrl+S: saved, and the week stays")
-        << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::ControlModifier) << today << today;
+        << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::ControlModifier) << today << today
+        << QString();
     QTest::newRow("Ctrl+PageDown: the next week")
         << int(Qt::Key_PageDown) << Qt::KeyboardModifiers(Qt::ControlModifier) << today
-        << QDate(2026, 1, 4);
+        << QDate(2026, 1, 4) << QString();
     QTest::newRow("Ctrl+PageUp: the previous week")
         << int(Qt::Key_PageUp) << Qt::KeyboardModifiers(Qt::ControlModifier) << today
-        << QDate(2025, 12, 21);
+        << QDate(2025, 12, 21) << QString();
     QTest::newRow("Alt+Home: this week")
-        << int(Qt::Key_Home) << Qt::KeyboardModifiers(Qt::AltModifier) << QDate(2026, 3, 1)
-        << today;
+        << int(Qt::Key_Home) << Qt::KeyboardModifiers(Qt::AltModifier) << QDate(2026, 3, 1) << today
+        << QString();
+    QTest::newRow("Ctrl+G and a day: its week")
+        << int(Qt::Key_G) << Qt::KeyboardModifiers(Qt::ControlModifier) << today
+        << QDate(2003, 12, 21) << u"2003-12-25"_s;
+    QTest::newRow("Ctrl+G and a month: the week of its first day")
+        << int(Qt::Key_G) << Qt::KeyboardModifiers(Qt::ControlModifier) << QDate(2026, 3, 1)
+        << QDate(2003, 11, 30) << u"Dec 2003"_s;
+    QTest::newRow("Ctrl+G and a day of the shown week: it stays, saved")
+        << int(Qt::Key_G) << Qt::KeyboardModifiers(Qt::ControlModifier) << today << today
+        << u"2026-01-03"_s;
 }
 
 void TestForm1::weekKeysSaveAndMove()
@@ -1151,16 +1174,148 @@ void TestForm1::weekKeysSaveAndMove()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QDate, from);
     QFETCH(QDate, shown);
+    QFETCH(QString, dateTyped);
     loadAndShow();
     if (from != m_form->weekPage().weekStart())
         click(from);
     QTest::keyClicks(m_form->text1(3), u"typed"_s);
     QTest::keyClick(m_form->text1(3), Qt::Key(key), modifiers); // pressed in a box
+    if (!dateTyped.isEmpty()) {
+        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"GoToDateField"_s);
+        QTest::keyClicks(QApplication::focusWidget(), dateTyped); // over the shown day
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
     QCOMPARE(m_form->monthView1()->selStart(), shown);
     QCOMPARE(OtherConnection(m_dbPath).weekData(from.toString(Qt::ISODate)),
              S.repeated(3) + u"typed"_s + S.repeated(5));
     QCOMPARE(m_form->text1(3)->toPlainText(), from == shown ? u"typed"_s : QString());
     QVERIFY(m_alerts.messages.isEmpty());
+}
+
+namespace {
+
+// The shown top-level window or menu of that name, if any.
+QWidget *shownWindow(const QString &name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void TestForm1::keysOpenWhatTheMenuSays_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("opens"); // a window's name; "file": the export asks for one
+    QTest::newRow("F10: the window's menu") << QKeyCombination(Qt::Key_F10) << u"WindowMenu"_s;
+    QTest::newRow("Alt+F: the window's menu") << (Qt::ALT | Qt::Key_F) << u"WindowMenu"_s;
+    QTest::newRow("F1: the user's guide") << QKeyCombination(Qt::Key_F1) << u"UserGuide"_s;
+    QTest::newRow("Ctrl+G: go to a date") << (Qt::CTRL | Qt::Key_G) << u"GoToDateDialog"_s;
+    QTest::newRow("Ctrl+F: find") << (Qt::CTRL | Qt::Key_F) << u"FindWindow"_s;
+    QTest::newRow("F3 before any find: find") << QKeyCombination(Qt::Key_F3) << u"FindWindow"_s;
+    QTest::newRow("Ctrl+E: the export asks for a file") << (Qt::CTRL | Qt::Key_E) << u"file"_s;
+    QTest::newRow("Ctrl+Q: the close sequence") << (Qt::CTRL | Qt::Key_Q) << QString();
+}
+
+void TestForm1::keysOpenWhatTheMenuSays()
+{
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, opens);
+    loadAndShow();
+    bool askedForFile = false;
+    m_form->weekExporting().setChooseFile([&](QWidget *) {
+        askedForFile = true;
+        return QString();
+    });
+    QTest::keyClicks(m_form->text1(1), u"typed"_s);
+    QTest::keyClick(m_form->text1(1), keys.key(), keys.keyboardModifiers());
+    if (opens == u"file") {
+        QVERIFY(askedForFile);
+    } else if (opens.isEmpty()) { // saved and ended, as the close button does
+        QCOMPARE(m_endings, QList<int>{0});
+        QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),
+                 S + u"typed"_s + S.repeated(7));
+    } else {
+        QTRY_VERIFY2(shownWindow(opens), qPrintable(opens));
+    }
+    if (opens == u"UserGuide") {
+        const QString guide = shownWindow(opens)->findChild<QTextBrowser *>()->toPlainText();
+        QVERIFY(guide.contains(u"Go to date…"_s));
+        QVERIFY(
+            guide.contains(QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText)));
+    }
+    if (!opens.isEmpty())
+        QVERIFY(m_endings.isEmpty());
+}
+
+void TestForm1::theMenusShowEveryActionWithItsKey()
+{
+    loadAndShow();
+    QTest::keyClick(m_form->text1(0), Qt::Key_F10);
+    QTRY_VERIFY(shownWindow(u"WindowMenu"_s));
+    const QMenu &menu = m_form->actions().menu();
+    QList<QAction *> entries = menu.actions();
+    entries.removeIf([](QAction *entry) { return entry->isSeparator(); });
+    QCOMPARE(entries.size(), int(WindowActions::table().size()));
+    for (int i = 0; i < entries.size(); ++i) {
+        const WindowActions::Entry &entry = WindowActions::table()[size_t(i)];
+        QCOMPARE(entries[i]->text(), QString::fromUtf8(entry.text));
+        QCOMPARE(entries[i]->shortcut(), entry.keys); // shown beside it, and the key that works
+        QVERIFY(entries[i]->isEnabled());
+    }
+    // Every key once: a key given twice would do nothing at all.
+    QSet<QKeySequence> keys;
+    for (const WindowActions::Entry &entry : WindowActions::table()) {
+        QVERIFY(entry.keys.isEmpty() || !keys.contains(entry.keys));
+        keys.insert(entry.keys);
+    }
+    // The tray's entries are the same actions, their keys shown there too.
+    for (const auto id : {WindowActions::Find, WindowActions::GoToDate, WindowActions::Print,
+                          WindowActions::ExportAll, WindowActions::Quit})
+        QVERIFY(m_form->trayMenu().menu().actions().contains(m_form->actions().action(id)));
+    QCOMPARE(m_form->trayMenu().menu().actions().last(),
+             m_form->actions().action(WindowActions::Quit));
+
+    // About, from the menu: the version and where the weeks are.
+    m_form->actions().menu().hide();
+    m_form->actions().action(WindowActions::About)->trigger();
+    QWidget *about = shownWindow(u"AboutBox"_s);
+    QVERIFY(about);
+    QVERIFY(about->findChild<QLabel *>()->text().contains(QDir::toNativeSeparators(m_dbPath)));
+    about->close();
+
+    // A right click on the calendar opens the same menu there.
+    MonthView *calendar = m_form->monthView1();
+    const QPoint at = calendar->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, calendar->mapToGlobal(at));
+    QCoreApplication::sendEvent(calendar, &event);
+    QTRY_VERIFY(shownWindow(u"WindowMenu"_s));
+}
+
+void TestForm1::theNewestConvertedWeekIsShown()
+{
+    // The earlier program's file in Orvanta's place: once its weeks came over, the window shows
+    // the newest week up to today that holds text, not an empty today, and says which.
+    QVERIFY(QFile::copy(QStringLiteral(ORVANTA_JET_FIXTURES "/calendar-jet4.mdb"), m_dbPath));
+    QVERIFY(QFile::setPermissions(m_dbPath, QFile::ReadOwner | QFile::WriteOwner));
+    m_alerts.answer = true; // Yes, bring them over
+    Form1::Services services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
+                             [this](int code) { m_endings.append(code); }};
+    services.jetReader = QStringLiteral(ORVANTA_JET_READER);
+    m_form = std::make_unique<Form1>(std::move(services));
+    QVERIFY(m_form->Load());
+    QCOMPARE(m_form->weekPage().weekStart(), QDate(2004, 5, 2)); // not 9999's, after today
+    QVERIFY(!m_form->text1(0)->toPlainText().isEmpty() ||
+            !m_form->text1(7)->toPlainText().isEmpty());
+    QCOMPARE(m_alerts.messages.size(), 2); // the offer, then how it went
+    QVERIFY2(m_alerts.messages[1].startsWith(u"information: 59 weeks came over"_s) &&
+                 m_alerts.messages[1].endsWith(u" Orvanta shows the week of Sunday, 2 May 2004, "
+                                               u"the newest that came over."_s),
+             qPrintable(m_alerts.messages[1]));
 }
 
 void TestForm1::doubleClickOnAShownWindowOnlyFocusesIt()

@@ -1,0 +1,92 @@
+#include "window_actions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QShortcut>
+#include <QWidget>
+
+const std::array<WindowActions::Entry, WindowActions::Count> &WindowActions::table()
+{
+    // In the menu's order. The week keys are those people press by habit in a schedule book;
+    // Ctrl+G is "go to" in editors; F1, Ctrl+Q, Ctrl+P, Ctrl+S and Ctrl+F are the desktop's own.
+    static const std::array<Entry, Count> entries{{
+        {GoToDate, "&Go to date…", QKeySequence(Qt::CTRL | Qt::Key_G), "GoToDateAction"},
+        {ThisWeek, "&This week", QKeySequence(Qt::ALT | Qt::Key_Home), "ThisWeekAction"},
+        {PreviousWeek, "P&revious week", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+         "PreviousWeekAction"},
+        {NextWeek, "&Next week", QKeySequence(Qt::CTRL | Qt::Key_PageDown), "NextWeekAction"},
+        {SaveWeek, "&Save week", QKeySequence(Qt::CTRL | Qt::Key_S), "SaveWeekAction", false, true},
+        {Find, "&Find in all weeks…", QKeySequence(Qt::CTRL | Qt::Key_F), "FindAction", true, true},
+        {FindNext, "Find ne&xt", QKeySequence(Qt::Key_F3), "FindNextAction", true},
+        {FindPrevious, "Find pre&vious", QKeySequence(Qt::SHIFT | Qt::Key_F3), "FindPreviousAction",
+         true},
+        {Print, "&Print week…", QKeySequence(Qt::CTRL | Qt::Key_P), "PrintAction", false, true},
+        {PrintPreview, "Print previe&w…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+         "PrintPreviewAction"},
+        {ExportAll, "&Export all weeks…", QKeySequence(Qt::CTRL | Qt::Key_E), "ExportAction"},
+        {ImportWeeks, "&Import weeks…", QKeySequence(Qt::CTRL | Qt::Key_I), "ImportAction"},
+        {Guide, "User's &guide", QKeySequence(Qt::Key_F1), "GuideAction", true, true},
+        {About, "&About Orvanta", QKeySequence(), "AboutAction"},
+        {Quit, "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), "QuitAction", true, true},
+    }};
+    return entries;
+}
+
+QList<QKeySequence> WindowActions::menuKeys()
+{
+    // F10 opens the menu in desktop programs; Alt+F is where people look for a File menu.
+    return {QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F)};
+}
+
+QString WindowActions::plainText(const char *text)
+{
+    QString plain = QString::fromUtf8(text);
+    plain.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    plain.remove(u'&');
+    plain.replace(u'\x01', u'&');
+    return plain;
+}
+
+QList<WindowActions::KeyLine> WindowActions::keyLines()
+{
+    QList<KeyLine> lines;
+    for (const Entry &entry : table())
+        lines.append({plainText(entry.text), entry.keys.toString(QKeySequence::NativeText)});
+    QStringList menu;
+    for (const QKeySequence &keys : menuKeys())
+        menu.append(keys.toString(QKeySequence::NativeText));
+    lines.append({QStringLiteral("This menu"), menu.join(QStringLiteral(" or "))});
+    return lines;
+}
+
+WindowActions::WindowActions(QWidget &window, QObject *parent)
+    : QObject(parent), m_window(window), m_menu(new QMenu(&window))
+{
+    m_menu->setObjectName(QStringLiteral("WindowMenu"));
+    m_menu->setTitle(QStringLiteral("Orvanta"));
+    for (const Entry &entry : table()) {
+        auto *action = new QAction(QString::fromUtf8(entry.text), &window);
+        action->setObjectName(QLatin1String(entry.objectName));
+        action->setShortcut(entry.keys);
+        action->setShortcutContext(entry.everywhere ? Qt::ApplicationShortcut : Qt::WindowShortcut);
+        // Added to the window, an action's key works wherever the focus is in it.
+        window.addAction(action);
+        if (entry.separatorBefore)
+            m_menu->addSeparator();
+        m_menu->addAction(action);
+        m_actions[entry.id] = action;
+    }
+    for (const QKeySequence &keys : menuKeys()) {
+        auto *shortcut = new QShortcut(keys, &window);
+        connect(shortcut, &QShortcut::activated, this, &WindowActions::openMenu);
+    }
+}
+
+WindowActions::~WindowActions() = default;
+
+void WindowActions::openMenu()
+{
+    // Where a menu bar would be: the window's top left, inside its frame.
+    m_menu->popup(m_window.mapToGlobal(QPoint(0, 0)));
+    m_menu->setActiveAction(m_menu->actions().value(0));
+}

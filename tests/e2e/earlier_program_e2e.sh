@@ -2,7 +2,8 @@
 # End to end: a dbCalendar.mdb of the earlier Windows program (a Jet file) beside Orvanta. No to
 # the question ends the start with the folder as it was; killed while asking, it asks again at
 # the next start; Yes converts it, says how it went, and the window shows a converted week,
-# which saves as any other.
+# which saves as any other: the newest week up to today that holds text, from a file whose
+# newest weeks lie years back.
 # Usage: earlier_program_e2e.sh ORVANTA JET_READER FIXTURES E2E_DESKTOP
 set -uo pipefail
 orvanta=$1 reader=$2 fixtures=$3 desktop=$4
@@ -57,4 +58,28 @@ check "the converted week is on screen, and saves" \
 wmctrl -c Orvanta
 ended
 check "closed: exit 0" test "$code" = 0
+
+# A file whose weeks end years before today (and one in 9999): its newest week up to today
+# shows, not an empty today.
+rm -f "$work"/dbCalendar*
+cp "$fixtures/calendar-jet4.mdb" "$work/dbCalendar.mdb"
+start
+xdotool key Return # Yes
+xdotool key Return # how it went
+for _ in $(seq 50); do
+    win=$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null | head -n1)
+    [[ -n $win ]] && xwininfo -id "$win" | grep -q 'Width: 624' && break
+    sleep 0.1
+done
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+sleep 0.3
+newest=$(row 2004-05-02)
+xdotool key ctrl+End
+xdotool type --delay 20 ' seen'
+xdotool key ctrl+s
+check "the newest week that came over is on screen, 2 May 2004" eventually test \
+    "$(row 2004-05-02)" != "$newest"
+check "and today's week is left as it was" test -z "$(row 2025-12-28)"
+wmctrl -c Orvanta
+ended
 summary

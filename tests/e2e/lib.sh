@@ -16,11 +16,13 @@ sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '
 icon_shown() { "$desktop" tray-icon Orvanta >/dev/null; }
 icon_gone() { ! icon_shown; }
 
-# A menu is the program's one window that the window manager does not frame.
+# A menu is a window of the program's that the window manager does not frame, and that is
+# larger than the tray's icon, which is not framed either.
 menu_open() {
     local w
     for w in $(xdotool search --onlyvisible --class Orvanta 2>/dev/null); do
-        xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
+        xwininfo -id "$w" | awk '/Override Redirect State: yes/ {o = 1} /^  Width:/ {w = $NF}
+            END {exit !(o && w > 48)}' && return 0
     done
     return 1
 }

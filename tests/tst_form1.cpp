@@ -38,6 +38,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -149,6 +151,8 @@ private slots:
     void keysOpenWhatTheMenuSays();
     void theMenusShowEveryActionWithItsKey();
     void theNewestConvertedWeekIsShown();
+    void theLineBeingTypedStaysInView_data();
+    void theLineBeingTypedStaysInView();
     void printAndExportTakeTheWeekOnScreen_data();
     void printAndExportTakeTheWeekOnScreen();
     void withoutATrayMinimiseStaysOrdinary();
@@ -1294,6 +1298,45 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, calendar->mapToGlobal(at));
     QCoreApplication::sendEvent(calendar, &event);
     QTRY_VERIFY(shownWindow(u"WindowMenu"_s));
+}
+
+void TestForm1::theLineBeingTypedStaysInView_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("key"); // pressed after the lines are typed
+    QTest::newRow("Saturday's box, lines typed") << 6 << 0;
+    QTest::newRow("the notes, lines typed, then up with the arrow") << 7 << int(Qt::Key_Up);
+}
+
+void TestForm1::theLineBeingTypedStaysInView()
+{
+    QFETCH(int, box);
+    QFETCH(int, key);
+    loadAndShow();
+    // As on a screen smaller than the window: the week scrolls, and is scrolled to its top.
+    m_form->setFixedSize(m_form->width(), 400);
+    QScrollArea *area = m_form->scrollArea();
+    QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
+    QPlainTextEdit *typedIn = m_form->text1(box);
+    typedIn->setFocus();
+    area->verticalScrollBar()->setValue(0);
+    const auto cursorInView = [&] {
+        const QRect cursor = typedIn->cursorRect();
+        const QRect seen(typedIn->viewport()->mapTo(area->viewport(), cursor.topLeft()),
+                         cursor.size());
+        return area->viewport()->rect().contains(seen);
+    };
+    QVERIFY(!cursorInView()); // the box lies below the window's edge
+    for (int line = 1; line <= 12; ++line) {
+        QTest::keyClicks(typedIn, u"line %1"_s.arg(line));
+        QTest::keyClick(typedIn, Qt::Key_Return);
+        QTRY_VERIFY2(cursorInView(), qPrintable(u"line %1"_s.arg(line)));
+    }
+    if (key != 0) {
+        area->verticalScrollBar()->setValue(0);
+        QTest::keyClick(typedIn, Qt::Key(key));
+        QTRY_VERIFY(cursorInView());
+    }
 }
 
 void TestForm1::theNewestConvertedWeekIsShown()

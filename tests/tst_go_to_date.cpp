@@ -3,12 +3,15 @@
 #include "go_to_date/date_text.h"
 #include "go_to_date/go_to_date_dialog.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +26,7 @@ private slots:
     void theWindowSaysWhichDayAndGoes_data();
     void theWindowSaysWhichDayAndGoes();
     void aDayPickedInTheCalendarFillsTheField();
+    void theWindowIsMadeForTheKeyboard();
 };
 
 namespace {
@@ -44,6 +48,9 @@ void TestGoToDate::readsADayAsTyped_data()
     QTest::newRow("British numbers") << u"en_GB"_s << u"25/12/2003"_s << christmas;
     QTest::newRow("a year first is year, month, day") << u"en_US"_s << u"2003/12/25"_s << christmas;
     QTest::newRow("Japanese") << u"ja_JP"_s << u"2003年12月25日"_s << christmas;
+    QTest::newRow("Korean, a short year first") << u"ko_KR"_s << u"03. 12. 25."_s << christmas;
+    QTest::newRow("a Sunday named")
+        << u"en_GB"_s << u"Sunday 21 December 2003"_s << QDate(2003, 12, 21);
     QTest::newRow("two-digit year, this century") << u"de_DE"_s << u"25.12.03"_s << christmas;
     QTest::newRow("two-digit year, the last") << u"de_DE"_s << u"1.2.80"_s << QDate(1980, 2, 1);
     QTest::newRow("English month short") << u"en_US"_s << u"Dec 2003"_s << QDate(2003, 12, 1);
@@ -84,7 +91,7 @@ void TestGoToDate::readsADayAsTyped()
 void TestGoToDate::writtenDaysReadBack_data()
 {
     QTest::addColumn<QString>("locale");
-    for (const char *name : {"C", "en_US", "en_GB", "de_DE", "fr_FR", "es_ES", "ja_JP"})
+    for (const char *name : {"C", "en_US", "en_GB", "de_DE", "fr_FR", "es_ES", "ja_JP", "ko_KR"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -107,6 +114,10 @@ void TestGoToDate::theWindowSaysWhichDayAndGoes_data()
     QTest::addColumn<QString>("hint");
     QTest::newRow("a day") << u"25 Dec 2003"_s << QDate(2003, 12, 25)
                            << u"Thursday, 25 December 2003"_s;
+    QTest::newRow("a day of this year")
+        << u"25 Dec"_s << QDate(2026, 12, 25) << u"Friday, 25 December 2026"_s;
+    QTest::newRow("the calendar's first day")
+        << u"1753-01-01"_s << QDate(1753, 1, 1) << u"Monday, 1 January 1753"_s;
     QTest::newRow("no day") << u"soon"_s << QDate() << u"cannot read this as a day"_s;
     QTest::newRow("before the calendar")
         << u"1752-12-31"_s << QDate() << u"runs from Monday, 1 January 1753"_s;
@@ -155,6 +166,38 @@ void TestGoToDate::aDayPickedInTheCalendarFillsTheField()
     QCOMPARE(went.count(), 0); // picked, not yet gone to
     QTest::keyClick(dialog.field(), Qt::Key_Return);
     QCOMPARE(went.count(), 1);
+}
+
+// Titled, its field named by its label (Alt+D), the field ready to be typed over, the calendar
+// a key away and taking the keys once it drops down, and the line that says which day in sight.
+void TestGoToDate::theWindowIsMadeForTheKeyboard()
+{
+    QLocale::setDefault(QLocale(u"en_GB"_s));
+    QWidget main;
+    main.show();
+    GoToDateDialog dialog(QDate(1753, 1, 1), QDate(9999, 12, 31), &main);
+    dialog.ask(QDate(2026, 12, 6), kToday);
+    QTRY_VERIFY(dialog.isActiveWindow());
+    QCOMPARE(dialog.windowTitle(), u"Go to date"_s);
+    QCOMPARE(QApplication::focusWidget(), dialog.field());
+    QCOMPARE(dialog.field()->selectedText(), u"06/12/2026"_s);
+    QVERIFY(dialog.hint()->isVisible());
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QVERIFY(!dialog.field()->hasFocus());
+    QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier); // the label's mnemonic
+    QCOMPARE(QApplication::focusWidget(), dialog.field());
+
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY(dialog.calendar()->isVisible());
+        QCOMPARE(dialog.calendar()->selectedDate(), QDate(2026, 12, 6));
+        QVERIFY(dialog.calendar()->hasFocus() ||
+                dialog.calendar()->isAncestorOf(QApplication::focusWidget()));
+        emit dialog.calendar()->activated(QDate(2003, 12, 25));
+    });
+    QTest::mouseClick(dialog.calendarButton(), Qt::LeftButton);
+    QTRY_VERIFY(!dialog.calendar()->isVisible());
+    QCOMPARE(dialog.day(), QDate(2003, 12, 25));
+    QCOMPARE(dialog.focusWidget(), dialog.field()); // where the keys go once it is back
 }
 
 QTEST_MAIN(TestGoToDate)

@@ -35,10 +35,14 @@ void TestGuide::theGuideIsTheUsersPartWithEveryKey()
 
 void TestGuide::aboutSaysVersionAndWhereTheWeeksAre()
 {
-    const AboutBox about(u"/home/ann/.local/bin/dbCalendar.mdb"_s);
+    // A folder's name may hold what would read as markup; it shows as it is, and can be copied.
+    const AboutBox about(u"/home/<b>ann</b>/.local/bin/dbCalendar.mdb"_s);
+    QCOMPARE(about.windowTitle(), u"About Orvanta"_s);
+    QCOMPARE(about.text()->textFormat(), Qt::PlainText);
+    QVERIFY(about.text()->textInteractionFlags() & Qt::TextSelectableByKeyboard);
     const QString text = about.text()->text();
     QVERIFY(text.startsWith(u"Orvanta 1.00\n"_s));
-    QVERIFY(text.contains(u"\n/home/ann/.local/bin/dbCalendar.mdb\n"_s));
+    QVERIFY(text.contains(u"\n/home/<b>ann</b>/.local/bin/dbCalendar.mdb\n"_s));
     QVERIFY(text.contains(u"All rights reserved"_s));
     QVERIFY(text.contains(QString::fromLatin1(qVersion())));
 }

@@ -179,6 +179,8 @@ void TestGoToDate::theWindowIsMadeForTheKeyboard()
     dialog.ask(QDate(2026, 12, 6), kToday);
     QTRY_VERIFY(dialog.isActiveWindow());
     QCOMPARE(dialog.windowTitle(), u"Go to date"_s);
+    QCOMPARE(dialog.calendarButton()->accessibleName(), u"Choose in a calendar"_s);
+    QVERIFY(!dialog.calendarButton()->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), dialog.field());
     QCOMPARE(dialog.field()->selectedText(), u"06/12/2026"_s);
     QVERIFY(dialog.hint()->isVisible());

@@ -1,6 +1,11 @@
 // The user's guide built into the program, and the About window.
 #include "guide/about_box.h"
 #include "guide/guide_text.h"
+#include "guide/user_guide_window.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTextBrowser>
 
 #include <QLabel>
 #include <QTest>
@@ -13,6 +18,7 @@ class TestGuide : public QObject
 private slots:
     void theGuideIsTheUsersPartWithEveryKey();
     void aboutSaysVersionAndWhereTheWeeksAre();
+    void theGuideWindowReadsByTheKeyboard();
 };
 
 void TestGuide::theGuideIsTheUsersPartWithEveryKey()
@@ -48,6 +54,34 @@ void TestGuide::aboutSaysVersionAndWhereTheWeeksAre()
     QVERIFY(text.contains(u"\n/home/<b>ann</b>/.local/bin/dbCalendar.mdb\n"_s));
     QVERIFY(text.contains(u"All rights reserved"_s));
     QVERIFY(text.contains(QString::fromLatin1(qVersion())));
+}
+
+// Titled, its text taking the keys at once; F1 again while it is open keeps the place the user
+// was reading; links to the web go to the browser, never into the guide; Escape closes it.
+void TestGuide::theGuideWindowReadsByTheKeyboard()
+{
+    QString markdown = u"# Orvanta\n\n"_s;
+    for (int i = 0; i < 200; ++i)
+        markdown += u"Paragraph %1.\n\n"_s.arg(i);
+    UserGuideWindow window;
+    window.showGuide(markdown);
+    QTRY_VERIFY(window.isActiveWindow());
+    QCOMPARE(window.windowTitle(), u"Orvanta User's Guide"_s);
+    QTextBrowser *text = window.browser();
+    QCOMPARE(QApplication::focusWidget(), text);
+    QVERIFY(text->toPlainText().contains(u"Paragraph 199."_s));
+    QVERIFY(text->openExternalLinks());
+
+    QTest::keyClick(text, Qt::Key_PageDown);
+    const int reading = text->verticalScrollBar()->value();
+    QVERIFY(reading > 0);
+    window.showGuide(markdown);
+    QCOMPARE(text->verticalScrollBar()->value(), reading);
+
+    QTest::keyClick(text, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    window.showGuide(u"# Another\n"_s); // opened again: as it is now
+    QCOMPARE(text->toPlainText(), u"Another"_s);
 }
 
 QTEST_MAIN(TestGuide)

@@ -36,6 +36,7 @@ void WeekPrinting::print()
     // What is on screen now; typing while the dialog is open does not change the page.
     WeekSheet sheet;
     sheet.title = WeekSheet::titleOf(m_page.weekStart(), QLocale());
+    sheet.week = WeekSheet::weekOf(m_page.weekStart(), QLocale());
     for (int box = 0; box < kWeekFieldCount; ++box)
         sheet.headings[box] = m_headings[box]->text();
     sheet.texts = m_page.texts();

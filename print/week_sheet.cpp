@@ -2,12 +2,70 @@
 
 #include "schedule/week.h"
 
+#include <memory>
 #include <QFontMetricsF>
 #include <QLocale>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <QPagedPaintDevice>
+#include <QPageLayout>
+#include <QPageRanges>
+#include <QPainter>
+#include <QTextLayout>
+#include <vector>
+
+namespace {
+
+// The least margin from the paper's edge: the printer's own margins are often only what it
+// cannot reach.
+constexpr qreal kLeastMarginMm = 20;
+constexpr qreal kMmPerInch = 25.4;
+
+// `text` wrapped at `width` on `device`, line under line from the top.
+std::unique_ptr<QTextLayout> laidOut(const QString &text, const QFont &font,
+                                     QPagedPaintDevice *device, qreal width,
+                                     Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto layout = std::make_unique<QTextLayout>(text, font, device);
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout->endLayout();
+    return layout;
+}
+
+qreal heightOf(const QTextLayout &layout)
+{
+    const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+    return last.y() + last.height();
+}
+
+// What goes onto a page whole: the title, a heading, or one line of a text.
+struct Piece
+{
+    int box; // the day or the notes it belongs to; -1: the title
+    const QTextLayout *layout;
+    int line;  // of a text; -1: the whole layout, a title or heading
+    qreal gap; // above it, unless it starts a page
+    qreal height;
+};
+
+// Pieces [first, end) of the sheet, under the heading of `continued` marked so, where the page
+// goes on with that text.
+struct Page
+{
+    size_t first = 0;
+    size_t end = 0;
+    int continued = -1;
+};
+
+} // namespace
 
 QString WeekSheet::titleOf(QDate weekStart, const QLocale &locale)
 {
@@ -15,43 +73,124 @@ QString WeekSheet::titleOf(QDate weekStart, const QLocale &locale)
            locale.toString(weekStart.addDays(kDaysPerWeek - 1), QLocale::LongFormat);
 }
 
-std::unique_ptr<QTextDocument> WeekSheet::document(const QFont &font) const
+QString WeekSheet::weekOf(QDate weekStart, const QLocale &locale)
 {
-    auto document = std::make_unique<QTextDocument>();
-    document->setDefaultFont(font);
-    QTextOption wrapping = document->defaultTextOption();
-    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document->setDefaultTextOption(wrapping);
-
-    QTextCharFormat text;
-    text.setFont(font);
-    text.setForeground(Qt::black);
-    QTextCharFormat heading = text;
-    heading.setFontWeight(QFont::Bold);
-    QTextCharFormat titleFormat = heading;
-    titleFormat.setFontPointSize(font.pointSizeF() * 1.5);
-
-    const qreal lineHeight = QFontMetricsF(font).lineSpacing();
-    QTextBlockFormat headingBlock;
-    headingBlock.setTopMargin(lineHeight);
-    headingBlock.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
-    QTextBlockFormat textBlock;
-
-    QTextCursor cursor(document.get());
-    cursor.setBlockFormat(QTextBlockFormat());
-    cursor.insertText(title, titleFormat);
-    for (int box = 0; box < kWeekFieldCount; ++box) {
-        cursor.insertBlock(headingBlock, heading);
-        cursor.insertText(headings[box], heading);
-        cursor.insertBlock(textBlock, text);
-        cursor.insertText(texts[box], text); // each line break starts a paragraph of its own
-    }
-    return document;
+    return QStringLiteral("Week of ") + locale.toString(weekStart, QLocale::LongFormat);
 }
 
-void WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
+QString WeekSheet::footOf(const QString &week, int page, int pageCount)
 {
-    // Left without a page size, the document is laid out for the device's page with margins and
-    // page numbers.
-    document(font)->print(device);
+    return QStringLiteral("%1 · page %2 of %3").arg(week).arg(page).arg(pageCount);
+}
+
+QString WeekSheet::continuedOf(const QString &heading)
+{
+    return heading + QStringLiteral(" (continued)");
+}
+
+int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
+{
+    // The printable rectangle in the painter's coordinates, which start at the page layout's
+    // paint rectangle (the whole page in full-page mode).
+    const QPageLayout pageLayout = device->pageLayout();
+    const int dpi = device->logicalDpiY();
+    const QRect paintRect = pageLayout.paintRectPixels(dpi);
+    const qreal margin = kLeastMarginMm / kMmPerInch * dpi;
+    const QRectF body = QRectF(pageLayout.fullRectPixels(dpi))
+                            .marginsRemoved(QMarginsF(margin, margin, margin, margin))
+                            .intersected(QRectF(paintRect))
+                            .translated(-paintRect.topLeft());
+    if (body.isEmpty())
+        return 0;
+
+    QFont heading = font;
+    heading.setBold(true);
+    QFont titleFont = heading;
+    titleFont.setPointSizeF(font.pointSizeF() * 1.5);
+    const qreal lineHeight = QFontMetricsF(font, device).lineSpacing();
+    const qreal width = body.width();
+
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    std::vector<Piece> pieces;
+    const auto whole = [&](int box, const QString &text, const QFont &in, qreal gap) {
+        layouts.push_back(laidOut(text, in, device, width));
+        pieces.push_back({box, layouts.back().get(), -1, gap, heightOf(*layouts.back())});
+    };
+    whole(-1, title, titleFont, 0);
+    std::array<std::unique_ptr<QTextLayout>, kWeekFieldCount> continued;
+    for (int box = 0; box < kWeekFieldCount; ++box) {
+        whole(box, headings[box], heading, lineHeight);
+        continued[box] = laidOut(continuedOf(headings[box]), heading, device, width);
+        // Each line break starts a paragraph; an empty text is one empty line.
+        for (const QString &paragraph : texts[box].split(u'\n')) {
+            layouts.push_back(laidOut(paragraph, font, device, width));
+            const QTextLayout &lines = *layouts.back();
+            for (int line = 0; line < lines.lineCount(); ++line)
+                pieces.push_back({box, &lines, line, 0, lines.lineAt(line).height()});
+        }
+    }
+
+    // The foot at the bottom, a line below the text; measured with the widest page numbers that
+    // a sheet may need, so that every page has the same room for its text.
+    const qreal footHeight = heightOf(*laidOut(footOf(week, 99999, 99999), font, device, width));
+    const qreal textHeight = body.height() - footHeight - lineHeight;
+
+    std::vector<Page> pages;
+    for (size_t next = 0; next < pieces.size();) {
+        Page page{next, next, -1};
+        qreal y = 0;
+        if (pieces[next].line >= 0) {
+            page.continued = pieces[next].box;
+            y = heightOf(*continued[page.continued]);
+        }
+        for (; next < pieces.size(); ++next) {
+            const Piece &piece = pieces[next];
+            const qreal gap = next == page.first ? 0 : piece.gap;
+            qreal needed = gap + piece.height;
+            // A heading keeps the first line of its text (which always follows it) with it.
+            if (piece.line < 0 && piece.box >= 0)
+                needed += pieces[next + 1].height;
+            if (next > page.first && y + needed > textHeight)
+                break; // every page takes at least one piece, however small the page
+            y += gap + piece.height;
+        }
+        page.end = next;
+        pages.push_back(page);
+    }
+
+    const int pageCount = int(pages.size());
+    const QPageRanges ranges = device->pageRanges();
+    QPainter painter;
+    for (int number = 1; number <= pageCount; ++number) {
+        if (!ranges.isEmpty() && !ranges.contains(number))
+            continue;
+        if (painter.isActive()) {
+            if (!device->newPage())
+                return 0;
+        } else if (!painter.begin(device)) {
+            return 0;
+        }
+        painter.setPen(Qt::black);
+        const Page &page = pages[number - 1];
+        qreal y = body.top();
+        if (page.continued >= 0) {
+            continued[page.continued]->draw(&painter, QPointF(body.left(), y));
+            y += heightOf(*continued[page.continued]);
+        }
+        for (size_t at = page.first; at < page.end; ++at) {
+            const Piece &piece = pieces[at];
+            if (at > page.first)
+                y += piece.gap;
+            if (piece.line < 0) {
+                piece.layout->draw(&painter, QPointF(body.left(), y));
+            } else {
+                const QTextLine line = piece.layout->lineAt(piece.line);
+                line.draw(&painter, QPointF(body.left(), y - line.y()));
+            }
+            y += piece.height;
+        }
+        laidOut(footOf(week, number, pageCount), font, device, width, Qt::AlignHCenter)
+            ->draw(&painter, QPointF(body.left(), body.bottom() - footHeight));
+    }
+    return pageCount;
 }

@@ -1,12 +1,14 @@
 // A week on paper: printed to a PDF and read back by poppler, every heading and every character
-// of every text comes through in order, on as many numbered pages as it takes.
+// of every text comes through in order; a page that goes on with a text starts with its heading
+// marked "(continued)"; every page's foot names the week and says "page N of M".
 #include "print/week_sheet.h"
 #include "printed_text.h"
 
+#include <algorithm>
+#include <QPageRanges>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -14,19 +16,24 @@ class TestWeekSheet : public QObject
 {
     Q_OBJECT
 private slots:
-    void printsEveryWord_data();
-    void printsEveryWord();
+    void printsEveryWordUnderItsHeading_data();
+    void printsEveryWordUnderItsHeading();
+    void aHeadingNeverEndsAPage();
+    void printsOnlyTheChosenPages();
 };
 
 namespace {
 
+const QDate kSunday(2026, 12, 6);
+
 WeekSheet sheet(const WeekTexts &texts)
 {
     WeekSheet week;
-    const QDate sunday(2026, 12, 6);
-    week.title = WeekSheet::titleOf(sunday, QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+    week.title = WeekSheet::titleOf(kSunday, british);
+    week.week = WeekSheet::weekOf(kSunday, british);
     for (int day = 0; day < 7; ++day)
-        week.headings[day] = QLocale::c().toString(sunday.addDays(day), QLocale::LongFormat);
+        week.headings[day] = british.toString(kSunday.addDays(day), QLocale::LongFormat);
     week.headings[kNotesField] = kNotesHeading;
     week.texts = texts;
     return week;
@@ -41,12 +48,84 @@ QString manyWords(int characters)
     return text;
 }
 
+struct Printed
+{
+    int pageCount = 0; // what print() says
+    QString pdf;
+};
+
+Printed print(const WeekSheet &week, const QTemporaryDir &dir, const QPageRanges &ranges = {})
+{
+    Printed printed{0, dir.filePath(u"week.pdf"_s)};
+    QPdfWriter writer(printed.pdf);
+    writer.setPageRanges(ranges);
+    printed.pageCount = week.print(QFont(u"Arial"_s, 9), &writer);
+    return printed;
+}
+
+// The printed pages' text as a reader takes it in: without the headings repeated at the top of a
+// page, and the texts whose headings were so repeated, a page each. Fails where a page starts
+// with anything but the next heading or the repeated heading of the text the page before ended
+// in, where that page ended with the heading itself, or where "(continued)" is found elsewhere.
+struct ReadBack
+{
+    QString text;
+    QList<int> continued;
+};
+
+ReadBack readBack(const QStringList &pages, const WeekSheet &week)
+{
+    ReadBack back;
+    int next = 0; // the text whose heading is still to come
+    QString lastLine;
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        QStringList lines;
+        for (const QString &line : pages[page].split(u'\n'))
+            if (!line.trimmed().isEmpty())
+                lines.append(line.trimmed());
+        if (page > 0 && (next == kWeekFieldCount || lines.first() != week.headings[next])) {
+            const int box = next - 1;
+            if (lines.first() != WeekSheet::continuedOf(week.headings[box]) ||
+                lastLine == week.headings[box]) {
+                QTest::qFail(
+                    qPrintable(u"page %1 starts with \"%2\" after \"%3\""_s.arg(page + 1).arg(
+                        lines.first(), lastLine)),
+                    __FILE__, __LINE__);
+                return {};
+            }
+            back.continued.append(box);
+            lines.removeFirst();
+        }
+        for (const QString &line : std::as_const(lines)) {
+            if (line.contains(u"(continued)"_s)) {
+                QTest::qFail(qPrintable(u"\"%1\" within page %2"_s.arg(line).arg(page + 1)),
+                             __FILE__, __LINE__);
+                return {};
+            }
+            if (next < kWeekFieldCount && line == week.headings[next])
+                ++next;
+        }
+        lastLine = lines.isEmpty() ? QString() : lines.last();
+        back.text += lines.join(u'\n') + u'\n';
+    }
+    return back;
+}
+
+QString wholeWeek(const WeekSheet &week)
+{
+    QString text = week.title;
+    for (int box = 0; box < kWeekFieldCount; ++box)
+        text += week.headings[box] + week.texts[box];
+    return text;
+}
+
 } // namespace
 
-void TestWeekSheet::printsEveryWord_data()
+void TestWeekSheet::printsEveryWordUnderItsHeading_data()
 {
     QTest::addColumn<WeekTexts>("texts");
     QTest::addColumn<int>("minimumPages");
+    QTest::addColumn<QList<int>>("continues"); // the texts that go on over a page, in order
     QTest::newRow("an ordinary week") << WeekTexts{{u"Dentist 9:00\nthen shopping"_s,
                                                     u"Café with Ann"_s,
                                                     {},
@@ -55,31 +134,82 @@ void TestWeekSheet::printsEveryWord_data()
                                                     {},
                                                     u"party"_s,
                                                     u"pay the rent"_s}}
-                                      << 1;
-    QTest::newRow("an empty week keeps its headings") << WeekTexts{} << 1;
+                                      << 1 << QList<int>{};
+    QTest::newRow("an empty week keeps its headings") << WeekTexts{} << 1 << QList<int>{};
     QTest::newRow("a 100,000-character day runs over pages")
-        << WeekTexts{{{}, {}, manyWords(100000), {}, {}, {}, u"after it"_s, u"notes"_s}} << 10;
+        << WeekTexts{{{}, {}, manyWords(100000), {}, {}, {}, u"after it"_s, u"notes"_s}} << 10
+        << QList<int>{2};
+    QTest::newRow("long notes go on under their heading")
+        << WeekTexts{{u"Sunday"_s, {}, {}, {}, {}, {}, {}, manyWords(20000)}} << 2
+        << QList<int>{kNotesField};
+    QTest::newRow("two long days, each continued")
+        << WeekTexts{{{}, manyWords(15000), {}, {}, manyWords(15000), {}, {}, {}}} << 3
+        << QList<int>{1, 4};
     QTest::newRow("a word wider than the page breaks, not cut")
-        << WeekTexts{{QString(600, u'x') + u"END"_s, {}, {}, {}, {}, {}, {}, {}}} << 1;
+        << WeekTexts{{QString(600, u'x') + u"END"_s, {}, {}, {}, {}, {}, {}, {}}} << 1
+        << QList<int>{};
 }
 
-void TestWeekSheet::printsEveryWord()
+void TestWeekSheet::printsEveryWordUnderItsHeading()
 {
     QFETCH(WeekTexts, texts);
     QFETCH(int, minimumPages);
+    QFETCH(QList<int>, continues);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"week.pdf"_s);
     const WeekSheet week = sheet(texts);
-    {
-        QPdfWriter writer(pdf);
-        week.print(QFont(u"Arial"_s, 9), &writer);
-    }
-    const QStringList pages = printedPages(pdf);
+    const Printed printed = print(week, dir);
+    QStringList feet;
+    const QStringList pages = printedPages(printed.pdf, &feet);
     QVERIFY(pages.size() >= minimumPages);
-    QString expected = week.title;
-    for (int box = 0; box < kWeekFieldCount; ++box)
-        expected += week.headings[box] + texts[box];
-    QCOMPARE(withoutSpaces(pages.join(QString())), withoutSpaces(expected));
+    QCOMPARE(printed.pageCount, pages.size());
+    QCOMPARE(feet.last(), u"Week of Sunday, 6 December 2026 · page %1 of %1"_s.arg(pages.size()));
+    for (qsizetype page = 0; page < pages.size(); ++page)
+        QCOMPARE(feet[page], WeekSheet::footOf(week.week, page + 1, pages.size()));
+
+    const ReadBack back = readBack(pages, week);
+    QList<int> continued = back.continued;
+    continued.erase(std::unique(continued.begin(), continued.end()), continued.end());
+    QCOMPARE(continued, continues);
+    QCOMPARE(withoutSpaces(back.text), withoutSpaces(wholeWeek(week)));
+}
+
+// Monday's heading moves down Sunday's page, one line of Sunday's text at a time, until it is on
+// the next page: it never stands at the foot of a page with its text on the next.
+void TestWeekSheet::aHeadingNeverEndsAPage()
+{
+    QTemporaryDir dir;
+    WeekSheet week = sheet({});
+    week.texts[1] = u"first of Monday\nsecond of Monday"_s;
+    for (int lines = 40; lines < 200; ++lines) {
+        week.texts[0].clear();
+        for (int line = 0; line < lines; ++line)
+            week.texts[0] += u"Sunday line %1\n"_s.arg(line);
+        const QStringList pages = printedPages(print(week, dir).pdf);
+        const ReadBack back = readBack(pages, week);
+        QCOMPARE(withoutSpaces(back.text), withoutSpaces(wholeWeek(week)));
+        if (pages.size() > 1 && pages[1].trimmed().section(u'\n', 0, 0) == week.headings[1]) {
+            QVERIFY2(back.continued.isEmpty(), qPrintable(pages[1]));
+            return;
+        }
+    }
+    QFAIL("Monday's heading never reached the second page");
+}
+
+// The print dialog's "Pages from 2 to 3": those pages as they are in the whole sheet.
+void TestWeekSheet::printsOnlyTheChosenPages()
+{
+    QTemporaryDir dir;
+    const WeekSheet week = sheet({{{}, {}, manyWords(100000), {}, {}, {}, {}, {}}});
+    QPageRanges ranges;
+    ranges.addRange(2, 3);
+    const Printed printed = print(week, dir, ranges);
+    const QStringList pages = pdfPages(printed.pdf);
+    QCOMPARE(pages.size(), 2);
+    for (int page = 0; page < 2; ++page) {
+        const QStringList lines = pages[page].trimmed().split(u'\n');
+        QCOMPARE(lines.first(), WeekSheet::continuedOf(week.headings[2]));
+        QCOMPARE(lines.last(), WeekSheet::footOf(week.week, page + 2, printed.pageCount));
+    }
 }
 
 QTEST_MAIN(TestWeekSheet)

@@ -1,14 +1,30 @@
 // A week on paper: printed to a PDF and read back by poppler, every heading and every character
 // of every text comes through in order; a page that goes on with a text starts with its heading
-// marked "(continued)"; every page's foot names the week and says "page N of M".
+// marked "(continued)"; every page's foot names the week and says "page N of M". The print
+// preview shows the same pages of the week on screen.
+#include "controls/month_view.h"
+#include "main_window/tray_menu.h"
+#include "main_window/week_page.h"
+#include "main_window/week_printing.h"
 #include "print/week_sheet.h"
 #include "printed_text.h"
+#include "schedule/calendar_connection.h"
+#include "tray/csystray.h"
 
 #include <algorithm>
+#include <QApplication>
+#include <QLabel>
 #include <QPageRanges>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +36,8 @@ private slots:
     void printsEveryWordUnderItsHeading();
     void aHeadingNeverEndsAPage();
     void printsOnlyTheChosenPages();
+    void previewShowsTheWeekOnScreen();
+    void previewDialogShowsThePages();
 };
 
 namespace {
@@ -119,6 +137,36 @@ QString wholeWeek(const WeekSheet &week)
     return text;
 }
 
+// Stands in for the desktop's tray, which printing never touches.
+class NoTray final : public NotifyIconShell
+{
+public:
+    bool Shell_NotifyIconA(quint32, const NOTIFYICONDATA &) override { return true; }
+    bool isIconShowing(HWND, quint32) const override { return false; }
+};
+
+WeekPage::Controls controlsOn(QWidget &window)
+{
+    WeekPage::Controls controls{new MonthView(&window), {}, {}};
+    for (int box = 0; box < kWeekFieldCount; ++box) {
+        controls.headings[box] = new QLabel(&window);
+        controls.boxes[box] = new QPlainTextEdit(&window);
+    }
+    return controls;
+}
+
+// What printing takes the week from: the window's headings and boxes, and its tray menu.
+struct ShownWeek
+{
+    QWidget window;
+    WeekPage::Controls controls = controlsOn(window);
+    CalendarConnection connection;
+    WeekPage page{controls, connection, {}};
+    NoTray shell;
+    cSysTray tray{shell, &window};
+    TrayMenu trayMenu{window, tray};
+};
+
 } // namespace
 
 void TestWeekSheet::printsEveryWordUnderItsHeading_data()
@@ -210,6 +258,78 @@ void TestWeekSheet::printsOnlyTheChosenPages()
         QCOMPARE(lines.first(), WeekSheet::continuedOf(week.headings[2]));
         QCOMPARE(lines.last(), WeekSheet::footOf(week.week, page + 2, printed.pageCount));
     }
+}
+
+// The preview shows the week as on screen, typing not saved included, with the dates as the
+// user's locale writes them; one dialog at a time.
+void TestWeekSheet::previewShowsTheWeekOnScreen()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto backToC = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    ShownWeek shown;
+    WeekPrinting printing(shown.window, shown.page, shown.controls.headings, shown.trayMenu);
+    int asked = 0;
+    printing.setShowPreview(
+        [&](QPrinter &, const WeekPrinting::PaintPages &, QWidget *) { ++asked; });
+    printing.preview();
+    QCOMPARE(asked, 0); // no week shown yet
+
+    shown.page.SelectWeek(kSunday.addDays(3));
+    shown.controls.boxes[2]->setPlainText(u"typed, not saved\nsecond line"_s);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"preview.pdf"_s);
+    printing.setShowPreview(
+        [&](QPrinter &printer, const WeekPrinting::PaintPages &paint, QWidget *parent) {
+            ++asked;
+            QCOMPARE(parent, &shown.window);
+            QCOMPARE(printer.docName(), u"Orvanta week 2026-12-06"_s);
+            printing.preview();
+            printing.setChoosePrinter([&](QPrinter &, QWidget *) {
+                ++asked;
+                return false;
+            });
+            printing.print();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            paint(&printer);
+        });
+    printing.preview();
+    QCOMPARE(asked, 1);
+    QStringList feet;
+    const QString printed = withoutSpaces(printedPages(pdf, &feet).join(QString()));
+    QCOMPARE(feet, QStringList(u"Week of Sonntag, 6. Dezember 2026 · page 1 of 1"_s));
+    QString expected = u"Sonntag, 6. Dezember 2026 – Samstag, 12. Dezember 2026"_s;
+    for (int box = 0; box < kWeekFieldCount; ++box)
+        expected += shown.controls.headings[box]->text() + shown.controls.boxes[box]->toPlainText();
+    QVERIFY(expected.contains(u"Dienstag, 8. Dezember 2026typed, not saved"_s));
+    QCOMPARE(printed, withoutSpaces(expected));
+}
+
+// Qt's preview dialog, named, big enough to read, showing the pages.
+void TestWeekSheet::previewDialogShowsThePages()
+{
+    ShownWeek shown;
+    WeekPrinting printing(shown.window, shown.page, shown.controls.headings, shown.trayMenu);
+    shown.page.SelectWeek(kSunday);
+    QString title;
+    QSize size;
+    int pages = 0;
+    // Runs once the dialog does; `during` takes it away with the test should no dialog run.
+    QObject during;
+    QTimer::singleShot(0, &during, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QPrintPreviewDialog *>(modal)) {
+            title = dialog->windowTitle();
+            size = dialog->size();
+            pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+        }
+        if (modal)
+            modal->close();
+    });
+    printing.preview();
+    QCOMPARE(title, u"Print Preview"_s);
+    QCOMPARE(size, shown.window.screen()->availableSize() * 3 / 4);
+    QCOMPARE(pages, 1);
 }
 
 QTEST_MAIN(TestWeekSheet)

@@ -49,20 +49,21 @@ qreal heightOf(const QTextLayout &layout)
 // What goes onto a page whole: the title, a heading, or one line of a text.
 struct Piece
 {
-    int box; // the day or the notes it belongs to; -1: the title
-    const QTextLayout *layout;
-    int line;  // of a text; -1: the whole layout, a title or heading
-    qreal gap; // above it, unless it starts a page
+    int box;                   // of a line: the day or the notes it belongs to
+    const QTextLayout *layout; // laid out from its top
+    int line;                  // of a text; -1: the whole layout, a title or heading
+    qreal gap;                 // above it, unless it starts a page
     qreal height;
+    qreal top; // on its page, below the top of the text
 };
 
 // Pieces [first, end) of the sheet, under the heading of `continued` marked so, where the page
 // goes on with that text.
 struct Page
 {
-    size_t first = 0;
-    size_t end = 0;
-    int continued = -1;
+    size_t first;
+    size_t end;
+    int continued;
 };
 
 } // namespace
@@ -91,14 +92,16 @@ QString WeekSheet::continuedOf(const QString &heading)
 int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
 {
     // The printable rectangle in the painter's coordinates, which start at the page layout's
-    // paint rectangle (the whole page in full-page mode).
+    // paint rectangle (the whole page in full-page mode): inside both that and the least margin.
     const QPageLayout pageLayout = device->pageLayout();
     const int dpi = device->logicalDpiY();
-    const QRect paintRect = pageLayout.paintRectPixels(dpi);
+    const QRectF paper(pageLayout.fullRectPixels(dpi));
+    const QRectF paintRect(pageLayout.paintRectPixels(dpi));
     const qreal margin = kLeastMarginMm / kMmPerInch * dpi;
-    const QRectF body = QRectF(pageLayout.fullRectPixels(dpi))
-                            .marginsRemoved(QMarginsF(margin, margin, margin, margin))
-                            .intersected(QRectF(paintRect))
+    const QRectF body = QRectF(QPointF(qMax(paper.left() + margin, paintRect.left()),
+                                       qMax(paper.top() + margin, paintRect.top())),
+                               QPointF(qMin(paper.right() - margin, paintRect.right()),
+                                       qMin(paper.bottom() - margin, paintRect.bottom())))
                             .translated(-paintRect.topLeft());
     if (body.isEmpty())
         return 0;
@@ -112,21 +115,21 @@ int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
 
     std::vector<std::unique_ptr<QTextLayout>> layouts;
     std::vector<Piece> pieces;
-    const auto whole = [&](int box, const QString &text, const QFont &in, qreal gap) {
+    const auto whole = [&](const QString &text, const QFont &in, qreal gap) {
         layouts.push_back(laidOut(text, in, device, width));
-        pieces.push_back({box, layouts.back().get(), -1, gap, heightOf(*layouts.back())});
+        pieces.push_back({-1, layouts.back().get(), -1, gap, heightOf(*layouts.back()), 0});
     };
-    whole(-1, title, titleFont, 0);
+    whole(title, titleFont, 0);
     std::array<std::unique_ptr<QTextLayout>, kWeekFieldCount> continued;
     for (int box = 0; box < kWeekFieldCount; ++box) {
-        whole(box, headings[box], heading, lineHeight);
+        whole(headings[box], heading, lineHeight);
         continued[box] = laidOut(continuedOf(headings[box]), heading, device, width);
         // Each line break starts a paragraph; an empty text is one empty line.
         for (const QString &paragraph : texts[box].split(u'\n')) {
             layouts.push_back(laidOut(paragraph, font, device, width));
             const QTextLayout &lines = *layouts.back();
             for (int line = 0; line < lines.lineCount(); ++line)
-                pieces.push_back({box, &lines, line, 0, lines.lineAt(line).height()});
+                pieces.push_back({box, &lines, line, 0, lines.lineAt(line).height(), 0});
         }
     }
 
@@ -144,15 +147,13 @@ int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
             y = heightOf(*continued[page.continued]);
         }
         for (; next < pieces.size(); ++next) {
-            const Piece &piece = pieces[next];
-            const qreal gap = next == page.first ? 0 : piece.gap;
-            qreal needed = gap + piece.height;
-            // A heading keeps the first line of its text (which always follows it) with it.
-            if (piece.line < 0 && piece.box >= 0)
-                needed += pieces[next + 1].height;
-            if (next > page.first && y + needed > textHeight)
+            Piece &piece = pieces[next];
+            piece.top = next == page.first ? y : y + piece.gap;
+            // A title or heading keeps the next piece (the first line of its text) with it.
+            const qreal below = piece.line < 0 ? pieces[next + 1].height : 0;
+            if (next > page.first && piece.top + piece.height + below > textHeight)
                 break; // every page takes at least one piece, however small the page
-            y += gap + piece.height;
+            y = piece.top + piece.height;
         }
         page.end = next;
         pages.push_back(page);
@@ -172,22 +173,17 @@ int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
         }
         painter.setPen(Qt::black);
         const Page &page = pages[number - 1];
-        qreal y = body.top();
-        if (page.continued >= 0) {
-            continued[page.continued]->draw(&painter, QPointF(body.left(), y));
-            y += heightOf(*continued[page.continued]);
-        }
+        if (page.continued >= 0)
+            continued[page.continued]->draw(&painter, body.topLeft());
         for (size_t at = page.first; at < page.end; ++at) {
             const Piece &piece = pieces[at];
-            if (at > page.first)
-                y += piece.gap;
+            const QPointF top = body.topLeft() + QPointF(0, piece.top);
             if (piece.line < 0) {
-                piece.layout->draw(&painter, QPointF(body.left(), y));
+                piece.layout->draw(&painter, top);
             } else {
                 const QTextLine line = piece.layout->lineAt(piece.line);
-                line.draw(&painter, QPointF(body.left(), y - line.y()));
+                line.draw(&painter, top - QPointF(0, line.y()));
             }
-            y += piece.height;
         }
         laidOut(footOf(week, number, pageCount), font, device, width, Qt::AlignHCenter)
             ->draw(&painter, QPointF(body.left(), body.bottom() - footHeight));

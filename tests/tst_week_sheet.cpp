@@ -20,6 +20,8 @@
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -36,6 +38,10 @@ private slots:
     void printsEveryWordUnderItsHeading();
     void aHeadingNeverEndsAPage();
     void printsOnlyTheChosenPages();
+    void keepsToThePage_data();
+    void keepsToThePage();
+    void printsNoPageWhereItCannot_data();
+    void printsNoPageWhereItCannot();
     void previewShowsTheWeekOnScreen();
     void previewDialogShowsThePages();
 };
@@ -137,6 +143,36 @@ QString wholeWeek(const WeekSheet &week)
     return text;
 }
 
+// The words on each page as pdftotext places them, in millimetres from the paper's top left.
+struct Paper
+{
+    QSizeF size;
+    QList<QRectF> words; // in reading order
+};
+
+QList<Paper> printedWords(const QString &pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return {};
+    static const QRegularExpression tag(
+        uR"re(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        uR"re(xMax="([\d.]+)" yMax="([\d.]+)")re"_s);
+    const auto mm = [](const QString &points) { return points.toDouble() * 25.4 / 72; };
+    QList<Paper> pages;
+    for (const QRegularExpressionMatch &match :
+         tag.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
+        if (match.hasCaptured(1))
+            pages.append({{mm(match.captured(1)), mm(match.captured(2))}, {}});
+        else
+            pages.last().words.append(
+                QRectF(QPointF(mm(match.captured(3)), mm(match.captured(4))),
+                       QPointF(mm(match.captured(5)), mm(match.captured(6)))));
+    }
+    return pages;
+}
+
 // Stands in for the desktop's tray, which printing never touches.
 class NoTray final : public NotifyIconShell
 {
@@ -191,8 +227,8 @@ void TestWeekSheet::printsEveryWordUnderItsHeading_data()
         << WeekTexts{{u"Sunday"_s, {}, {}, {}, {}, {}, {}, manyWords(20000)}} << 2
         << QList<int>{kNotesField};
     QTest::newRow("two long days, each continued")
-        << WeekTexts{{{}, manyWords(15000), {}, {}, manyWords(15000), {}, {}, {}}} << 3
-        << QList<int>{1, 4};
+        << WeekTexts{{manyWords(15000), {}, {}, {}, manyWords(15000), {}, {}, {}}} << 3
+        << QList<int>{0, 4};
     QTest::newRow("a word wider than the page breaks, not cut")
         << WeekTexts{{QString(600, u'x') + u"END"_s, {}, {}, {}, {}, {}, {}, {}}} << 1
         << QList<int>{};
@@ -260,41 +296,123 @@ void TestWeekSheet::printsOnlyTheChosenPages()
     }
 }
 
+void TestWeekSheet::keepsToThePage_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::addColumn<qreal>("printerMargin"); // mm, the device's own
+    QTest::addColumn<qreal>("margin");        // mm, where the sheet must keep to
+    QTest::newRow("A4 with no margins of its own") << QPageSize::A4 << 0.0 << 20.0;
+    QTest::newRow("Letter with 3 cm margins") << QPageSize::Letter << 30.0 << 30.0;
+    QTest::newRow("A5 with 5 mm margins") << QPageSize::A5 << 5.0 << 20.0;
+}
+
+// The text starts at the margin, top and left, and keeps within it on the right and at the foot,
+// which is centred at the bottom; the title is half as big again as the text, headings bold.
+void TestWeekSheet::keepsToThePage()
+{
+    QFETCH(QPageSize::PageSizeId, paper);
+    QFETCH(qreal, printerMargin);
+    QFETCH(qreal, margin);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"week.pdf"_s);
+    {
+        QPdfWriter writer(pdf);
+        writer.setPageSize(QPageSize(paper));
+        writer.setPageMargins(QMarginsF(printerMargin, printerMargin, printerMargin, printerMargin),
+                              QPageLayout::Millimeter);
+        sheet({{QString(600, u'x'), {}, manyWords(6000), {}, {}, {}, {}, {}}})
+            .print(QFont(u"Arial"_s, 9), &writer);
+    }
+    const QList<Paper> pages = printedWords(pdf);
+    QCOMPARE_GE(pages.size(), 2);
+    for (const Paper &page : pages) {
+        QRectF inked;
+        for (const QRectF &word : page.words)
+            inked |= word;
+        QCOMPARE_LT(qAbs(inked.left() - margin), 0.2);
+        QCOMPARE_LT(qAbs(inked.top() - margin), 0.2);
+        QCOMPARE_LE(inked.right(), page.size.width() - margin + 0.2);
+        QCOMPARE_LE(inked.bottom(), page.size.height() - margin + 0.2);
+        QCOMPARE_GE(inked.bottom(), page.size.height() - margin - 1);
+        QRectF foot;
+        for (const QRectF &word : page.words)
+            if (word.top() == page.words.last().top())
+                foot |= word;
+        QCOMPARE_LT(qAbs(foot.center().x() - page.size.width() / 2), 0.2);
+    }
+    const QRectF title = pages.first().words.first();
+    const QRectF text = pages.first().words.last();
+    QCOMPARE_LT(qAbs(title.height() / text.height() - 1.5), 0.05);
+    QProcess pdffonts;
+    pdffonts.start(u"pdffonts"_s, {pdf});
+    QVERIFY(pdffonts.waitForFinished(60000));
+    QVERIFY(pdffonts.readAllStandardOutput().contains("Bold"));
+}
+
+void TestWeekSheet::printsNoPageWhereItCannot_data()
+{
+    QTest::addColumn<QSizeF>("paper"); // mm
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("paper no bigger than the margins") << QSizeF(40, 40) << u"week.pdf"_s << 0;
+    QTest::newRow("a file that cannot be written") << QSizeF(210, 297) << u"gone/week.pdf"_s << 0;
+    QTest::newRow("paper with no room for a line: a page each") // and no endless pages
+        << QSizeF(45, 45) << u"week.pdf"_s << 1 + 2 * kWeekFieldCount;
+}
+
+void TestWeekSheet::printsNoPageWhereItCannot()
+{
+    QFETCH(QSizeF, paper);
+    QFETCH(QString, file);
+    QFETCH(int, pages);
+    QTemporaryDir dir;
+    if (file.contains(u'/'))
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QPdfWriter writer(dir.filePath(file));
+    writer.setPageSize(QPageSize(paper, QPageSize::Millimeter));
+    QCOMPARE(sheet({}).print(QFont(u"Arial"_s, 9), &writer), pages);
+}
+
 // The preview shows the week as on screen, typing not saved included, with the dates as the
-// user's locale writes them; one dialog at a time.
+// user's locale writes them. One dialog at a time: neither a preview nor the print dialog opens
+// while the other is open, and either opens again once it is closed.
 void TestWeekSheet::previewShowsTheWeekOnScreen()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto backToC = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     ShownWeek shown;
     WeekPrinting printing(shown.window, shown.page, shown.controls.headings, shown.trayMenu);
-    int asked = 0;
-    printing.setShowPreview(
-        [&](QPrinter &, const WeekPrinting::PaintPages &, QWidget *) { ++asked; });
-    printing.preview();
-    QCOMPARE(asked, 0); // no week shown yet
-
-    shown.page.SelectWeek(kSunday.addDays(3));
-    shown.controls.boxes[2]->setPlainText(u"typed, not saved\nsecond line"_s);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(u"preview.pdf"_s);
+    QStringList opened; // each dialog with the printer's document name
     printing.setShowPreview(
         [&](QPrinter &printer, const WeekPrinting::PaintPages &paint, QWidget *parent) {
-            ++asked;
+            opened.append(u"preview of "_s + printer.docName());
             QCOMPARE(parent, &shown.window);
-            QCOMPARE(printer.docName(), u"Orvanta week 2026-12-06"_s);
             printing.preview();
-            printing.setChoosePrinter([&](QPrinter &, QWidget *) {
-                ++asked;
-                return false;
-            });
             printing.print();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             paint(&printer);
         });
+    printing.setChoosePrinter([&](QPrinter &printer, QWidget *) {
+        opened.append(u"print of "_s + printer.docName());
+        printing.preview();
+        printing.print();
+        return false;
+    });
     printing.preview();
-    QCOMPARE(asked, 1);
+    printing.print();
+    QCOMPARE(opened, QStringList()); // no week shown yet
+
+    shown.page.SelectWeek(kSunday.addDays(3));
+    shown.controls.boxes[2]->setPlainText(u"typed, not saved\nsecond line"_s);
+    printing.preview();
+    printing.print();
+    printing.preview();
+    const QString name = u"Orvanta week 2026-12-06"_s;
+    QCOMPARE(opened, QStringList({u"preview of "_s + name, u"print of "_s + name,
+                                  u"preview of "_s + name}));
     QStringList feet;
     const QString printed = withoutSpaces(printedPages(pdf, &feet).join(QString()));
     QCOMPARE(feet, QStringList(u"Week of Sonntag, 6. Dezember 2026 · page 1 of 1"_s));

@@ -3,6 +3,7 @@
 #include "schedule/week.h"
 
 #include <memory>
+#include <optional>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -29,12 +30,12 @@ std::unique_ptr<QTextLayout> laidOut(const QString &text, const QFont &font,
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout->setTextOption(option);
     layout->beginLayout();
-    qreal y = 0;
+    QPointF position;
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-        line.setLeadingIncluded(true);
+        line.setLeadingIncluded(true); // lines as far apart as on screen
         line.setLineWidth(width);
-        line.setPosition(QPointF(0, y));
-        y += line.height();
+        line.setPosition(position);
+        position.ry() += line.height();
     }
     layout->endLayout();
     return layout;
@@ -49,22 +50,28 @@ qreal heightOf(const QTextLayout &layout)
 // What goes onto a page whole: the title, a heading, or one line of a text.
 struct Piece
 {
-    int box;                   // of a line: the day or the notes it belongs to
     const QTextLayout *layout; // laid out from its top
-    int line;                  // of a text; -1: the whole layout, a title or heading
-    qreal gap;                 // above it, unless it starts a page
     qreal height;
-    qreal top; // on its page, below the top of the text
+    qreal gap{};  // above it, unless it starts a page
+    bool whole{}; // the whole layout, a title or heading, rather than one line of it
+    int line{};   // of a text: which line of its layout
+    int box{};    // of a text: the day or the notes it belongs to
+    qreal top{};  // on its page, below the top of the text
 };
 
-// Pieces [first, end) of the sheet, under the heading of `continued` marked so, where the page
-// goes on with that text.
+// Pieces [first, end) of the sheet, under the heading of the text it goes on with, marked so.
 struct Page
 {
     size_t first;
     size_t end;
-    int continued;
+    std::optional<int> continued;
 };
+
+// Page `page` of `pageCount`'s foot.
+QString foot(const QString &week, const QString &page, const QString &pageCount)
+{
+    return QStringLiteral("%1 · page %2 of %3").arg(week, page, pageCount);
+}
 
 } // namespace
 
@@ -81,7 +88,7 @@ QString WeekSheet::weekOf(QDate weekStart, const QLocale &locale)
 
 QString WeekSheet::footOf(const QString &week, int page, int pageCount)
 {
-    return QStringLiteral("%1 · page %2 of %3").arg(week).arg(page).arg(pageCount);
+    return foot(week, QString::number(page), QString::number(pageCount));
 }
 
 QString WeekSheet::continuedOf(const QString &heading)
@@ -115,43 +122,50 @@ int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
 
     std::vector<std::unique_ptr<QTextLayout>> layouts;
     std::vector<Piece> pieces;
-    const auto whole = [&](const QString &text, const QFont &in, qreal gap) {
+    const auto whole = [&](const QString &text, const QFont &in) {
         layouts.push_back(laidOut(text, in, device, width));
-        pieces.push_back({-1, layouts.back().get(), -1, gap, heightOf(*layouts.back()), 0});
+        pieces.push_back({.layout = layouts.back().get(),
+                          .height = heightOf(*layouts.back()),
+                          .gap = lineHeight,
+                          .whole = true});
     };
-    whole(title, titleFont, 0);
+    whole(title, titleFont);
     std::array<std::unique_ptr<QTextLayout>, kWeekFieldCount> continued;
     for (int box = 0; box < kWeekFieldCount; ++box) {
-        whole(headings[box], heading, lineHeight);
+        whole(headings[box], heading);
         continued[box] = laidOut(continuedOf(headings[box]), heading, device, width);
         // Each line break starts a paragraph; an empty text is one empty line.
         for (const QString &paragraph : texts[box].split(u'\n')) {
             layouts.push_back(laidOut(paragraph, font, device, width));
             const QTextLayout &lines = *layouts.back();
             for (int line = 0; line < lines.lineCount(); ++line)
-                pieces.push_back({box, &lines, line, 0, lines.lineAt(line).height(), 0});
+                pieces.push_back({.layout = &lines,
+                                  .height = lines.lineAt(line).height(),
+                                  .line = line,
+                                  .box = box});
         }
     }
 
     // The foot at the bottom, a line below the text; measured with the widest page numbers that
     // a sheet may need, so that every page has the same room for its text.
-    const qreal footHeight = heightOf(*laidOut(footOf(week, 99999, 99999), font, device, width));
+    const qreal footHeight = heightOf(*laidOut(
+        foot(week, QStringLiteral("99999"), QStringLiteral("99999")), font, device, width));
     const qreal textHeight = body.height() - footHeight - lineHeight;
 
     std::vector<Page> pages;
     for (size_t next = 0; next < pieces.size();) {
-        Page page{next, next, -1};
-        qreal y = 0;
-        if (pieces[next].line >= 0) {
+        Page page{next, next, {}};
+        if (!pieces[next].whole)
             page.continued = pieces[next].box;
-            y = heightOf(*continued[page.continued]);
-        }
+        qreal y = page.continued ? heightOf(*continued[*page.continued]) : qreal();
         for (; next < pieces.size(); ++next) {
             Piece &piece = pieces[next];
             piece.top = next == page.first ? y : y + piece.gap;
             // A title or heading keeps the next piece (the first line of its text) with it.
-            const qreal below = piece.line < 0 ? pieces[next + 1].height : 0;
-            if (next > page.first && piece.top + piece.height + below > textHeight)
+            qreal bottom = piece.top + piece.height;
+            if (piece.whole)
+                bottom += pieces[next + 1].height;
+            if (next > page.first && bottom > textHeight)
                 break; // every page takes at least one piece, however small the page
             y = piece.top + piece.height;
         }
@@ -159,30 +173,29 @@ int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const
         pages.push_back(page);
     }
 
+    // A printer's painter starts with a black pen, which the text takes: the desktop's colours
+    // play no part.
     const int pageCount = int(pages.size());
     const QPageRanges ranges = device->pageRanges();
     QPainter painter;
     for (int number = 1; number <= pageCount; ++number) {
         if (!ranges.isEmpty() && !ranges.contains(number))
             continue;
-        if (painter.isActive()) {
-            if (!device->newPage())
-                return 0;
-        } else if (!painter.begin(device)) {
+        const bool ready = painter.isActive() ? device->newPage() : painter.begin(device);
+        if (!ready)
             return 0;
-        }
-        painter.setPen(Qt::black);
         const Page &page = pages[number - 1];
-        if (page.continued >= 0)
-            continued[page.continued]->draw(&painter, body.topLeft());
+        if (page.continued)
+            continued[*page.continued]->draw(&painter, body.topLeft());
         for (size_t at = page.first; at < page.end; ++at) {
             const Piece &piece = pieces[at];
-            const QPointF top = body.topLeft() + QPointF(0, piece.top);
-            if (piece.line < 0) {
+            const QPointF top(body.left(), body.top() + piece.top);
+            if (piece.whole) {
                 piece.layout->draw(&painter, top);
             } else {
+                // A line draws where its layout put it, so from the layout's top.
                 const QTextLine line = piece.layout->lineAt(piece.line);
-                line.draw(&painter, top - QPointF(0, line.y()));
+                line.draw(&painter, QPointF(top.x(), top.y() - line.y()));
             }
         }
         laidOut(footOf(week, number, pageCount), font, device, width, Qt::AlignHCenter)

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPageRanges>
 #include <QPdfWriter>
@@ -303,11 +304,13 @@ void TestWeekSheet::keepsToThePage_data()
     QTest::addColumn<qreal>("margin");        // mm, where the sheet must keep to
     QTest::newRow("A4 with no margins of its own") << QPageSize::A4 << 0.0 << 20.0;
     QTest::newRow("Letter with 3 cm margins") << QPageSize::Letter << 30.0 << 30.0;
-    QTest::newRow("A5 with 5 mm margins") << QPageSize::A5 << 5.0 << 20.0;
+    QTest::newRow("A6 with 5 mm margins: title and foot on two lines")
+        << QPageSize::A6 << 5.0 << 20.0;
 }
 
 // The text starts at the margin, top and left, and keeps within it on the right and at the foot,
-// which is centred at the bottom; the title is half as big again as the text, headings bold.
+// which is centred at the bottom; no word is printed over another, and lines are the font's line
+// spacing apart; the title is half as big again as the text, headings bold.
 void TestWeekSheet::keepsToThePage()
 {
     QFETCH(QPageSize::PageSizeId, paper);
@@ -315,8 +318,11 @@ void TestWeekSheet::keepsToThePage()
     QFETCH(qreal, margin);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(u"week.pdf"_s);
+    qreal lineSpacing = 0; // mm
     {
         QPdfWriter writer(pdf);
+        lineSpacing =
+            QFontMetricsF(QFont(u"Arial"_s, 9), &writer).lineSpacing() / writer.resolution() * 25.4;
         writer.setPageSize(QPageSize(paper));
         writer.setPageMargins(QMarginsF(printerMargin, printerMargin, printerMargin, printerMargin),
                               QPageLayout::Millimeter);
@@ -339,6 +345,20 @@ void TestWeekSheet::keepsToThePage()
             if (word.top() == page.words.last().top())
                 foot |= word;
         QCOMPARE_LT(qAbs(foot.center().x() - page.size.width() / 2), 0.2);
+        QList<qreal> tops;
+        for (qsizetype i = 0; i < page.words.size(); ++i) {
+            for (qsizetype j = i + 1; j < page.words.size(); ++j) {
+                const QRectF over = page.words[i] & page.words[j];
+                QVERIFY(over.width() < 0.05 || over.height() < 0.05);
+            }
+            tops.append(page.words[i].top());
+        }
+        std::sort(tops.begin(), tops.end());
+        qreal step = page.size.height();
+        for (qsizetype i = 1; i < tops.size(); ++i)
+            if (tops[i] - tops[i - 1] > 0.01)
+                step = qMin(step, tops[i] - tops[i - 1]);
+        QCOMPARE_LT(qAbs(step - lineSpacing), 0.02);
     }
     const QRectF title = pages.first().words.first();
     const QRectF text = pages.first().words.last();

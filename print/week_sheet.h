@@ -35,6 +35,7 @@ struct WeekSheet
     // Paints the sheet on `device`'s pages, in `font` (its headings bold), at least 2 cm from
     // the paper's edge and within the device's margins. Where the device has page ranges (the
     // print dialog's "Pages from … to"), only those pages. Returns how many pages the whole
-    // sheet has; 0 where the device could not be painted on.
+    // sheet has; 0 where the paper has no room inside those margins or the device could not be
+    // painted on.
     int print(const QFont &font, QPagedPaintDevice *device) const;
 };

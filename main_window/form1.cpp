@@ -153,6 +153,7 @@ void Form1::createMenuAndKeys()
     on(Id::FindNext, [this] { m_findInWeeks->goToNext(1); });
     on(Id::FindPrevious, [this] { m_findInWeeks->goToNext(-1); });
     on(Id::Print, [this] { m_weekPrinting->print(); });
+    on(Id::PrintPreview, [this] { m_weekPrinting->preview(); });
     on(Id::ExportAll, [this] { m_weekExporting->exportAll(); });
     on(Id::Guide, &Form1::showGuide);
     on(Id::About, &Form1::showAbout);

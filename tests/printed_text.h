@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <QTest>
 
-// The text of each page, without its page number, which must be the page's last line.
-inline QStringList printedPages(const QString &pdf)
+// Each page's text as pdftotext reads it.
+inline QStringList pdfPages(const QString &pdf)
 {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
@@ -21,14 +21,27 @@ inline QStringList printedPages(const QString &pdf)
     QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
     if (pages.size() > 1 && pages.last().trimmed().isEmpty())
         pages.removeLast();
+    return pages;
+}
+
+// The text of each page without its foot, which must be the page's last line and end with
+// "page N of M", N its place among the printed pages and M their count. The feet go to `feet`
+// where it is given.
+inline QStringList printedPages(const QString &pdf, QStringList *feet = nullptr)
+{
+    QStringList pages = pdfPages(pdf);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         QStringList lines = pages[i].trimmed().split(u'\n');
-        if (lines.last().trimmed() != QString::number(i + 1)) {
-            QTest::qFail(qPrintable(QStringLiteral("page %1 ends without its number").arg(i + 1)),
+        const QString foot = lines.takeLast().trimmed();
+        if (!foot.endsWith(QStringLiteral("page %1 of %2").arg(i + 1).arg(pages.size()))) {
+            QTest::qFail(qPrintable(QStringLiteral("page %1 ends with \"%2\", not its number")
+                                        .arg(i + 1)
+                                        .arg(foot)),
                          __FILE__, __LINE__);
             return {};
         }
-        lines.removeLast();
+        if (feet)
+            feet->append(foot);
         pages[i] = lines.join(u'\n');
     }
     return pages;

@@ -1222,6 +1222,8 @@ void TestForm1::keysOpenWhatTheMenuSays_data()
     QTest::newRow("Ctrl+F: find") << (Qt::CTRL | Qt::Key_F) << u"FindWindow"_s;
     QTest::newRow("F3 before any find: find") << QKeyCombination(Qt::Key_F3) << u"FindWindow"_s;
     QTest::newRow("Ctrl+E: the export asks for a file") << (Qt::CTRL | Qt::Key_E) << u"file"_s;
+    QTest::newRow("Ctrl+Shift+P: the print preview")
+        << (Qt::CTRL | Qt::SHIFT | Qt::Key_P) << u"preview"_s;
     QTest::newRow("Ctrl+Q: the close sequence") << (Qt::CTRL | Qt::Key_Q) << QString();
 }
 
@@ -1230,15 +1232,19 @@ void TestForm1::keysOpenWhatTheMenuSays()
     QFETCH(QKeyCombination, keys);
     QFETCH(QString, opens);
     loadAndShow();
-    bool askedForFile = false;
+    bool askedForFile = false, previewed = false;
     m_form->weekExporting().setChooseFile([&](QWidget *) {
         askedForFile = true;
         return QString();
     });
+    m_form->weekPrinting().setShowPreview(
+        [&](QPrinter &, const WeekPrinting::PaintPages &, QWidget *) { previewed = true; });
     QTest::keyClicks(m_form->text1(1), u"typed"_s);
     QTest::keyClick(m_form->text1(1), keys.key(), keys.keyboardModifiers());
     if (opens == u"file") {
         QVERIFY(askedForFile);
+    } else if (opens == u"preview") {
+        QVERIFY(previewed);
     } else if (opens.isEmpty()) { // saved and ended, as the close button does
         QCOMPARE(m_endings, QList<int>{0});
         QCOMPARE(OtherConnection(m_dbPath).weekData(u"2025-12-28"_s),

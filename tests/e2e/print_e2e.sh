@@ -4,7 +4,8 @@
 # Generic PDF Printer writing to a file. The week holds a 100,000-character Tuesday and gets a
 # Monday typed but not saved; Ctrl+P and the dialog's Print send it; the PDF's text, as poppler's
 # pdftotext reads it, holds the title, every heading and every character in order, over several
-# pages that each end with their number.
+# pages that each end with a foot naming the week and "page N of M", and the pages that go on
+# with Tuesday start with its heading marked "(continued)".
 # Usage: print_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
 set -uo pipefail
 orvanta=$1 make_db=$2 desktop=$3
@@ -99,8 +100,9 @@ printed() { [[ -n $(lpstat -W completed -o Week_PDF 2>/dev/null) && -s $pdf ]]; 
 for _ in $(seq 60); do printed && break; sleep 1; done
 check "the print server printed the week" printed
 
-# Every page ends with its number; the text, without them and without white space (wrapping
-# moves it), is the week's, word for word.
+# Every page ends with its foot; a page that does not start with the next heading starts with
+# the heading of the text it goes on with, marked "(continued)". The text, without those and
+# without white space (wrapping moves it), is the week's, word for word.
 read_back() {
     pdftotext -enc UTF-8 "$pdf" "$work/printed.txt" || return 1
     python3 - "$work/dbCalendar.mdb" "$work/printed.txt" <<'PY'
@@ -108,20 +110,32 @@ import re, sqlite3, sys
 pages = open(sys.argv[2], encoding="utf-8").read().split("\f")
 if pages and not pages[-1].strip():
     pages.pop()
-texts = []
+names = ["Sunday, 28 December 2025", "Monday, 29 December 2025", "Tuesday, 30 December 2025",
+         "Wednesday, 31 December 2025", "Thursday, 1 January 2026", "Friday, 2 January 2026",
+         "Saturday, 3 January 2026", "Additional Notes For The Week"]
+texts, continued, heading = [], 0, 0  # heading: the next one to come
 for number, page in enumerate(pages, 1):
-    lines = page.strip().split("\n")
-    if lines[-1].strip() != str(number):
-        sys.exit(f"page {number} does not end with its number")
-    texts.append("\n".join(lines[:-1]))
+    lines = [line.strip() for line in page.split("\n") if line.strip()]
+    foot = f"Week of Sunday, 28 December 2025 · page {number} of {len(pages)}"
+    if lines[-1] != foot:
+        sys.exit(f"page {number} ends with {lines[-1]!r}, not {foot!r}")
+    lines.pop()
+    if number > 1 and (heading == len(names) or lines[0] != names[heading]):
+        if lines[0] != names[heading - 1] + " (continued)":
+            sys.exit(f"page {number} starts with {lines[0]!r}")
+        lines.pop(0)
+        continued += 1
+    for line in lines:
+        if heading < len(names) and line == names[heading]:
+            heading += 1
+    texts.append("\n".join(lines))
+if not continued:
+    sys.exit("no page goes on under a continued heading")
 S = "||MySeparator123||"
 stored = sqlite3.connect(sys.argv[1]).execute(
     "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '2025-12-28'").fetchone()[0]
 days = stored.split(S)[:8]
 days[1] = "typed, not saved"
-names = ["Sunday, 28 December 2025", "Monday, 29 December 2025", "Tuesday, 30 December 2025",
-         "Wednesday, 31 December 2025", "Thursday, 1 January 2026", "Friday, 2 January 2026",
-         "Saturday, 3 January 2026", "Additional Notes For The Week"]
 expected = "Sunday, 28 December 2025 – Saturday, 3 January 2026"
 expected += "".join(name + text for name, text in zip(names, days))
 squeeze = lambda text: re.sub(r"\s+", "", text)
@@ -133,7 +147,8 @@ print(len(pages))
 PY
 }
 pages=$(read_back)
-check "the PDF holds every heading and every character in order, typing included" test -n "$pages"
+check "the PDF holds the week word for word, typing included, with its feet and continued heading" \
+    test -n "$pages"
 check "a 100,000-character day runs over several pages (${pages:-0})" test "${pages:-0}" -ge 10
 check "printing saved nothing" row_is 2025-12-28 "$stored"
 wmctrl -c Orvanta

@@ -135,6 +135,7 @@ void Form1::createMenuAndKeys()
                          [this] { comeForward(); }, m_actions->action(Id::Find)},
                         m_session.path(), this);
     m_weekPrinting = new WeekPrinting(*this, *m_weekPage, m_label1, this);
+    m_weekPrinting->setTellError([this](const QString &text) { tellError(text); });
     m_weekExporting = new WeekExporting({this, m_session.path(), m_services.clock,
                                          m_services.alerts, [this] { return saveShownWeek(); }},
                                         this);

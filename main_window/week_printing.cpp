@@ -4,6 +4,7 @@
 #include "print/week_sheet.h"
 #include "week_page.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -64,8 +65,14 @@ void WeekPrinting::print()
     const WeekSheet sheet = sheetOnScreen();
     QPrinter printer(QPrinter::HighResolution);
     nameTheDocument(printer);
-    if (m_choose(printer, &m_window))
-        sheet.print(sheetFont(), &printer);
+    // A printer that takes no page (a file that cannot be written, a queue gone) is told, not
+    // passed over as printed.
+    if (m_choose(printer, &m_window) && sheet.print(sheetFont(), &printer) == 0 && m_tellError)
+        m_tellError(printer.outputFileName().isEmpty()
+                        ? QStringLiteral("The week was not printed: %1 did not take it.")
+                              .arg(printer.printerName())
+                        : QStringLiteral("The week was not printed: %1 cannot be written.")
+                              .arg(QDir::toNativeSeparators(printer.outputFileName())));
     m_dialogOpen = false;
 }
 

@@ -34,6 +34,8 @@ public:
 
     // In place of the desktop's print dialog.
     void setChoosePrinter(ChoosePrinter choose) { m_choose = std::move(choose); }
+    // Where a print that could not be made is told.
+    void setTellError(std::function<void(const QString &)> tell) { m_tellError = std::move(tell); }
     // In place of Qt's print preview dialog.
     void setShowPreview(ShowPreview show) { m_showPreview = std::move(show); }
     void print();
@@ -48,6 +50,7 @@ private:
     const WeekPage &m_page;
     std::array<QLabel *, kWeekFieldCount> m_headings;
     ChoosePrinter m_choose;
+    std::function<void(const QString &)> m_tellError;
     ShowPreview m_showPreview;
     bool m_dialogOpen = false; // one print or preview dialog at a time
 };

@@ -38,9 +38,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStyleHints>
@@ -1505,6 +1505,9 @@ void TestForm1::printAndExportTakeTheWeekOnScreen_data()
     QTest::newRow("Ctrl+P") << u"print key"_s << u"week.pdf"_s << QString();
     QTest::newRow("the tray menu's Print week…") << u"&Print week…"_s << u"week.pdf"_s << QString();
     QTest::newRow("print cancelled") << u"&Print week…"_s << QString() << QString();
+    QTest::newRow("print to a folder that is not there")
+        << u"print key"_s << u"gone/week.pdf"_s
+        << u"error: The week was not printed: %1 cannot be written."_s;
     QTest::newRow("export to Markdown") << u"&Export all weeks…"_s << u"weeks.md"_s
                                         << u"information: 2 weeks were exported to %1."_s;
     QTest::newRow("export to iCalendar") << u"&Export all weeks…"_s << u"weeks.ics"_s

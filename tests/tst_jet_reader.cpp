@@ -1,0 +1,244 @@
+// orvanta-jet-reader on Jet files made byte by byte for what the fixtures lack: an Access 97
+// (Jet 3) file, a row moved to a slot past 127, a memo that claims more than its row holds;
+// telling Jet and ACE files by their header; and the reader's stream read back at its limits.
+#include "jet/jet_file.h"
+#include "jet_file_builder.h"
+#include "schedule/week_record.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using JetFileBuilder::Slot;
+using JetFileBuilder::Version;
+
+Q_DECLARE_METATYPE(JetFileBuilder::Version)
+Q_DECLARE_METATYPE(JetFileBuilder::Slot)
+
+namespace {
+
+const QString kFixtures = QStringLiteral(ORVANTA_JET_FIXTURES);
+
+struct ReaderRun
+{
+    int exitCode = -1;
+    QString said; // standard error
+    QList<JetReaderStream::Row> rows;
+    bool ended = false; // the end record came, with the rows' count
+};
+
+ReaderRun runReader(const QString &file)
+{
+    QProcess reader;
+    reader.start(QStringLiteral(ORVANTA_JET_READER), {file});
+    ReaderRun run;
+    if (!reader.waitForFinished(60 * 1000))
+        return run;
+    run.exitCode = reader.exitStatus() == QProcess::NormalExit ? reader.exitCode() : -1;
+    run.said = QString::fromUtf8(reader.readAllStandardError()).trimmed();
+    JetReaderStream::Parser stream;
+    stream.append(reader.readAllStandardOutput());
+    for (;;) {
+        JetReaderStream::Row row;
+        const auto next = stream.next(&row);
+        if (next == JetReaderStream::Parser::Next::Row) {
+            run.rows.append(row);
+            continue;
+        }
+        run.ended = next == JetReaderStream::Parser::Next::End &&
+                    stream.rowsAtEnd() == quint32(run.rows.size());
+        return run;
+    }
+}
+
+QString week(const QString &sunday)
+{
+    return sunday + WeekDataSeparator + WeekDataSeparator.repeated(kWeekFieldCount - 1);
+}
+
+JetFileBuilder::Row row(double date, const QByteArray &memo)
+{
+    return {date, memo};
+}
+
+} // namespace
+
+class TestJetReader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void headers_data();
+    void headers();
+    void filesMadeByteByByte_data();
+    void filesMadeByteByByte();
+    void streamAtItsLimits_data();
+    void streamAtItsLimits();
+};
+
+void TestJetReader::headers_data()
+{
+    QTest::addColumn<QString>("file"); // a fixture, or "jet3" for one made here
+    QTest::addColumn<bool>("isJetOrAce");
+    QTest::newRow("Access 2010 (ACE)") << "calendar-ace.accdb" << true;
+    QTest::newRow("Access 2000 (Jet 4)") << "calendar-jet4.mdb" << true;
+    QTest::newRow("Access 97 (Jet 3)") << "jet3" << true;
+    QTest::newRow("a text file") << "README.md" << false;
+    QTest::newRow("no file") << "none.mdb" << false;
+}
+
+void TestJetReader::headers()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, isJetOrAce);
+    QTemporaryDir folder;
+    QString path = QDir(kFixtures).filePath(file);
+    if (file == u"jet3") {
+        path = folder.filePath(u"access97.mdb"_s);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(JetFileBuilder::Builder(Version::Jet3).file());
+    }
+    QCOMPARE(JetFile::isJetOrAceFile(path), isJetOrAce);
+    // The header alone, and nothing shorter: a file cut inside its name is none.
+    QFile in(path);
+    const QByteArray first = in.open(QIODevice::ReadOnly) ? in.read(20) : QByteArray();
+    QCOMPARE(JetFile::hasJetOrAceHeader(first), isJetOrAce);
+    QVERIFY(!JetFile::hasJetOrAceHeader(first.left(19)));
+    if (isJetOrAce) {
+        QByteArray otherPage = first;
+        otherPage[1] = 0x02;
+        QVERIFY(!JetFile::hasJetOrAceHeader(otherPage));
+    }
+}
+
+void TestJetReader::filesMadeByteByByte_data()
+{
+    QTest::addColumn<Version>("version");
+    QTest::addColumn<QList<QList<Slot>>>("pages");
+    QTest::addColumn<QStringList>("texts"); // the rows read, in order; empty: refused
+    QTest::addColumn<QString>("refusal");
+
+    const QString first = week(u"first"_s), moved = week(u"moved"_s), decoy = week(u"deleted"_s);
+    for (const Version version : {Version::Jet3, Version::Jet4}) {
+        const char *name = version == Version::Jet3 ? "Jet 3" : "Jet 4";
+        const auto stored = [version](const QString &text) {
+            return JetFileBuilder::storedText(version, text);
+        };
+        // A row moved to slot 129 of another page, whose slot 1 (129 less its top bit) holds
+        // a deleted row: the pointer's whole low byte is the slot.
+        QList<Slot> target(130, Slot{Slot::Kind::Deleted, std::nullopt, 0});
+        target[1].row = row(37626.0, stored(decoy));
+        target[129].row = row(37633.0, stored(moved));
+        const quint32 targetPage = JetFileBuilder::kFirstDataPage + 1;
+        QTest::addRow("%s: a row moved to slot 129", name)
+            << version
+            << QList<QList<Slot>>{{Slot{Slot::Kind::Live, row(37626.0, stored(first)), 0},
+                                   Slot{Slot::Kind::Moved, std::nullopt, targetPage << 8 | 129}},
+                                  target}
+            << QStringList{first, moved} << QString();
+
+        // An inline memo's header gives its length; the row holds exactly that many bytes.
+        for (const int more : {0, 1, 12}) {
+            JetFileBuilder::Row claiming = row(37626.0, stored(first));
+            claiming.memoLengthClaimed = int(claiming.memo->size()) + more;
+            QTest::addRow("%s: an inline memo claiming %d bytes more than its row holds", name,
+                          more)
+                << version << QList<QList<Slot>>{{Slot{Slot::Kind::Live, claiming, 0}}}
+                << (more ? QStringList() : QStringList{first})
+                << (more ? u"a memo runs past its row"_s : QString());
+        }
+    }
+    // Access 97 keeps the Windows code page, where the euro, the quotes and the dashes are not
+    // where Latin-1 has them.
+    const QByteArray cp1252 = "Caf\xe9 \x96 \x93quoted\x94 \x80" "5";
+    QTest::newRow("Jet 3: the Windows code page")
+        << Version::Jet3
+        << QList<QList<Slot>>{{Slot{Slot::Kind::Live,
+                                    row(37626.0, cp1252 + WeekDataSeparator.repeated(8).toLatin1()),
+                                    0}}}
+        << QStringList{u"Caf\u00e9 \u2013 \u201cquoted\u201d \u20ac5"_s +
+                       WeekDataSeparator.repeated(8)}
+        << QString();
+}
+
+void TestJetReader::filesMadeByteByByte()
+{
+    QFETCH(Version, version);
+    QFETCH(QList<QList<Slot>>, pages);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, refusal);
+    QTemporaryDir folder;
+    JetFileBuilder::Builder builder(version);
+    for (const QList<Slot> &page : pages)
+        builder.addPage(page);
+    const QString path = folder.filePath(u"dbCalendar.mdb"_s);
+    {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(builder.file());
+    }
+    const ReaderRun run = runReader(path);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(run.exitCode, int(JetReaderStream::NotReadable));
+        QVERIFY2(run.said.contains(refusal), qPrintable(run.said));
+        QVERIFY(!run.ended);
+        return;
+    }
+    QVERIFY2(run.exitCode == 0, qPrintable(run.said));
+    QVERIFY(run.ended);
+    QStringList read;
+    for (const JetReaderStream::Row &r : run.rows)
+        read.append(r.text ? QString::fromUtf8(*r.text) : u"(none)"_s);
+    QCOMPARE(read, texts);
+    for (qsizetype i = 0; i < run.rows.size(); ++i)
+        QCOMPARE(run.rows[i].number, quint32(i + 1));
+}
+
+void TestJetReader::streamAtItsLimits_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<int>("next"); // JetReaderStream::Parser::Next, once the stream is given
+    using Next = JetReaderStream::Parser::Next;
+    const auto header = [](quint8 flags, quint32 length) {
+        JetReaderStream::Row r;
+        QByteArray record = JetReaderStream::rowRecord(r); // an empty row: then its fields
+        record[5] = char(flags);
+        for (int i = 0; i < 4; ++i)
+            record[14 + i] = char(length >> (8 * i));
+        return QByteArray(JetReaderStream::kMagic) + record;
+    };
+    const quint32 most = JetReaderStream::kMaxTextBytes;
+    QTest::newRow("the longest text, still coming")
+        << header(JetReaderStream::kHasText, most) << int(Next::NeedMore);
+    QTest::newRow("a byte longer: never waited for")
+        << header(JetReaderStream::kHasText, most + 1) << int(Next::Damaged);
+    QTest::newRow("a length without a text")
+        << header(JetReaderStream::kHasDate, 1) << int(Next::Damaged);
+    QTest::newRow("flags it does not know")
+        << header(JetReaderStream::kHasText | 4, 0) << int(Next::Damaged);
+    QTest::newRow("another stream") << "OJR2E\0\0\0\0"_ba << int(Next::Damaged);
+}
+
+void TestJetReader::streamAtItsLimits()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(int, next);
+    // Given whole, and byte by byte: the same answer once all is there.
+    JetReaderStream::Parser whole, bytewise;
+    whole.append(stream);
+    JetReaderStream::Row row;
+    QCOMPARE(int(whole.next(&row)), next);
+    JetReaderStream::Parser::Next last = JetReaderStream::Parser::Next::NeedMore;
+    for (const char c : stream) {
+        bytewise.append(QByteArray(1, c));
+        last = bytewise.next(&row);
+        if (last == JetReaderStream::Parser::Next::Damaged)
+            break;
+    }
+    QCOMPARE(int(last), next);
+}
+
+QTEST_GUILESS_MAIN(TestJetReader)
+#include "tst_jet_reader.moc"

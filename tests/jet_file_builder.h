@@ -66,9 +66,9 @@ public:
         out += dataPage(0, {objectsMap, usageMap({}), usageMap(dataPages), usageMap({})}, {});
         // MSysObjects' one row: Id (tblCalendar's definition page), Name, Type 1 (a table),
         // Flags 0, LvProp null.
-        const QByteArray objectRow =
-            encodeRow(kSystemColumns, {le32(kCalendarDefinition), text(QStringLiteral("tblCalendar")), le16(1),
-                                       le32(0), std::nullopt});
+        const QByteArray objectRow = encodeRow(kSystemColumns, {le32(kCalendarDefinition),
+                                                                text(QStringLiteral("tblCalendar")),
+                                                                le16(1), le32(0), std::nullopt});
         out += dataPage(kObjectsDefinition, {objectRow}, {});
         out += tableDefinition(kCalendarColumns, 0x4e, kMapsPage << 8 | 2, kMapsPage << 8 | 3);
         for (const QList<Slot> &pageSlots : m_pages) {
@@ -97,9 +97,11 @@ private:
     };
     static constexpr quint32 kObjectsDefinition = 2, kMapsPage = 3, kObjectsPage = 4,
                              kCalendarDefinition = 5;
-    static inline const QList<Column> kSystemColumns = {
-        {0x04, "Id", 4}, {0x0A, "Name", 0}, {0x03, "Type", 2}, {0x04, "Flags", 4},
-        {0x0B, "LvProp", 0}};
+    static inline const QList<Column> kSystemColumns = {{0x04, "Id", 4},
+                                                        {0x0A, "Name", 0},
+                                                        {0x03, "Type", 2},
+                                                        {0x04, "Flags", 4},
+                                                        {0x0B, "LvProp", 0}};
     static inline const QList<Column> kCalendarColumns = {{0x08, "StartWeekDate", 8},
                                                           {0x0C, "WeekData", 0}};
 
@@ -129,7 +131,8 @@ private:
         QByteArray out = page();
         put(out, 0, QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20));
         out[0x14] = jet3() ? 0 : 1;
-        const QByteArray hidden = rc4KeyStream(QByteArray("\xC7\xDA\x39\x6B", 4), jet3() ? 126 : 128);
+        const QByteArray hidden =
+            rc4KeyStream(QByteArray("\xC7\xDA\x39\x6B", 4), jet3() ? 126 : 128);
         put(out, 0x18, hidden);
         return out;
     }

@@ -152,7 +152,8 @@ void TestJetReader::filesMadeByteByByte_data()
     }
     // Access 97 keeps the Windows code page, where the euro, the quotes and the dashes are not
     // where Latin-1 has them.
-    const QByteArray cp1252 = "Caf\xe9 \x96 \x93quoted\x94 \x80" "5";
+    const QByteArray cp1252 = "Caf\xe9 \x96 \x93quoted\x94 \x80"
+                              "5";
     QTest::newRow("Jet 3: the Windows code page")
         << Version::Jet3
         << QList<QList<Slot>>{{Slot{Slot::Kind::Live,

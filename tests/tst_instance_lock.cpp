@@ -7,10 +7,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +24,8 @@ private slots:
     void aLiveLockHoldsAndALeftOverOneIsTakenOver_data();
     void aLiveLockHoldsAndALeftOverOneIsTakenOver();
     void runtimeLockNamesTheFileNotItsMedium();
+    void aFolderThatTakesNoLock_data();
+    void aFolderThatTakesNoLock();
     void noComeForwardSignalWithoutAProcess_data();
     void noComeForwardSignalWithoutAProcess();
     void aBurstOfSignalsNeverBlocksTheProgram();
@@ -92,6 +96,54 @@ void TestInstanceLock::runtimeLockNamesTheFileNotItsMedium()
     QVERIFY(!path.isEmpty());
     QVERIFY(path != InstanceLock::runtimeLockPath(other)); // two files on one medium
     QCOMPARE(InstanceLock::runtimeLockPath(folder.filePath(u"link.mdb"_s)), path);
+}
+
+void TestInstanceLock::aFolderThatTakesNoLock_data()
+{
+    // The database's folder is read-only media; the user's runtime folder is...
+    QTest::addColumn<QString>("runtime"); // "usable", "read-only" or "none"
+    QTest::addColumn<bool>("secondRunHeld");
+    QTest::newRow("usable: the lock lies there") << u"usable"_s << true;
+    QTest::newRow("read-only too: the run goes on, unlocked") << u"read-only"_s << false;
+    QTest::newRow("not there, nor can it be made: the run goes on, unlocked") << u"none"_s << false;
+}
+
+void TestInstanceLock::aFolderThatTakesNoLock()
+{
+    QFETCH(QString, runtime);
+    QFETCH(bool, secondRunHeld);
+    QTemporaryDir folder;
+    const QByteArray target = QFile::encodeName(folder.path());
+    // A small file system of its own, read-only once the database is on it, with the
+    // permissions a runtime folder must have.
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=64k,mode=0700") != 0)
+        QSKIP("mounting a tmpfs needs root");
+    const auto unmount = qScopeGuard([&] { ::umount2(target.constData(), MNT_DETACH); });
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(QFile(database).open(QIODevice::WriteOnly));
+    QCOMPARE(::mount("tmpfs", target.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR"), tmpBefore = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        qputenv("TMPDIR", tmpBefore);
+    });
+    if (runtime == u"read-only") {
+        qputenv("XDG_RUNTIME_DIR", target);
+    } else if (runtime == u"none") {
+        // Qt's stand-in for a missing runtime folder is made in the temporary folder.
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", target);
+    }
+    QCOMPARE(InstanceLock::runtimeLockPath(database).isEmpty(), runtime == u"none");
+
+    InstanceLock first;
+    QCOMPARE(first.lock(database), InstanceLock::Outcome::Ours);
+    InstanceLock second;
+    QCOMPARE(second.lock(database),
+             secondRunHeld ? InstanceLock::Outcome::HeldHere : InstanceLock::Outcome::Ours);
+    if (secondRunHeld)
+        QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
 }
 
 void TestInstanceLock::noComeForwardSignalWithoutAProcess_data()

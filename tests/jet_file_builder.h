@@ -1,9 +1,10 @@
 #pragma once
 // Small Jet 3 (Access 97) and Jet 4 (Access 2000) files made byte by byte from mdbtools' notes
 // on the format (HACKING.md): page 0, MSysObjects with the one row that names tblCalendar,
-// tblCalendar's definition, the tables' usage maps and tblCalendar's data pages, each slot of
-// which the test chooses: a row, a deleted row, or a pointer to a row moved elsewhere. Enough
-// for libmdb and orvanta-jet-reader, not for Access: no indexes, no long-value pages.
+// tblCalendar's definition, the tables' usage maps, tblCalendar's data pages, each slot of
+// which the test chooses (a row, a deleted row, or a pointer to a row moved elsewhere), and
+// long-value pages for memos that are not kept in their row. Enough for libmdb and
+// orvanta-jet-reader, not for Access: no indexes.
 
 #include <QByteArray>
 #include <QList>
@@ -16,7 +17,7 @@ namespace JetFileBuilder {
 
 enum class Version { Jet3, Jet4 };
 
-// The page where tblCalendar's data pages begin, in the order they are added.
+// The page where the pages added begin, in the order they are added.
 inline constexpr quint32 kFirstDataPage = 6;
 
 struct Row
@@ -24,6 +25,10 @@ struct Row
     std::optional<double> date;
     std::optional<QByteArray> memo; // its stored bytes (Jet 3: the code page; Jet 4: UTF-16LE)
     int memoLengthClaimed = -1;     // what its header says, where not its length
+    // Where the memo lies where not in the row (page << 8 | row of a long-value page), and
+    // whether it goes on from there in a chain.
+    std::optional<quint32> memoAt = std::nullopt;
+    bool memoChained = false;
 };
 
 struct Slot
@@ -47,10 +52,18 @@ class Builder
 public:
     explicit Builder(Version version) : m_version(version) {}
 
-    // Adds a data page of tblCalendar; returns its number.
-    quint32 addPage(const QList<Slot> &pageSlots)
+    // Adds a data page of tblCalendar, whose header may claim another number of slots;
+    // returns its number.
+    quint32 addPage(const QList<Slot> &pageSlots, int claimedSlots = -1)
     {
-        m_pages.append(pageSlots);
+        m_pages.append({pageSlots, {}, claimedSlots});
+        return kFirstDataPage + quint32(m_pages.size() - 1);
+    }
+    // Adds a long-value page with these rows (a chain's parts start with the next part's
+    // page << 8 | row, 0 at the end); returns its number.
+    quint32 addLongValuePage(const QList<QByteArray> &rows)
+    {
+        m_pages.append({{}, rows, -1, true});
         return kFirstDataPage + quint32(m_pages.size() - 1);
     }
 
@@ -61,20 +74,26 @@ public:
         out += tableDefinition(kSystemColumns, 0x53, kMapsPage << 8 | 0, kMapsPage << 8 | 1);
         QByteArray objectsMap = usageMap({kObjectsPage});
         QList<quint32> dataPages;
-        for (qsizetype i = 0; i < m_pages.size(); ++i)
-            dataPages.append(kFirstDataPage + quint32(i));
-        out += dataPage(0, {objectsMap, usageMap({}), usageMap(dataPages), usageMap({})}, {});
+        for (qsizetype i = 0; i < m_pages.size(); ++i) {
+            if (!m_pages[i].longValue)
+                dataPages.append(kFirstDataPage + quint32(i));
+        }
+        out += dataPage(le32(0), {objectsMap, usageMap({}), usageMap(dataPages), usageMap({})});
         // MSysObjects' one row: Id (tblCalendar's definition page), Name, Type 1 (a table),
         // Flags 0, LvProp null.
         const QByteArray objectRow = encodeRow(kSystemColumns, {le32(kCalendarDefinition),
                                                                 text(QStringLiteral("tblCalendar")),
                                                                 le16(1), le32(0), std::nullopt});
-        out += dataPage(kObjectsDefinition, {objectRow}, {});
+        out += dataPage(le32(kObjectsDefinition), {objectRow});
         out += tableDefinition(kCalendarColumns, 0x4e, kMapsPage << 8 | 2, kMapsPage << 8 | 3);
-        for (const QList<Slot> &pageSlots : m_pages) {
+        for (const Page &added : m_pages) {
+            if (added.longValue) {
+                out += dataPage(QByteArray("LVAL"), added.rows);
+                continue;
+            }
             QList<QByteArray> rows;
             QList<quint16> flags;
-            for (const Slot &slot : pageSlots) {
+            for (const Slot &slot : added.cells) {
                 if (slot.kind == Slot::Kind::Moved) {
                     rows.append(le32(slot.movedTo));
                     flags.append(0x4000);
@@ -83,7 +102,7 @@ public:
                 rows.append(slot.row ? calendarRow(*slot.row) : QByteArray());
                 flags.append(slot.kind == Slot::Kind::Deleted ? 0x8000 : 0);
             }
-            out += dataPage(kCalendarDefinition, rows, flags);
+            out += dataPage(le32(kCalendarDefinition), rows, flags, added.claimedSlots);
         }
         return out;
     }
@@ -94,6 +113,13 @@ private:
         quint8 type;
         const char *name;
         int fixedSize; // 0: variable
+    };
+    struct Page
+    {
+        QList<Slot> cells;
+        QList<QByteArray> rows; // a long-value page's
+        int claimedSlots = -1;
+        bool longValue = false;
     };
     static constexpr quint32 kObjectsDefinition = 2, kMapsPage = 3, kObjectsPage = 4,
                              kCalendarDefinition = 5;
@@ -164,16 +190,17 @@ private:
         return QByteArray(1, '\0') + le32(0) + bitmap;
     }
 
-    // A data page of the table defined at `definition`: rows from the page's end down, in
-    // slot order, each slot's word its row's start with `flags`.
-    QByteArray dataPage(quint32 definition, const QList<QByteArray> &rows,
-                        const QList<quint16> &flags) const
+    // A data page of the table defined at the page `owner` names (or "LVAL"): rows from the
+    // page's end down, in slot order, each slot's word its row's start with `flags`.
+    QByteArray dataPage(const QByteArray &owner, const QList<QByteArray> &rows,
+                        const QList<quint16> &flags = {}, int claimedSlots = -1) const
     {
         QByteArray out = page();
         out[0] = 0x01;
         out[1] = 0x01;
-        put(out, 4, le32(definition));
-        put(out, rowCountOffset(), le16(quint32(rows.size())));
+        put(out, 4, owner);
+        put(out, rowCountOffset(),
+            le16(quint32(claimedSlots >= 0 ? claimedSlots : int(rows.size()))));
         int end = pageSize();
         for (qsizetype i = 0; i < rows.size(); ++i) {
             const int start = end - int(rows[i].size());
@@ -271,13 +298,17 @@ private:
         if (row.memo) {
             const quint32 claimed = row.memoLengthClaimed >= 0 ? quint32(row.memoLengthClaimed)
                                                                : quint32(row.memo->size());
-            memo = le32(claimed | 0x80000000u) + le32(0) + le32(0) + *row.memo; // inline
+            if (row.memoAt)
+                memo = le32(claimed | (row.memoChained ? 0 : 0x40000000u)) + le32(*row.memoAt) +
+                       le32(0);
+            else
+                memo = le32(claimed | 0x80000000u) + le32(0) + le32(0) + *row.memo; // inline
         }
         return encodeRow(kCalendarColumns, {date, memo});
     }
 
     Version m_version;
-    QList<QList<Slot>> m_pages;
+    QList<Page> m_pages;
 };
 
 } // namespace JetFileBuilder

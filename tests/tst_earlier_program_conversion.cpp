@@ -146,6 +146,7 @@ private slots:
     void rowsAsTheReaderStreamsThem();
     void keepingTheOriginal_data();
     void keepingTheOriginal();
+    void preparedButNotPlaced();
     void writtenThroughToTheDisk_data();
     void writtenThroughToTheDisk();
 };
@@ -475,10 +476,13 @@ void TestEarlierProgramConversion::rowsAsTheReaderStreamsThem_data()
 
     QTest::newRow("a week of the year 10000: reported, not lost")
         << Rows{streamRow(1, jetDay(QDate(2026, 12, 6)), weekText("December")),
-                streamRow(2, jetDay(QDate(10000, 1, 2)), weekText("far")),
+                streamRow(2, jetDay(QDate(10000, 1, 2)) + 0.1, weekText("far")),
                 streamRow(3, jetDay(QDate(9999, 12, 26)), weekText("last"))}
-        << 3 << false << QString() << qint64(2) << qint64(0)
-        << QStringList{u"Row 2: its date lies outside the years 1 to 9999"_s};
+        << 3 << false << QString() << qint64(2)
+        << qint64(0)
+        // The stored number as it is, to its last bit, where it names no day.
+        << QStringList{u"Row 2: its date lies outside the years 1 to 9999\n"
+                       u"StartWeekDate: 2958467.1000000001\n"_s};
     // 12 June 2026 is 6 December read day first, and 11 January is 1 November: a file with
     // such keys stored every Sunday up to the 12th swapped.
     QTest::newRow("keys read day first, each counted once")
@@ -486,12 +490,13 @@ void TestEarlierProgramConversion::rowsAsTheReaderStreamsThem_data()
                 streamRow(2, jetDay(QDate(2026, 12, 6)), weekText("B")),
                 streamRow(3, jetDay(QDate(2026, 6, 12)), weekText("C")),
                 streamRow(4, jetDay(QDate(2026, 1, 11)), weekText("D")),
-                streamRow(5, jetDay(QDate(2026, 3, 12)), weekText("E")),
+                streamRow(5, jetDay(QDate(2026, 3, 12)) + 0.75, weekText("E")),
                 streamRow(6, jetDay(QDate(2026, 1, 11)), QByteArray("no week"))}
         << 6 << false << QString() << qint64(2) << qint64(2)
         << QStringList{u"Row 2: an earlier row already gives the week of Sunday 2026-12-06"_s,
                        u"Row 3: an earlier row already gives the week of Sunday 2026-12-06"_s,
-                       u"Row 5: its date, 2026-03-12, is not a Sunday"_s,
+                       u"Row 5: its date, 2026-03-12, is not a Sunday, so it is no week's\n"
+                       u"StartWeekDate: 2026-03-12 18:00:00\n"_s,
                        u"Row 6: its WeekData is not the eight texts of a week"_s};
     QTest::newRow("a text that is not UTF-8: the check reading back refuses it")
         << Rows{streamRow(1, jetDay(QDate(2026, 12, 6)), weekText("bad \xff\xfe\xc3("))} << 1
@@ -621,6 +626,23 @@ void TestEarlierProgramConversion::keepingTheOriginal()
     QVERIFY(isSqlite(database));
     if (linkError != 0) // a copy: written through before the original's name is taken
         QVERIFY(synced.indexOf(conversion.keptOriginalPath()) >= 0);
+}
+
+void TestEarlierProgramConversion::preparedButNotPlaced()
+{
+    // The user answers No once the weeks are read: the folder is as it was.
+    QTemporaryDir folder;
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(QFile::copy(QDir(kFixtures).filePath(u"calendar-jet4.mdb"_s), database));
+    const QByteArray original = contents(database);
+    {
+        EarlierProgramConversion conversion(setupFor(database));
+        QVERIFY2(conversion.prepare(), qPrintable(conversion.errorText()));
+        QVERIFY(conversion.reportedRows() > 0);
+        QVERIFY(QFile::exists(EarlierProgramConversion::temporaryPathFor(database)));
+    }
+    QCOMPARE(filesIn(folder.path()), QStringList{u"dbCalendar.mdb"_s});
+    QCOMPARE(contents(database), original);
 }
 
 void TestEarlierProgramConversion::writtenThroughToTheDisk_data()

@@ -63,7 +63,30 @@ JetFileBuilder::Row row(double date, const QByteArray &memo)
     return {date, memo};
 }
 
+QByteArray le32(quint32 v)
+{
+    const char bytes[] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    return QByteArray(bytes, 4);
+}
+
+// A row as read: its stored date, or "-", and its text.
+QString seen(std::optional<double> date, std::optional<QString> text)
+{
+    return (date ? QString::number(*date, 'g', 17) : u"-"_s) + u' ' + text.value_or(u"(none)"_s);
+}
+
+// A page of the file: a data page's slots (and how many its header claims), or a long-value
+// page's rows.
+struct Page
+{
+    QList<Slot> cells;
+    QList<QByteArray> longValues = {};
+    int claimedSlots = -1;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Page)
 
 class TestJetReader : public QObject
 {
@@ -73,6 +96,8 @@ private slots:
     void headers();
     void filesMadeByteByByte_data();
     void filesMadeByteByByte();
+    void refusals_data();
+    void refusals();
     void streamAtItsLimits_data();
     void streamAtItsLimits();
 };
@@ -116,28 +141,29 @@ void TestJetReader::headers()
 void TestJetReader::filesMadeByteByByte_data()
 {
     QTest::addColumn<Version>("version");
-    QTest::addColumn<QList<QList<Slot>>>("pages");
-    QTest::addColumn<QStringList>("texts"); // the rows read, in order; empty: refused
-    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QList<Page>>("pages");
+    QTest::addColumn<QStringList>("rows"); // the rows read, in order (seen())
+    QTest::addColumn<QString>("refusal");  // empty: read to the end
 
     const QString first = week(u"first"_s), moved = week(u"moved"_s), decoy = week(u"deleted"_s);
+    const quint32 second = JetFileBuilder::kFirstDataPage + 1; // the second page added
     for (const Version version : {Version::Jet3, Version::Jet4}) {
         const char *name = version == Version::Jet3 ? "Jet 3" : "Jet 4";
         const auto stored = [version](const QString &text) {
             return JetFileBuilder::storedText(version, text);
         };
+        const auto live = [](const JetFileBuilder::Row &r) { return Slot{Slot::Kind::Live, r, 0}; };
         // A row moved to slot 129 of another page, whose slot 1 (129 less its top bit) holds
         // a deleted row: the pointer's whole low byte is the slot.
         QList<Slot> target(130, Slot{Slot::Kind::Deleted, std::nullopt, 0});
         target[1].row = row(37626.0, stored(decoy));
         target[129].row = row(37633.0, stored(moved));
-        const quint32 targetPage = JetFileBuilder::kFirstDataPage + 1;
         QTest::addRow("%s: a row moved to slot 129", name)
             << version
-            << QList<QList<Slot>>{{Slot{Slot::Kind::Live, row(37626.0, stored(first)), 0},
-                                   Slot{Slot::Kind::Moved, std::nullopt, targetPage << 8 | 129}},
-                                  target}
-            << QStringList{first, moved} << QString();
+            << QList<Page>{{{live(row(37626.0, stored(first))),
+                             Slot{Slot::Kind::Moved, std::nullopt, second << 8 | 129}}},
+                           {target}}
+            << QStringList{seen(37626.0, first), seen(37633.0, moved)} << QString();
 
         // An inline memo's header gives its length; the row holds exactly that many bytes.
         for (const int more : {0, 1, 12}) {
@@ -145,10 +171,50 @@ void TestJetReader::filesMadeByteByByte_data()
             claiming.memoLengthClaimed = int(claiming.memo->size()) + more;
             QTest::addRow("%s: an inline memo claiming %d bytes more than its row holds", name,
                           more)
-                << version << QList<QList<Slot>>{{Slot{Slot::Kind::Live, claiming, 0}}}
-                << (more ? QStringList() : QStringList{first})
+                << version << QList<Page>{{{live(claiming)}}}
+                << (more ? QStringList() : QStringList{seen(37626.0, first)})
                 << (more ? u"a memo runs past its row"_s : QString());
         }
+
+        // Memos kept on long-value pages: on one, in a chain of parts, and broken.
+        const QByteArray whole = stored(first);
+        const QByteArray head = whole.left(20), tail = whole.mid(20);
+        JetFileBuilder::Row onePage = row(37626.0, whole);
+        onePage.memoAt = second << 8 | 0;
+        QTest::addRow("%s: a memo on a long-value page", name)
+            << version << QList<Page>{{{live(onePage)}}, {{}, {whole}}}
+            << QStringList{seen(37626.0, first)} << QString();
+        JetFileBuilder::Row chained = onePage;
+        chained.memoChained = true;
+        QTest::addRow("%s: a memo in a chain of two parts", name)
+            << version
+            << QList<Page>{{{live(chained)}}, {{}, {le32(second << 8 | 1) + head, le32(0) + tail}}}
+            << QStringList{seen(37626.0, first)} << QString();
+        QTest::addRow("%s: a chain that ends before the memo does", name)
+            << version << QList<Page>{{{live(chained)}}, {{}, {le32(0) + head}}} << QStringList()
+            << u"a memo's chain of pages is broken"_s;
+        JetFileBuilder::Row elsewhere = row(37626.0, whole);
+        elsewhere.memoAt = 200 << 8 | 0;
+        QTest::addRow("%s: a memo on a page past the file's end", name)
+            << version << QList<Page>{{{live(elsewhere)}}} << QStringList()
+            << u"a memo's page cannot be read"_s;
+
+        QTest::addRow("%s: a row without a date, and one without a text", name)
+            << version
+            << QList<Page>{{{live({std::nullopt, whole}), live({37626.0, std::nullopt})}}}
+            << QStringList{seen(std::nullopt, first), seen(37626.0, std::nullopt)} << QString();
+        QTest::addRow("%s: a slot that leads to no bytes", name)
+            << version << QList<Page>{{{Slot{Slot::Kind::Live, std::nullopt, 0}}}} << QStringList()
+            << u"a row lies outside its page"_s;
+        // A page whose slots fill it, all deleted, and whose header claims more: the slots
+        // are read as far as the page goes, and no further.
+        const int fitting = version == Version::Jet3 ? (2048 - 10) / 2 : (4096 - 14) / 2;
+        QTest::addRow("%s: more slots claimed than the page holds", name)
+            << version
+            << QList<Page>{{QList<Slot>(fitting, Slot{Slot::Kind::Deleted, std::nullopt, 0}),
+                            {},
+                            fitting + 300}}
+            << QStringList() << QString();
     }
     // Access 97 keeps the Windows code page, where the euro, the quotes and the dashes are not
     // where Latin-1 has them.
@@ -156,24 +222,27 @@ void TestJetReader::filesMadeByteByByte_data()
                               "5";
     QTest::newRow("Jet 3: the Windows code page")
         << Version::Jet3
-        << QList<QList<Slot>>{{Slot{Slot::Kind::Live,
-                                    row(37626.0, cp1252 + WeekDataSeparator.repeated(8).toLatin1()),
-                                    0}}}
-        << QStringList{u"Caf\u00e9 \u2013 \u201cquoted\u201d \u20ac5"_s +
-                       WeekDataSeparator.repeated(8)}
+        << QList<Page>{{{Slot{Slot::Kind::Live,
+                              row(37626.0, cp1252 + WeekDataSeparator.repeated(8).toLatin1()), 0}}}}
+        << QStringList{seen(37626.0, u"Caf\u00e9 \u2013 \u201cquoted\u201d \u20ac5"_s +
+                                         WeekDataSeparator.repeated(8))}
         << QString();
 }
 
 void TestJetReader::filesMadeByteByByte()
 {
     QFETCH(Version, version);
-    QFETCH(QList<QList<Slot>>, pages);
-    QFETCH(QStringList, texts);
+    QFETCH(QList<Page>, pages);
+    QFETCH(QStringList, rows);
     QFETCH(QString, refusal);
     QTemporaryDir folder;
     JetFileBuilder::Builder builder(version);
-    for (const QList<Slot> &page : pages)
-        builder.addPage(page);
+    for (const Page &page : pages) {
+        if (page.longValues.isEmpty())
+            builder.addPage(page.cells, page.claimedSlots);
+        else
+            builder.addLongValuePage(page.longValues);
+    }
     const QString path = folder.filePath(u"dbCalendar.mdb"_s);
     {
         QFile out(path);
@@ -191,10 +260,47 @@ void TestJetReader::filesMadeByteByByte()
     QVERIFY(run.ended);
     QStringList read;
     for (const JetReaderStream::Row &r : run.rows)
-        read.append(r.text ? QString::fromUtf8(*r.text) : u"(none)"_s);
-    QCOMPARE(read, texts);
+        read.append(
+            seen(r.date, r.text ? std::optional(QString::fromUtf8(*r.text)) : std::nullopt));
+    QCOMPARE(read, rows);
     for (qsizetype i = 0; i < run.rows.size(); ++i)
         QCOMPARE(run.rows[i].number, quint32(i + 1));
+}
+
+void TestJetReader::refusals_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // fixtures by name
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no file named") << QStringList() << 64 << "usage: orvanta-jet-reader";
+    QTest::newRow("an option it does not know")
+        << QStringList{u"--all"_s, u"calendar-ace.accdb"_s} << 64 << "usage: orvanta-jet-reader";
+    QTest::newRow("not a Jet file")
+        << QStringList{u"README.md"_s} << int(JetReaderStream::NotReadable)
+        << "it is not a database of Microsoft Jet or ACE";
+    QTest::newRow("no tblCalendar")
+        << QStringList{u"other-table-jet4.mdb"_s} << int(JetReaderStream::NoCalendarTable)
+        << "it has no table tblCalendar";
+    QTest::newRow("other columns")
+        << QStringList{u"calendar-wrong-columns-jet4.mdb"_s} << int(JetReaderStream::OtherColumns)
+        << "has no columns StartWeekDate (Date/Time) and WeekData";
+}
+
+void TestJetReader::refusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QStringList paths;
+    for (const QString &argument : arguments)
+        paths.append(argument.startsWith(u"--") ? argument : QDir(kFixtures).filePath(argument));
+    QProcess reader;
+    reader.start(QStringLiteral(ORVANTA_JET_READER), paths);
+    QVERIFY(reader.waitForFinished(60 * 1000));
+    QCOMPARE(reader.exitCode(), exitCode);
+    const QString told = QString::fromUtf8(reader.readAllStandardError());
+    QVERIFY2(told.contains(said), qPrintable(told));
+    QVERIFY(reader.readAllStandardOutput().isEmpty());
 }
 
 void TestJetReader::streamAtItsLimits_data()

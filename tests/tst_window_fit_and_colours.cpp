@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <QWindow>
@@ -22,6 +24,7 @@ private slots:
     void windowFitsTheAvailableArea();
     void keeperLooksAtTheFrame_data();
     void keeperLooksAtTheFrame();
+    void keeperFollowsTheDesktop();
     void contrastAsWcagReckonsIt_data();
     void contrastAsWcagReckonsIt();
     void textReadsOnFixedColours_data();
@@ -143,6 +146,30 @@ void TestWindowFitAndColours::keeperLooksAtTheFrame()
     QVERIFY(!fittedBack || area.contains(window.frameGeometry()));
 }
 
+void TestWindowFitAndColours::keeperFollowsTheDesktop()
+{
+    // On its own timers, as in a run: the first look, at once, fits the framed window.
+    const QSize designed(624, 641);
+    QWidget window;
+    window.resize(designed);
+    ScreenFitKeeper keeper(window, designed);
+    window.move(0, 0);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect fitted = ScreenFit::fitToArea(
+        ScreenFit::primaryAvailableArea(), window.windowHandle()->frameMargins(), designed,
+        window.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    QTRY_COMPARE(window.geometry(), fitted);
+
+    // A panel comes or goes: the window is fitted to the new area, wherever the user put it.
+    window.move(40, 60);
+    QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(40, 60));
+    QScreen *screen = QGuiApplication::primaryScreen();
+    emit screen->availableGeometryChanged(screen->availableGeometry());
+    QCoreApplication::processEvents();
+    QCOMPARE(window.geometry(), fitted);
+}
+
 void TestWindowFitAndColours::contrastAsWcagReckonsIt_data()
 {
     QTest::addColumn<QColor>("background");
@@ -223,6 +250,11 @@ void TestWindowFitAndColours::textReadsOnFixedColours()
     QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(form.palette().color(QPalette::WindowText), windowTextOnWhite);
     QVERIFY(ReadableColours::contrastRatio(headingText, QColor(0xFF, 0xFF, 0xC0)) >= 4.5);
+    // What follows the theme sees every event of the program, and keeps none: typing still
+    // reaches the boxes.
+    form.text1(0)->clear();
+    QTest::keyClicks(form.text1(0), u"typed"_s);
+    QCOMPARE(form.text1(0)->toPlainText(), u"typed"_s);
 }
 
 QTEST_MAIN(TestWindowFitAndColours)

@@ -29,6 +29,7 @@ struct Row
     // whether it goes on from there in a chain.
     std::optional<quint32> memoAt = std::nullopt;
     bool memoChained = false;
+    std::optional<QByteArray> memoField = std::nullopt; // the field's bytes, where not a memo's
 };
 
 struct Slot
@@ -67,13 +68,16 @@ public:
         return kFirstDataPage + quint32(m_pages.size() - 1);
     }
 
+    // Pages the table's usage map lists besides those added (past the file's end, say).
+    void alsoMap(quint32 page) { m_alsoMapped.append(page); }
+
     QByteArray file() const
     {
         QByteArray out = headerPage();
         out += page(); // page 1, the database's own usage map: not read
         out += tableDefinition(kSystemColumns, 0x53, kMapsPage << 8 | 0, kMapsPage << 8 | 1);
         QByteArray objectsMap = usageMap({kObjectsPage});
-        QList<quint32> dataPages;
+        QList<quint32> dataPages = m_alsoMapped;
         for (qsizetype i = 0; i < m_pages.size(); ++i) {
             if (!m_pages[i].longValue)
                 dataPages.append(kFirstDataPage + quint32(i));
@@ -288,6 +292,8 @@ private:
         return out + rowNumber(variable) + mask;
     }
 
+public:
+    // A row of tblCalendar as the page holds it.
     QByteArray calendarRow(const Row &row) const
     {
         std::optional<QByteArray> date, memo;
@@ -304,11 +310,15 @@ private:
             else
                 memo = le32(claimed | 0x80000000u) + le32(0) + le32(0) + *row.memo; // inline
         }
+        if (row.memoField)
+            memo = row.memoField;
         return encodeRow(kCalendarColumns, {date, memo});
     }
 
+private:
     Version m_version;
     QList<Page> m_pages;
+    QList<quint32> m_alsoMapped;
 };
 
 } // namespace JetFileBuilder

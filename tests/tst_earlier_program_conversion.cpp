@@ -582,6 +582,9 @@ void TestEarlierProgramConversion::keepingTheOriginal_data()
         << false << ENOSYS << "dbCalendar (earlier program).mdb";
     QTest::newRow("another device: a copy") << false << EXDEV << "dbCalendar (earlier program).mdb";
     QTest::newRow("no right to name it: not converted") << false << EACCES << "";
+    // Between the look and the link, another program takes the name.
+    QTest::newRow("the name taken just before: the next one")
+        << false << EEXIST << "dbCalendar (earlier program 2).mdb";
 }
 
 void TestEarlierProgramConversion::keepingTheOriginal()
@@ -605,12 +608,25 @@ void TestEarlierProgramConversion::keepingTheOriginal()
         synced.append(path);
         return true;
     };
-    if (linkError != 0)
+    if (linkError == EEXIST) {
+        setup.hardLink = [taken](const QString &from, const QString &to) {
+            if (to == taken) {
+                QFile other(taken);
+                return other.open(QIODevice::WriteOnly) && other.write("the user's own file") > 0
+                           ? EEXIST
+                           : EIO;
+            }
+            const int linked =
+                ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
+            return linked == 0 ? 0 : errno;
+        };
+    } else if (linkError != 0) {
         setup.hardLink = [linkError](const QString &, const QString &) { return linkError; };
+    }
     EarlierProgramConversion conversion(setup);
     QVERIFY2(conversion.prepare(), qPrintable(conversion.errorText()));
     const bool placed = conversion.putInPlace();
-    if (nameTaken)
+    if (nameTaken || linkError == EEXIST)
         QCOMPARE(contents(taken), QByteArray("the user's own file"));
     if (kept.isEmpty()) {
         QVERIFY(!placed);
@@ -624,7 +640,7 @@ void TestEarlierProgramConversion::keepingTheOriginal()
     QCOMPARE(QFileInfo(conversion.keptOriginalPath()).fileName(), kept);
     QCOMPARE(contents(conversion.keptOriginalPath()), original);
     QVERIFY(isSqlite(database));
-    if (linkError != 0) // a copy: written through before the original's name is taken
+    if (linkError != 0 && linkError != EEXIST) // a copy: written through before it counts
         QVERIFY(synced.indexOf(conversion.keptOriginalPath()) >= 0);
 }
 

@@ -82,6 +82,7 @@ struct Page
     QList<Slot> cells;
     QList<QByteArray> longValues = {};
     int claimedSlots = -1;
+    quint32 onlyMapped = 0; // no page added: one the usage map lists besides
 };
 
 } // namespace
@@ -203,6 +204,21 @@ void TestJetReader::filesMadeByteByByte_data()
             << version
             << QList<Page>{{{live({std::nullopt, whole}), live({37626.0, std::nullopt})}}}
             << QStringList{seen(std::nullopt, first), seen(37626.0, std::nullopt)} << QString();
+        QTest::addRow("%s: a usage map that lists a page past the file's end", name)
+            << version << QList<Page>{{{live(row(37626.0, whole))}}, {{}, {}, -1, 300}}
+            << QStringList() << u"a page of its table cannot be read"_s;
+        QTest::addRow("%s: a row moved to a page past the file's end", name)
+            << version << QList<Page>{{{Slot{Slot::Kind::Moved, std::nullopt, 250 << 8 | 0}}}}
+            << QStringList() << u"a page of its table cannot be read"_s;
+        JetFileBuilder::Row cutShort = row(37626.0, {});
+        cutShort.memo.reset();
+        cutShort.memoField = QByteArray(11, '\0');
+        QTest::addRow("%s: a memo field shorter than a memo's header", name)
+            << version << QList<Page>{{{live(cutShort)}}} << QStringList()
+            << u"a memo's header is cut short"_s;
+        QTest::addRow("%s: a chain's part with no text, leading to itself", name)
+            << version << QList<Page>{{{live(chained)}}, {{}, {le32(second << 8 | 0)}}}
+            << QStringList() << u"a memo's chain of pages is broken"_s;
         QTest::addRow("%s: a slot that leads to no bytes", name)
             << version << QList<Page>{{{Slot{Slot::Kind::Live, std::nullopt, 0}}}} << QStringList()
             << u"a row lies outside its page"_s;
@@ -215,6 +231,21 @@ void TestJetReader::filesMadeByteByByte_data()
                             {},
                             fitting + 300}}
             << QStringList() << QString();
+    }
+    // A row that starts right where the slots end, a deleted one filling the rest of the page.
+    {
+        const JetFileBuilder::Builder jet4(Version::Jet4);
+        const JetFileBuilder::Row last =
+            row(37626.0, JetFileBuilder::storedText(Version::Jet4, first));
+        const int slotsEnd = 0x0c + 2 + 2 * 2;
+        const int rest = 4096 - slotsEnd - int(jet4.calendarRow(last).size());
+        const JetFileBuilder::Row filler = row(37633.0, QByteArray(rest - 29, 'x'));
+        QCOMPARE(jet4.calendarRow(filler).size(), rest);
+        QTest::newRow("Jet 4: a row right after the slots")
+            << Version::Jet4
+            << QList<Page>{{{Slot{Slot::Kind::Deleted, filler, 0},
+                             Slot{Slot::Kind::Live, last, 0}}}}
+            << QStringList{seen(37626.0, first)} << QString();
     }
     // Access 97 keeps the Windows code page, where the euro, the quotes and the dashes are not
     // where Latin-1 has them.
@@ -238,7 +269,9 @@ void TestJetReader::filesMadeByteByByte()
     QTemporaryDir folder;
     JetFileBuilder::Builder builder(version);
     for (const Page &page : pages) {
-        if (page.longValues.isEmpty())
+        if (page.onlyMapped)
+            builder.alsoMap(page.onlyMapped);
+        else if (page.longValues.isEmpty())
             builder.addPage(page.cells, page.claimedSlots);
         else
             builder.addLongValuePage(page.longValues);

@@ -16,6 +16,23 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+class EventCounting : public QWidget
+{
+public:
+    int userEvents = 0;
+
+protected:
+    bool event(QEvent *e) override
+    {
+        userEvents += e->type() == QEvent::User;
+        return QWidget::event(e);
+    }
+};
+
+} // namespace
+
 class TestWindowFitAndColours : public QObject
 {
     Q_OBJECT
@@ -56,6 +73,8 @@ void TestWindowFitAndColours::windowFitsTheAvailableArea_data()
         << QRect(0, 0, 634, 670) << icewm << QRect(5, 24, 624, 641);
     QTest::newRow("a pixel lower: the height scrolls, and the width makes no room")
         << QRect(0, 0, 634, 669) << icewm << QRect(5, 24, 624, 640);
+    QTest::newRow("an area smaller than the frame: a pixel, never none")
+        << QRect(0, 0, 8, 20) << icewm << QRect(5, 24, 1, 1);
     QTest::newRow("the frame not yet known: the window's own area takes the height")
         << QRect(0, 0, 1024, 574) << QMargins() << QRect(193, 0, 639, 574);
 }
@@ -66,8 +85,11 @@ void TestWindowFitAndColours::windowFitsTheAvailableArea()
     QFETCH(QMargins, frame);
     QFETCH(QRect, client);
     QCOMPARE(ScreenFit::fitToArea(available, frame, QSize(624, 641), 15), client);
-    // Whatever the screen, the frame lies inside the area: the title bar can be reached.
-    QVERIFY(available.contains(client.marginsAdded(frame)));
+    // Whatever the screen, the frame lies inside the area, where the frame alone fits: the
+    // title bar can be reached.
+    if (available.width() > frame.left() + frame.right() &&
+        available.height() > frame.top() + frame.bottom())
+        QVERIFY(available.contains(client.marginsAdded(frame)));
 }
 
 void TestWindowFitAndColours::keeperLooksAtTheFrame_data()
@@ -95,7 +117,7 @@ void TestWindowFitAndColours::keeperLooksAtTheFrame()
     QFETCH(QPoint, movedTo);
     QFETCH(bool, fittedBack);
     const QSize designed(624, 641);
-    QWidget window;
+    EventCounting window;
     window.resize(designed);
     QList<std::function<void()>> looks; // run here, in order, instead of on timers
     ScreenFitKeeper keeper(window, designed, nullptr,
@@ -109,6 +131,10 @@ void TestWindowFitAndColours::keeperLooksAtTheFrame()
         window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(looks.size(), 5);
+    // The keeper only watches: the window still gets its events.
+    QEvent user(QEvent::User);
+    QCoreApplication::sendEvent(&window, &user);
+    QCOMPARE(window.userEvents, 1);
     const QRect area = ScreenFit::primaryAvailableArea();
     if (shown != u"normal") {
         const QRect before = window.geometry();
@@ -144,6 +170,14 @@ void TestWindowFitAndColours::keeperLooksAtTheFrame()
     else
         QCOMPARE(window.frameGeometry().topLeft(), movedTo);
     QVERIFY(!fittedBack || area.contains(window.frameGeometry()));
+
+    // Hidden to the tray and shown again: the first seconds are over, it stays where it is.
+    const QRect placed = window.geometry();
+    window.hide();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(looks.size(), 4);
+    QCOMPARE(window.geometry(), placed);
 }
 
 void TestWindowFitAndColours::keeperFollowsTheDesktop()
@@ -166,6 +200,12 @@ void TestWindowFitAndColours::keeperFollowsTheDesktop()
     QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(40, 60));
     QScreen *screen = QGuiApplication::primaryScreen();
     emit screen->availableGeometryChanged(screen->availableGeometry());
+    QCoreApplication::processEvents();
+    QCOMPARE(window.geometry(), fitted);
+    // So does another primary screen.
+    window.move(40, 60);
+    QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(40, 60));
+    emit qApp->primaryScreenChanged(screen);
     QCoreApplication::processEvents();
     QCOMPARE(window.geometry(), fitted);
 }
@@ -204,6 +244,13 @@ void TestWindowFitAndColours::contrastAsWcagReckonsIt()
     QCOMPARE(ReadableColours::contrastRatio(text, background),
              ReadableColours::contrastRatio(background, text));
     QCOMPARE(ReadableColours::textOn(background, text), shown);
+    // Given to a widget, at once, with the desktop's text colour.
+    QWidget widget;
+    ReadableColours::setFixedBackground(widget, background, QPalette::WindowText);
+    QCOMPARE(widget.palette().color(QPalette::Window), background);
+    QCOMPARE(
+        widget.palette().color(QPalette::WindowText),
+        ReadableColours::textOn(background, QApplication::palette().color(QPalette::WindowText)));
 }
 
 void TestWindowFitAndColours::textReadsOnFixedColours_data()

@@ -23,6 +23,7 @@ class TestInstanceLock : public QObject
 private slots:
     void aLiveLockHoldsAndALeftOverOneIsTakenOver_data();
     void aLiveLockHoldsAndALeftOverOneIsTakenOver();
+    void aSecondLockNamesOnlyItsOwnHolder();
     void runtimeLockNamesTheFileNotItsMedium();
     void aFolderThatTakesNoLock_data();
     void aFolderThatTakesNoLock();
@@ -45,6 +46,12 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver_data()
     QTest::newRow("garbled") << QString() << "\x01\x02zz\n"_ba << Ours;
     QTest::newRow("naming process 0") << QString() << "0\norvanta\nthis-computer\n"_ba << Ours;
     QTest::newRow("naming no process") << QString() << "\norvanta\nthis-computer\n"_ba << Ours;
+    // A shared folder: whether that run still lives cannot be told from here, however old.
+    QTest::newRow("another computer's, an hour old")
+        << QString() << "4242\norvanta\nanother-computer\n"_ba << HeldElsewhere;
+    // Its holder has just made it and not yet written it: held, by no process to name.
+    QTest::newRow("a live run's, not yet written")
+        << u"live, garbled"_s << QByteArray() << HeldHere;
 }
 
 void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
@@ -62,6 +69,8 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
         QFile lock(database + u".lock"_s);
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(leftOver);
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
     } else {
         QCOMPARE(first.lock(database), InstanceLock::Outcome::Ours);
         // Qt's own rule would call a lock stale after 30 s, whoever holds it.
@@ -69,6 +78,10 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
         QVERIFY(lock.open(QIODevice::ReadWrite));
         QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                  QFileDevice::FileModificationTime));
+        if (holder.contains(u"garbled")) {
+            QVERIFY(lock.resize(0));
+            lock.write("\x01\x02");
+        }
         if (holder.contains(u"linked")) {
             QTemporaryDir elsewhere;
             reachedAs = elsewhere.filePath(u"dbCalendar.mdb"_s);
@@ -82,7 +95,38 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
     InstanceLock second;
     QCOMPARE(second.lock(reachedAs), outcome);
     if (outcome == InstanceLock::Outcome::HeldHere)
-        QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
+        QCOMPARE(second.holderPid(),
+                 holder.contains(u"garbled") ? 0 : QCoreApplication::applicationPid());
+    if (outcome == InstanceLock::Outcome::HeldElsewhere)
+        QCOMPARE(second.holderHost(), u"another-computer"_s);
+}
+
+void TestInstanceLock::aSecondLockNamesOnlyItsOwnHolder()
+{
+    // Asked again, the lock names the holder it found this time, never the last one: a
+    // process number from another computer is no process here to signal.
+    QTemporaryDir folder;
+    const QString shared = folder.filePath(u"shared.mdb"_s),
+                  local = folder.filePath(u"local.mdb"_s);
+    QFile(shared).open(QIODevice::WriteOnly);
+    QFile(local).open(QIODevice::WriteOnly);
+    {
+        QFile lock(shared + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("4242\norvanta\nanother-computer\n");
+    }
+    InstanceLock holder;
+    QCOMPARE(holder.lock(local), InstanceLock::Outcome::Ours);
+    {
+        QFile lock(local + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.resize(0)); // still held, not yet written
+    }
+    InstanceLock asked;
+    QCOMPARE(asked.lock(shared), InstanceLock::Outcome::HeldElsewhere);
+    QCOMPARE(asked.holderPid(), 4242);
+    QCOMPARE(asked.lock(local), InstanceLock::Outcome::HeldHere);
+    QCOMPARE(asked.holderPid(), 0);
 }
 
 void TestInstanceLock::runtimeLockNamesTheFileNotItsMedium()

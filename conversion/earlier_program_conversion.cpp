@@ -120,6 +120,19 @@ struct EarlierProgramConversion::Impl
     bool cancelled = false;
     QString error;
 
+    bool sync(const QString &path) const
+    {
+        return setup.sync ? setup.sync(path) : syncToDisk(path);
+    }
+    int hardLink(const QString &from, const QString &to) const
+    {
+        if (setup.hardLink)
+            return setup.hardLink(from, to);
+        return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
+                   ? 0
+                   : errno;
+    }
+
     // False where the user cancelled: then the error says so.
     bool goOn()
     {
@@ -275,7 +288,7 @@ bool EarlierProgramConversion::prepare()
         db.close();
     }
     QSqlDatabase::removeDatabase(d->connectionName);
-    if (ok && !syncToDisk(d->temporaryPath))
+    if (ok && !d->sync(d->temporaryPath))
         ok = d->failWriting(QStringLiteral("the new file could not be written to the disk"));
     if (!ok) {
         removeDatabaseFiles(d->temporaryPath);
@@ -412,7 +425,8 @@ bool EarlierProgramConversion::Impl::readRows(QSqlDatabase &db, QCryptographicHa
         const QString keyText = key.sunday.toString(Qt::ISODate);
         QString reason;
         if (!day)
-            reason = QStringLiteral("it has no date");
+            reason = row.date ? QStringLiteral("its date lies outside the years 1 to 9999")
+                              : QStringLiteral("it has no date");
         else if (!key.sunday.isValid())
             reason = QStringLiteral("its date, %1, is not a Sunday, so it is no week's")
                          .arg(day->toString(Qt::ISODate));
@@ -485,17 +499,17 @@ bool EarlierProgramConversion::Impl::keepOriginal()
             }
             continue;
         }
-        if (::link(QFile::encodeName(setup.databasePath).constData(),
-                   QFile::encodeName(candidate).constData()) == 0) {
+        const int why = hardLink(setup.databasePath, candidate);
+        if (why == 0) {
             keptPath = candidate;
             return true;
         }
-        const int why = errno;
         if (why == EEXIST)
             continue;
-        // A file system without hard links: a copy, synced before anything depends on it.
-        if (why == EPERM || why == EXDEV || why == EMLINK || why == EOPNOTSUPP) {
-            if (QFile::copy(setup.databasePath, candidate) && syncToDisk(candidate)) {
+        // A file system without hard links (FAT and exFAT say EPERM, a FUSE one may say
+        // ENOSYS): a copy, synced before anything depends on it.
+        if (why == EPERM || why == EXDEV || why == EMLINK || why == EOPNOTSUPP || why == ENOSYS) {
+            if (QFile::copy(setup.databasePath, candidate) && sync(candidate)) {
                 keptPath = candidate;
                 return true;
             }
@@ -518,7 +532,7 @@ bool EarlierProgramConversion::putInPlace(const std::function<void(Step)> &after
         afterStep(Step::ReportWritten);
     if (!d->keepOriginal())
         return false;
-    syncToDisk(d->folder);
+    d->sync(d->folder);
     if (afterStep)
         afterStep(Step::OriginalKept);
     // One rename: the folder holds the original as dbCalendar.mdb or the new database.
@@ -526,7 +540,7 @@ bool EarlierProgramConversion::putInPlace(const std::function<void(Step)> &after
                  QFile::encodeName(d->setup.databasePath).constData()) != 0)
         return d->failWriting(QString::fromLocal8Bit(std::strerror(errno)));
     d->prepared = false;
-    syncToDisk(d->folder);
+    d->sync(d->folder);
     if (afterStep)
         afterStep(Step::NewDatabasePlaced);
     return true;

@@ -26,6 +26,11 @@ public:
         std::function<bool(qint64 rows)> progress = {};
         int timeLimitMs = 2 * 60 * 1000;
         qint64 memoryLimitBytes = qint64(2) << 30;
+        // The file system's steps that tests replace (empty: the real ones): a file or folder
+        // written through to the disk (syncToDisk), and a second name for a file (link(2):
+        // 0, or its errno).
+        std::function<bool(const QString &path)> sync = {};
+        std::function<int(const QString &from, const QString &to)> hardLink = {};
     };
     // The moments between the steps of putInPlace(), for tests that end the process there.
     enum class Step { ReportWritten, OriginalKept, NewDatabasePlaced };

@@ -59,9 +59,14 @@ QRect primaryAvailableArea()
 
 } // namespace ScreenFit
 
-ScreenFitKeeper::ScreenFitKeeper(QWidget &window, QSize designed, QObject *parent)
-    : QObject(parent), m_window(window), m_designed(designed)
+ScreenFitKeeper::ScreenFitKeeper(QWidget &window, QSize designed, QObject *parent,
+                                 Schedule schedule)
+    : QObject(parent), m_window(window), m_designed(designed), m_schedule(std::move(schedule))
 {
+    if (!m_schedule)
+        m_schedule = [this](int delayMs, std::function<void()> look) {
+            QTimer::singleShot(delayMs, this, std::move(look));
+        };
     m_window.installEventFilter(this);
     followPrimaryScreen();
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this] {
@@ -108,7 +113,7 @@ bool ScreenFitKeeper::eventFilter(QObject *watched, QEvent *event)
         // The frame is known once the window manager has framed the window, which it tells
         // at no fixed moment: a few looks in the first seconds.
         for (const int delay : {0, 100, 300, 1000, 3000})
-            QTimer::singleShot(delay, this, &ScreenFitKeeper::fitIfOutside);
+            m_schedule(delay, [this] { fitIfOutside(); });
     }
     return false;
 }

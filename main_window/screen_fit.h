@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QWidget;
 
 // Where a window of a fixed design goes on a screen: centred in the screen's available area
@@ -31,7 +33,11 @@ class ScreenFitKeeper : public QObject
 {
     Q_OBJECT
 public:
-    ScreenFitKeeper(QWidget &window, QSize designed, QObject *parent = nullptr);
+    // When the looks at the frame in the first seconds happen: timers, or whatever a test
+    // runs itself.
+    using Schedule = std::function<void(int delayMs, std::function<void()> look)>;
+    ScreenFitKeeper(QWidget &window, QSize designed, QObject *parent = nullptr,
+                    Schedule schedule = {});
 
     // Places and sizes the window as fitToArea says, with the frame as far as it is known.
     void fit();
@@ -45,6 +51,7 @@ private:
 
     QWidget &m_window;
     QSize m_designed;
+    Schedule m_schedule;
     bool m_shownOnce = false;
     bool m_frameKnown = false;
 };

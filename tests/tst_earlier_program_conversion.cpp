@@ -15,10 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -94,7 +97,31 @@ EarlierProgramConversion::Setup setupFor(const QString &database)
     return {database, QStringLiteral(ORVANTA_JET_READER)};
 }
 
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A stored Date/Time: days since 1899-12-30.
+double jetDay(const QDate &day)
+{
+    return double(QDate(1899, 12, 30).daysTo(day));
+}
+
+QByteArray weekText(const QByteArray &sunday)
+{
+    return sunday + WeekDataSeparator.repeated(kWeekFieldCount).toUtf8();
+}
+
+JetReaderStream::Row streamRow(quint32 number, std::optional<double> date,
+                               std::optional<QByteArray> text)
+{
+    return {number, date, std::move(text)};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(JetReaderStream::Row)
 
 class TestEarlierProgramConversion : public QObject
 {
@@ -115,6 +142,13 @@ private slots:
     void weekRecords();
     void readerThatMisbehaves_data();
     void readerThatMisbehaves();
+    void rowsAsTheReaderStreamsThem_data();
+    void rowsAsTheReaderStreamsThem();
+    void keepingTheOriginal_data();
+    void keepingTheOriginal();
+    void preparedButNotPlaced();
+    void writtenThroughToTheDisk_data();
+    void writtenThroughToTheDisk();
 };
 
 void TestEarlierProgramConversion::rowsBecomeWeeks_data()
@@ -427,6 +461,246 @@ void TestEarlierProgramConversion::readerThatMisbehaves()
     }
     QVERIFY(!QFile::exists(EarlierProgramConversion::temporaryPathFor(database)));
     QFile::remove(reader);
+}
+
+void TestEarlierProgramConversion::rowsAsTheReaderStreamsThem_data()
+{
+    QTest::addColumn<QList<JetReaderStream::Row>>("rows");
+    QTest::addColumn<int>("endCount"); // what the end record says; -1: none comes
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("told"); // empty: converted
+    QTest::addColumn<qint64>("weeks");
+    QTest::addColumn<qint64>("dayFirst");
+    QTest::addColumn<QStringList>("reported"); // the report's lines about each row
+    using Rows = QList<JetReaderStream::Row>;
+
+    QTest::newRow("a week of the year 10000: reported, not lost")
+        << Rows{streamRow(1, jetDay(QDate(2026, 12, 6)), weekText("December")),
+                streamRow(2, jetDay(QDate(10000, 1, 2)) + 0.1, weekText("far")),
+                streamRow(3, jetDay(QDate(9999, 12, 26)), weekText("last"))}
+        << 3 << false << QString() << qint64(2)
+        << qint64(0)
+        // The stored number as it is, to its last bit, where it names no day.
+        << QStringList{u"Row 2: its date lies outside the years 1 to 9999\n"
+                       u"StartWeekDate: 2958467.1000000001\n"_s};
+    // 12 June 2026 is 6 December read day first, and 11 January is 1 November: a file with
+    // such keys stored every Sunday up to the 12th swapped.
+    QTest::newRow("keys read day first, each counted once")
+        << Rows{streamRow(1, jetDay(QDate(2026, 6, 12)), weekText("A")),
+                streamRow(2, jetDay(QDate(2026, 12, 6)), weekText("B")),
+                streamRow(3, jetDay(QDate(2026, 6, 12)), weekText("C")),
+                streamRow(4, jetDay(QDate(2026, 1, 11)), weekText("D")),
+                streamRow(5, jetDay(QDate(2026, 3, 12)) + 0.75, weekText("E")),
+                streamRow(6, jetDay(QDate(2026, 1, 11)), QByteArray("no week"))}
+        << 6 << false << QString() << qint64(2) << qint64(2)
+        << QStringList{u"Row 2: an earlier row already gives the week of Sunday 2026-12-06"_s,
+                       u"Row 3: an earlier row already gives the week of Sunday 2026-12-06"_s,
+                       u"Row 5: its date, 2026-03-12, is not a Sunday, so it is no week's\n"
+                       u"StartWeekDate: 2026-03-12 18:00:00\n"_s,
+                       u"Row 6: its WeekData is not the eight texts of a week"_s};
+    QTest::newRow("a text that is not UTF-8: the check reading back refuses it")
+        << Rows{streamRow(1, jetDay(QDate(2026, 12, 6)), weekText("bad \xff\xfe\xc3("))} << 1
+        << false << u"does not read back as written"_s << qint64(0) << qint64(0) << QStringList();
+    QTest::newRow("an end record that counts a row more")
+        << Rows{streamRow(1, jetDay(QDate(2026, 12, 6)), weekText("one"))} << 2 << false
+        << u"ended before the last row"_s << qint64(0) << qint64(0) << QStringList();
+    QTest::newRow("rows, and no end record")
+        << Rows{streamRow(1, jetDay(QDate(2026, 12, 6)), weekText("one"))} << -1 << false
+        << u"ended before the last row"_s << qint64(0) << qint64(0) << QStringList();
+    Rows many;
+    for (quint32 i = 0; i < 3000; ++i)
+        many.append(streamRow(i + 1, jetDay(QDate(2000, 1, 2).addDays(7 * i)), weekText("w")));
+    QTest::newRow("the user cancels while the rows stream")
+        << many << 3000 << true << u"was cancelled"_s << qint64(0) << qint64(0) << QStringList();
+}
+
+void TestEarlierProgramConversion::rowsAsTheReaderStreamsThem()
+{
+    QFETCH(QList<JetReaderStream::Row>, rows);
+    QFETCH(int, endCount);
+    QFETCH(bool, cancel);
+    QFETCH(QString, told);
+    QFETCH(qint64, weeks);
+    QFETCH(qint64, dayFirst);
+    QFETCH(QStringList, reported);
+    // The reader's stand-in writes the stream given, for the first look at the dates too.
+    QTemporaryDir readerFolder, folder;
+    const QString reader = readerFolder.filePath(u"reader.sh"_s);
+    {
+        QByteArray stream(JetReaderStream::kMagic);
+        for (const JetReaderStream::Row &row : rows)
+            stream += JetReaderStream::rowRecord(row);
+        if (endCount >= 0)
+            stream += JetReaderStream::endRecord(quint32(endCount));
+        QFile streamFile(readerFolder.filePath(u"stream"_s));
+        QVERIFY(streamFile.open(QIODevice::WriteOnly));
+        streamFile.write(stream);
+        QFile script(reader);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexec cat \"$(dirname \"$0\")/stream\"\n");
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(QFile::copy(QDir(kFixtures).filePath(u"calendar-ace.accdb"_s), database));
+    const QByteArray original = contents(database);
+    EarlierProgramConversion::Setup setup{database, reader};
+    qint64 progressCalls = 0;
+    setup.progress = [&](qint64) {
+        ++progressCalls;
+        return !cancel;
+    };
+    EarlierProgramConversion conversion(setup);
+    const bool prepared = conversion.prepare();
+    if (!told.isEmpty()) {
+        QVERIFY(!prepared);
+        QVERIFY2(conversion.errorText().contains(told), qPrintable(conversion.errorText()));
+        QCOMPARE(conversion.cancelled(), cancel);
+        QCOMPARE(filesIn(folder.path()), QStringList{u"dbCalendar.mdb"_s});
+        QCOMPARE(contents(database), original);
+        return;
+    }
+    QVERIFY2(prepared && conversion.putInPlace(), qPrintable(conversion.errorText()));
+    QCOMPARE(conversion.weeks(), weeks);
+    QCOMPARE(storedWeeks(database).size(), weeks);
+    QCOMPARE(conversion.dayFirstKeys(), dayFirst);
+    QCOMPARE(conversion.reportedRows(), qint64(reported.size()));
+    const QString report = QString::fromUtf8(contents(conversion.reportPath()));
+    for (const QString &line : reported)
+        QVERIFY2(report.contains(line), qPrintable(report));
+}
+
+void TestEarlierProgramConversion::keepingTheOriginal_data()
+{
+    QTest::addColumn<bool>("nameTaken"); // an unrelated file already has the kept name
+    QTest::addColumn<int>("linkError");  // what making the second name says; 0: the real one
+    QTest::addColumn<QString>("kept");   // the kept original's name; empty: not converted
+    QTest::newRow("an unrelated file has the kept name: the next one")
+        << true << 0 << "dbCalendar (earlier program 2).mdb";
+    QTest::newRow("FAT or exFAT, without hard links: a copy")
+        << false << EPERM << "dbCalendar (earlier program).mdb";
+    QTest::newRow("a FUSE file system without link: a copy")
+        << false << ENOSYS << "dbCalendar (earlier program).mdb";
+    QTest::newRow("another device: a copy") << false << EXDEV << "dbCalendar (earlier program).mdb";
+    QTest::newRow("no right to name it: not converted") << false << EACCES << "";
+    // Between the look and the link, another program takes the name.
+    QTest::newRow("the name taken just before: the next one")
+        << false << EEXIST << "dbCalendar (earlier program 2).mdb";
+}
+
+void TestEarlierProgramConversion::keepingTheOriginal()
+{
+    QFETCH(bool, nameTaken);
+    QFETCH(int, linkError);
+    QFETCH(QString, kept);
+    QTemporaryDir folder;
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(QFile::copy(QDir(kFixtures).filePath(u"calendar-ace.accdb"_s), database));
+    const QByteArray original = contents(database);
+    const QString taken = EarlierProgramConversion::keptOriginalPathFor(database);
+    if (nameTaken) {
+        QFile other(taken);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("the user's own file");
+    }
+    EarlierProgramConversion::Setup setup = setupFor(database);
+    QStringList synced;
+    setup.sync = [&synced](const QString &path) {
+        synced.append(path);
+        return true;
+    };
+    if (linkError == EEXIST) {
+        setup.hardLink = [taken](const QString &from, const QString &to) {
+            if (to == taken) {
+                QFile other(taken);
+                return other.open(QIODevice::WriteOnly) && other.write("the user's own file") > 0
+                           ? EEXIST
+                           : EIO;
+            }
+            const int linked =
+                ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
+            return linked == 0 ? 0 : errno;
+        };
+    } else if (linkError != 0) {
+        setup.hardLink = [linkError](const QString &, const QString &) { return linkError; };
+    }
+    EarlierProgramConversion conversion(setup);
+    QVERIFY2(conversion.prepare(), qPrintable(conversion.errorText()));
+    const bool placed = conversion.putInPlace();
+    if (nameTaken || linkError == EEXIST)
+        QCOMPARE(contents(taken), QByteArray("the user's own file"));
+    if (kept.isEmpty()) {
+        QVERIFY(!placed);
+        QVERIFY2(conversion.errorText().contains(u"could not be kept as"),
+                 qPrintable(conversion.errorText()));
+        QCOMPARE(contents(database), original);
+        QVERIFY(!QFile::exists(taken));
+        return;
+    }
+    QVERIFY2(placed, qPrintable(conversion.errorText()));
+    QCOMPARE(QFileInfo(conversion.keptOriginalPath()).fileName(), kept);
+    QCOMPARE(contents(conversion.keptOriginalPath()), original);
+    QVERIFY(isSqlite(database));
+    if (linkError != 0 && linkError != EEXIST) // a copy: written through before it counts
+        QVERIFY(synced.indexOf(conversion.keptOriginalPath()) >= 0);
+}
+
+void TestEarlierProgramConversion::preparedButNotPlaced()
+{
+    // The user answers No once the weeks are read: the folder is as it was.
+    QTemporaryDir folder;
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(QFile::copy(QDir(kFixtures).filePath(u"calendar-jet4.mdb"_s), database));
+    const QByteArray original = contents(database);
+    {
+        EarlierProgramConversion conversion(setupFor(database));
+        QVERIFY2(conversion.prepare(), qPrintable(conversion.errorText()));
+        QVERIFY(conversion.reportedRows() > 0);
+        QVERIFY(QFile::exists(EarlierProgramConversion::temporaryPathFor(database)));
+    }
+    QCOMPARE(filesIn(folder.path()), QStringList{u"dbCalendar.mdb"_s});
+    QCOMPARE(contents(database), original);
+}
+
+void TestEarlierProgramConversion::writtenThroughToTheDisk_data()
+{
+    QTest::addColumn<bool>("newFileSyncs");
+    QTest::newRow("the new file is written through before it takes the original's place") << true;
+    QTest::newRow("the new file cannot be written through: nothing changes") << false;
+}
+
+void TestEarlierProgramConversion::writtenThroughToTheDisk()
+{
+    QFETCH(bool, newFileSyncs);
+    QTemporaryDir folder;
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(QFile::copy(QDir(kFixtures).filePath(u"calendar-ace.accdb"_s), database));
+    const QByteArray original = contents(database);
+    const QString temporary = EarlierProgramConversion::temporaryPathFor(database);
+    EarlierProgramConversion::Setup setup = setupFor(database);
+    QStringList synced;
+    setup.sync = [&](const QString &path) {
+        synced.append(path);
+        return newFileSyncs || path != temporary;
+    };
+    EarlierProgramConversion conversion(setup);
+    if (!newFileSyncs) {
+        QVERIFY(!conversion.prepare());
+        QVERIFY2(conversion.errorText().contains(u"could not be written to the disk"),
+                 qPrintable(conversion.errorText()));
+        QCOMPARE(filesIn(folder.path()), QStringList{u"dbCalendar.mdb"_s});
+        QCOMPARE(contents(database), original);
+        return;
+    }
+    QVERIFY2(conversion.prepare(), qPrintable(conversion.errorText()));
+    QCOMPARE(synced, QStringList{temporary});
+    QStringList syncedAtEachStep;
+    QVERIFY(conversion.putInPlace(
+        [&](EarlierProgramConversion::Step) { syncedAtEachStep.append(synced.join(u'|')); }));
+    // The folder written through once the original has its second name, and again once the
+    // new database has the first.
+    const QString folderPath = QFileInfo(database).absolutePath();
+    QCOMPARE(syncedAtEachStep, (QStringList{temporary, temporary + u'|' + folderPath,
+                                            temporary + u'|' + folderPath + u'|' + folderPath}));
 }
 
 QTEST_GUILESS_MAIN(TestEarlierProgramConversion)

@@ -7,10 +7,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -21,7 +23,10 @@ class TestInstanceLock : public QObject
 private slots:
     void aLiveLockHoldsAndALeftOverOneIsTakenOver_data();
     void aLiveLockHoldsAndALeftOverOneIsTakenOver();
+    void aSecondLockNamesOnlyItsOwnHolder();
     void runtimeLockNamesTheFileNotItsMedium();
+    void aFolderThatTakesNoLock_data();
+    void aFolderThatTakesNoLock();
     void noComeForwardSignalWithoutAProcess_data();
     void noComeForwardSignalWithoutAProcess();
     void aBurstOfSignalsNeverBlocksTheProgram();
@@ -41,6 +46,12 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver_data()
     QTest::newRow("garbled") << QString() << "\x01\x02zz\n"_ba << Ours;
     QTest::newRow("naming process 0") << QString() << "0\norvanta\nthis-computer\n"_ba << Ours;
     QTest::newRow("naming no process") << QString() << "\norvanta\nthis-computer\n"_ba << Ours;
+    // A shared folder: whether that run still lives cannot be told from here, however old.
+    QTest::newRow("another computer's, an hour old")
+        << QString() << "4242\norvanta\nanother-computer\n"_ba << HeldElsewhere;
+    // Its holder has just made it and not yet written it: held, by no process to name.
+    QTest::newRow("a live run's, not yet written")
+        << u"live, garbled"_s << QByteArray() << HeldHere;
 }
 
 void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
@@ -58,6 +69,8 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
         QFile lock(database + u".lock"_s);
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(leftOver);
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
     } else {
         QCOMPARE(first.lock(database), InstanceLock::Outcome::Ours);
         // Qt's own rule would call a lock stale after 30 s, whoever holds it.
@@ -65,6 +78,10 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
         QVERIFY(lock.open(QIODevice::ReadWrite));
         QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                  QFileDevice::FileModificationTime));
+        if (holder.contains(u"garbled")) {
+            QVERIFY(lock.resize(0));
+            lock.write("\x01\x02");
+        }
         if (holder.contains(u"linked")) {
             QTemporaryDir elsewhere;
             reachedAs = elsewhere.filePath(u"dbCalendar.mdb"_s);
@@ -78,7 +95,38 @@ void TestInstanceLock::aLiveLockHoldsAndALeftOverOneIsTakenOver()
     InstanceLock second;
     QCOMPARE(second.lock(reachedAs), outcome);
     if (outcome == InstanceLock::Outcome::HeldHere)
-        QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
+        QCOMPARE(second.holderPid(),
+                 holder.contains(u"garbled") ? 0 : QCoreApplication::applicationPid());
+    if (outcome == InstanceLock::Outcome::HeldElsewhere)
+        QCOMPARE(second.holderHost(), u"another-computer"_s);
+}
+
+void TestInstanceLock::aSecondLockNamesOnlyItsOwnHolder()
+{
+    // Asked again, the lock names the holder it found this time, never the last one: a
+    // process number from another computer is no process here to signal.
+    QTemporaryDir folder;
+    const QString shared = folder.filePath(u"shared.mdb"_s),
+                  local = folder.filePath(u"local.mdb"_s);
+    QFile(shared).open(QIODevice::WriteOnly);
+    QFile(local).open(QIODevice::WriteOnly);
+    {
+        QFile lock(shared + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("4242\norvanta\nanother-computer\n");
+    }
+    InstanceLock holder;
+    QCOMPARE(holder.lock(local), InstanceLock::Outcome::Ours);
+    {
+        QFile lock(local + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.resize(0)); // still held, not yet written
+    }
+    InstanceLock asked;
+    QCOMPARE(asked.lock(shared), InstanceLock::Outcome::HeldElsewhere);
+    QCOMPARE(asked.holderPid(), 4242);
+    QCOMPARE(asked.lock(local), InstanceLock::Outcome::HeldHere);
+    QCOMPARE(asked.holderPid(), 0);
 }
 
 void TestInstanceLock::runtimeLockNamesTheFileNotItsMedium()
@@ -92,6 +140,54 @@ void TestInstanceLock::runtimeLockNamesTheFileNotItsMedium()
     QVERIFY(!path.isEmpty());
     QVERIFY(path != InstanceLock::runtimeLockPath(other)); // two files on one medium
     QCOMPARE(InstanceLock::runtimeLockPath(folder.filePath(u"link.mdb"_s)), path);
+}
+
+void TestInstanceLock::aFolderThatTakesNoLock_data()
+{
+    // The database's folder is read-only media; the user's runtime folder is...
+    QTest::addColumn<QString>("runtime"); // "usable", "read-only" or "none"
+    QTest::addColumn<bool>("secondRunHeld");
+    QTest::newRow("usable: the lock lies there") << u"usable"_s << true;
+    QTest::newRow("read-only too: the run goes on, unlocked") << u"read-only"_s << false;
+    QTest::newRow("not there, nor can it be made: the run goes on, unlocked") << u"none"_s << false;
+}
+
+void TestInstanceLock::aFolderThatTakesNoLock()
+{
+    QFETCH(QString, runtime);
+    QFETCH(bool, secondRunHeld);
+    QTemporaryDir folder;
+    const QByteArray target = QFile::encodeName(folder.path());
+    // A small file system of its own, read-only once the database is on it, with the
+    // permissions a runtime folder must have.
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=64k,mode=0700") != 0)
+        QSKIP("mounting a tmpfs needs root");
+    const auto unmount = qScopeGuard([&] { ::umount2(target.constData(), MNT_DETACH); });
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(QFile(database).open(QIODevice::WriteOnly));
+    QCOMPARE(::mount("tmpfs", target.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR"), tmpBefore = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        qputenv("TMPDIR", tmpBefore);
+    });
+    if (runtime == u"read-only") {
+        qputenv("XDG_RUNTIME_DIR", target);
+    } else if (runtime == u"none") {
+        // Qt's stand-in for a missing runtime folder is made in the temporary folder.
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", target);
+    }
+    QCOMPARE(InstanceLock::runtimeLockPath(database).isEmpty(), runtime == u"none");
+
+    InstanceLock first;
+    QCOMPARE(first.lock(database), InstanceLock::Outcome::Ours);
+    InstanceLock second;
+    QCOMPARE(second.lock(database),
+             secondRunHeld ? InstanceLock::Outcome::HeldHere : InstanceLock::Outcome::Ours);
+    if (secondRunHeld)
+        QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
 }
 
 void TestInstanceLock::noComeForwardSignalWithoutAProcess_data()

@@ -7,10 +7,31 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+class EventCounting : public QWidget
+{
+public:
+    int userEvents = 0;
+
+protected:
+    bool event(QEvent *e) override
+    {
+        userEvents += e->type() == QEvent::User;
+        return QWidget::event(e);
+    }
+};
+
+} // namespace
 
 class TestWindowFitAndColours : public QObject
 {
@@ -18,6 +39,11 @@ class TestWindowFitAndColours : public QObject
 private slots:
     void windowFitsTheAvailableArea_data();
     void windowFitsTheAvailableArea();
+    void keeperLooksAtTheFrame_data();
+    void keeperLooksAtTheFrame();
+    void keeperFollowsTheDesktop();
+    void contrastAsWcagReckonsIt_data();
+    void contrastAsWcagReckonsIt();
     void textReadsOnFixedColours_data();
     void textReadsOnFixedColours();
 };
@@ -43,6 +69,12 @@ void TestWindowFitAndColours::windowFitsTheAvailableArea_data()
         << QRect(0, 0, 960, 540) << icewm << QRect(161, 24, 639, 511);
     QTest::newRow("narrower and lower than the window: both scroll, from the top-left")
         << QRect(0, 0, 600, 400) << icewm << QRect(5, 24, 590, 371);
+    QTest::newRow("exactly the window with its frame: nothing scrolls")
+        << QRect(0, 0, 634, 670) << icewm << QRect(5, 24, 624, 641);
+    QTest::newRow("a pixel lower: the height scrolls, and the width makes no room")
+        << QRect(0, 0, 634, 669) << icewm << QRect(5, 24, 624, 640);
+    QTest::newRow("an area smaller than the frame: a pixel, never none")
+        << QRect(0, 0, 8, 20) << icewm << QRect(5, 24, 1, 1);
     QTest::newRow("the frame not yet known: the window's own area takes the height")
         << QRect(0, 0, 1024, 574) << QMargins() << QRect(193, 0, 639, 574);
 }
@@ -53,8 +85,172 @@ void TestWindowFitAndColours::windowFitsTheAvailableArea()
     QFETCH(QMargins, frame);
     QFETCH(QRect, client);
     QCOMPARE(ScreenFit::fitToArea(available, frame, QSize(624, 641), 15), client);
-    // Whatever the screen, the frame lies inside the area: the title bar can be reached.
-    QVERIFY(available.contains(client.marginsAdded(frame)));
+    // Whatever the screen, the frame lies inside the area, where the frame alone fits: the
+    // title bar can be reached.
+    if (available.width() > frame.left() + frame.right() &&
+        available.height() > frame.top() + frame.bottom())
+        QVERIFY(available.contains(client.marginsAdded(frame)));
+}
+
+void TestWindowFitAndColours::keeperLooksAtTheFrame_data()
+{
+    QTest::addColumn<QString>("shown"); // "normal", "maximised" or "full screen"
+    // Where the user moves it after the first look; -1, -1: where its frame just fits into
+    // the area's bottom-right corner.
+    QTest::addColumn<QPoint>("movedTo");
+    QTest::addColumn<bool>("fittedBack"); // the later looks put it back
+    QTest::newRow("moved by the user in its first seconds: it stays")
+        << u"normal"_s << QPoint(40, 60) << false;
+    QTest::newRow("moved to the area's bottom-right corner, frame and all: it stays")
+        << u"normal"_s << QPoint(-1, -1) << false;
+    QTest::newRow("its title bar above the area: brought back")
+        << u"normal"_s << QPoint(300, -30) << true;
+    QTest::newRow("its left edge off the area: brought back")
+        << u"normal"_s << QPoint(-10, 100) << true;
+    QTest::newRow("maximised at once: left as it is") << u"maximised"_s << QPoint() << false;
+    QTest::newRow("full screen at once: left as it is") << u"full screen"_s << QPoint() << false;
+}
+
+void TestWindowFitAndColours::keeperLooksAtTheFrame()
+{
+    QFETCH(QString, shown);
+    QFETCH(QPoint, movedTo);
+    QFETCH(bool, fittedBack);
+    const QSize designed(624, 641);
+    EventCounting window;
+    window.resize(designed);
+    QList<std::function<void()>> looks; // run here, in order, instead of on timers
+    ScreenFitKeeper keeper(window, designed, nullptr,
+                           [&looks](int, std::function<void()> look) { looks.append(look); });
+    keeper.fit();
+    if (shown == u"maximised")
+        window.showMaximized();
+    else if (shown == u"full screen")
+        window.showFullScreen();
+    else
+        window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(looks.size(), 5);
+    // The keeper only watches: the window still gets its events.
+    QEvent user(QEvent::User);
+    QCoreApplication::sendEvent(&window, &user);
+    QCOMPARE(window.userEvents, 1);
+    const QRect area = ScreenFit::primaryAvailableArea();
+    if (shown != u"normal") {
+        const QRect before = window.geometry();
+        for (const auto &look : looks)
+            look();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.geometry(), before);
+        QCOMPARE(window.windowState(),
+                 shown == u"maximised" ? Qt::WindowMaximized : Qt::WindowFullScreen);
+        return;
+    }
+    // The first look knows the frame: the window is centred with it.
+    const QMargins frame = window.windowHandle()->frameMargins();
+    QVERIFY(!frame.isNull());
+    const QRect fitted = ScreenFit::fitToArea(
+        area, frame, designed, window.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    window.move(0, 0); // where a window manager might have put it first
+    QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(0, 0));
+    looks.takeFirst()();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.geometry(), fitted);
+
+    if (movedTo == QPoint(-1, -1))
+        movedTo = area.bottomRight() -
+                  QPoint(window.frameGeometry().width() - 1, window.frameGeometry().height() - 1);
+    window.move(movedTo);
+    QTRY_COMPARE(window.frameGeometry().topLeft(), movedTo);
+    for (const auto &look : looks)
+        look();
+    QCoreApplication::processEvents(); // where the looks placed it, as the platform says
+    if (fittedBack)
+        QCOMPARE(window.geometry(), fitted);
+    else
+        QCOMPARE(window.frameGeometry().topLeft(), movedTo);
+    QVERIFY(!fittedBack || area.contains(window.frameGeometry()));
+
+    // Hidden to the tray and shown again: the first seconds are over, it stays where it is.
+    const QRect placed = window.geometry();
+    window.hide();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(looks.size(), 4);
+    QCOMPARE(window.geometry(), placed);
+}
+
+void TestWindowFitAndColours::keeperFollowsTheDesktop()
+{
+    // On its own timers, as in a run: the first look, at once, fits the framed window.
+    const QSize designed(624, 641);
+    QWidget window;
+    window.resize(designed);
+    ScreenFitKeeper keeper(window, designed);
+    window.move(0, 0);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect fitted = ScreenFit::fitToArea(
+        ScreenFit::primaryAvailableArea(), window.windowHandle()->frameMargins(), designed,
+        window.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    QTRY_COMPARE(window.geometry(), fitted);
+
+    // A panel comes or goes: the window is fitted to the new area, wherever the user put it.
+    window.move(40, 60);
+    QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(40, 60));
+    QScreen *screen = QGuiApplication::primaryScreen();
+    emit screen->availableGeometryChanged(screen->availableGeometry());
+    QCoreApplication::processEvents();
+    QCOMPARE(window.geometry(), fitted);
+    // So does another primary screen.
+    window.move(40, 60);
+    QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(40, 60));
+    emit qApp->primaryScreenChanged(screen);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.geometry(), fitted);
+}
+
+void TestWindowFitAndColours::contrastAsWcagReckonsIt_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QColor>("shown"); // the text's colour there
+    const QColor black(Qt::black), white(Qt::white);
+    QTest::newRow("black on white") << white << black << 21.0 << black;
+    QTest::newRow("black on the headings' yellow")
+        << QColor(0xFF, 0xFF, 0xC0) << black << 20.317 << black;
+    // Only through the sRGB curve: taken straight, the channels would give this red 4.89:1.
+    QTest::newRow("a red on black at 4.46:1: not enough")
+        << black << QColor(0xE9, 0, 0) << 4.465 << white;
+    QTest::newRow("a red on black at 4.53:1: enough")
+        << black << QColor(0xEB, 0, 0) << 4.532 << QColor(0xEB, 0, 0);
+    QTest::newRow("a grey on white at 4.48:1: not enough")
+        << white << QColor(0x77, 0x77, 0x77) << 4.478 << black;
+    QTest::newRow("a grey on white at 4.54:1: enough")
+        << white << QColor(0x76, 0x76, 0x76) << 4.542 << QColor(0x76, 0x76, 0x76);
+    QTest::newRow("a mid grey on itself: black reads better than white")
+        << QColor(0x80, 0x80, 0x80) << QColor(0x80, 0x80, 0x80) << 1.0 << black;
+}
+
+void TestWindowFitAndColours::contrastAsWcagReckonsIt()
+{
+    QFETCH(QColor, background);
+    QFETCH(QColor, text);
+    QFETCH(double, ratio);
+    QFETCH(QColor, shown);
+    QVERIFY2(qAbs(ReadableColours::contrastRatio(background, text) - ratio) < 0.001,
+             qPrintable(QString::number(ReadableColours::contrastRatio(background, text))));
+    QCOMPARE(ReadableColours::contrastRatio(text, background),
+             ReadableColours::contrastRatio(background, text));
+    QCOMPARE(ReadableColours::textOn(background, text), shown);
+    // Given to a widget, at once, with the desktop's text colour.
+    QWidget widget;
+    ReadableColours::setFixedBackground(widget, background, QPalette::WindowText);
+    QCOMPARE(widget.palette().color(QPalette::Window), background);
+    QCOMPARE(
+        widget.palette().color(QPalette::WindowText),
+        ReadableColours::textOn(background, QApplication::palette().color(QPalette::WindowText)));
 }
 
 void TestWindowFitAndColours::textReadsOnFixedColours_data()
@@ -101,6 +297,11 @@ void TestWindowFitAndColours::textReadsOnFixedColours()
     QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(form.palette().color(QPalette::WindowText), windowTextOnWhite);
     QVERIFY(ReadableColours::contrastRatio(headingText, QColor(0xFF, 0xFF, 0xC0)) >= 4.5);
+    // What follows the theme sees every event of the program, and keeps none: typing still
+    // reaches the boxes.
+    form.text1(0)->clear();
+    QTest::keyClicks(form.text1(0), u"typed"_s);
+    QCOMPARE(form.text1(0)->toPlainText(), u"typed"_s);
 }
 
 QTEST_MAIN(TestWindowFitAndColours)

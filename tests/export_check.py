@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """orvanta-cli export, read back by parsers that share nothing with Orvanta.
 
-Each format's file is parsed (Markdown by markdown-it, iCalendar by vobject; python-icalendar
-must load it too, though its 4.0 reads an escaped backslash before "n" as a line break) and
-compared with the database as Python's own sqlite3 reads it: every day that holds text, with
-every character. Usage: export_check.py ORVANTA_CLI MAKE_EMPTY_CALENDAR"""
+Each format's file is parsed (Markdown by markdown-it with GitHub's strikethrough and tables,
+iCalendar by vobject; python-icalendar must load it too, though its 4.0 reads an escaped
+backslash before "n" as a line break) and compared with the database as Python's own sqlite3
+reads it: every day that holds text, with every character, under its day's name, and each
+entry's summary. A damaged file fails both export and find. Usage: export_check.py ORVANTA_CLI
+MAKE_EMPTY_CALENDAR"""
 import datetime
 import os
+import re
 import sqlite3
 import subprocess
 import sys
@@ -22,6 +25,7 @@ except ImportError as missing:
 
 SEP = "||MySeparator123||"
 NOTES = 7
+SUMMARY_CHARACTERS = 60
 
 # Texts that a careless writer loses or turns into markup; CR LF as the store keeps breaks.
 TRICKY = [
@@ -36,6 +40,11 @@ TRICKY = [
     "long " * 60 + "ü" * 100 + "🙂" * 30,
     "x;y,z\\n is not a break",
     "ends in blanks \t ",
+    "\r\n",
+    "a setext heading?\r\n===",
+    "~one tilde~ and ~~two~~",
+    "\n",
+    "é" * 60,
 ]
 
 
@@ -95,18 +104,24 @@ def expected_days(path):
 
 
 def from_markdown(raw):
-    tokens = MarkdownIt("commonmark").parse(raw.decode("utf-8"))
+    tokens = MarkdownIt("commonmark").enable(["strikethrough", "table"]).parse(raw.decode("utf-8"))
     days, week, box, problems = {}, None, None, []
     for i, tok in enumerate(tokens):
         if tok.type == "heading_open":
             title = tokens[i + 1].content
-            if tok.tag == "h1":
-                week = datetime.date.fromisoformat(title.removeprefix("Week of "))
+            heading = re.fullmatch(r"Week of (\S+)|(\w+), (\S+)", title)
+            if tok.tag == "h1" and heading and heading[1]:
+                week = datetime.date.fromisoformat(heading[1])
                 box = None
-            elif title == "Additional Notes For The Week":
+            elif tok.tag == "h2" and title == "Additional Notes For The Week":
                 box = NOTES
+            elif tok.tag == "h2" and heading and heading[2]:
+                day = datetime.date.fromisoformat(heading[3])
+                box = (day - week).days
+                if heading[2] != day.strftime("%A"):
+                    problems.append(f"{day} is headed {heading[2]}")
             else:
-                box = (datetime.date.fromisoformat(title.split(", ")[1]) - week).days
+                problems.append(f"{week} box {box}: read as a heading: {title!r}")
         elif tok.type == "inline" and tokens[i - 1].type == "paragraph_open":
             text = ""
             for child in tok.children:
@@ -125,6 +140,17 @@ def from_markdown(raw):
     return days, problems
 
 
+def summary_of(text, week, box):
+    """What an entry is listed by: the first line that holds anything, cut short."""
+    if box == NOTES:
+        return f"Notes for the week of {week.isoformat()}"
+    for line in text.split("\n"):
+        line = line.strip(" \t\n\v\f\r")
+        if line:
+            return line if len(line) <= SUMMARY_CHARACTERS else line[:SUMMARY_CHARACTERS] + "…"
+    return None
+
+
 def from_icalendar(raw):
     days, problems = {}, []
     lines = raw.split(b"\r\n")
@@ -139,6 +165,10 @@ def from_icalendar(raw):
         if (week, box) in days:
             problems.append(f"{week} box {box}: two entries")
         days[(week, box)] = entry.description.value
+        summary = entry.contents.get("summary", [None])[0]
+        want = summary_of(entry.description.value, week, box)
+        if (summary and summary.value) != want:
+            problems.append(f"{week} box {box}: summary {summary and summary.value!r}, not {want!r}")
     if len(icalendar.Calendar.from_ical(raw).walk("VJOURNAL")) != len(entries):
         problems.append("python-icalendar reads another number of entries")
     return days, problems
@@ -213,6 +243,10 @@ def main():
             for page in range(pages * 2 // 3, pages * 2 // 3 + 3):
                 f.seek(page * page_size)
                 f.write(b"\x0d\xff" * (page_size // 2))
+
+        done = run(cli, "--database", damaged, "find", "x")
+        check("find in a damaged file: exit 2 with a message", done.returncode == 2 and done.stderr,
+              (done.returncode, done.stderr))
 
         # Refusals leave the target as it was.
         target = os.path.join(work, "kept.md")

@@ -74,6 +74,8 @@ private slots:
     void theProgressCallbackDecides();
     void theFileIsOnDiskBeforeItTakesItsName_data();
     void theFileIsOnDiskBeforeItTakesItsName();
+    void theDatabaseIsNeverTheTarget_data();
+    void theDatabaseIsNeverTheTarget();
 
 private:
     // A store of `weeks` weeks, each with a word on its Sunday, and a target that holds "kept".
@@ -89,6 +91,7 @@ void TestWeekExport::prepare(int weeks)
     m_database = databasePath(m_folder.path());
     m_target = m_folder.filePath(u"weeks.md"_s);
     QFile::remove(m_database);
+    QFile::remove(m_target); // a link an earlier case left
     QVERIFY(createEmptyCalendarDatabase(m_database));
     OtherConnection other(m_database);
     QVERIFY(other.exec(u"BEGIN"_s));
@@ -220,6 +223,29 @@ void TestWeekExport::theFileIsOnDiskBeforeItTakesItsName()
             return s.device == placed.st_dev && s.inode == placed.st_ino && !s.named;
         });
     QVERIFY(syncedBefore);
+}
+
+void TestWeekExport::theDatabaseIsNeverTheTarget_data()
+{
+    // As `orvanta-cli export --format md dbCalendar.mdb` would ask.
+    QTest::addColumn<QString>("how");
+    QTest::newRow("its own name") << u"name"_s;
+    QTest::newRow("a symbolic link to it") << u"symbolic"_s;
+}
+
+void TestWeekExport::theDatabaseIsNeverTheTarget()
+{
+    QFETCH(QString, how);
+    prepare(2);
+    QVERIFY(QFile::remove(m_target));
+    QString target = m_database;
+    if (how == u"symbolic") // which the file written follows
+        QVERIFY(QFile::link(m_database, target = m_target));
+    const WeekExport::Result result = WeekExport::exportWeeks(
+        m_database, target, Format::Markdown, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(u"is the calendar database"_s), qPrintable(result.error));
+    QCOMPARE(OtherConnection(m_database).rows().size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestWeekExport)

@@ -45,6 +45,8 @@ TRICKY = [
     "~one tilde~ and ~~two~~",
     "\n",
     "é" * 60,
+    "\nLF only\nbreaks",
+    "a lone\rCR",
 ]
 
 
@@ -152,9 +154,13 @@ def summary_of(text, week, box):
 
 
 def from_icalendar(raw):
-    days, problems = {}, []
+    days, problems, uids = {}, [], set()
     lines = raw.split(b"\r\n")
     problems += [f"line over 75 octets: {line[:30]!r}" for line in lines if len(line) > 75]
+    # Folded at 75 octets: a line goes on only where the next character would not fit.
+    for line, more in zip(lines, lines[1:]):
+        if more.startswith(b" ") and len(line) + len(more[1:].decode("utf-8", "ignore")[:1].encode()) <= 75:
+            problems.append(f"folded early: {line[:30]!r}")
     if lines[-1] != b"" or any(b"\n" in line for line in lines):
         problems.append("a line that does not end in CR LF")
     entries = vobject.readOne(raw.decode("utf-8")).vjournal_list
@@ -162,8 +168,9 @@ def from_icalendar(raw):
         day, uid = entry.dtstart.value, entry.uid.value
         box = NOTES if uid.endswith("-notes@orvanta") else (day.weekday() + 1) % 7
         week = day - datetime.timedelta(days=0 if box == NOTES else box)
-        if (week, box) in days:
-            problems.append(f"{week} box {box}: two entries")
+        if (week, box) in days or uid in uids:
+            problems.append(f"{week} box {box}: two entries, or its UID twice")
+        uids.add(uid)
         days[(week, box)] = entry.description.value
         summary = entry.contents.get("summary", [None])[0]
         want = summary_of(entry.description.value, week, box)
@@ -203,8 +210,10 @@ def main():
             else:
                 subprocess.run([make_db, db], check=True)
             store(db, other_forms)
-            want = expected_days(db)
+            days = expected_days(db)
             for ext, parse in FORMATS:
+                # iCalendar has one line break, which a lone CR is too.
+                want = {k: v.replace("\r", "\n") for k, v in days.items()} if ext == "ics" else days
                 target = os.path.join(work, "weeks." + ext)
                 done = run(cli, "--database", db, "export", target)
                 check(f"{keys}, {ext}: exit 0", done.returncode == 0, done.stderr)
@@ -228,43 +237,54 @@ def main():
         db = os.path.join(work, "dbCalendar.mdb")
         subprocess.run([make_db, db], check=True)
 
-        # A file damaged in the middle of its weeks: the export stops there and says so.
-        damaged = os.path.join(work, "damaged.mdb")
-        subprocess.run([make_db, damaged], check=True)
-        con = sqlite3.connect(damaged)
-        con.executemany("INSERT INTO tblCalendar VALUES (?, ?)",
-                        [(f"{2000 + i // 52}-{1 + i % 12:02}-{1 + i % 28:02}", "x" * 3000 + SEP)
-                         for i in range(300)])
-        con.commit()
-        page_size = con.execute("PRAGMA page_size").fetchone()[0]
-        pages = con.execute("PRAGMA page_count").fetchone()[0]
-        con.close()
-        with open(damaged, "r+b") as f:
-            for page in range(pages * 2 // 3, pages * 2 // 3 + 3):
-                f.seek(page * page_size)
-                f.write(b"\x0d\xff" * (page_size // 2))
+        # Files damaged in the middle of their weeks, read in the keys' order (every key
+        # yyyy-MM-dd) or by the keys read first (some MM/dd/yyyy): export and find stop there and
+        # say so.
+        damaged = {}
+        for form in ("iso", "month-first"):
+            damaged[form] = os.path.join(work, f"damaged-{form}.mdb")
+            subprocess.run([make_db, damaged[form]], check=True)
+            con = sqlite3.connect(damaged[form])
+            con.executemany("INSERT INTO tblCalendar VALUES (?, ?)", [
+                (f"{1 + i % 12:02}/{1 + i % 28:02}/{2000 + i // 52}" if form != "iso" and i % 2
+                 else f"{2000 + i // 52}-{1 + i % 12:02}-{1 + i % 28:02}", "x" * 3000 + SEP)
+                for i in range(300)])
+            con.commit()
+            page_size = con.execute("PRAGMA page_size").fetchone()[0]
+            pages = con.execute("PRAGMA page_count").fetchone()[0]
+            con.close()
+            with open(damaged[form], "r+b") as f:
+                for page in range(pages * 2 // 3, pages * 2 // 3 + 3):
+                    f.seek(page * page_size)
+                    f.write(b"\x0d\xff" * (page_size // 2))
+            done = run(cli, "--database", damaged[form], "find", "x")
+            check(f"find in a damaged file ({form} keys): exit 2 with a message",
+                  done.returncode == 2 and b"cannot be read" in done.stderr,
+                  (done.returncode, done.stderr))
 
-        done = run(cli, "--database", damaged, "find", "x")
-        check("find in a damaged file: exit 2 with a message", done.returncode == 2 and done.stderr,
-              (done.returncode, done.stderr))
-
-        # Refusals leave the target as it was.
+        # Refusals leave the target as it was, and say why.
         target = os.path.join(work, "kept.md")
         open(target, "w").write("kept")
-        for what, args in [("no database", ["--database", os.path.join(work, "none.mdb")]),
-                           ("not a database", ["--database", target]),
-                           ("damaged after its first weeks", ["--database", damaged])]:
-            done = run(cli, *args, "export", target)
+        text = os.path.join(work, "notes.txt")
+        open(text, "w").write("no database\n" * 100)
+        for what, database, why in [
+                ("no database", os.path.join(work, "none.mdb"), b"not found"),
+                ("not a database", text, b"cannot be read"),
+                ("damaged, iso keys", damaged["iso"], b"cannot be read"),
+                ("damaged, month-first keys", damaged["month-first"], b"cannot be read"),
+                ("the database itself", target, b"is the calendar database")]:
+            done = run(cli, "--database", database, "export", "--format", "md", target)
             check(f"{what}: exit 2 with a message, the file untouched",
-                  done.returncode == 2 and done.stderr and open(target).read() == "kept",
+                  done.returncode == 2 and why in done.stderr and open(target).read() == "kept",
                   done.stderr)
         done = run(cli, "--database", db, "export", os.path.join(work, "weeks.txt"))
         check("an unknown extension: exit 2, nothing written",
               done.returncode == 2 and not os.path.exists(os.path.join(work, "weeks.txt")))
         done = run(cli, "--database", db, "export", os.path.join(work, "no", "weeks.md"))
-        check("a folder that is not there: exit 2", done.returncode == 2 and done.stderr)
-        left = sorted(set(os.listdir(work)) - {"dbCalendar.mdb", "damaged.mdb", "weeks.md", "weeks.ics",
-                                               "again.md", "again.ics", "kept.md"})
+        check("a folder that is not there: exit 2", done.returncode == 2 and b"cannot be written" in done.stderr,
+              done.stderr)
+        left = sorted(set(os.listdir(work)) - {"dbCalendar.mdb", "damaged-iso.mdb", "damaged-month-first.mdb",
+                                               "kept.md", "notes.txt"})
         check("no temporary file left behind", not left, left)
     print("all passed" if not failed else f"{failed} failed")
     return 1 if failed else 0

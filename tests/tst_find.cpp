@@ -38,16 +38,22 @@ private slots:
 
 namespace {
 
-// A store of weeks from 2000-01-02 on, one text each in Sunday's box.
-void storeWeeks(const QString &path, const QStringList &texts)
+// A week's record with `text` in Sunday's box.
+QByteArray onSunday(const QString &text)
+{
+    return (text + WeekDataSeparator.repeated(8)).toUtf8();
+}
+
+// A store of weeks from 2000-01-02 on, their records stored as these bytes.
+void storeWeeks(const QString &path, const QByteArrayList &records)
 {
     QVERIFY(createEmptyCalendarDatabase(path));
     OtherConnection other(path);
     QVERIFY(other.exec(u"BEGIN"_s));
-    for (qsizetype week = 0; week < texts.size(); ++week)
-        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
+    for (qsizetype week = 0; week < records.size(); ++week)
+        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, CAST(? AS TEXT))"_s,
                            {QDate(2000, 1, 2).addDays(7 * week).toString(Qt::ISODate),
-                            texts[week] + WeekDataSeparator.repeated(8)}));
+                            records[week]}));
     QVERIFY(other.exec(u"COMMIT"_s));
 }
 
@@ -63,6 +69,7 @@ QStringList linesFound(const QString &path, const QString &query, bool *ok, QStr
                 lines.append(result.line);
         },
         error);
+    [] { QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); }(); // the file let go
     lines.sort();
     return lines;
 }
@@ -200,7 +207,7 @@ void TestFind::searchesEveryWeekNewestFirst()
 void TestFind::findsEveryKindOfCharacterInTheStore_data()
 {
     // Through the stored bytes' quick rule-out: characters of two, three and four UTF-8 bytes,
-    // and ASCII right after them.
+    // ASCII right after them and after bytes that are no UTF-8, and white space of every kind.
     QTest::addColumn<QString>("query");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("two bytes, accent aside") << u"CAFE"_s << QStringList{u"Café au lait"_s};
@@ -212,6 +219,11 @@ void TestFind::findsEveryKindOfCharacterInTheStore_data()
     QTest::newRow("three bytes, fullwidth") << u"abc"_s << QStringList{u"ＡＢＣ corp"_s};
     QTest::newRow("three bytes, a ligature") << u"office"_s << QStringList{u"the o\ufb03ce"_s};
     QTest::newRow("four bytes") << u"🎂"_s << QStringList{u"Ann's 🎂"_s};
+    QTest::newRow("four bytes, an icon font's") << u"\U000F0001"_s << QStringList{u"\U000F0001 gym"_s};
+    QTest::newRow("ASCII after a stray byte") << u"stray"_s << QStringList{u"\ufffdstray byte"_s};
+    QTest::newRow("white space in phrases")
+        << u"\"dentist at\" \"vet at\""_s << QStringList{u"the dentist\u00a0 at 9, the  vet"_s};
+    QTest::newRow("a record short of boxes") << u"short"_s << QStringList{u"short record"_s};
     QTest::newRow("nowhere") << u"会议 cafe"_s << QStringList{};
 }
 
@@ -221,8 +233,15 @@ void TestFind::findsEveryKindOfCharacterInTheStore()
     QFETCH(QStringList, lines);
     QTemporaryDir folder;
     const QString path = databasePath(folder.path());
-    storeWeeks(path, {u"Café au lait"_s, u"Hauptstraße 5"_s, u"МОСКВА"_s, u"Lunch €20"_s,
-                      u"会议 at 9"_s, u"ＡＢＣ corp"_s, u"the o\ufb03ce"_s, u"Ann's 🎂"_s});
+    QByteArrayList records;
+    for (const QString &text :
+         {u"Café au lait"_s, u"Hauptstraße 5"_s, u"МОСКВА"_s, u"Lunch €20"_s, u"会议 at 9"_s,
+          u"ＡＢＣ corp"_s, u"the o\ufb03ce"_s, u"Ann's 🎂"_s, u"\U000F0001 gym"_s,
+          u"the dentist\u00a0 at 9, the  vet\r\nat 10"_s})
+        records.append(onSunday(text));
+    records.append("\xff" + onSunday(u"stray byte"_s));
+    records.append("short record" + WeekDataSeparator.toUtf8());
+    storeWeeks(path, records);
     bool ok = false;
     QString error;
     QCOMPARE(linesFound(path, query, &ok, &error), lines);
@@ -244,7 +263,7 @@ void TestFind::aCancelledSearchStopsAtOnce()
     QFETCH(int, batches);
     QTemporaryDir folder;
     const QString path = databasePath(folder.path());
-    storeWeeks(path, QStringList(300, u"apple pie"_s));
+    storeWeeks(path, QByteArrayList(300, onSunday(u"apple pie"_s)));
     std::atomic<bool> cancelled = cancelledBefore;
     int delivered = 0;
     qsizetype results = 0;
@@ -280,7 +299,7 @@ void TestFind::aFileThatCannotBeReadIsAnError()
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write(QByteArray("apple pie\n").repeated(1000));
     } else if (kind == u"damaged") {
-        storeWeeks(path, QStringList(300, u"apple "_s.repeated(500)));
+        storeWeeks(path, QByteArrayList(300, onSunday(u"apple "_s.repeated(500))));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         const QByteArray header = file.read(18); // the page size at 16, big-endian

@@ -1,5 +1,6 @@
 // Every stored week written to a file: the formats' names, the progress callback's answer, and
 // the file on disk before it takes its name. What is written is read back in export_check.py.
+#include "export/stored_weeks.h"
 #include "export/week_export.h"
 #include "other_connection.h"
 #include "schedule/calendar_files.h"
@@ -9,6 +10,7 @@
 #include <dlfcn.h>
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -76,16 +78,19 @@ private slots:
     void theFileIsOnDiskBeforeItTakesItsName();
     void theDatabaseIsNeverTheTarget_data();
     void theDatabaseIsNeverTheTarget();
+    void storedWeeksReadAgain_data();
+    void storedWeeksReadAgain();
 
 private:
-    // A store of `weeks` weeks, each with a word on its Sunday, and a target that holds "kept".
-    void prepare(int weeks);
+    // A store of `weeks` weeks, each with a word on its Sunday, every other keyed "MM/dd/yyyy"
+    // where `monthFirst`, and a target that holds "kept".
+    void prepare(int weeks, bool monthFirst = false);
 
     QTemporaryDir m_folder;
     QString m_database, m_target;
 };
 
-void TestWeekExport::prepare(int weeks)
+void TestWeekExport::prepare(int weeks, bool monthFirst)
 {
     QVERIFY(m_folder.isValid());
     m_database = databasePath(m_folder.path());
@@ -96,9 +101,12 @@ void TestWeekExport::prepare(int weeks)
     OtherConnection other(m_database);
     QVERIFY(other.exec(u"BEGIN"_s));
     for (int week = 0; week < weeks; ++week)
-        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
-                           {QDate(2000, 1, 2).addDays(7 * week).toString(Qt::ISODate),
-                            u"word"_s + WeekDataSeparator.repeated(8)}));
+        QVERIFY(other.exec(
+            u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
+            {QDate(2000, 1, 2)
+                 .addDays(7 * week)
+                 .toString(monthFirst && week % 2 ? u"MM/dd/yyyy"_s : u"yyyy-MM-dd"_s),
+             u"word"_s + WeekDataSeparator.repeated(8)}));
     QVERIFY(other.exec(u"COMMIT"_s));
     QFile target(m_target);
     QVERIFY(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -167,6 +175,7 @@ void TestWeekExport::theProgressCallbackDecides()
         });
     QCOMPARE(calls, told);
     QVERIFY(totalsRight);
+    QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); // the database let go
     QFile target(m_target);
     QVERIFY(target.open(QIODevice::ReadOnly));
     const QByteArray written = target.readAll();
@@ -246,6 +255,33 @@ void TestWeekExport::theDatabaseIsNeverTheTarget()
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(u"is the calendar database"_s), qPrintable(result.error));
     QCOMPARE(OtherConnection(m_database).rows().size(), 2);
+}
+
+void TestWeekExport::storedWeeksReadAgain_data()
+{
+    QTest::addColumn<bool>("monthFirst");
+    QTest::newRow("read in the keys' order") << false;
+    QTest::newRow("some keys MM/dd/yyyy, sorted") << true;
+}
+
+void TestWeekExport::storedWeeksReadAgain()
+{
+    // One reader opened again, after a file it could not read and after reading to the end.
+    QFETCH(bool, monthFirst);
+    prepare(3, monthFirst);
+    StoredWeeks weeks;
+    QVERIFY(!weeks.open(m_folder.filePath(u"none.mdb"_s)));
+    QVERIFY(!weeks.error().isEmpty());
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(weeks.open(m_database));
+        QList<QDate> read;
+        QDate weekStart;
+        StoredWeeks::Texts texts;
+        while (weeks.next(weekStart, texts))
+            read.append(weekStart);
+        QCOMPARE(read, (QList<QDate>{QDate(2000, 1, 2), QDate(2000, 1, 9), QDate(2000, 1, 16)}));
+        QVERIFY(weeks.error().isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWeekExport)

@@ -47,6 +47,7 @@ TRICKY = [
     "é" * 60,
     "\nLF only\nbreaks",
     "a lone\rCR",
+    "y" * 63,  # "DESCRIPTION:" and this fill a line's 75 octets
 ]
 
 
@@ -108,6 +109,10 @@ def expected_days(path):
 def from_markdown(raw):
     tokens = MarkdownIt("commonmark").enable(["strikethrough", "table"]).parse(raw.decode("utf-8"))
     days, week, box, problems = {}, None, None, []
+    # Read as plain text too: a blank line around every heading, as Markdown linters ask.
+    lines = raw.split(b"\n")
+    problems += [f"no blank line around {line!r}" for at, line in enumerate(lines)
+                 if line.startswith(b"#") and (lines[at - 1] if at else b"") + b"".join(lines[at + 1:at + 2])]
     for i, tok in enumerate(tokens):
         if tok.type == "heading_open":
             title = tokens[i + 1].content
@@ -168,6 +173,9 @@ def from_icalendar(raw):
         day, uid = entry.dtstart.value, entry.uid.value
         box = NOTES if uid.endswith("-notes@orvanta") else (day.weekday() + 1) % 7
         week = day - datetime.timedelta(days=0 if box == NOTES else box)
+        # Named by week and box alone, in a form that stays: a later export updates the entries.
+        if uid != f"{week:%Y%m%d}-{'notes' if box == NOTES else box + 1}@orvanta":
+            problems.append(f"{week} box {box}: UID {uid}")
         if (week, box) in days or uid in uids:
             problems.append(f"{week} box {box}: two entries, or its UID twice")
         uids.add(uid)
@@ -238,8 +246,8 @@ def main():
         subprocess.run([make_db, db], check=True)
 
         # Files damaged in the middle of their weeks, read in the keys' order (every key
-        # yyyy-MM-dd) or by the keys read first (some MM/dd/yyyy): export and find stop there and
-        # say so.
+        # yyyy-MM-dd), or in the index that the keys are read from first where some are
+        # MM/dd/yyyy: export and find stop there and say so.
         damaged = {}
         for form in ("iso", "month-first"):
             damaged[form] = os.path.join(work, f"damaged-{form}.mdb")
@@ -252,10 +260,14 @@ def main():
             con.commit()
             page_size = con.execute("PRAGMA page_size").fetchone()[0]
             pages = con.execute("PRAGMA page_count").fetchone()[0]
+            index_end = con.execute("SELECT max(pageno) FROM dbstat WHERE pagetype = 'leaf' "
+                                    "AND name = 'idxCalendarStartWeekDate'").fetchone()[0]
             con.close()
+            offsets = ([page * page_size for page in range(pages * 2 // 3, pages * 2 // 3 + 3)]
+                       if form == "iso" else [(index_end - 1) * page_size])  # pages from 1
             with open(damaged[form], "r+b") as f:
-                for page in range(pages * 2 // 3, pages * 2 // 3 + 3):
-                    f.seek(page * page_size)
+                for offset in offsets:
+                    f.seek(offset)
                     f.write(b"\x0d\xff" * (page_size // 2))
             done = run(cli, "--database", damaged[form], "find", "x")
             check(f"find in a damaged file ({form} keys): exit 2 with a message",

@@ -21,6 +21,8 @@ private slots:
     void matchesAsPeopleExpect_data();
     void matchesAsPeopleExpect();
     void theMatchIsFoundWhereItIsWritten();
+    void resultsNewestFirst_data();
+    void resultsNewestFirst();
     void theMatchSpansWhatWasWritten_data();
     void theMatchSpansWhatWasWritten();
     void searchesEveryWeekNewestFirst_data();
@@ -99,6 +101,8 @@ void TestFind::matchesAsPeopleExpect_data()
         << u"\"dentist at\""_s << u"dentist\r\nat 9"_s << true;
     QTest::newRow("runs of spaces are one") << u"\"dentist   at\""_s << u"dentist at"_s << true;
     QTest::newRow("a phrase and a word") << u"\"at 9\" dentist"_s << u"dentist at 9"_s << true;
+    QTest::newRow("words after a phrase, in any order")
+        << u"\"at 9\" ann dentist"_s << u"dentist at 9 with Ann"_s << true;
     QTest::newRow("an unclosed quote runs to the end") << u"\"at 9"_s << u"at 9"_s << true;
     QTest::newRow("an empty query finds nothing") << u"  \"\" "_s << u"anything"_s << false;
     QTest::newRow("an emoji") << u"🎂"_s << u"Ann's 🎂"_s << true;
@@ -118,15 +122,44 @@ void TestFind::theMatchIsFoundWhereItIsWritten()
     WeekTexts texts;
     texts[1] = u"Dentist"_s;
     texts[2] = u"at nine"_s;
-    texts[5] = u"shopping\nthen Straße 5, the DENTIST"_s;
+    texts[5] = u"shopping\nStraße 5, then the DENTIST"_s;
     const QList<FindResult> results =
         WeekFind::inWeek(TextMatch::Query(u"dentist strasse"_s), QDate(2026, 12, 6), texts);
     QCOMPARE(results.size(), 1);
     QCOMPARE(results[0].box, 5);
-    QCOMPARE(results[0].line, u"then Straße 5, the DENTIST"_s);
-    QCOMPARE(results[0].match, (TextMatch::Span{14, 6})); // "Straße", the earliest
+    QCOMPARE(results[0].line, u"Straße 5, then the DENTIST"_s);
+    QCOMPARE(results[0].match, (TextMatch::Span{9, 6})); // "Straße", the earliest
     QCOMPARE(results[0].inLine,
-             (QList<TextMatch::Span>{{5, 6}, {19, 7}})); // "Straße" and "DENTIST" in the line
+             (QList<TextMatch::Span>{{0, 6}, {19, 7}})); // "Straße" and "DENTIST" in the line
+}
+
+void TestFind::resultsNewestFirst_data()
+{
+    // The order the results are sorted and merged in, a strict one: a place is never before
+    // itself.
+    QTest::addColumn<int>("weekA");
+    QTest::addColumn<int>("boxA");
+    QTest::addColumn<int>("weekB");
+    QTest::addColumn<int>("boxB");
+    QTest::addColumn<bool>("aFirst");
+    QTest::newRow("a newer week") << 2 << 7 << 1 << 0 << true;
+    QTest::newRow("an older week") << 1 << 0 << 2 << 7 << false;
+    QTest::newRow("an earlier box") << 1 << 3 << 1 << 4 << true;
+    QTest::newRow("a later box") << 1 << 4 << 1 << 3 << false;
+    QTest::newRow("the same place") << 1 << 3 << 1 << 3 << false;
+}
+
+void TestFind::resultsNewestFirst()
+{
+    QFETCH(int, weekA);
+    QFETCH(int, boxA);
+    QFETCH(int, weekB);
+    QFETCH(int, boxB);
+    QFETCH(bool, aFirst);
+    const QDate sunday(2026, 1, 4);
+    const FindResult a{sunday.addDays(7 * weekA), boxA, {}, {}, {}};
+    const FindResult b{sunday.addDays(7 * weekB), boxB, {}, {}, {}};
+    QCOMPARE(WeekFind::newerFirst(a, b), aFirst);
 }
 
 void TestFind::theMatchSpansWhatWasWritten_data()
@@ -225,6 +258,7 @@ void TestFind::findsEveryKindOfCharacterInTheStore_data()
         << u"\"dentist at\" \"vet at\""_s << QStringList{u"the dentist\u00a0 at 9, the  vet"_s};
     QTest::newRow("a record short of boxes") << u"short"_s << QStringList{u"short record"_s};
     QTest::newRow("nowhere") << u"会议 cafe"_s << QStringList{};
+    QTest::newRow("an empty query, no error") << u" \"\" "_s << QStringList{};
 }
 
 void TestFind::findsEveryKindOfCharacterInTheStore()
@@ -359,6 +393,8 @@ void TestFind::aSearchStopsWhenReplacedOrCancelled()
         [&](const QString &, const TextMatch::Query &query, const std::optional<ShownWeek> &,
             const std::atomic<bool> &cancelled,
             const std::function<void(QList<FindResult>)> &found, QString *) {
+            if (cancelled)
+                return true; // a search never begun
             found({FindResult{QDate(2026, 1, 4), 0, {}, query.terms().first(), {}}});
             if (query.terms().first() == u"apple") {
                 underWay.release();

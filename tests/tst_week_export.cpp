@@ -13,6 +13,9 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <QRegularExpression>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -70,12 +73,14 @@ class TestWeekExport : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void formatsByName_data();
     void formatsByName();
     void theProgressCallbackDecides_data();
     void theProgressCallbackDecides();
     void theFileIsOnDiskBeforeItTakesItsName_data();
     void theFileIsOnDiskBeforeItTakesItsName();
+    void aFileThatCannotTakeItsNameFailsTheExport();
     void theDatabaseIsNeverTheTarget_data();
     void theDatabaseIsNeverTheTarget();
     void storedWeeksReadAgain_data();
@@ -111,6 +116,11 @@ void TestWeekExport::prepare(int weeks, bool monthFirst)
     QFile target(m_target);
     QVERIFY(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
     target.write("kept");
+}
+
+void TestWeekExport::init()
+{
+    QTest::failOnWarning(QRegularExpression(u".+"_s)); // e.g. a connection removed while in use
 }
 
 void TestWeekExport::formatsByName_data()
@@ -198,25 +208,35 @@ void TestWeekExport::theProgressCallbackDecides()
 
 void TestWeekExport::theFileIsOnDiskBeforeItTakesItsName_data()
 {
-    QTest::addColumn<bool>("syncFails");
-    QTest::newRow("the disk syncs") << false;
-    QTest::newRow("the disk fails to sync") << true;
+    QTest::addColumn<QString>("disk");
+    QTest::newRow("the disk syncs") << u"syncs"_s;
+    QTest::newRow("the disk fails to sync") << u"fails to sync"_s;
+    QTest::newRow("the disk is full") << u"full"_s;
 }
 
 void TestWeekExport::theFileIsOnDiskBeforeItTakesItsName()
 {
     // A crash or a power cut just after the export leaves the old file or the whole new one; a
-    // disk that cannot sync is a failed export, the old file kept.
-    QFETCH(bool, syncFails);
-    prepare(3);
-    SyncWatch watch{QFile::encodeName(m_target), syncFails, {}};
+    // disk that cannot sync or holds no more is a failed export, the old file kept.
+    QFETCH(QString, disk);
+    const int weeks = 300; // more than the file may hold where the disk is "full"
+    prepare(weeks);
+    SyncWatch watch{QFile::encodeName(m_target), disk == u"fails to sync", {}};
+    rlimit fileSize = {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &fileSize), 0);
+    const rlimit full = {4096, fileSize.rlim_max};
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
     g_watch = &watch;
+    if (disk == u"full")
+        ::setrlimit(RLIMIT_FSIZE, &full);
     const WeekExport::Result result = WeekExport::exportWeeks(
         m_database, m_target, Format::Markdown, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+    ::setrlimit(RLIMIT_FSIZE, &fileSize);
     g_watch = nullptr;
+    std::signal(SIGXFSZ, ignored);
     QFile target(m_target);
     QVERIFY(target.open(QIODevice::ReadOnly));
-    if (syncFails) {
+    if (disk != u"syncs") {
         QVERIFY(!result.ok);
         QVERIFY2(result.error.contains(u"weeks.md cannot be written"_s), qPrintable(result.error));
         QCOMPARE(target.readAll(), "kept"_ba);
@@ -224,7 +244,7 @@ void TestWeekExport::theFileIsOnDiskBeforeItTakesItsName()
         return;
     }
     QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(target.readAll().count("# Week of "), 3);
+    QCOMPARE(target.readAll().count("# Week of "), weeks);
     struct stat placed = {};
     QCOMPARE(::fstat(target.handle(), &placed), 0);
     const bool syncedBefore =
@@ -232,6 +252,24 @@ void TestWeekExport::theFileIsOnDiskBeforeItTakesItsName()
             return s.device == placed.st_dev && s.inode == placed.st_ino && !s.named;
         });
     QVERIFY(syncedBefore);
+}
+
+void TestWeekExport::aFileThatCannotTakeItsNameFailsTheExport()
+{
+    // Written and synced, but a folder has taken its name meanwhile: no success to report.
+    prepare(3);
+    bool taken = false;
+    const WeekExport::Result result = WeekExport::exportWeeks(
+        m_database, m_target, Format::Markdown, QDateTime(QDate(2026, 1, 1), QTime(9, 0)),
+        [&](qsizetype, qsizetype) {
+            if (!taken)
+                taken = QFile::remove(m_target) && QDir().mkdir(m_target);
+            return true;
+        });
+    QVERIFY(taken);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(u"weeks.md cannot be written"_s), qPrintable(result.error));
+    QVERIFY(QDir().rmdir(m_target));
 }
 
 void TestWeekExport::theDatabaseIsNeverTheTarget_data()
@@ -269,19 +307,23 @@ void TestWeekExport::storedWeeksReadAgain()
     // One reader opened again, after a file it could not read and after reading to the end.
     QFETCH(bool, monthFirst);
     prepare(3, monthFirst);
-    StoredWeeks weeks;
-    QVERIFY(!weeks.open(m_folder.filePath(u"none.mdb"_s)));
-    QVERIFY(!weeks.error().isEmpty());
-    for (int round = 0; round < 2; ++round) {
-        QVERIFY(weeks.open(m_database));
-        QList<QDate> read;
-        QDate weekStart;
-        StoredWeeks::Texts texts;
-        while (weeks.next(weekStart, texts))
-            read.append(weekStart);
-        QCOMPARE(read, (QList<QDate>{QDate(2000, 1, 2), QDate(2000, 1, 9), QDate(2000, 1, 16)}));
-        QVERIFY(weeks.error().isEmpty());
+    {
+        StoredWeeks weeks;
+        QVERIFY(!weeks.open(m_folder.filePath(u"none.mdb"_s)));
+        QVERIFY(!weeks.error().isEmpty());
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(weeks.open(m_database));
+            QList<QDate> read;
+            QDate weekStart;
+            StoredWeeks::Texts texts;
+            while (weeks.next(weekStart, texts))
+                read.append(weekStart);
+            QCOMPARE(read,
+                     (QList<QDate>{QDate(2000, 1, 2), QDate(2000, 1, 9), QDate(2000, 1, 16)}));
+            QVERIFY(weeks.error().isEmpty());
+        }
     }
+    QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); // every connection it made let go
 }
 
 QTEST_GUILESS_MAIN(TestWeekExport)

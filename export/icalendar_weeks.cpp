@@ -17,13 +17,14 @@ bool startsCharacter(char byte)
     return (uchar(byte) & 0xC0) != 0x80; // not a UTF-8 continuation byte
 }
 
-// The first line that holds anything, cut short: what a journal program lists an entry by.
+// The first line that holds anything, cut short: what a journal program lists an entry by. A line
+// ends where the description's does, at a lone CR too.
 QByteArray summaryOf(QByteArrayView text)
 {
     for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            ++end;
         const QByteArrayView line = text.sliced(start, end - start).trimmed();
         start = end + 1;
         if (line.isEmpty())

@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <QFileInfo>
+#include <QFile>
 #include <QSaveFile>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace WeekExport {
@@ -31,11 +33,30 @@ QString extensionOf(Format format)
     return format == Format::Markdown ? QStringLiteral("md") : QStringLiteral("ics");
 }
 
+namespace {
+
+// Whether two names lead to one file, through links of either kind.
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat first = {}, second = {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+} // namespace
+
 Result exportWeeks(const QString &databasePath, const QString &target, Format format,
                    const QDateTime &stamp, const Progress &progress)
 {
     Result result;
     const QString name = QFileInfo(target).fileName();
+    // The export would take the database's place, and every week with it.
+    if (sameFile(databasePath, target)) {
+        result.error = QStringLiteral("%1 is the calendar database itself: choose another file.")
+                           .arg(name);
+        return result;
+    }
     StoredWeeks weeks;
     if (!weeks.open(databasePath)) {
         result.error = QStringLiteral("%1 cannot be read: %2").arg(databasePath, weeks.error());

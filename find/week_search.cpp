@@ -150,8 +150,8 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
 
 } // namespace WeekFind
 
-WeekSearch::WeekSearch(QString databasePath, QObject *parent)
-    : QObject(parent), m_databasePath(std::move(databasePath))
+WeekSearch::WeekSearch(QString databasePath, QObject *parent, Searcher searcher)
+    : QObject(parent), m_databasePath(std::move(databasePath)), m_searcher(std::move(searcher))
 {}
 
 WeekSearch::~WeekSearch()
@@ -179,7 +179,7 @@ int WeekSearch::start(const QString &query, const std::optional<ShownWeek> &show
     const int search = ++m_search;
     m_worker = std::thread([this, search, query = TextMatch::Query(query), shown] {
         QString error;
-        WeekFind::inDatabase(
+        m_searcher(
             m_databasePath, query, shown, m_cancelled,
             [this, search](QList<FindResult> results) {
                 QMetaObject::invokeMethod(

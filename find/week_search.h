@@ -61,7 +61,14 @@ class WeekSearch : public QObject
 {
     Q_OBJECT
 public:
-    explicit WeekSearch(QString databasePath, QObject *parent = nullptr);
+    // What runs on the worker thread: WeekFind::inDatabase, or a stand-in that a test steers.
+    using Searcher = std::function<bool(
+        const QString &path, const TextMatch::Query &query, const std::optional<ShownWeek> &shown,
+        const std::atomic<bool> &cancelled, const std::function<void(QList<FindResult>)> &found,
+        QString *error)>;
+
+    explicit WeekSearch(QString databasePath, QObject *parent = nullptr,
+                        Searcher searcher = WeekFind::inDatabase);
     ~WeekSearch() override;
 
     // Starts a search; its number comes with its results.
@@ -76,6 +83,7 @@ private:
     void stopWorker();
 
     const QString m_databasePath;
+    const Searcher m_searcher;
     int m_search = 0;
     std::atomic<bool> m_cancelled = false;
     std::thread m_worker;

@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """orvanta-cli export, read back by parsers that share nothing with Orvanta.
 
-Each format's file is parsed (Markdown by markdown-it, iCalendar by vobject; python-icalendar
-must load it too, though its 4.0 reads an escaped backslash before "n" as a line break) and
-compared with the database as Python's own sqlite3 reads it: every day that holds text, with
-every character. Usage: export_check.py ORVANTA_CLI MAKE_EMPTY_CALENDAR"""
+Each format's file is parsed (Markdown by markdown-it with GitHub's strikethrough and tables,
+iCalendar by vobject; python-icalendar must load it too, though its 4.0 reads an escaped
+backslash before "n" as a line break) and compared with the database as Python's own sqlite3
+reads it: every day that holds text, with every character, under its day's name, and each
+entry's summary. A damaged file fails both export and find. Usage: export_check.py ORVANTA_CLI
+MAKE_EMPTY_CALENDAR"""
 import datetime
 import os
+import re
 import sqlite3
 import subprocess
 import sys
@@ -22,6 +25,7 @@ except ImportError as missing:
 
 SEP = "||MySeparator123||"
 NOTES = 7
+SUMMARY_CHARACTERS = 60
 
 # Texts that a careless writer loses or turns into markup; CR LF as the store keeps breaks.
 TRICKY = [
@@ -36,6 +40,14 @@ TRICKY = [
     "long " * 60 + "ü" * 100 + "🙂" * 30,
     "x;y,z\\n is not a break",
     "ends in blanks \t ",
+    "\r\n",
+    "a setext heading?\r\n===",
+    "~one tilde~ and ~~two~~",
+    "\n",
+    "é" * 60,
+    "\nLF only\nbreaks",
+    "a lone\rCR",
+    "y" * 63,  # "DESCRIPTION:" and this fill a line's 75 octets
 ]
 
 
@@ -95,18 +107,28 @@ def expected_days(path):
 
 
 def from_markdown(raw):
-    tokens = MarkdownIt("commonmark").parse(raw.decode("utf-8"))
+    tokens = MarkdownIt("commonmark").enable(["strikethrough", "table"]).parse(raw.decode("utf-8"))
     days, week, box, problems = {}, None, None, []
+    # Read as plain text too: a blank line around every heading, as Markdown linters ask.
+    lines = raw.split(b"\n")
+    problems += [f"no blank line around {line!r}" for at, line in enumerate(lines)
+                 if line.startswith(b"#") and (lines[at - 1] if at else b"") + b"".join(lines[at + 1:at + 2])]
     for i, tok in enumerate(tokens):
         if tok.type == "heading_open":
             title = tokens[i + 1].content
-            if tok.tag == "h1":
-                week = datetime.date.fromisoformat(title.removeprefix("Week of "))
+            heading = re.fullmatch(r"Week of (\S+)|(\w+), (\S+)", title)
+            if tok.tag == "h1" and heading and heading[1]:
+                week = datetime.date.fromisoformat(heading[1])
                 box = None
-            elif title == "Additional Notes For The Week":
+            elif tok.tag == "h2" and title == "Additional Notes For The Week":
                 box = NOTES
+            elif tok.tag == "h2" and heading and heading[2]:
+                day = datetime.date.fromisoformat(heading[3])
+                box = (day - week).days
+                if heading[2] != day.strftime("%A"):
+                    problems.append(f"{day} is headed {heading[2]}")
             else:
-                box = (datetime.date.fromisoformat(title.split(", ")[1]) - week).days
+                problems.append(f"{week} box {box}: read as a heading: {title!r}")
         elif tok.type == "inline" and tokens[i - 1].type == "paragraph_open":
             text = ""
             for child in tok.children:
@@ -125,10 +147,25 @@ def from_markdown(raw):
     return days, problems
 
 
+def summary_of(text, week, box):
+    """What an entry is listed by: the first line that holds anything, cut short."""
+    if box == NOTES:
+        return f"Notes for the week of {week.isoformat()}"
+    for line in text.split("\n"):
+        line = line.strip(" \t\n\v\f\r")
+        if line:
+            return line if len(line) <= SUMMARY_CHARACTERS else line[:SUMMARY_CHARACTERS] + "…"
+    return None
+
+
 def from_icalendar(raw):
-    days, problems = {}, []
+    days, problems, uids = {}, [], set()
     lines = raw.split(b"\r\n")
     problems += [f"line over 75 octets: {line[:30]!r}" for line in lines if len(line) > 75]
+    # Folded at 75 octets: a line goes on only where the next character would not fit.
+    for line, more in zip(lines, lines[1:]):
+        if more.startswith(b" ") and len(line) + len(more[1:].decode("utf-8", "ignore")[:1].encode()) <= 75:
+            problems.append(f"folded early: {line[:30]!r}")
     if lines[-1] != b"" or any(b"\n" in line for line in lines):
         problems.append("a line that does not end in CR LF")
     entries = vobject.readOne(raw.decode("utf-8")).vjournal_list
@@ -136,9 +173,17 @@ def from_icalendar(raw):
         day, uid = entry.dtstart.value, entry.uid.value
         box = NOTES if uid.endswith("-notes@orvanta") else (day.weekday() + 1) % 7
         week = day - datetime.timedelta(days=0 if box == NOTES else box)
-        if (week, box) in days:
-            problems.append(f"{week} box {box}: two entries")
+        # Named by week and box alone, in a form that stays: a later export updates the entries.
+        if uid != f"{week:%Y%m%d}-{'notes' if box == NOTES else box + 1}@orvanta":
+            problems.append(f"{week} box {box}: UID {uid}")
+        if (week, box) in days or uid in uids:
+            problems.append(f"{week} box {box}: two entries, or its UID twice")
+        uids.add(uid)
         days[(week, box)] = entry.description.value
+        summary = entry.contents.get("summary", [None])[0]
+        want = summary_of(entry.description.value, week, box)
+        if (summary and summary.value) != want:
+            problems.append(f"{week} box {box}: summary {summary and summary.value!r}, not {want!r}")
     if len(icalendar.Calendar.from_ical(raw).walk("VJOURNAL")) != len(entries):
         problems.append("python-icalendar reads another number of entries")
     return days, problems
@@ -173,8 +218,10 @@ def main():
             else:
                 subprocess.run([make_db, db], check=True)
             store(db, other_forms)
-            want = expected_days(db)
+            days = expected_days(db)
             for ext, parse in FORMATS:
+                # iCalendar has one line break, which a lone CR is too.
+                want = {k: v.replace("\r", "\n") for k, v in days.items()} if ext == "ics" else days
                 target = os.path.join(work, "weeks." + ext)
                 done = run(cli, "--database", db, "export", target)
                 check(f"{keys}, {ext}: exit 0", done.returncode == 0, done.stderr)
@@ -198,39 +245,58 @@ def main():
         db = os.path.join(work, "dbCalendar.mdb")
         subprocess.run([make_db, db], check=True)
 
-        # A file damaged in the middle of its weeks: the export stops there and says so.
-        damaged = os.path.join(work, "damaged.mdb")
-        subprocess.run([make_db, damaged], check=True)
-        con = sqlite3.connect(damaged)
-        con.executemany("INSERT INTO tblCalendar VALUES (?, ?)",
-                        [(f"{2000 + i // 52}-{1 + i % 12:02}-{1 + i % 28:02}", "x" * 3000 + SEP)
-                         for i in range(300)])
-        con.commit()
-        page_size = con.execute("PRAGMA page_size").fetchone()[0]
-        pages = con.execute("PRAGMA page_count").fetchone()[0]
-        con.close()
-        with open(damaged, "r+b") as f:
-            for page in range(pages * 2 // 3, pages * 2 // 3 + 3):
-                f.seek(page * page_size)
-                f.write(b"\x0d\xff" * (page_size // 2))
+        # Files damaged in the middle of their weeks, read in the keys' order (every key
+        # yyyy-MM-dd), or in the index that the keys are read from first where some are
+        # MM/dd/yyyy: export and find stop there and say so.
+        damaged = {}
+        for form in ("iso", "month-first"):
+            damaged[form] = os.path.join(work, f"damaged-{form}.mdb")
+            subprocess.run([make_db, damaged[form]], check=True)
+            con = sqlite3.connect(damaged[form])
+            con.executemany("INSERT INTO tblCalendar VALUES (?, ?)", [
+                (f"{1 + i % 12:02}/{1 + i % 28:02}/{2000 + i // 52}" if form != "iso" and i % 2
+                 else f"{2000 + i // 52}-{1 + i % 12:02}-{1 + i % 28:02}", "x" * 3000 + SEP)
+                for i in range(300)])
+            con.commit()
+            page_size = con.execute("PRAGMA page_size").fetchone()[0]
+            pages = con.execute("PRAGMA page_count").fetchone()[0]
+            index_end = con.execute("SELECT max(pageno) FROM dbstat WHERE pagetype = 'leaf' "
+                                    "AND name = 'idxCalendarStartWeekDate'").fetchone()[0]
+            con.close()
+            offsets = ([page * page_size for page in range(pages * 2 // 3, pages * 2 // 3 + 3)]
+                       if form == "iso" else [(index_end - 1) * page_size])  # pages from 1
+            with open(damaged[form], "r+b") as f:
+                for offset in offsets:
+                    f.seek(offset)
+                    f.write(b"\x0d\xff" * (page_size // 2))
+            done = run(cli, "--database", damaged[form], "find", "x")
+            check(f"find in a damaged file ({form} keys): exit 2 with a message",
+                  done.returncode == 2 and b"cannot be read" in done.stderr,
+                  (done.returncode, done.stderr))
 
-        # Refusals leave the target as it was.
+        # Refusals leave the target as it was, and say why.
         target = os.path.join(work, "kept.md")
         open(target, "w").write("kept")
-        for what, args in [("no database", ["--database", os.path.join(work, "none.mdb")]),
-                           ("not a database", ["--database", target]),
-                           ("damaged after its first weeks", ["--database", damaged])]:
-            done = run(cli, *args, "export", target)
+        text = os.path.join(work, "notes.txt")
+        open(text, "w").write("no database\n" * 100)
+        for what, database, why in [
+                ("no database", os.path.join(work, "none.mdb"), b"not found"),
+                ("not a database", text, b"cannot be read"),
+                ("damaged, iso keys", damaged["iso"], b"cannot be read"),
+                ("damaged, month-first keys", damaged["month-first"], b"cannot be read"),
+                ("the database itself", target, b"is the calendar database")]:
+            done = run(cli, "--database", database, "export", "--format", "md", target)
             check(f"{what}: exit 2 with a message, the file untouched",
-                  done.returncode == 2 and done.stderr and open(target).read() == "kept",
+                  done.returncode == 2 and why in done.stderr and open(target).read() == "kept",
                   done.stderr)
         done = run(cli, "--database", db, "export", os.path.join(work, "weeks.txt"))
         check("an unknown extension: exit 2, nothing written",
               done.returncode == 2 and not os.path.exists(os.path.join(work, "weeks.txt")))
         done = run(cli, "--database", db, "export", os.path.join(work, "no", "weeks.md"))
-        check("a folder that is not there: exit 2", done.returncode == 2 and done.stderr)
-        left = sorted(set(os.listdir(work)) - {"dbCalendar.mdb", "damaged.mdb", "weeks.md", "weeks.ics",
-                                               "again.md", "again.ics", "kept.md"})
+        check("a folder that is not there: exit 2", done.returncode == 2 and b"cannot be written" in done.stderr,
+              done.stderr)
+        left = sorted(set(os.listdir(work)) - {"dbCalendar.mdb", "damaged-iso.mdb", "damaged-month-first.mdb",
+                                               "kept.md", "notes.txt"})
         check("no temporary file left behind", not left, left)
     print("all passed" if not failed else f"{failed} failed")
     return 1 if failed else 0

@@ -4,9 +4,13 @@
 #include "other_connection.h"
 #include "schedule/calendar_files.h"
 
+#include <QFile>
+#include <QtEndian>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <semaphore>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -17,10 +21,62 @@ private slots:
     void matchesAsPeopleExpect_data();
     void matchesAsPeopleExpect();
     void theMatchIsFoundWhereItIsWritten();
+    void resultsNewestFirst_data();
+    void resultsNewestFirst();
+    void theMatchSpansWhatWasWritten_data();
+    void theMatchSpansWhatWasWritten();
     void searchesEveryWeekNewestFirst_data();
     void searchesEveryWeekNewestFirst();
+    void findsEveryKindOfCharacterInTheStore_data();
+    void findsEveryKindOfCharacterInTheStore();
+    void aCancelledSearchStopsAtOnce_data();
+    void aCancelledSearchStopsAtOnce();
+    void aFileThatCannotBeReadIsAnError_data();
+    void aFileThatCannotBeReadIsAnError();
     void aNewSearchCancelsTheOldOne();
+    void aSearchStopsWhenReplacedOrCancelled_data();
+    void aSearchStopsWhenReplacedOrCancelled();
 };
+
+namespace {
+
+// A week's record with `text` in Sunday's box.
+QByteArray onSunday(const QString &text)
+{
+    return (text + WeekDataSeparator.repeated(8)).toUtf8();
+}
+
+// A store of weeks from 2000-01-02 on, their records stored as these bytes.
+void storeWeeks(const QString &path, const QByteArrayList &records)
+{
+    QVERIFY(createEmptyCalendarDatabase(path));
+    OtherConnection other(path);
+    QVERIFY(other.exec(u"BEGIN"_s));
+    for (qsizetype week = 0; week < records.size(); ++week)
+        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, CAST(? AS TEXT))"_s,
+                           {QDate(2000, 1, 2).addDays(7 * week).toString(Qt::ISODate),
+                            records[week]}));
+    QVERIFY(other.exec(u"COMMIT"_s));
+}
+
+// Every result's line, sorted.
+QStringList linesFound(const QString &path, const QString &query, bool *ok, QString *error)
+{
+    QStringList lines;
+    const std::atomic<bool> never = false;
+    *ok = WeekFind::inDatabase(
+        path, TextMatch::Query(query), std::nullopt, never,
+        [&lines](const QList<FindResult> &batch) {
+            for (const FindResult &result : batch)
+                lines.append(result.line);
+        },
+        error);
+    [] { QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); }(); // the file let go
+    lines.sort();
+    return lines;
+}
+
+} // namespace
 
 void TestFind::matchesAsPeopleExpect_data()
 {
@@ -45,6 +101,8 @@ void TestFind::matchesAsPeopleExpect_data()
         << u"\"dentist at\""_s << u"dentist\r\nat 9"_s << true;
     QTest::newRow("runs of spaces are one") << u"\"dentist   at\""_s << u"dentist at"_s << true;
     QTest::newRow("a phrase and a word") << u"\"at 9\" dentist"_s << u"dentist at 9"_s << true;
+    QTest::newRow("words after a phrase, in any order")
+        << u"\"at 9\" ann dentist"_s << u"dentist at 9 with Ann"_s << true;
     QTest::newRow("an unclosed quote runs to the end") << u"\"at 9"_s << u"at 9"_s << true;
     QTest::newRow("an empty query finds nothing") << u"  \"\" "_s << u"anything"_s << false;
     QTest::newRow("an emoji") << u"🎂"_s << u"Ann's 🎂"_s << true;
@@ -64,15 +122,76 @@ void TestFind::theMatchIsFoundWhereItIsWritten()
     WeekTexts texts;
     texts[1] = u"Dentist"_s;
     texts[2] = u"at nine"_s;
-    texts[5] = u"shopping\nthen Straße 5, the DENTIST"_s;
+    texts[5] = u"shopping\nStraße 5, then the DENTIST"_s;
     const QList<FindResult> results =
         WeekFind::inWeek(TextMatch::Query(u"dentist strasse"_s), QDate(2026, 12, 6), texts);
     QCOMPARE(results.size(), 1);
     QCOMPARE(results[0].box, 5);
-    QCOMPARE(results[0].line, u"then Straße 5, the DENTIST"_s);
-    QCOMPARE(results[0].match, (TextMatch::Span{14, 6})); // "Straße", the earliest
+    QCOMPARE(results[0].line, u"Straße 5, then the DENTIST"_s);
+    QCOMPARE(results[0].match, (TextMatch::Span{9, 6})); // "Straße", the earliest
     QCOMPARE(results[0].inLine,
-             (QList<TextMatch::Span>{{5, 6}, {19, 7}})); // "Straße" and "DENTIST" in the line
+             (QList<TextMatch::Span>{{0, 6}, {19, 7}})); // "Straße" and "DENTIST" in the line
+}
+
+void TestFind::resultsNewestFirst_data()
+{
+    // The order the results are sorted and merged in, a strict one: a place is never before
+    // itself.
+    QTest::addColumn<int>("weekA");
+    QTest::addColumn<int>("boxA");
+    QTest::addColumn<int>("weekB");
+    QTest::addColumn<int>("boxB");
+    QTest::addColumn<bool>("aFirst");
+    QTest::newRow("a newer week") << 2 << 7 << 1 << 0 << true;
+    QTest::newRow("an older week") << 1 << 0 << 2 << 7 << false;
+    QTest::newRow("an earlier box") << 1 << 3 << 1 << 4 << true;
+    QTest::newRow("a later box") << 1 << 4 << 1 << 3 << false;
+    QTest::newRow("the same place") << 1 << 3 << 1 << 3 << false;
+}
+
+void TestFind::resultsNewestFirst()
+{
+    QFETCH(int, weekA);
+    QFETCH(int, boxA);
+    QFETCH(int, weekB);
+    QFETCH(int, boxB);
+    QFETCH(bool, aFirst);
+    const QDate sunday(2026, 1, 4);
+    const FindResult a{sunday.addDays(7 * weekA), boxA, {}, {}, {}};
+    const FindResult b{sunday.addDays(7 * weekB), boxB, {}, {}, {}};
+    QCOMPARE(WeekFind::newerFirst(a, b), aFirst);
+}
+
+void TestFind::theMatchSpansWhatWasWritten_data()
+{
+    // Where the query ends inside a character that folds to several, the whole character is in
+    // the match: a selection never cuts one in two.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<TextMatch::Span>>("spans");
+    QTest::newRow("ending inside ß") << u"stras"_s << u"Straße"_s << QList<TextMatch::Span>{{0, 5}};
+    QTest::newRow("the whole ß") << u"strasse"_s << u"Hauptstraße 5"_s
+                                 << QList<TextMatch::Span>{{5, 6}};
+    QTest::newRow("starting inside ß") << u"se"_s << u"Maße"_s << QList<TextMatch::Span>{{2, 2}};
+    QTest::newRow("inside a ligature") << u"f"_s << u"o\ufb03ce"_s << QList<TextMatch::Span>{{1, 1}};
+    QTest::newRow("a letter and its accent") << u"cafe"_s << u"cafe\u0301 au lait"_s
+                                             << QList<TextMatch::Span>{{0, 5}};
+    QTest::newRow("an emoji, two UTF-16 units") << u"🎂"_s << u"Ann's 🎂!"_s
+                                                << QList<TextMatch::Span>{{6, 2}};
+    QTest::newRow("a phrase over a line break") << u"\"dentist at\""_s << u"the dentist\r\nat 9"_s
+                                                << QList<TextMatch::Span>{{4, 11}};
+    QTest::newRow("words, the earliest first") << u"ann cafe"_s << u"Café with Ann"_s
+                                               << QList<TextMatch::Span>{{0, 4}, {10, 3}};
+}
+
+void TestFind::theMatchSpansWhatWasWritten()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, text);
+    QFETCH(QList<TextMatch::Span>, spans);
+    QList<TextMatch::Span> found;
+    QVERIFY(TextMatch::Query(query).matches(text, &found));
+    QCOMPARE(found, spans);
 }
 
 void TestFind::searchesEveryWeekNewestFirst_data()
@@ -118,6 +237,119 @@ void TestFind::searchesEveryWeekNewestFirst()
         [](QList<FindResult>) {}, &error));
 }
 
+void TestFind::findsEveryKindOfCharacterInTheStore_data()
+{
+    // Through the stored bytes' quick rule-out: characters of two, three and four UTF-8 bytes,
+    // ASCII right after them and after bytes that are no UTF-8, and white space of every kind.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("two bytes, accent aside") << u"CAFE"_s << QStringList{u"Café au lait"_s};
+    QTest::newRow("two bytes, ß") << u"strasse"_s << QStringList{u"Hauptstraße 5"_s};
+    QTest::newRow("two bytes, Cyrillic") << u"москва"_s << QStringList{u"МОСКВА"_s};
+    QTest::newRow("three bytes, €") << u"€"_s << QStringList{u"Lunch €20"_s};
+    QTest::newRow("ASCII after three bytes") << u"20"_s << QStringList{u"Lunch €20"_s};
+    QTest::newRow("three bytes, CJK") << u"会议"_s << QStringList{u"会议 at 9"_s};
+    QTest::newRow("three bytes, fullwidth") << u"abc"_s << QStringList{u"ＡＢＣ corp"_s};
+    QTest::newRow("three bytes, a ligature") << u"office"_s << QStringList{u"the o\ufb03ce"_s};
+    QTest::newRow("four bytes") << u"🎂"_s << QStringList{u"Ann's 🎂"_s};
+    QTest::newRow("four bytes, an icon font's") << u"\U000F0001"_s << QStringList{u"\U000F0001 gym"_s};
+    QTest::newRow("ASCII after a stray byte") << u"stray"_s << QStringList{u"\ufffdstray byte"_s};
+    QTest::newRow("white space in phrases")
+        << u"\"dentist at\" \"vet at\""_s << QStringList{u"the dentist\u00a0 at 9, the  vet"_s};
+    QTest::newRow("a record short of boxes") << u"short"_s << QStringList{u"short record"_s};
+    QTest::newRow("nowhere") << u"会议 cafe"_s << QStringList{};
+    QTest::newRow("an empty query, no error") << u" \"\" "_s << QStringList{};
+}
+
+void TestFind::findsEveryKindOfCharacterInTheStore()
+{
+    QFETCH(QString, query);
+    QFETCH(QStringList, lines);
+    QTemporaryDir folder;
+    const QString path = databasePath(folder.path());
+    QByteArrayList records;
+    for (const QString &text :
+         {u"Café au lait"_s, u"Hauptstraße 5"_s, u"МОСКВА"_s, u"Lunch €20"_s, u"会议 at 9"_s,
+          u"ＡＢＣ corp"_s, u"the o\ufb03ce"_s, u"Ann's 🎂"_s, u"\U000F0001 gym"_s,
+          u"the dentist\u00a0 at 9, the  vet\r\nat 10"_s})
+        records.append(onSunday(text));
+    records.append("\xff" + onSunday(u"stray byte"_s));
+    records.append("short record" + WeekDataSeparator.toUtf8());
+    storeWeeks(path, records);
+    bool ok = false;
+    QString error;
+    QCOMPARE(linesFound(path, query, &ok, &error), lines);
+    QVERIFY2(ok, qPrintable(error));
+}
+
+void TestFind::aCancelledSearchStopsAtOnce_data()
+{
+    QTest::addColumn<bool>("cancelledBefore");
+    QTest::addColumn<int>("batches");
+    QTest::newRow("cancelled before it starts") << true << 0;
+    QTest::newRow("cancelled as its first results come") << false << 1;
+}
+
+void TestFind::aCancelledSearchStopsAtOnce()
+{
+    // Every week matches: a search that went on would bring more batches.
+    QFETCH(bool, cancelledBefore);
+    QFETCH(int, batches);
+    QTemporaryDir folder;
+    const QString path = databasePath(folder.path());
+    storeWeeks(path, QByteArrayList(300, onSunday(u"apple pie"_s)));
+    std::atomic<bool> cancelled = cancelledBefore;
+    int delivered = 0;
+    qsizetype results = 0;
+    QString error;
+    QVERIFY(WeekFind::inDatabase(
+        path, TextMatch::Query(u"apple"_s), std::nullopt, cancelled,
+        [&](const QList<FindResult> &batch) {
+            ++delivered;
+            results += batch.size();
+            cancelled = true;
+        },
+        &error));
+    QCOMPARE(delivered, batches);
+    QCOMPARE(results, batches); // the first week alone
+}
+
+void TestFind::aFileThatCannotBeReadIsAnError_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("no file") << u"none"_s;
+    QTest::newRow("not a database") << u"text"_s;
+    QTest::newRow("damaged after its first weeks") << u"damaged"_s;
+}
+
+void TestFind::aFileThatCannotBeReadIsAnError()
+{
+    // Results before the damage may come, but the search must not pass for a whole one.
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    const QString path = databasePath(folder.path());
+    if (kind == u"text") {
+        QFile text(path);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray("apple pie\n").repeated(1000));
+    } else if (kind == u"damaged") {
+        storeWeeks(path, QByteArrayList(300, onSunday(u"apple "_s.repeated(500))));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray header = file.read(18); // the page size at 16, big-endian
+        const qint64 pageSize = qFromBigEndian<quint16>(header.constData() + 16);
+        const qint64 pages = file.size() / pageSize;
+        // Three pages two thirds in: the newest weeks are read first, then the damage.
+        QVERIFY(file.seek(pages * 2 / 3 * pageSize));
+        file.write(QByteArray("\x0d\xff").repeated(pageSize / 2 * 3));
+    }
+    bool ok = true;
+    QString error;
+    linesFound(path, u"apple"_s, &ok, &error);
+    QVERIFY(!ok);
+    QVERIFY(!error.isEmpty());
+}
+
 void TestFind::aNewSearchCancelsTheOldOne()
 {
     QTemporaryDir folder;
@@ -140,6 +372,57 @@ void TestFind::aNewSearchCancelsTheOldOne()
     for (const QList<QVariant> &batch : found)
         QVERIFY(batch[0].toInt() != first); // nothing stale arrives
     QVERIFY(found.isEmpty());
+}
+
+void TestFind::aSearchStopsWhenReplacedOrCancelled_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("replaced by a new search") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestFind::aSearchStopsWhenReplacedOrCancelled()
+{
+    // The first search finds something, then goes on until it is told to stop, as a search of a
+    // big store would: it stops before the next one starts, and what it found never arrives.
+    QFETCH(bool, replaced);
+    std::binary_semaphore underWay{0};
+    std::atomic<bool> stopped = false;
+    WeekSearch search(
+        u"unused"_s, nullptr,
+        [&](const QString &, const TextMatch::Query &query, const std::optional<ShownWeek> &,
+            const std::atomic<bool> &cancelled,
+            const std::function<void(QList<FindResult>)> &found, QString *) {
+            if (cancelled)
+                return true; // a search never begun
+            found({FindResult{QDate(2026, 1, 4), 0, {}, query.terms().first(), {}}});
+            if (query.terms().first() == u"apple") {
+                underWay.release();
+                while (!cancelled)
+                    std::this_thread::yield();
+                stopped = true;
+            }
+            return true;
+        });
+    QSignalSpy found(&search, &WeekSearch::found);
+    QSignalSpy finished(&search, &WeekSearch::finished);
+    search.start(u"apple"_s, std::nullopt);
+    underWay.acquire();
+    if (replaced) {
+        const int second = search.start(u"pear"_s, std::nullopt);
+        QVERIFY(stopped);
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(finished[0][0].toInt(), second);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0][0].toInt(), second);
+        QCOMPARE(found[0][1].value<QList<FindResult>>().value(0).line, u"pear"_s);
+    } else {
+        search.cancel();
+        QVERIFY(stopped);
+        QCoreApplication::sendPostedEvents(&search); // all it posted before it stopped
+        QVERIFY(found.isEmpty());
+        QVERIFY(finished.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFind)

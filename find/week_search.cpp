@@ -11,6 +11,8 @@
 #include <QVariant>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace WeekFind {
@@ -29,6 +31,46 @@ bool mayMatch(const QByteArray &record, const std::vector<std::string> &terms, s
 }
 
 // The box's text as the box shows it: one character a line break.
+// The rows that are not the one the window shows for their week, where a week has several (as
+// other tools may leave it): the window takes the row under the program's own key first, then
+// the oldest. Read from the key's index alone; none in an ordinary database.
+bool rowsNotShown(QSqlDatabase &db, std::unordered_set<qint64> &notShown, QString *error)
+{
+    struct Shown
+    {
+        qint64 rowid;
+        bool ownKey;
+    };
+    std::unordered_map<qint64, Shown> shownRow; // by the week's Julian day
+    QSqlQuery keys(db);
+    keys.setForwardOnly(true);
+    if (!keys.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar"))) {
+        if (error)
+            *error = keys.lastError().text();
+        return false;
+    }
+    while (keys.next()) {
+        const qint64 rowid = keys.value(0).toLongLong();
+        const QString key = keys.value(1).toString();
+        const QDate day = dayOfWeekKey(key);
+        if (!day.isValid())
+            continue;
+        const Shown row{rowid, key == day.toString(Qt::ISODate)};
+        const auto [at, first] = shownRow.try_emplace(day.toJulianDay(), row);
+        if (first)
+            continue;
+        const bool before =
+            row.ownKey != at->second.ownKey ? row.ownKey : row.rowid < at->second.rowid;
+        notShown.insert(before ? std::exchange(at->second, row).rowid : row.rowid);
+    }
+    if (keys.lastError().isValid()) {
+        if (error)
+            *error = keys.lastError().text();
+        return false;
+    }
+    return true;
+}
+
 QString asShown(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -101,14 +143,21 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
         // week ruled out by its bytes is never decoded.
         const bool opened = db.open();
         const WeekDataBytes weekData(db);
-        if (!opened ||
-            !rows.exec(QStringLiteral("SELECT StartWeekDate, %1 FROM tblCalendar ORDER BY "
-                                      "StartWeekDate DESC")
-                           .arg(weekData.column()))) {
-            if (error)
-                *error = db.isOpenError() ? db.lastError().text() : rows.lastError().text();
+        std::unordered_set<qint64> notShown;
+        QString failure;
+        if (!opened) {
+            failure = db.lastError().text();
+            ok = false;
+        } else if (!rowsNotShown(db, notShown, &failure)) {
+            ok = false;
+        } else if (!rows.exec(QStringLiteral("SELECT StartWeekDate, %1, rowid FROM tblCalendar "
+                                             "ORDER BY StartWeekDate DESC")
+                                  .arg(weekData.column()))) {
+            failure = rows.lastError().text();
             ok = false;
         }
+        if (!ok && error)
+            *error = failure;
         QList<FindResult> batch;
         QElapsedTimer sinceFlush;
         sinceFlush.start();
@@ -122,7 +171,8 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
         };
         while (ok && !cancelled && rows.next()) {
             const QDate day = dayOfWeekKey(rows.value(0).toString());
-            if (!day.isValid() || (shown && day == shown->weekStart))
+            if (!day.isValid() || (shown && day == shown->weekStart) ||
+                (!notShown.empty() && notShown.count(rows.value(2).toLongLong())))
                 continue;
             const QByteArray record = weekData.utf8(rows.value(1));
             if (!mayMatch(record, terms, folded))

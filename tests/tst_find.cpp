@@ -5,9 +5,9 @@
 #include "schedule/calendar_files.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QTest>
 #include <semaphore>
 #include <thread>
@@ -34,6 +34,8 @@ private slots:
     void aFileThatCannotBeReadIsAnError_data();
     void aFileThatCannotBeReadIsAnError();
     void aNewSearchCancelsTheOldOne();
+    void aWeekOfSeveralRowsIsFoundAsTheWindowShowsIt_data();
+    void aWeekOfSeveralRowsIsFoundAsTheWindowShowsIt();
     void aSearchStopsWhenReplacedOrCancelled_data();
     void aSearchStopsWhenReplacedOrCancelled();
 };
@@ -53,9 +55,9 @@ void storeWeeks(const QString &path, const QByteArrayList &records)
     OtherConnection other(path);
     QVERIFY(other.exec(u"BEGIN"_s));
     for (qsizetype week = 0; week < records.size(); ++week)
-        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, CAST(? AS TEXT))"_s,
-                           {QDate(2000, 1, 2).addDays(7 * week).toString(Qt::ISODate),
-                            records[week]}));
+        QVERIFY(
+            other.exec(u"INSERT INTO tblCalendar VALUES (?, CAST(? AS TEXT))"_s,
+                       {QDate(2000, 1, 2).addDays(7 * week).toString(Qt::ISODate), records[week]}));
     QVERIFY(other.exec(u"COMMIT"_s));
 }
 
@@ -77,6 +79,46 @@ QStringList linesFound(const QString &path, const QString &query, bool *ok, QStr
 }
 
 } // namespace
+
+void TestFind::aWeekOfSeveralRowsIsFoundAsTheWindowShowsIt_data()
+{
+    QTest::addColumn<QStringList>("keys"); // in the order the rows were written
+    QTest::addColumn<int>("shown");        // the row the window shows
+    QTest::newRow("its own key after the earlier program's")
+        << QStringList{u"12/06/2026"_s, u"2026-12-06"_s} << 1;
+    QTest::newRow("its own key before a converter's")
+        << QStringList{u"2026-12-06"_s, u"2026-12-06 00:00:00"_s} << 0;
+    QTest::newRow("its own key twice: the oldest")
+        << QStringList{u"2026-12-06"_s, u"2026-12-06"_s} << 0;
+    QTest::newRow("other keys only: the oldest")
+        << QStringList{u"2026-12-06T00:00:00"_s, u"12/06/2026"_s, u"12/06/2026"_s} << 0;
+    QTest::newRow("other keys, then its own")
+        << QStringList{u"12/06/2026"_s, u"12/06/2026"_s, u"2026-12-06"_s, u"2026-12-06"_s} << 2;
+}
+
+// Where other tools left a week under several rows, find looks only in the one the window shows,
+// so that a result never names a week that does not hold it.
+void TestFind::aWeekOfSeveralRowsIsFoundAsTheWindowShowsIt()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(int, shown);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(createEmptyCalendarDatabase(path));
+    {
+        OtherConnection other(path);
+        for (int row = 0; row < keys.size(); ++row)
+            QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
+                               {keys[row], QString::fromUtf8(onSunday(u"row %1"_s.arg(row)))}));
+        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES ('2026-11-29', ?)"_s,
+                           {QString::fromUtf8(onSunday(u"row of another week"_s))}));
+    }
+    bool ok = false;
+    QString error;
+    QCOMPARE(linesFound(path, u"row"_s, &ok, &error),
+             (QStringList{u"row %1"_s.arg(shown), u"row of another week"_s}));
+    QVERIFY2(ok, qPrintable(error));
+}
 
 void TestFind::matchesAsPeopleExpect_data()
 {
@@ -173,15 +215,16 @@ void TestFind::theMatchSpansWhatWasWritten_data()
     QTest::newRow("the whole ß") << u"strasse"_s << u"Hauptstraße 5"_s
                                  << QList<TextMatch::Span>{{5, 6}};
     QTest::newRow("starting inside ß") << u"se"_s << u"Maße"_s << QList<TextMatch::Span>{{2, 2}};
-    QTest::newRow("inside a ligature") << u"f"_s << u"o\ufb03ce"_s << QList<TextMatch::Span>{{1, 1}};
-    QTest::newRow("a letter and its accent") << u"cafe"_s << u"cafe\u0301 au lait"_s
-                                             << QList<TextMatch::Span>{{0, 5}};
-    QTest::newRow("an emoji, two UTF-16 units") << u"🎂"_s << u"Ann's 🎂!"_s
-                                                << QList<TextMatch::Span>{{6, 2}};
-    QTest::newRow("a phrase over a line break") << u"\"dentist at\""_s << u"the dentist\r\nat 9"_s
-                                                << QList<TextMatch::Span>{{4, 11}};
-    QTest::newRow("words, the earliest first") << u"ann cafe"_s << u"Café with Ann"_s
-                                               << QList<TextMatch::Span>{{0, 4}, {10, 3}};
+    QTest::newRow("inside a ligature")
+        << u"f"_s << u"o\ufb03ce"_s << QList<TextMatch::Span>{{1, 1}};
+    QTest::newRow("a letter and its accent")
+        << u"cafe"_s << u"cafe\u0301 au lait"_s << QList<TextMatch::Span>{{0, 5}};
+    QTest::newRow("an emoji, two UTF-16 units")
+        << u"🎂"_s << u"Ann's 🎂!"_s << QList<TextMatch::Span>{{6, 2}};
+    QTest::newRow("a phrase over a line break")
+        << u"\"dentist at\""_s << u"the dentist\r\nat 9"_s << QList<TextMatch::Span>{{4, 11}};
+    QTest::newRow("words, the earliest first")
+        << u"ann cafe"_s << u"Café with Ann"_s << QList<TextMatch::Span>{{0, 4}, {10, 3}};
 }
 
 void TestFind::theMatchSpansWhatWasWritten()
@@ -252,7 +295,8 @@ void TestFind::findsEveryKindOfCharacterInTheStore_data()
     QTest::newRow("three bytes, fullwidth") << u"abc"_s << QStringList{u"ＡＢＣ corp"_s};
     QTest::newRow("three bytes, a ligature") << u"office"_s << QStringList{u"the o\ufb03ce"_s};
     QTest::newRow("four bytes") << u"🎂"_s << QStringList{u"Ann's 🎂"_s};
-    QTest::newRow("four bytes, an icon font's") << u"\U000F0001"_s << QStringList{u"\U000F0001 gym"_s};
+    QTest::newRow("four bytes, an icon font's")
+        << u"\U000F0001"_s << QStringList{u"\U000F0001 gym"_s};
     QTest::newRow("ASCII after a stray byte") << u"stray"_s << QStringList{u"\ufffdstray byte"_s};
     QTest::newRow("white space in phrases")
         << u"\"dentist at\" \"vet at\""_s << QStringList{u"the dentist\u00a0 at 9, the  vet"_s};
@@ -388,22 +432,21 @@ void TestFind::aSearchStopsWhenReplacedOrCancelled()
     QFETCH(bool, replaced);
     std::binary_semaphore underWay{0};
     std::atomic<bool> stopped = false;
-    WeekSearch search(
-        u"unused"_s, nullptr,
-        [&](const QString &, const TextMatch::Query &query, const std::optional<ShownWeek> &,
-            const std::atomic<bool> &cancelled,
-            const std::function<void(QList<FindResult>)> &found, QString *) {
-            if (cancelled)
-                return true; // a search never begun
-            found({FindResult{QDate(2026, 1, 4), 0, {}, query.terms().first(), {}}});
-            if (query.terms().first() == u"apple") {
-                underWay.release();
-                while (!cancelled)
-                    std::this_thread::yield();
-                stopped = true;
-            }
-            return true;
-        });
+    WeekSearch search(u"unused"_s, nullptr,
+                      [&](const QString &, const TextMatch::Query &query,
+                          const std::optional<ShownWeek> &, const std::atomic<bool> &cancelled,
+                          const std::function<void(QList<FindResult>)> &found, QString *) {
+                          if (cancelled)
+                              return true; // a search never begun
+                          found({FindResult{QDate(2026, 1, 4), 0, {}, query.terms().first(), {}}});
+                          if (query.terms().first() == u"apple") {
+                              underWay.release();
+                              while (!cancelled)
+                                  std::this_thread::yield();
+                              stopped = true;
+                          }
+                          return true;
+                      });
     QSignalSpy found(&search, &WeekSearch::found);
     QSignalSpy finished(&search, &WeekSearch::finished);
     search.start(u"apple"_s, std::nullopt);

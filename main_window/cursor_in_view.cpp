@@ -3,7 +3,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollArea>
-#include <QScrollBar>
 
 CursorInView::CursorInView(QScrollArea &area,
                            const std::array<QPlainTextEdit *, kWeekFieldCount> &boxes,
@@ -29,13 +28,11 @@ void CursorInView::follow(QPlainTextEdit *box)
 
 void CursorInView::bringIntoView(QPlainTextEdit *box)
 {
-    // Only the box being typed in, and only where the area scrolls at all.
-    if (!box->hasFocus() || !m_area.widget() ||
-        (m_area.verticalScrollBar()->maximum() == 0 &&
-         m_area.horizontalScrollBar()->maximum() == 0))
+    // Only the box being typed in: a week loaded into the boxes moves no view.
+    if (!box->hasFocus())
         return;
     const QRect cursor = box->cursorRect();
     const QPoint centre = box->viewport()->mapTo(m_area.widget(), cursor.center());
-    // Half a line's margin above and below, so that the whole line shows.
-    m_area.ensureVisible(centre.x(), centre.y(), cursor.width() + 2, cursor.height());
+    // A line's height above and below the cursor's centre, so that the whole line shows.
+    m_area.ensureVisible(centre.x(), centre.y(), 0, cursor.height());
 }

@@ -1,3 +1,4 @@
+#include "controls/colour_contrast.h"
 #include "controls/month_view.h"
 
 #include <QSignalSpy>
@@ -18,6 +19,8 @@ private slots:
     void clicksOffADayOrWithAnotherButtonReportNothing_data();
     void clicksOffADayOrWithAnotherButtonReportNothing();
     void keyboardMovesAndChoosesWithoutSelecting();
+    void contrastFollowsWcag_data();
+    void contrastFollowsWcag();
 
 private:
     std::unique_ptr<MonthView> m_view;
@@ -191,6 +194,37 @@ void TestMonthView::keyboardMovesAndChoosesWithoutSelecting()
     m_view->setValue(QDate(9999, 12, 31));
     QTest::keyClick(m_view.get(), Qt::Key_Down);
     QCOMPARE(m_view->cursorDate(), QDate(9999, 12, 31));
+}
+
+void TestMonthView::contrastFollowsWcag_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("preferred");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QColor>("readable"); // at 3:1
+
+    const QColor black(Qt::black), white(Qt::white);
+    QTest::newRow("black on white") << white << black << 21.0 << black;
+    QTest::newRow("grey #767676 on white, WCAG's 4.5:1")
+        << white << QColor(0x76, 0x76, 0x76) << 4.54 << QColor(0x76, 0x76, 0x76);
+    QTest::newRow("white on a pale highlight falls back to black")
+        << QColor(0x3D, 0xAE, 0xE9) << white << 2.49 << black;
+    QTest::newRow("dark grey on near black falls back to white")
+        << QColor(0x20, 0x20, 0x20) << QColor(0x50, 0x50, 0x50) << 2.02 << white;
+    QTest::newRow("a colour on itself")
+        << QColor(0x80, 0x20, 0x20) << QColor(0x80, 0x20, 0x20) << 1.0 << white;
+}
+
+void TestMonthView::contrastFollowsWcag()
+{
+    QFETCH(QColor, background);
+    QFETCH(QColor, preferred);
+    QFETCH(double, ratio);
+    QFETCH(QColor, readable);
+    QCOMPARE(qRound(ColourContrast::ratio(background, preferred) * 100), qRound(ratio * 100));
+    QCOMPARE(ColourContrast::ratio(preferred, background),
+             ColourContrast::ratio(background, preferred));
+    QCOMPARE(ColourContrast::readableOn(background, preferred, 3.0), readable);
 }
 
 QTEST_MAIN(TestMonthView)

@@ -1,8 +1,10 @@
 #include "controls/colour_contrast.h"
 #include "controls/month_view.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +23,10 @@ private slots:
     void keyboardMovesAndChoosesWithoutSelecting();
     void contrastFollowsWcag_data();
     void contrastFollowsWcag();
+    void marksStandOutFromWhatIsBehindThem_data();
+    void marksStandOutFromWhatIsBehindThem();
+    void tooltipsSayWhatADayHolds_data();
+    void tooltipsSayWhatADayHolds();
 
 private:
     std::unique_ptr<MonthView> m_view;
@@ -225,6 +231,207 @@ void TestMonthView::contrastFollowsWcag()
     QCOMPARE(ColourContrast::ratio(preferred, background),
              ColourContrast::ratio(background, preferred));
     QCOMPARE(ColourContrast::readableOn(background, preferred, 3.0), readable);
+}
+
+namespace {
+
+QPalette paletteOf(QColor base, QColor text, QColor highlight, QColor highlightedText)
+{
+    QPalette palette;
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, highlightedText);
+    return palette;
+}
+
+// The side of the largest square of pixels in `area` of `marked` that differ from `plain` by a
+// contrast of at least 3:1: a mark as the eye sees it against what is behind it.
+int solidSquare(const QImage &marked, const QImage &plain, const QRect &area)
+{
+    int largest = 0;
+    QList<int> previous(area.width() + 1, 0), current(area.width() + 1, 0);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int i = x - area.left() + 1;
+            const bool strong =
+                ColourContrast::ratio(marked.pixelColor(x, y), plain.pixelColor(x, y)) >= 3.0;
+            current[i] = strong ? 1 + std::min({previous[i], previous[i - 1], current[i - 1]}) : 0;
+            largest = std::max(largest, current[i]);
+        }
+        std::swap(previous, current);
+    }
+    return largest;
+}
+
+// The bounds of the pixels in `area` where the two images differ.
+QRect changed(const QImage &a, const QImage &b, const QRect &area)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+QRect scaled(const QRect &logical, qreal ratio)
+{
+    return QRect((QRectF(logical).topLeft() * ratio).toPoint(),
+                 (QSizeF(logical.size()) * ratio).toSize());
+}
+
+} // namespace
+
+void TestMonthView::marksStandOutFromWhatIsBehindThem_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("highlighted");
+
+    const QColor white(Qt::white), black(Qt::black);
+    const QList<std::pair<const char *, QPalette>> palettes{
+        {"light", paletteOf(white, black, QColor(0x30, 0x8C, 0xC6), white)},
+        {"dark", paletteOf(QColor(0x2A, 0x2A, 0x2A), white, QColor(0x2A, 0x82, 0xDA), white)},
+        // Pale text on a pale highlight, as Breeze Dark has it.
+        {"dark, highlighted text too pale",
+         paletteOf(QColor(0x23, 0x26, 0x29), QColor(0xEF, 0xF0, 0xF1), QColor(0x3D, 0xAE, 0xE9),
+                   white)},
+        // Text nearly the colour of the cell.
+        {"text too faint", paletteOf(QColor(0xE0, 0xE0, 0xE0), QColor(0xB0, 0xB0, 0xB0),
+                                     QColor(0x10, 0x10, 0x60), QColor(0x30, 0x30, 0x80))},
+    };
+    for (const auto &[name, palette] : palettes) {
+        QTest::addRow("%s", name) << palette << false;
+        QTest::addRow("%s, in the highlighted week", name) << palette << true;
+    }
+}
+
+void TestMonthView::marksStandOutFromWhatIsBehindThem()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(bool, highlighted);
+    m_view->setPalette(palette);
+    m_view->showMonth(QDate(2026, 11, 1)); // November 2026 to January 2027
+    // The week of 29 November, which reaches into December: its Wednesday holds text, and
+    // its notes.
+    const QDate sunday(2026, 11, 29), wednesday(2026, 12, 2);
+    if (highlighted) {
+        m_view->setSelStart(sunday);
+        m_view->setSelEnd(sunday.addDays(6));
+    }
+    const QImage plain = m_view->grab().toImage();
+    m_view->setMarks({{wednesday, 1}}, {});
+    const QImage dayMarked = m_view->grab().toImage();
+    m_view->setMarks({}, {{sunday, 2}});
+    const QImage notesMarked = m_view->grab().toImage();
+
+    const qreal ratio = plain.devicePixelRatio();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) // the run on a scaled screen
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    const int leastSide = qCeil(4 * ratio);
+    const QColor cellColour = highlighted ? palette.highlight().color() : palette.base().color();
+    const auto drawnOn = [&](const QRect &mark, const QImage &markedImage, const QColor &colour) {
+        for (int y = mark.top(); y <= mark.bottom(); ++y) {
+            for (int x = mark.left(); x <= mark.right(); ++x) {
+                if (markedImage.pixel(x, y) != plain.pixel(x, y) &&
+                    plain.pixelColor(x, y) != colour)
+                    return false;
+            }
+        }
+        return true;
+    };
+
+    // The day's mark: under its number, clear of it, on the cell's colour.
+    const QRect cell = scaled(m_view->dayRect(wednesday), ratio);
+    const QRect dot = changed(plain, dayMarked, plain.rect());
+    QVERIFY(cell.contains(dot));
+    QVERIFY(drawnOn(dot, dayMarked, cellColour));
+    QRect number;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            if (plain.pixelColor(x, y) != cellColour)
+                number |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(number.isValid());
+    QVERIFY(number.bottom() < dot.top());
+    QVERIFY(solidSquare(dayMarked, plain, dot) >= leastSide);
+
+    // The notes' mark: before the week's row in both months, on the calendar's base.
+    const int column = m_view->dayRect(wednesday).width();
+    QRect bars;
+    for (const QRect &sundayCell :
+         {m_view->dayRect(sunday), m_view->dayRect(wednesday).translated(-3 * column, 0)}) {
+        const int monthLeft =
+            m_view->titleRect(sundayCell.left() / m_view->titleRect(0).width()).left();
+        const QRect before = scaled(
+            QRect(monthLeft, sundayCell.top(), sundayCell.left() - monthLeft, sundayCell.height()),
+            ratio);
+        const QRect bar = changed(plain, notesMarked, before);
+        QVERIFY(bar.isValid());
+        QVERIFY(drawnOn(bar, notesMarked, palette.base().color()));
+        QVERIFY(solidSquare(notesMarked, plain, bar) >= leastSide);
+        bars |= bar;
+    }
+    QCOMPARE(changed(plain, notesMarked, plain.rect()), bars);
+}
+
+void TestMonthView::tooltipsSayWhatADayHolds_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("says");
+    // On view: November 2026 (starts on a Sunday) to January 2027.
+    QTest::newRow("a day of three lines") << u"2026-12-09"_s << u"3 lines"_s;
+    QTest::newRow("a day of one line") << u"2026-12-10"_s << u"1 line"_s;
+    QTest::newRow("a day that holds nothing") << u"2026-12-11"_s << QString();
+    QTest::newRow("a Sunday with text and notes") << u"2026-12-13"_s << u"1 line\nNotes: 1 line"_s;
+    QTest::newRow("a Sunday with notes only") << u"2026-11-29"_s << u"Notes: 2 lines"_s;
+    QTest::newRow("the Monday of a week with notes") << u"2026-11-30"_s << QString();
+    QTest::newRow("the bar before a week with notes") << u"bar"_s << u"Notes: 2 lines"_s;
+    QTest::newRow("the week's blank Sunday in the next month")
+        << u"blank Sunday"_s << u"Notes: 2 lines"_s;
+    QTest::newRow("blank cells after a month") << u"after"_s << QString();
+}
+
+void TestMonthView::tooltipsSayWhatADayHolds()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, says);
+    m_view->showMonth(QDate(2026, 11, 1));
+    m_view->setMarks({{QDate(2026, 12, 9), 3}, {QDate(2026, 12, 10), 1}, {QDate(2026, 12, 13), 1}},
+                     {{QDate(2026, 11, 29), 2}, {QDate(2026, 12, 13), 1}});
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+
+    const QRect december2 = m_view->dayRect(QDate(2026, 12, 2));
+    const QRect december31 = m_view->dayRect(QDate(2026, 12, 31));
+    QPoint at;
+    if (where == u"bar")
+        at = QPoint(december2.left() - 3 * december2.width() - 2, december2.center().y());
+    else if (where == u"blank Sunday")
+        at = december2.center() - QPoint(3 * december2.width(), 0);
+    else if (where == u"after")
+        at = december31.center() + QPoint(december31.width(), 0);
+    else
+        at = m_view->dayRect(QDate::fromString(where, Qt::ISODate)).center();
+    QCOMPARE(m_view->toolTipAt(at), says);
+
+    // As the desktop asks: a tip that says it, or none, even where one was up a moment ago.
+    const auto ask = [&](QPoint point) {
+        QHelpEvent help(QEvent::ToolTip, point, m_view->mapToGlobal(point));
+        QApplication::sendEvent(m_view.get(), &help);
+        return help.isAccepted();
+    };
+    QVERIFY(ask(m_view->dayRect(QDate(2026, 12, 9)).center()));
+    QTRY_COMPARE(QToolTip::text(), u"3 lines"_s);
+    QCOMPARE(ask(at), !says.isEmpty());
+    if (says.isEmpty())
+        QTRY_VERIFY(!QToolTip::isVisible());
+    else
+        QCOMPARE(QToolTip::text(), says);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestMonthView)

@@ -1,6 +1,7 @@
 #include "month_view.h"
 
 #include "colour_contrast.h"
+#include "month_year_chooser.h"
 
 #include <algorithm>
 #include <QKeyEvent>
@@ -179,6 +180,22 @@ QRect MonthView::titleRect(int index) const
 {
     const Metrics m = metrics();
     return QRect(index * m.monthWidth, 0, m.monthWidth, m.titleHeight);
+}
+
+void MonthView::chooseMonth(int index)
+{
+    if (index < 0 || index >= monthCount())
+        return;
+    if (!m_chooser) {
+        m_chooser = new MonthYearChooser(this);
+        // The chosen month goes where the clicked one was, or as near as the range lets it.
+        connect(m_chooser, &MonthYearChooser::chosen, this,
+                [this](QDate month) { showMonth(month.addMonths(-m_chooserIndex)); });
+    }
+    m_chooserIndex = index;
+    m_chooser->setRange(m_minDate, m_maxDate);
+    m_chooser->setMonth(m_firstMonth.addMonths(index));
+    m_chooser->popup(mapToGlobal(titleRect(index).bottomLeft() + QPoint(0, 1)));
 }
 
 void MonthView::pageMonths(int months)
@@ -400,6 +417,11 @@ void MonthView::mousePressEvent(QMouseEvent *event)
         pageMonths(-1);
     } else if (nextArrowRect().contains(at)) {
         pageMonths(1);
+    } else if (at.y() < metrics().titleHeight) {
+        for (int index = 0; index < monthCount(); ++index) {
+            if (titleRect(index).contains(at))
+                chooseMonth(index);
+        }
     } else {
         m_pressed = dateAt(at);
         if (m_pressed.isValid()) {
@@ -446,7 +468,13 @@ void MonthView::keyPressEvent(QKeyEvent *event)
         moveCursor(m_cursor.addDays(-7));
         break;
     case Qt::Key_Down:
-        moveCursor(m_cursor.addDays(7));
+        if (event->modifiers().testFlag(Qt::AltModifier))
+            chooseMonthAtCursor();
+        else
+            moveCursor(m_cursor.addDays(7));
+        break;
+    case Qt::Key_F4:
+        chooseMonthAtCursor();
         break;
     case Qt::Key_PageUp:
         pageMonths(-1);
@@ -468,6 +496,12 @@ void MonthView::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+}
+
+void MonthView::chooseMonthAtCursor()
+{
+    const int index = monthsBetween(m_firstMonth, monthOf(m_cursor));
+    chooseMonth(m_cursor.isValid() && index >= 0 && index < monthCount() ? index : 0);
 }
 
 void MonthView::moveCursor(QDate to)

@@ -2,13 +2,16 @@
 
 #include <QDate>
 #include <QHash>
+#include <QPointer>
 #include <QSet>
 #include <QWidget>
 
+class MonthYearChooser;
+
 // A lean month calendar: as many whole months side by side as fit its width, rows starting on
 // Sunday, today marked, one highlighted range of days (drawn across month borders), arrows and
-// keys to page months, marks on the days and weeks that hold text, and a notice when a day is
-// clicked or chosen with the keyboard.
+// keys to page months, a month and year to choose from each month's name, marks on the days and
+// weeks that hold text, and a notice when a day is clicked or chosen with the keyboard.
 //
 // Paging and moving the keyboard cursor change only what is on view; the current date and the
 // highlighted range change only through their setters.
@@ -59,8 +62,10 @@ public:
     // gets where the same holds.
     QString toolTipAt(QPoint point, QRect *area = nullptr) const;
 
-    // The title over the month at `index` on view.
+    // The title over the month at `index` on view: a click there chooses another month and
+    // year for that place, as Alt+Down or F4 does for the keyboard cursor's month.
     QRect titleRect(int index) const;
+    void chooseMonth(int index);
 
     // The day drawn at a point (invalid where there is none), and where a day is drawn.
     QDate dateAt(QPoint point) const;
@@ -109,6 +114,7 @@ private:
     QDate dayAt(const Metrics &m, QPoint point) const;
     QRect weekStartRect(const Metrics &m, QPoint point, QDate *sunday) const;
     void moveCursor(QDate to);
+    void chooseMonthAtCursor();
     void paintMonth(QPainter &painter, const Metrics &m, int index) const;
 
     QDate m_minDate{1753, 1, 1};
@@ -122,6 +128,8 @@ private:
     QDate m_pressed;
     QHash<QDate, int> m_dayLines;
     QHash<QDate, int> m_notesLines;
+    QPointer<MonthYearChooser> m_chooser;
+    int m_chooserIndex = 0; // the place on view the chooser's month goes to
     QDate m_shownFrom;      // the days on view when pageChanged last said so
     QDate m_lastShown;
 };

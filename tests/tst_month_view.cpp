@@ -1,8 +1,11 @@
 #include "controls/colour_contrast.h"
 #include "controls/month_view.h"
+#include "controls/month_year_chooser.h"
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
 
@@ -27,6 +30,8 @@ private slots:
     void marksStandOutFromWhatIsBehindThem();
     void tooltipsSayWhatADayHolds_data();
     void tooltipsSayWhatADayHolds();
+    void aMonthsNameChoosesTheMonthForItsPlace_data();
+    void aMonthsNameChoosesTheMonthForItsPlace();
 
 private:
     std::unique_ptr<MonthView> m_view;
@@ -432,6 +437,110 @@ void TestMonthView::tooltipsSayWhatADayHolds()
     else
         QCOMPARE(QToolTip::text(), says);
     QToolTip::hideText();
+}
+
+void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<int>("place");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QDate>("firstShown");
+    QTest::addColumn<QPoint>("at"); // where the calendar is on the screen
+
+    // On view: November 2026 to January 2027; the keyboard's cursor in December.
+    const QDate november(2026, 11, 1);
+    QTest::newRow("Enter takes the month as it stands: nothing moves")
+        << u"click"_s << 1 << QStringList{u"Enter"_s} << november << QPoint();
+    QTest::newRow("the next month, in the middle: arrows go on into the next year")
+        << u"click"_s << 1 << QStringList{u"Right"_s, u"Enter"_s} << QDate(2026, 12, 1) << QPoint();
+    QTest::newRow("a row up is four months back")
+        << u"click"_s << 0 << QStringList{u"Up"_s, u"Up"_s, u"Up"_s, u"Enter"_s}
+        << QDate(2025, 11, 1) << QPoint();
+    QTest::newRow("a row down is four months on, at the right")
+        << u"click"_s << 2 << QStringList{u"Down"_s, u"Return"_s} << QDate(2027, 3, 1) << QPoint();
+    QTest::newRow("a year typed on the months")
+        << u"click"_s << 0 << QStringList{u"1999"_s, u"Enter"_s} << QDate(1999, 11, 1) << QPoint();
+    QTest::newRow("a year typed, then a month clicked")
+        << u"click"_s << 0 << QStringList{u"2031"_s, u"click Mar"_s} << QDate(2031, 3, 1)
+        << QPoint();
+    QTest::newRow("Escape chooses nothing")
+        << u"click"_s << 0 << QStringList{u"2000"_s, u"Escape"_s} << november << QPoint();
+    QTest::newRow("the first month at the last place: the range's start comes first")
+        << u"click"_s << 2 << QStringList{u"1753"_s, u"Enter"_s} << QDate(1753, 1, 1) << QPoint();
+    QTest::newRow("the last month at the first place: the range's end comes last")
+        << u"click"_s << 0 << QStringList{u"9999"_s, u"Right"_s, u"Enter"_s} << QDate(9999, 10, 1)
+        << QPoint();
+    QTest::newRow("with the calendar partly off the screen's bottom right it stays on the screen")
+        << u"click"_s << 1 << QStringList{u"Left"_s, u"Enter"_s} << QDate(2026, 10, 1)
+        << QPoint(930, 904);
+    QTest::newRow("with the calendar partly off the screen's left it stays on the screen")
+        << u"click"_s << 1 << QStringList{u"Escape"_s} << november << QPoint(-300, 0);
+    QTest::newRow("Alt+Down opens it for the cursor's month")
+        << u"Alt+Down"_s << 1 << QStringList{u"Left"_s, u"Enter"_s} << QDate(2026, 10, 1)
+        << QPoint();
+    QTest::newRow("F4 opens it for the cursor's month")
+        << u"F4"_s << 1 << QStringList{u"2027"_s, u"Enter"_s} << QDate(2027, 11, 1) << QPoint();
+}
+
+void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace()
+{
+    QFETCH(QString, open);
+    QFETCH(int, place);
+    QFETCH(QStringList, keys);
+    QFETCH(QDate, firstShown);
+    QFETCH(QPoint, at);
+    m_view->move(at);
+    m_view->showMonth(QDate(2026, 11, 1));
+    m_view->setValue(QDate(2026, 12, 9));
+    m_view->setSelStart(QDate(2026, 12, 6));
+    m_view->setSelEnd(QDate(2026, 12, 12));
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+    QSignalSpy paged(m_view.get(), &MonthView::pageChanged);
+    QSignalSpy clicked(m_view.get(), &MonthView::dateClicked);
+
+    if (open == u"click")
+        QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->titleRect(place).center());
+    else if (open == u"F4")
+        QTest::keyClick(m_view.get(), Qt::Key_F4);
+    else
+        QTest::keyClick(m_view.get(), Qt::Key_Down, Qt::AltModifier);
+    auto *chooser = qobject_cast<MonthYearChooser *>(QApplication::activePopupWidget());
+    QVERIFY(chooser);
+    QCOMPARE(chooser->month(), QDate(2026, 11, 1).addMonths(place));
+    // Under the month's name, or as near as the screen lets it.
+    const QRect screen = chooser->screen()->availableGeometry();
+    QVERIFY(screen.contains(chooser->frameGeometry()));
+    const QRect title(m_view->mapToGlobal(m_view->titleRect(place).topLeft()),
+                      m_view->titleRect(place).size());
+    QCOMPARE(chooser->pos(),
+             QPoint(std::clamp(title.left(), screen.left(), screen.right() + 1 - chooser->width()),
+                    std::min(title.bottom() + 1, screen.bottom() + 1 - chooser->height())));
+    QCOMPARE(m_view->cursorDate(), QDate(2026, 12, 9));
+
+    for (const QString &key : keys) {
+        QWidget *keyboard = QApplication::focusWidget();
+        QVERIFY(keyboard && chooser->isAncestorOf(keyboard));
+        if (key.startsWith(u"click ")) {
+            auto *months = chooser->findChild<QTableWidget *>();
+            const QList<QTableWidgetItem *> found = months->findItems(key.mid(6), Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            QTest::mouseClick(months->viewport(), Qt::LeftButton, {},
+                              months->visualItemRect(found.front()).center());
+        } else if (key.front().isDigit()) {
+            for (const QChar digit : key) // each where the keyboard is by then
+                QTest::keyClick(QApplication::focusWidget(), digit.toLatin1());
+        } else {
+            QTest::keyClick(keyboard, QKeySequence::fromString(key)[0].key());
+        }
+    }
+    QTRY_VERIFY(!chooser->isVisible());
+    QCOMPARE(m_view->firstShownMonth(), firstShown);
+    QCOMPARE(paged.size(), firstShown == QDate(2026, 11, 1) ? 0 : 1);
+    // Only what is on view changes: no day was clicked, the week and its day stay.
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(m_view->value(), QDate(2026, 12, 9));
+    QCOMPARE(m_view->selStart(), QDate(2026, 12, 6));
 }
 
 QTEST_MAIN(TestMonthView)

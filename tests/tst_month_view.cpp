@@ -32,6 +32,8 @@ private slots:
     void tooltipsSayWhatADayHolds();
     void aMonthsNameChoosesTheMonthForItsPlace_data();
     void aMonthsNameChoosesTheMonthForItsPlace();
+    void theChooserKeepsToItsRange_data();
+    void theChooserKeepsToItsRange();
 
 private:
     std::unique_ptr<MonthView> m_view;
@@ -288,12 +290,35 @@ QRect scaled(const QRect &logical, qreal ratio)
                  (QSizeF(logical.size()) * ratio).toSize());
 }
 
+// Presses `keys` in the chooser as a person would, each where the keyboard is by then: a key's
+// name ("Enter", "Left"), digits one by one, or "click Mar" on a month.
+void press(MonthYearChooser &chooser, const QStringList &keys)
+{
+    for (const QString &key : keys) {
+        QWidget *keyboard = QApplication::focusWidget();
+        QVERIFY(keyboard && chooser.isAncestorOf(keyboard));
+        if (key.startsWith(u"click ")) {
+            auto *months = chooser.findChild<QTableWidget *>();
+            const QList<QTableWidgetItem *> found = months->findItems(key.mid(6), Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            QTest::mouseClick(months->viewport(), Qt::LeftButton, {},
+                              months->visualItemRect(found.front()).center());
+        } else if (key.front().isDigit()) {
+            for (const QChar digit : key)
+                QTest::keyClick(QApplication::focusWidget(), digit.toLatin1());
+        } else {
+            QTest::keyClick(keyboard, QKeySequence::fromString(key)[0].key());
+        }
+    }
+}
+
 } // namespace
 
 void TestMonthView::marksStandOutFromWhatIsBehindThem_data()
 {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<bool>("highlighted");
+    QTest::addColumn<int>("width");
 
     const QColor white(Qt::white), black(Qt::black);
     const QList<std::pair<const char *, QPalette>> palettes{
@@ -308,16 +333,21 @@ void TestMonthView::marksStandOutFromWhatIsBehindThem_data()
                                      QColor(0x10, 0x10, 0x60), QColor(0x30, 0x30, 0x80))},
     };
     for (const auto &[name, palette] : palettes) {
-        QTest::addRow("%s", name) << palette << false;
-        QTest::addRow("%s, in the highlighted week", name) << palette << true;
+        QTest::addRow("%s", name) << palette << false << 607;
+        QTest::addRow("%s, in the highlighted week", name) << palette << true << 607;
     }
+    // Months 197 pixels wide leave only the four of the margin before each Sunday.
+    QTest::newRow("light, with the least room before the rows")
+        << palettes.front().second << true << 3 * 197;
 }
 
 void TestMonthView::marksStandOutFromWhatIsBehindThem()
 {
     QFETCH(QPalette, palette);
     QFETCH(bool, highlighted);
+    QFETCH(int, width);
     m_view->setPalette(palette);
+    m_view->resize(width, m_view->height());
     m_view->showMonth(QDate(2026, 11, 1)); // November 2026 to January 2027
     // The week of 29 November, which reaches into December: its Wednesday holds text, and
     // its notes.
@@ -329,7 +359,7 @@ void TestMonthView::marksStandOutFromWhatIsBehindThem()
     const QImage plain = m_view->grab().toImage();
     m_view->setMarks({{wednesday, 1}}, {});
     const QImage dayMarked = m_view->grab().toImage();
-    m_view->setMarks({}, {{sunday, 2}});
+    m_view->setMarks({{wednesday, 1}}, {{sunday, 2}}); // the notes change alone
     const QImage notesMarked = m_view->grab().toImage();
 
     const qreal ratio = plain.devicePixelRatio();
@@ -363,6 +393,10 @@ void TestMonthView::marksStandOutFromWhatIsBehindThem()
     QVERIFY(number.isValid());
     QVERIFY(number.bottom() < dot.top());
     QVERIFY(solidSquare(dayMarked, plain, dot) >= leastSide);
+    // The number and its mark together in the middle of the cell, clear of the next row.
+    const int above = number.top() - cell.top(), below = cell.bottom() - dot.bottom();
+    QVERIFY2(below > 0 && std::abs(above - below) <= 2 * ratio,
+             qPrintable(u"%1 pixels above, %2 below"_s.arg(above).arg(below)));
 
     // The notes' mark: before the week's row in both months, on the calendar's base.
     const int column = m_view->dayRect(wednesday).width();
@@ -374,20 +408,20 @@ void TestMonthView::marksStandOutFromWhatIsBehindThem()
         const QRect before = scaled(
             QRect(monthLeft, sundayCell.top(), sundayCell.left() - monthLeft, sundayCell.height()),
             ratio);
-        const QRect bar = changed(plain, notesMarked, before);
+        const QRect bar = changed(dayMarked, notesMarked, before);
         QVERIFY(bar.isValid());
         QVERIFY(drawnOn(bar, notesMarked, palette.base().color()));
         QVERIFY(solidSquare(notesMarked, plain, bar) >= leastSide);
         bars |= bar;
     }
-    QCOMPARE(changed(plain, notesMarked, plain.rect()), bars);
+    QCOMPARE(changed(dayMarked, notesMarked, plain.rect()), bars);
 }
 
 void TestMonthView::tooltipsSayWhatADayHolds_data()
 {
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("says");
-    // On view: November 2026 (starts on a Sunday) to January 2027.
+    // On view: October 2026 (ends on a Saturday) to December 2026.
     QTest::newRow("a day of three lines") << u"2026-12-09"_s << u"3 lines"_s;
     QTest::newRow("a day of one line") << u"2026-12-10"_s << u"1 line"_s;
     QTest::newRow("a day that holds nothing") << u"2026-12-11"_s << QString();
@@ -398,15 +432,28 @@ void TestMonthView::tooltipsSayWhatADayHolds_data()
     QTest::newRow("the week's blank Sunday in the next month")
         << u"blank Sunday"_s << u"Notes: 2 lines"_s;
     QTest::newRow("blank cells after a month") << u"after"_s << QString();
+    QTest::newRow("the notes of a week that starts a month")
+        << u"2026-11-01"_s << u"Notes: 4 lines"_s;
+    QTest::newRow("the blank row after a month that ends on a Saturday")
+        << u"row after"_s << QString();
+    // The edges of the room before a row and its Sunday.
+    QTest::newRow("the first pixel before a row") << u"first pixel"_s << u"Notes: 2 lines"_s;
+    QTest::newRow("the first pixel of its Monday") << u"Monday's first pixel"_s << QString();
+    QTest::newRow("the day names over it") << u"day names"_s << QString();
+    QTest::newRow("the sliver past the last month") << u"past the last"_s << QString();
 }
 
 void TestMonthView::tooltipsSayWhatADayHolds()
 {
     QFETCH(QString, where);
     QFETCH(QString, says);
-    m_view->showMonth(QDate(2026, 11, 1));
+    m_view->showMonth(QDate(2026, 10, 1));
+    // The notes of 27 December would show in January's first row, the month after the last.
     m_view->setMarks({{QDate(2026, 12, 9), 3}, {QDate(2026, 12, 10), 1}, {QDate(2026, 12, 13), 1}},
-                     {{QDate(2026, 11, 29), 2}, {QDate(2026, 12, 13), 1}});
+                     {{QDate(2026, 11, 1), 4},
+                      {QDate(2026, 11, 29), 2},
+                      {QDate(2026, 12, 13), 1},
+                      {QDate(2026, 12, 27), 1}});
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 
@@ -419,9 +466,26 @@ void TestMonthView::tooltipsSayWhatADayHolds()
         at = december2.center() - QPoint(3 * december2.width(), 0);
     else if (where == u"after")
         at = december31.center() + QPoint(december31.width(), 0);
+    else if (where == u"row after") // under Sunday 25 October, where 1 November's week is not
+        at = m_view->dayRect(QDate(2026, 10, 25)).center() + QPoint(0, december2.height());
+    else if (where == u"first pixel")
+        at = QPoint(m_view->titleRect(2).left(), december2.top());
+    else if (where == u"Monday's first pixel")
+        at = december2.topLeft() - QPoint(2 * december2.width(), 0);
+    else if (where == u"day names")
+        at = december2.topLeft() - QPoint(3 * december2.width() - 2, 2);
+    else if (where == u"past the last")
+        at = QPoint(m_view->width() - 1, december2.top() + 2);
     else
         at = m_view->dayRect(QDate::fromString(where, Qt::ISODate)).center();
-    QCOMPARE(m_view->toolTipAt(at), says);
+    QRect area;
+    QCOMPARE(m_view->toolTipAt(at, &area), says);
+    // The tip stays up while the pointer is where the same holds, and only there.
+    QCOMPARE(area.contains(at), !says.isEmpty());
+    for (QDate day(2026, 10, 1); day <= QDate(2026, 12, 31); day = day.addDays(1)) {
+        if (const QPoint centre = m_view->dayRect(day).center(); area.contains(centre))
+            QCOMPARE(m_view->toolTipAt(centre), says);
+    }
 
     // As the desktop asks: a tip that says it, or none, even where one was up a moment ago.
     const auto ask = [&](QPoint point) {
@@ -446,40 +510,53 @@ void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QDate>("firstShown");
     QTest::addColumn<QPoint>("at"); // where the calendar is on the screen
+    QTest::addColumn<QDate>("minDate");
+    QTest::addColumn<QDate>("maxDate");
 
     // On view: November 2026 to January 2027; the keyboard's cursor in December.
     const QDate november(2026, 11, 1);
+    const QDate first(1753, 1, 1), last(9999, 12, 31); // the calendar's own range
     QTest::newRow("Enter takes the month as it stands: nothing moves")
-        << u"click"_s << 1 << QStringList{u"Enter"_s} << november << QPoint();
+        << u"click"_s << 1 << QStringList{u"Enter"_s} << november << QPoint() << first << last;
     QTest::newRow("the next month, in the middle: arrows go on into the next year")
-        << u"click"_s << 1 << QStringList{u"Right"_s, u"Enter"_s} << QDate(2026, 12, 1) << QPoint();
+        << u"click"_s << 1 << QStringList{u"Right"_s, u"Enter"_s} << QDate(2026, 12, 1) << QPoint()
+        << first << last;
     QTest::newRow("a row up is four months back")
         << u"click"_s << 0 << QStringList{u"Up"_s, u"Up"_s, u"Up"_s, u"Enter"_s}
-        << QDate(2025, 11, 1) << QPoint();
+        << QDate(2025, 11, 1) << QPoint() << first << last;
     QTest::newRow("a row down is four months on, at the right")
-        << u"click"_s << 2 << QStringList{u"Down"_s, u"Return"_s} << QDate(2027, 3, 1) << QPoint();
+        << u"click"_s << 2 << QStringList{u"Down"_s, u"Return"_s} << QDate(2027, 3, 1) << QPoint()
+        << first << last;
     QTest::newRow("a year typed on the months")
-        << u"click"_s << 0 << QStringList{u"1999"_s, u"Enter"_s} << QDate(1999, 11, 1) << QPoint();
+        << u"click"_s << 0 << QStringList{u"1999"_s, u"Enter"_s} << QDate(1999, 11, 1) << QPoint()
+        << first << last;
     QTest::newRow("a year typed, then a month clicked")
         << u"click"_s << 0 << QStringList{u"2031"_s, u"click Mar"_s} << QDate(2031, 3, 1)
-        << QPoint();
+        << QPoint() << first << last;
     QTest::newRow("Escape chooses nothing")
-        << u"click"_s << 0 << QStringList{u"2000"_s, u"Escape"_s} << november << QPoint();
+        << u"click"_s << 0 << QStringList{u"2000"_s, u"Escape"_s} << november << QPoint() << first
+        << last;
     QTest::newRow("the first month at the last place: the range's start comes first")
-        << u"click"_s << 2 << QStringList{u"1753"_s, u"Enter"_s} << QDate(1753, 1, 1) << QPoint();
+        << u"click"_s << 2 << QStringList{u"1753"_s, u"Enter"_s} << QDate(1753, 1, 1) << QPoint()
+        << first << last;
     QTest::newRow("the last month at the first place: the range's end comes last")
         << u"click"_s << 0 << QStringList{u"9999"_s, u"Right"_s, u"Enter"_s} << QDate(9999, 10, 1)
-        << QPoint();
+        << QPoint() << first << last;
     QTest::newRow("with the calendar partly off the screen's bottom right it stays on the screen")
         << u"click"_s << 1 << QStringList{u"Left"_s, u"Enter"_s} << QDate(2026, 10, 1)
-        << QPoint(930, 904);
+        << QPoint(930, 904) << first << last;
     QTest::newRow("with the calendar partly off the screen's left it stays on the screen")
-        << u"click"_s << 1 << QStringList{u"Escape"_s} << november << QPoint(-300, 0);
+        << u"click"_s << 1 << QStringList{u"Escape"_s} << november << QPoint(-300, 0) << first
+        << last;
     QTest::newRow("Alt+Down opens it for the cursor's month")
         << u"Alt+Down"_s << 1 << QStringList{u"Left"_s, u"Enter"_s} << QDate(2026, 10, 1)
-        << QPoint();
+        << QPoint() << first << last;
     QTest::newRow("F4 opens it for the cursor's month")
-        << u"F4"_s << 1 << QStringList{u"2027"_s, u"Enter"_s} << QDate(2027, 11, 1) << QPoint();
+        << u"F4"_s << 1 << QStringList{u"2027"_s, u"Enter"_s} << QDate(2027, 11, 1) << QPoint()
+        << first << last;
+    QTest::newRow("a range of the window's own: the chooser offers only that")
+        << u"click"_s << 2 << QStringList{u"Down"_s, u"Down"_s, u"Enter"_s} << QDate(2027, 7, 1)
+        << QPoint() << QDate(2026, 3, 10) << QDate(2027, 9, 20);
 }
 
 void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace()
@@ -489,7 +566,10 @@ void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace()
     QFETCH(QStringList, keys);
     QFETCH(QDate, firstShown);
     QFETCH(QPoint, at);
+    QFETCH(QDate, minDate);
+    QFETCH(QDate, maxDate);
     m_view->move(at);
+    m_view->setDateRange(minDate, maxDate);
     m_view->showMonth(QDate(2026, 11, 1));
     m_view->setValue(QDate(2026, 12, 9));
     m_view->setSelStart(QDate(2026, 12, 6));
@@ -499,6 +579,9 @@ void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace()
     QSignalSpy paged(m_view.get(), &MonthView::pageChanged);
     QSignalSpy clicked(m_view.get(), &MonthView::dateClicked);
 
+    m_view->chooseMonth(-1); // no such places on view
+    m_view->chooseMonth(m_view->monthCount());
+    QVERIFY(!QApplication::activePopupWidget());
     if (open == u"click")
         QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, m_view->titleRect(place).center());
     else if (open == u"F4")
@@ -517,23 +600,13 @@ void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace()
              QPoint(std::clamp(title.left(), screen.left(), screen.right() + 1 - chooser->width()),
                     std::min(title.bottom() + 1, screen.bottom() + 1 - chooser->height())));
     QCOMPARE(m_view->cursorDate(), QDate(2026, 12, 9));
+    const auto *year = chooser->findChild<QSpinBox *>();
+    QCOMPARE(year->minimum(), minDate.year());
+    QCOMPARE(year->maximum(), maxDate.year());
 
-    for (const QString &key : keys) {
-        QWidget *keyboard = QApplication::focusWidget();
-        QVERIFY(keyboard && chooser->isAncestorOf(keyboard));
-        if (key.startsWith(u"click ")) {
-            auto *months = chooser->findChild<QTableWidget *>();
-            const QList<QTableWidgetItem *> found = months->findItems(key.mid(6), Qt::MatchExactly);
-            QCOMPARE(found.size(), 1);
-            QTest::mouseClick(months->viewport(), Qt::LeftButton, {},
-                              months->visualItemRect(found.front()).center());
-        } else if (key.front().isDigit()) {
-            for (const QChar digit : key) // each where the keyboard is by then
-                QTest::keyClick(QApplication::focusWidget(), digit.toLatin1());
-        } else {
-            QTest::keyClick(keyboard, QKeySequence::fromString(key)[0].key());
-        }
-    }
+    press(*chooser, keys);
+    if (QTest::currentTestFailed())
+        return;
     QTRY_VERIFY(!chooser->isVisible());
     QCOMPARE(m_view->firstShownMonth(), firstShown);
     QCOMPARE(paged.size(), firstShown == QDate(2026, 11, 1) ? 0 : 1);
@@ -541,6 +614,71 @@ void TestMonthView::aMonthsNameChoosesTheMonthForItsPlace()
     QCOMPARE(clicked.size(), 0);
     QCOMPARE(m_view->value(), QDate(2026, 12, 9));
     QCOMPARE(m_view->selStart(), QDate(2026, 12, 6));
+}
+
+void TestMonthView::theChooserKeepsToItsRange_data()
+{
+    QTest::addColumn<QDate>("minDate");
+    QTest::addColumn<QDate>("maxDate");
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QDate>("stands");        // the month as it stands then
+    QTest::addColumn<QStringList>("offered"); // the months of its year that can be chosen
+
+    const QDate min(2026, 3, 10), max(2027, 9, 20);
+    const QStringList months{u"Jan"_s, u"Feb"_s, u"Mar"_s, u"Apr"_s, u"May"_s, u"Jun"_s,
+                             u"Jul"_s, u"Aug"_s, u"Sep"_s, u"Oct"_s, u"Nov"_s, u"Dec"_s};
+    const QStringList from2026 = months.mid(2), to2027 = months.mid(0, 9);
+    QTest::newRow("arrows stop at the range's first month")
+        << min << max << QDate(2026, 5, 1) << QStringList{u"Left"_s, u"Left"_s, u"Left"_s}
+        << QDate(2026, 3, 1) << from2026;
+    QTest::newRow("arrows stop at the range's last month")
+        << min << max << QDate(2027, 8, 1) << QStringList{u"Down"_s} << QDate(2027, 9, 1) << to2027;
+    QTest::newRow("another year keeps the month")
+        << min << max << QDate(2027, 5, 1) << QStringList{u"2026"_s} << QDate(2026, 5, 1)
+        << from2026;
+    QTest::newRow("or takes the nearest one offered there")
+        << min << max << QDate(2027, 1, 1) << QStringList{u"2026"_s} << QDate(2026, 3, 1)
+        << from2026;
+    QTest::newRow("a year past the range is not taken")
+        << min << max << QDate(2027, 5, 1) << QStringList{u"2030"_s} << QDate(2027, 5, 1) << to2027;
+    QTest::newRow("a month outside the range cannot be clicked")
+        << min << max << QDate(2026, 5, 1) << QStringList{u"click Feb"_s} << QDate(2026, 5, 1)
+        << from2026;
+    QTest::newRow("the start is brought into the range")
+        << min << max << QDate(2020, 6, 15) << QStringList() << QDate(2026, 3, 1) << from2026;
+    QTest::newRow("a range the wrong way round is ignored")
+        << max << min << QDate(1800, 2, 1) << QStringList() << QDate(1800, 2, 1) << months;
+}
+
+void TestMonthView::theChooserKeepsToItsRange()
+{
+    QFETCH(QDate, minDate);
+    QFETCH(QDate, maxDate);
+    QFETCH(QDate, start);
+    QFETCH(QStringList, keys);
+    QFETCH(QDate, stands);
+    QFETCH(QStringList, offered);
+    MonthYearChooser chooser;
+    QSignalSpy chosen(&chooser, &MonthYearChooser::chosen);
+    chooser.setRange(minDate, maxDate);
+    chooser.setMonth(start);
+    chooser.popup(QPoint(100, 100));
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    press(chooser, keys);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(chooser.month(), stands);
+    QStringList enabled;
+    const auto *months = chooser.findChild<QTableWidget *>();
+    for (int index = 0; index < 12; ++index) {
+        const QTableWidgetItem *item = months->item(index / 4, index % 4);
+        if (item->flags().testFlag(Qt::ItemIsEnabled))
+            enabled.append(item->text());
+    }
+    QCOMPARE(enabled, offered);
+    QVERIFY(chooser.isVisible());
+    QCOMPARE(chosen.size(), 0);
 }
 
 QTEST_MAIN(TestMonthView)

@@ -13,11 +13,15 @@
 
 namespace {
 
-constexpr int kRows = 6;     // a month touches at most six Sunday-to-Saturday rows
-constexpr int kMargin = 4;   // and so at least this much room before each month's Sundays
-constexpr int kNotesBar = 4; // the width of the bar before a week whose notes hold text
-// WCAG's least contrast for what must be seen but is no text: the marks stand out this much
-// from whatever is behind them.
+constexpr int kRows = 6; // a month touches at most six Sunday-to-Saturday rows
+constexpr int kMargin = 4;
+
+// The marks: a dot under the number of a day that holds text, a bar in the margin (which is at
+// least kMargin wide) before the row of a week whose notes do. WCAG's least contrast for what
+// must be seen but is no text: they stand out this much from whatever is behind them.
+constexpr int kDot = 6;
+constexpr int kDotGap = 2;
+constexpr int kNotesBar = 4;
 constexpr double kMarkContrast = 3.0;
 
 QDate monthOf(QDate day)
@@ -179,7 +183,9 @@ QString MonthView::toolTipAt(QPoint point, QRect *area) const
 QRect MonthView::titleRect(int index) const
 {
     const Metrics m = metrics();
-    return QRect(index * m.monthWidth, 0, m.monthWidth, m.titleHeight);
+    QRect title = monthRect(m, index);
+    title.setHeight(m.titleHeight);
+    return title;
 }
 
 void MonthView::chooseMonth(int index)
@@ -214,11 +220,10 @@ MonthView::Metrics MonthView::metrics() const
     m.rowHeight = std::max(1, (height() - m.titleHeight - m.namesHeight - kMargin) / kRows);
     m.columnWidth = (m.monthWidth - 2 * kMargin) / 7;
     m.gridLeft = (m.monthWidth - 7 * m.columnWidth) / 2;
-    // The number and the room for its mark below, together in the middle of the row.
-    m.mark = std::max(6, fm.height() / 3);
-    const int gap = std::max(2, m.mark / 3);
-    m.baseline = std::max(0, (m.rowHeight - fm.capHeight() - gap - m.mark) / 2) + fm.capHeight();
-    m.markCentre = m.baseline + gap + m.mark / 2;
+    // A day's number and the room for its dot below, together in the middle of the row.
+    m.groupHeight = fm.capHeight() + kDotGap + kDot;
+    m.groupTop = (m.rowHeight - m.groupHeight) / 2;
+    m.baseline = m.groupTop + fm.capHeight();
     return m;
 }
 
@@ -360,18 +365,13 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
                                                          palette().text().color(), kMarkContrast);
     const QColor markOnHighlight = ColourContrast::readableOn(
         palette().highlight().color(), palette().highlightedText().color(), kMarkContrast);
-    for (int row = 0; row < kRows; ++row) {
-        const QDate sunday = rowSunday(month, row);
-        if (!sunday.isValid())
-            break;
-        if (m_notesLines.contains(sunday)) {
-            // Before the row, outside the highlight, so that a week whose only text is in its
-            // notes shows that it holds some.
-            const int top = m.titleHeight + m.namesHeight + row * m.rowHeight;
-            const int inset = m.rowHeight / 6;
-            painter.fillRect(area.left() + std::max(0, m.gridLeft - kNotesBar - 1), top + inset,
-                             kNotesBar, m.rowHeight - 2 * inset, markOnBase);
-        }
+    for (int row = 0; rowSunday(month, row).isValid(); ++row) {
+        // Before the row, outside the highlight, as tall as a number and its dot: a week whose
+        // only text is in its notes shows that it holds some.
+        if (m_notesLines.contains(rowSunday(month, row)))
+            painter.fillRect(area.left() + m.gridLeft - kNotesBar,
+                             m.titleHeight + m.namesHeight + row * m.rowHeight + m.groupTop,
+                             kNotesBar, m.groupHeight, markOnBase);
     }
 
     for (QDate day = month; day.month() == month.month() && day.isValid(); day = day.addDays(1)) {
@@ -395,8 +395,9 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setPen(Qt::NoPen);
             painter.setBrush(highlighted ? markOnHighlight : markOnBase);
-            painter.drawEllipse(QPointF(cell.center().x(), cell.top() + m.markCentre), m.mark / 2.0,
-                                m.mark / 2.0);
+            painter.drawEllipse(
+                QPointF(cell.center().x(), cell.top() + m.baseline + kDotGap + kDot / 2),
+                kDot / 2.0, kDot / 2.0);
             painter.restore();
         }
         if (day == m_today) {
@@ -446,12 +447,8 @@ bool MonthView::event(QEvent *event)
         return QWidget::event(event);
     const auto *help = static_cast<QHelpEvent *>(event);
     QRect area;
-    if (const QString text = toolTipAt(help->pos(), &area); !text.isEmpty()) {
-        QToolTip::showText(help->globalPos(), text, this, area);
-    } else {
-        QToolTip::hideText(); // nothing marked here says nothing
-        event->ignore();
-    }
+    // No text hides the tip: nothing marked here says nothing, nor does a tip of the window's.
+    QToolTip::showText(help->globalPos(), toolTipAt(help->pos(), &area), this, area);
     return true;
 }
 
@@ -500,8 +497,9 @@ void MonthView::keyPressEvent(QKeyEvent *event)
 
 void MonthView::chooseMonthAtCursor()
 {
+    // The cursor's month, or the first on view where the cursor's is not.
     const int index = monthsBetween(m_firstMonth, monthOf(m_cursor));
-    chooseMonth(m_cursor.isValid() && index >= 0 && index < monthCount() ? index : 0);
+    chooseMonth(index >= 0 && index < monthCount() ? index : 0);
 }
 
 void MonthView::moveCursor(QDate to)

@@ -103,9 +103,9 @@ private:
         int rowHeight = 0;
         int columnWidth = 0;
         int gridLeft = 0;
-        int mark = 0;       // the width of a day's mark
-        int baseline = 0;   // of the numbers, from a row's top
-        int markCentre = 0; // of a day's mark, from a row's top
+        int groupTop = 0; // of a day's number and dot together, from a row's top
+        int groupHeight = 0;
+        int baseline = 0; // of the numbers, from a row's top
     };
     Metrics metrics() const;
     QDate lastFirstMonth() const;

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kColumns = 4; // three rows of four months
+constexpr int kRows = 3, kColumns = 4; // of months
 
 QDate monthOf(QDate day)
 {
@@ -23,7 +23,7 @@ QDate monthOf(QDate day)
 
 MonthYearChooser::MonthYearChooser(QWidget *parent)
     : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint), m_year(new QSpinBox(this)),
-      m_months(new QTableWidget(12 / kColumns, kColumns, this))
+      m_months(new QTableWidget(kRows, kColumns, this))
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     setAccessibleName(tr("Month and year"));
@@ -43,34 +43,30 @@ MonthYearChooser::MonthYearChooser(QWidget *parent)
         widest = std::max(widest, fm.horizontalAdvance(item->text()));
         m_months->setItem((month - 1) / kColumns, (month - 1) % kColumns, item);
     }
+    // A grid of names, not a table: no headers, lines or scrolling, every month in view with
+    // room around the longest name. The items' flags, set by showMonthOf, allow no editing.
     m_months->setAccessibleName(tr("Month"));
-    m_months->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_months->setSelectionMode(QAbstractItemView::SingleSelection);
     m_months->setShowGrid(false);
     m_months->setFrameShape(QFrame::NoFrame);
     m_months->horizontalHeader()->hide();
     m_months->verticalHeader()->hide();
     m_months->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_months->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_months->horizontalHeader()->setDefaultSectionSize(widest + fm.height());
-    m_months->verticalHeader()->setDefaultSectionSize(fm.height() * 2);
-    m_months->setFixedSize(kColumns * (widest + fm.height()), 12 / kColumns * fm.height() * 2);
+    const QSize cell(widest + fm.height(), 2 * fm.height());
+    m_months->horizontalHeader()->setDefaultSectionSize(cell.width());
+    m_months->verticalHeader()->setDefaultSectionSize(cell.height());
+    m_months->setFixedSize(kColumns * cell.width(), kRows * cell.height());
     connect(m_months, &QTableWidget::itemClicked, this, [this](QTableWidgetItem *item) {
         if (item->flags().testFlag(Qt::ItemIsEnabled))
             choose();
     });
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
     layout->addWidget(m_year);
     layout->addWidget(m_months);
 
-    // Enter and Escape are the chooser's wherever the keyboard is; digits on the months begin
-    // a year.
-    m_year->installEventFilter(this);
-    m_months->installEventFilter(this);
-    showMonthOf(QDate::currentDate());
+    m_months->installEventFilter(this); // arrows across years, letters, digits for the year
+    showMonthOf(m_minMonth);
 }
 
 void MonthYearChooser::setRange(QDate minDate, QDate maxDate)
@@ -109,14 +105,18 @@ void MonthYearChooser::showMonthOf(QDate month)
         const QSignalBlocker quiet(m_year);
         m_year->setValue(month.year());
     }
-    for (int index = 0; index < 12; ++index) {
-        QTableWidgetItem *item = m_months->item(index / kColumns, index % kColumns);
-        const QDate first(month.year(), index + 1, 1);
+    for (int other = 1; other <= 12; ++other) {
+        const QDate first(month.year(), other, 1);
         const bool offered = first >= m_minMonth && first <= m_maxMonth;
-        item->setFlags(offered ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags);
+        itemOf(other)->setFlags(offered ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
+                                        : Qt::NoItemFlags);
     }
-    const int index = month.month() - 1;
-    m_months->setCurrentCell(index / kColumns, index % kColumns);
+    m_months->setCurrentItem(itemOf(month.month()));
+}
+
+QTableWidgetItem *MonthYearChooser::itemOf(int month) const
+{
+    return m_months->item((month - 1) / kColumns, (month - 1) % kColumns);
 }
 
 void MonthYearChooser::yearChanged()
@@ -127,7 +127,6 @@ void MonthYearChooser::yearChanged()
 
 void MonthYearChooser::choose()
 {
-    m_year->interpretText(); // a year typed but not yet taken counts
     const QDate chosenMonth = month();
     close();
     emit chosen(chosenMonth);
@@ -153,24 +152,20 @@ void MonthYearChooser::popup(QPoint globalPos)
     m_months->setFocus(Qt::PopupFocusReason);
 }
 
+void MonthYearChooser::keyPressEvent(QKeyEvent *event)
+{
+    // Enter wherever the keyboard is: the year box and the months pass it on.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        choose();
+    else
+        QFrame::keyPressEvent(event); // which closes a popup on Escape
+}
+
 bool MonthYearChooser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
+    if (watched != m_months || event->type() != QEvent::KeyPress)
         return QFrame::eventFilter(watched, event);
-    auto *key = static_cast<QKeyEvent *>(event);
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        choose();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        break;
-    }
-    if (watched != m_months)
-        return QFrame::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
     // Arrows go on from one year into the next, as the grid's own do not.
     const int step = key->key() == Qt::Key_Left    ? -1
                      : key->key() == Qt::Key_Right ? 1
@@ -181,11 +176,25 @@ bool MonthYearChooser::eventFilter(QObject *watched, QEvent *event)
         showMonthOf(month().addMonths(step));
         return true;
     }
-    if (!key->text().isEmpty() && key->text().front().isDigit()) {
+    const QString text = key->text();
+    if (text.size() != 1 || !text.front().isLetterOrNumber())
+        return QFrame::eventFilter(watched, event);
+    if (text.front().isDigit()) {
         m_year->setFocus(Qt::OtherFocusReason);
         m_year->selectAll();
         QCoreApplication::sendEvent(m_year, event);
         return true;
     }
-    return QFrame::eventFilter(watched, event);
+    // A letter: the next month of the year on offer whose name begins with it.
+    const QDate now = month();
+    for (int step = 1; step <= 12; ++step) {
+        const int other = (now.month() - 1 + step) % 12 + 1;
+        const QTableWidgetItem *item = itemOf(other);
+        if (item->flags().testFlag(Qt::ItemIsEnabled) &&
+            item->text().startsWith(text, Qt::CaseInsensitive)) {
+            showMonthOf(QDate(now.year(), other, 1));
+            break;
+        }
+    }
+    return true;
 }

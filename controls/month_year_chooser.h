@@ -5,10 +5,12 @@
 
 class QSpinBox;
 class QTableWidget;
+class QTableWidgetItem;
 
 // A small popup that chooses a month and a year: the twelve months in a grid under a year box.
-// Arrows move among the months and on across years; typing digits there starts a year; Enter
-// chooses what stands, a click chooses a month, Escape or a click elsewhere chooses nothing.
+// Arrows move among the months and on across years, a letter to a month it begins, digits there
+// start a year; Enter chooses what stands, a click chooses a month, Escape or a click elsewhere
+// chooses nothing.
 class MonthYearChooser : public QFrame
 {
     Q_OBJECT
@@ -31,10 +33,12 @@ signals:
     void chosen(QDate firstOfMonth);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QDate clampedMonth(int year, int month) const;
+    QTableWidgetItem *itemOf(int month) const;
     void showMonthOf(QDate month);
     void yearChanged();
     void choose();

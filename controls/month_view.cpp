@@ -1,16 +1,28 @@
 #include "month_view.h"
 
+#include "colour_contrast.h"
+#include "month_year_chooser.h"
+
 #include <algorithm>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace {
 
 constexpr int kRows = 6; // a month touches at most six Sunday-to-Saturday rows
 constexpr int kMargin = 4;
+
+// The marks: a dot under the number of a day that holds text, a bar in the margin (which is at
+// least kMargin wide) before the row of a week whose notes do. WCAG's least contrast for what
+// must be seen but is no text: they stand out this much from whatever is behind them.
+constexpr int kDot = 6;
+constexpr int kDotGap = 2;
+constexpr int kNotesBar = 4;
+constexpr double kMarkContrast = 3.0;
 
 QDate monthOf(QDate day)
 {
@@ -32,6 +44,18 @@ int sundayColumn(QDate day)
 int cellIndex(QDate day)
 {
     return sundayColumn(monthOf(day)) + day.day() - 1;
+}
+
+// The Sunday that starts a row of a month's grid, or an invalid date for a row after its last day.
+QDate rowSunday(QDate month, int row)
+{
+    const QDate sunday = month.addDays(row * 7 - sundayColumn(month));
+    return sunday < month.addMonths(1) ? sunday : QDate();
+}
+
+QString linesText(int lines)
+{
+    return lines == 1 ? MonthView::tr("1 line") : MonthView::tr("%1 lines").arg(lines);
 }
 
 } // namespace
@@ -122,12 +146,62 @@ QDate MonthView::lastShownDay() const
     return lastMonth.addDays(lastMonth.daysInMonth() - 1);
 }
 
-void MonthView::setMarkedDays(QSet<QDate> days)
+void MonthView::setMarks(QHash<QDate, int> dayLines, QHash<QDate, int> notesLines)
 {
-    if (days == m_marked)
+    if (dayLines == m_dayLines && notesLines == m_notesLines)
         return;
-    m_marked = std::move(days);
+    m_dayLines = std::move(dayLines);
+    m_notesLines = std::move(notesLines);
     update();
+}
+
+QSet<QDate> MonthView::markedDays() const
+{
+    const QList<QDate> days = m_dayLines.keys();
+    return QSet<QDate>(days.cbegin(), days.cend());
+}
+
+QString MonthView::toolTipAt(QPoint point, QRect *area) const
+{
+    const Metrics m = metrics();
+    QStringList holds;
+    QRect where;
+    if (const QDate day = dayAt(m, point); m_dayLines.contains(day)) {
+        holds.append(linesText(m_dayLines.value(day)));
+        where = dayRect(m, day);
+    }
+    QDate sunday;
+    if (const QRect start = weekStartRect(m, point, &sunday); m_notesLines.contains(sunday)) {
+        holds.append(tr("Notes: %1").arg(linesText(m_notesLines.value(sunday))));
+        where |= start;
+    }
+    if (area)
+        *area = where;
+    return holds.join(u'\n');
+}
+
+QRect MonthView::titleRect(int index) const
+{
+    const Metrics m = metrics();
+    QRect title = monthRect(m, index);
+    title.setHeight(m.titleHeight);
+    return title;
+}
+
+void MonthView::chooseMonth(int index)
+{
+    if (index < 0 || index >= monthCount())
+        return;
+    if (!m_chooser) {
+        m_chooser = new MonthYearChooser(this);
+        // The chosen month goes where the clicked one was, or as near as the range lets it.
+        connect(m_chooser, &MonthYearChooser::chosen, this,
+                [this](QDate month) { showMonth(month.addMonths(-m_chooserIndex)); });
+    }
+    m_chooserIndex = index;
+    m_chooser->setRange(m_minDate, m_maxDate);
+    m_chooser->setMonth(m_firstMonth.addMonths(index));
+    m_chooser->popup(mapToGlobal(titleRect(index).bottomLeft() + QPoint(0, 1)));
 }
 
 void MonthView::pageMonths(int months)
@@ -146,6 +220,10 @@ MonthView::Metrics MonthView::metrics() const
     m.rowHeight = std::max(1, (height() - m.titleHeight - m.namesHeight - kMargin) / kRows);
     m.columnWidth = (m.monthWidth - 2 * kMargin) / 7;
     m.gridLeft = (m.monthWidth - 7 * m.columnWidth) / 2;
+    // A day's number and the room for its dot below, together in the middle of the row.
+    m.groupHeight = fm.capHeight() + kDotGap + kDot;
+    m.groupTop = (m.rowHeight - m.groupHeight) / 2;
+    m.baseline = m.groupTop + fm.capHeight();
     return m;
 }
 
@@ -174,7 +252,12 @@ QRect MonthView::dayRect(const Metrics &m, QDate day) const
 
 QDate MonthView::dateAt(QPoint point) const
 {
-    const Metrics m = metrics();
+    const QDate day = dayAt(metrics(), point);
+    return isSelectable(day) ? day : QDate();
+}
+
+QDate MonthView::dayAt(const Metrics &m, QPoint point) const
+{
     const int index = point.x() / std::max(1, m.monthWidth);
     const int x = point.x() - index * m.monthWidth - m.gridLeft;
     const int y = point.y() - m.titleHeight - m.namesHeight;
@@ -183,7 +266,23 @@ QDate MonthView::dateAt(QPoint point) const
     const int cell = (y / m.rowHeight) * 7 + x / m.columnWidth;
     const QDate month = m_firstMonth.addMonths(index);
     const QDate day = month.addDays(cell - sundayColumn(month));
-    return monthOf(day) == month && isSelectable(day) ? day : QDate();
+    return monthOf(day) == month ? day : QDate();
+}
+
+QRect MonthView::weekStartRect(const Metrics &m, QPoint point, QDate *sunday) const
+{
+    // The room before a row and its Sunday's cell, drawn or blank.
+    const int index = point.x() / std::max(1, m.monthWidth);
+    const int x = point.x() - index * m.monthWidth;
+    const int y = point.y() - m.titleHeight - m.namesHeight;
+    if (index >= m.months || x < 0 || y < 0 || x >= m.gridLeft + m.columnWidth)
+        return {};
+    const int row = y / m.rowHeight;
+    *sunday = rowSunday(m_firstMonth.addMonths(index), row);
+    if (!sunday->isValid())
+        return {};
+    return QRect(index * m.monthWidth, m.titleHeight + m.namesHeight + row * m.rowHeight,
+                 m.gridLeft + m.columnWidth, m.rowHeight);
 }
 
 QRect MonthView::previousArrowRect() const
@@ -260,6 +359,21 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
     painter.drawLine(area.left() + m.gridLeft, lineY, area.left() + m.gridLeft + 7 * m.columnWidth,
                      lineY);
 
+    // The marks in the number's colour where that stands out from the cell, or in black or
+    // white: a theme's highlighted text may be too pale on its own highlight.
+    const QColor markOnBase = ColourContrast::readableOn(palette().base().color(),
+                                                         palette().text().color(), kMarkContrast);
+    const QColor markOnHighlight = ColourContrast::readableOn(
+        palette().highlight().color(), palette().highlightedText().color(), kMarkContrast);
+    for (int row = 0; rowSunday(month, row).isValid(); ++row) {
+        // Before the row, outside the highlight, as tall as a number and its dot: a week whose
+        // only text is in its notes shows that it holds some.
+        if (m_notesLines.contains(rowSunday(month, row)))
+            painter.fillRect(area.left() + m.gridLeft - kNotesBar,
+                             m.titleHeight + m.namesHeight + row * m.rowHeight + m.groupTop,
+                             kNotesBar, m.groupHeight, markOnBase);
+    }
+
     for (QDate day = month; day.month() == month.month() && day.isValid(); day = day.addDays(1)) {
         const QRect cell = dayRect(m, day);
         const bool highlighted =
@@ -271,17 +385,19 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
         else
             painter.setPen(highlighted ? palette().highlightedText().color()
                                        : palette().text().color());
-        painter.drawText(cell, Qt::AlignCenter, QString::number(day.day()));
-        if (m_marked.contains(day)) {
-            // A dot under the number, in the number's own colour: it reads wherever the number
-            // does, on the highlight too, and bold numbers cannot be told apart by weight.
+        painter.drawText(
+            QRect(cell.left(), cell.top() + m.baseline - fm.ascent(), cell.width(), fm.height()),
+            Qt::AlignHCenter | Qt::AlignTop, QString::number(day.day()));
+        if (m_dayLines.contains(day)) {
+            // A dot under the number (bold numbers could not be told apart by weight), centred
+            // on a pixel's corner so that its middle is solid at any scale.
             painter.save();
             painter.setRenderHint(QPainter::Antialiasing);
-            painter.setBrush(painter.pen().color());
             painter.setPen(Qt::NoPen);
-            const qreal radius = std::max(1.5, cell.height() / 12.0);
-            painter.drawEllipse(QPointF(cell.center().x() + 0.5, cell.bottom() - radius - 0.5),
-                                radius, radius);
+            painter.setBrush(highlighted ? markOnHighlight : markOnBase);
+            painter.drawEllipse(
+                QPointF(cell.center().x(), cell.top() + m.baseline + kDotGap + kDot / 2),
+                kDot / 2.0, kDot / 2.0);
             painter.restore();
         }
         if (day == m_today) {
@@ -302,6 +418,11 @@ void MonthView::mousePressEvent(QMouseEvent *event)
         pageMonths(-1);
     } else if (nextArrowRect().contains(at)) {
         pageMonths(1);
+    } else if (at.y() < metrics().titleHeight) {
+        for (int index = 0; index < monthCount(); ++index) {
+            if (titleRect(index).contains(at))
+                chooseMonth(index);
+        }
     } else {
         m_pressed = dateAt(at);
         if (m_pressed.isValid()) {
@@ -320,6 +441,17 @@ void MonthView::mouseReleaseEvent(QMouseEvent *event)
         emit dateClicked(pressed);
 }
 
+bool MonthView::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QRect area;
+    // No text hides the tip: nothing marked here says nothing, nor does a tip of the window's.
+    QToolTip::showText(help->globalPos(), toolTipAt(help->pos(), &area), this, area);
+    return true;
+}
+
 void MonthView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -333,7 +465,13 @@ void MonthView::keyPressEvent(QKeyEvent *event)
         moveCursor(m_cursor.addDays(-7));
         break;
     case Qt::Key_Down:
-        moveCursor(m_cursor.addDays(7));
+        if (event->modifiers().testFlag(Qt::AltModifier))
+            chooseMonthAtCursor();
+        else
+            moveCursor(m_cursor.addDays(7));
+        break;
+    case Qt::Key_F4:
+        chooseMonthAtCursor();
         break;
     case Qt::Key_PageUp:
         pageMonths(-1);
@@ -355,6 +493,13 @@ void MonthView::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+}
+
+void MonthView::chooseMonthAtCursor()
+{
+    // The cursor's month, or the first on view where the cursor's is not.
+    const int index = monthsBetween(m_firstMonth, monthOf(m_cursor));
+    chooseMonth(index >= 0 && index < monthCount() ? index : 0);
 }
 
 void MonthView::moveCursor(QDate to)

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
+#include <QPointer>
 #include <QSet>
 #include <QWidget>
 
+class MonthYearChooser;
+
 // A lean month calendar: as many whole months side by side as fit its width, rows starting on
 // Sunday, today marked, one highlighted range of days (drawn across month borders), arrows and
-// keys to page months, and a notice when a day is clicked or chosen with the keyboard.
+// keys to page months, a month and year to choose from each month's name, marks on the days and
+// weeks that hold text, and a notice when a day is clicked or chosen with the keyboard.
 //
 // Paging and moving the keyboard cursor change only what is on view; the current date and the
 // highlighted range change only through their setters.
@@ -44,9 +49,23 @@ public:
     // The last day of the rightmost month on view.
     QDate lastShownDay() const;
 
-    // Days drawn with a mark under their number (those that hold text).
-    QSet<QDate> markedDays() const { return m_marked; }
-    void setMarkedDays(QSet<QDate> days);
+    // What the days hold, for their marks: the lines of text of each day that has some (a dot
+    // under its number), and of the notes of each week that has some, keyed by the week's
+    // Sunday (a bar before the week's row). Every count is one or more.
+    void setMarks(QHash<QDate, int> dayLines, QHash<QDate, int> notesLines);
+    QHash<QDate, int> dayLines() const { return m_dayLines; }
+    QHash<QDate, int> notesLines() const { return m_notesLines; }
+    // Days drawn with a mark under their number.
+    QSet<QDate> markedDays() const;
+    // What the tooltip at `point` says: the lines of a marked day, and on a row's bar or in its
+    // Sunday's column the lines of the week's notes; nothing elsewhere. `area`, where given,
+    // gets where the same holds.
+    QString toolTipAt(QPoint point, QRect *area = nullptr) const;
+
+    // The title over the month at `index` on view: a click there chooses another month and
+    // year for that place, as Alt+Down or F4 does for the keyboard cursor's month.
+    QRect titleRect(int index) const;
+    void chooseMonth(int index);
 
     // The day drawn at a point (invalid where there is none), and where a day is drawn.
     QDate dateAt(QPoint point) const;
@@ -66,6 +85,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -83,12 +103,18 @@ private:
         int rowHeight = 0;
         int columnWidth = 0;
         int gridLeft = 0;
+        int groupTop = 0; // of a day's number and dot together, from a row's top
+        int groupHeight = 0;
+        int baseline = 0; // of the numbers, from a row's top
     };
     Metrics metrics() const;
     QDate lastFirstMonth() const;
     QRect monthRect(const Metrics &m, int index) const;
     QRect dayRect(const Metrics &m, QDate day) const;
+    QDate dayAt(const Metrics &m, QPoint point) const;
+    QRect weekStartRect(const Metrics &m, QPoint point, QDate *sunday) const;
     void moveCursor(QDate to);
+    void chooseMonthAtCursor();
     void paintMonth(QPainter &painter, const Metrics &m, int index) const;
 
     QDate m_minDate{1753, 1, 1};
@@ -100,7 +126,10 @@ private:
     QDate m_firstMonth;
     QDate m_cursor;
     QDate m_pressed;
-    QSet<QDate> m_marked;
-    QDate m_shownFrom; // the days on view when pageChanged last said so
+    QHash<QDate, int> m_dayLines;
+    QHash<QDate, int> m_notesLines;
+    QPointer<MonthYearChooser> m_chooser;
+    int m_chooserIndex = 0; // the place on view the chooser's month goes to
+    QDate m_shownFrom;      // the days on view when pageChanged last said so
     QDate m_lastShown;
 };

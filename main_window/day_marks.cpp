@@ -33,10 +33,22 @@ void DayMarks::read()
     QList<std::pair<QDate, QString>> weeks;
     if (!m_connection.loadWeeksBetween(first, last, weeks))
         return; // no marks is better than a message for each page
-    QSet<QDate> marked;
+    // A week's first row, as the window shows the week (the query gives the program's own key
+    // first); another row for the same Sunday marks nothing.
+    QHash<QDate, int> dayLines;
+    QHash<QDate, int> notesLines;
+    QSet<QDate> seen;
     for (const auto &[weekStart, record] : weeks) {
-        for (const QDate day : daysWithText(weekStart, record))
-            marked.insert(day);
+        if (seen.contains(weekStart))
+            continue;
+        seen.insert(weekStart);
+        const std::array<int, kWeekFieldCount> lines = linesWithText(record);
+        for (int day = 0; day < kNotesField; ++day) {
+            if (lines[day] > 0)
+                dayLines.insert(weekStart.addDays(day), lines[day]);
+        }
+        if (lines[kNotesField] > 0)
+            notesLines.insert(weekStart, lines[kNotesField]);
     }
-    m_calendar.setMarkedDays(std::move(marked));
+    m_calendar.setMarks(std::move(dayLines), std::move(notesLines));
 }

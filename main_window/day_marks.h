@@ -5,9 +5,9 @@
 class CalendarConnection;
 class MonthView;
 
-// Marks the days on view in the calendar whose box holds text (anything but white space), so
-// that a filled week stands out from an empty one; the notes mark nothing. Read again for each
-// page of months, and whenever the window says the weeks changed.
+// Tells the calendar which days on view hold text (anything but white space) and which weeks'
+// notes do, with their lines, so that a filled week stands out from an empty one. One query for
+// each page of months, read again whenever the window says the weeks changed.
 class DayMarks : public QObject
 {
     Q_OBJECT

@@ -1,7 +1,5 @@
 #include "readable_colours.h"
 
-#include <algorithm>
-#include <cmath>
 #include <QApplication>
 #include <QEvent>
 #include <QHash>
@@ -10,33 +8,9 @@
 
 namespace ReadableColours {
 
-namespace {
-
-// WCAG 2's relative luminance of an sRGB colour.
-double luminance(const QColor &colour)
-{
-    const auto linear = [](double channel) {
-        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = colour.toRgb();
-    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
-           0.0722 * linear(rgb.blueF());
-}
-
-} // namespace
-
-double contrastRatio(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QColor textOn(const QColor &background, const QColor &preferred)
 {
-    if (contrastRatio(background, preferred) >= kMinimumContrast)
-        return preferred;
-    const QColor black(Qt::black), white(Qt::white);
-    return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
+    return ColourContrast::readableOn(background, preferred, kMinimumContrast);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/colour_contrast.h"
+
 #include <QColor>
 
 class QWidget;
@@ -12,7 +14,10 @@ namespace ReadableColours {
 inline constexpr double kMinimumContrast = 4.5;
 
 // WCAG 2's contrast ratio of two colours, from 1 (the same) to 21 (black on white).
-double contrastRatio(const QColor &a, const QColor &b);
+inline double contrastRatio(const QColor &a, const QColor &b)
+{
+    return ColourContrast::ratio(a, b);
+}
 
 // The desktop's `preferred` text colour where it reads on `background`; otherwise black or
 // white, whichever reads better there.

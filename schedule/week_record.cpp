@@ -89,12 +89,41 @@ QList<QByteArrayView> decodeWeekRecordUtf8(QByteArrayView record)
     return fields;
 }
 
+namespace {
+
+int filledLines(QStringView text)
+{
+    int lines = 0;
+    bool filled = false;
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator) {
+            lines += filled ? 1 : 0;
+            filled = false;
+        } else if (!c.isSpace()) {
+            filled = true;
+        }
+    }
+    return lines + (filled ? 1 : 0);
+}
+
+} // namespace
+
+std::array<int, kWeekFieldCount> linesWithText(const QString &record)
+{
+    std::array<int, kWeekFieldCount> lines{};
+    const QStringList fields = decodeWeekRecord(record);
+    for (qsizetype field = 0; field < fields.size(); ++field)
+        lines[field] = filledLines(fields[field]);
+    return lines;
+}
+
 QList<QDate> daysWithText(QDate weekStart, const QString &record)
 {
     QList<QDate> days;
-    const QStringList fields = decodeWeekRecord(record);
-    for (qsizetype day = 0; day < fields.size() && day < kNotesField; ++day) {
-        if (!fields[day].trimmed().isEmpty())
+    const std::array<int, kWeekFieldCount> lines = linesWithText(record);
+    for (int day = 0; day < kNotesField; ++day) {
+        if (lines[day] > 0)
             days.append(weekStart.addDays(day));
     }
     return days;

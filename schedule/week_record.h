@@ -33,6 +33,11 @@ QStringList decodeWeekRecord(const QString &record);
 // where decoding each into text is most of the work, splits.
 QList<QByteArrayView> decodeWeekRecordUtf8(QByteArrayView record);
 
+// How many lines of each of the eight texts of `record` (days 0 to 6 from its Sunday, then the
+// notes) hold anything but white space; a text the record lacks holds none. Any of CR, LF,
+// U+2028 and U+2029 ends a line, so a record from anywhere counts alike.
+std::array<int, kWeekFieldCount> linesWithText(const QString &record);
+
 // The days of the week starting at `weekStart` whose text in `record` holds anything but white
 // space; the notes are no day.
 QList<QDate> daysWithText(QDate weekStart, const QString &record);

@@ -40,6 +40,7 @@ void TestWeekMerge::boxes_data()
     QTest::newRow("different") << u"a"_s << u"b"_s << u"a"_s + M + u"b"_s;
     QTest::newRow("different, breaks as the record keeps them")
         << u"a\nx"_s << u"b\u2029y"_s << u"a\r\nx"_s + M + u"b\r\ny"_s;
+    QTest::newRow("here starts with a break") << u"\r\nb"_s << u"a"_s << u"\r\nb"_s + M + u"a"_s;
     QTest::newRow("here ends in a break") << u"a\r\n"_s << u"b"_s << u"a\r\n"_s + M + u"b"_s;
     QTest::newRow("already merged in, on another day")
         << u"a\r\n— imported from old.mdb (2026-01-02) —\r\nb"_s << u"b"_s << QString();

@@ -78,6 +78,7 @@ int resultCode(const QSqlError &error)
 }
 
 constexpr int kSqliteError = 1; // among others, no such table or column
+constexpr int kSqliteReadOnlyRollback = 8 | (3 << 8);
 
 class Importer
 {
@@ -114,6 +115,14 @@ private:
                                        "has no table tblCalendar with the columns StartWeekDate "
                                        "and WeekData. Nothing was changed.")
                             .arg(native(m_setup.filePath)));
+        // A journal beside it, left by a program that stopped in the middle of a change, would
+        // have to be played back into the file first: a write, which an import never makes.
+        if (error.nativeErrorCode().toInt() == kSqliteReadOnlyRollback)
+            return fail(QStringLiteral("%1 was left in the middle of a change, and reading it "
+                                       "would change it (%2-journal beside it takes the change "
+                                       "back): open it once in the program that wrote it, or "
+                                       "copy it without that file. Nothing was changed.")
+                            .arg(native(m_setup.filePath), m_fileName));
         const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
         return fail(QStringLiteral("%1 could not be read: %2. Nothing was changed.")
                         .arg(native(m_setup.filePath), why));
@@ -296,7 +305,9 @@ bool Importer::readEarlierProgramFile()
         return true;
     if (rows.cancelled())
         return cancel();
-    return rows.errorText().isEmpty() || fail(rows.errorText());
+    if (!rows.errorText().isEmpty())
+        return fail(rows.errorText());
+    return false; // writing a week failed, and said why
 }
 
 bool Importer::readOrvantaFile()
@@ -406,7 +417,8 @@ void Importer::run()
         QSqlQuery commit(db);
         done = done && (commit.exec(QStringLiteral("COMMIT")) || failWriting(commit.lastError()));
         if (!done) {
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            if (db.isOpen())
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             m_report.discard();
         }
         m_fetch.reset();

@@ -212,7 +212,6 @@ bool Importer::begin(QSqlDatabase &db)
         return failWriting(query.lastError());
     m_weekData.emplace(db);
     m_fetch.emplace(db);
-    m_fetch->setForwardOnly(true);
     m_update.emplace(db);
     m_insert.emplace(db);
     if (!m_fetch->prepare(QStringLiteral("SELECT %1 FROM tblCalendar WHERE rowid = ?")
@@ -250,7 +249,6 @@ bool Importer::take(QDate sunday, const QByteArray &record)
     if (!m_fetch->exec() || !m_fetch->next())
         return failWriting(m_fetch->lastError());
     const QByteArray here = m_weekData->utf8(m_fetch->value(0));
-    m_fetch->finish();
     if (here == record) {
         ++m_result.same;
         return true;
@@ -313,15 +311,14 @@ bool Importer::readEarlierProgramFile()
 bool Importer::readOrvantaFile()
 {
     const QString name = QStringLiteral("WeekImport-") + QUuid::createUuid().toString();
-    bool read = false;
+    bool read;
     {
         QSqlDatabase source = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         // Read-only, by a URI with mode=ro: nothing the import does can write to it.
         useExistingFile(source, m_setup.filePath, true);
         read = source.open() ? readOrvantaRows(source) : failReadingFile(source.lastError());
-        source.close();
     }
-    QSqlDatabase::removeDatabase(name);
+    QSqlDatabase::removeDatabase(name); // closes it
     return read;
 }
 
@@ -377,7 +374,6 @@ bool Importer::readOrvantaRows(QSqlDatabase &source)
 
     const WeekDataBytes weekData(source);
     QSqlQuery fetch(source);
-    fetch.setForwardOnly(true);
     if (!fetch.prepare(
             QStringLiteral("SELECT %1 FROM tblCalendar WHERE rowid = ?").arg(weekData.column())))
         return failReadingFile(fetch.lastError());
@@ -389,7 +385,6 @@ bool Importer::readOrvantaRows(QSqlDatabase &source)
         if (!fetch.exec() || !fetch.next())
             return failReadingFile(fetch.lastError());
         const QVariant value = fetch.value(0);
-        fetch.finish();
         const bool taken = row.reason.isEmpty()
                                ? take(row.day, weekData.utf8(value))
                                : reportRow(row.rowid, row.reason, row.key,
@@ -416,18 +411,15 @@ void Importer::run()
         done = done && (m_report.flush() || failReport());
         QSqlQuery commit(db);
         done = done && (commit.exec(QStringLiteral("COMMIT")) || failWriting(commit.lastError()));
-        if (!done) {
-            if (db.isOpen())
-                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            m_report.discard();
-        }
+        // A report never committed leaves nothing.
+        if (!done && db.isOpen())
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         m_fetch.reset();
         m_update.reset();
         m_insert.reset();
         m_result.ok = done;
-        db.close();
     }
-    QSqlDatabase::removeDatabase(name);
+    QSqlDatabase::removeDatabase(name); // closes it
     if (!m_result.ok) {
         // A write that failed (a full disk) may leave the file longer than it was, with
         // SQLite's journal beside it to take it back at the next read: read now, so that the

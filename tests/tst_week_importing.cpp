@@ -9,6 +9,7 @@
 
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,8 +97,11 @@ void TestWeekImporting::importWeeks()
     QWidget window;
     auto *box = new QPlainTextEdit(&window);
     (new QVBoxLayout(&window))->addWidget(box);
+    int saveKeys = 0; // a key of the window's own
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &window), &QShortcut::activated,
+            this, [&] { ++saveKeys; });
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     box->setFocus();
     FixedClock clock;
     RecordingAlerts alerts;
@@ -119,12 +123,15 @@ void TestWeekImporting::importWeeks()
     });
     QSignalSpy finished(&importing, &WeekImporting::finished);
     bool typedWhileRunning = false;
+    bool closedWhileRunning = false;
     connect(&importing, &WeekImporting::started, this, [&] {
         QVERIFY(importing.progressDialog());
         QCOMPARE(importing.progressDialog()->parentWidget(), &window);
         importing.importWeeks(); // one import at a time: not asked again
         QTest::keyClick(box, Qt::Key_X);
-        typedWhileRunning = !box->toPlainText().isEmpty();
+        QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+        typedWhileRunning = !box->toPlainText().isEmpty() || saveKeys > 0;
+        closedWhileRunning = window.close();
         if (cancel)
             emit importing.progressDialog()->canceled();
     });
@@ -136,15 +143,19 @@ void TestWeekImporting::importWeeks()
     QCOMPARE(asked, 1);
     QCOMPARE(steps.value(0), file.isEmpty() ? QString() : u"save"_s);
     QVERIFY(!typedWhileRunning);
+    QVERIFY(!closedWhileRunning);
+    QVERIFY(window.isVisible());
     QCOMPARE(alerts.messages, told.isEmpty() ? QStringList() : QStringList{told.arg(folder.path())});
     const QString merged = u"mine\r\n— imported from other.mdb (2026-12-07) —\r\ntheirs"_s +
                            S.repeated(8);
     QCOMPARE(steps.mid(1), changed ? QStringList{u"reload "_s + merged} : QStringList());
     QCOMPARE(OtherConnection(database).rows().size(), changed ? 2 : 1);
     QVERIFY(!importing.progressDialog());
-    // Typing works again.
+    // Typing and keys work again.
     QTest::keyClick(box, Qt::Key_Y);
+    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(box->toPlainText(), u"y"_s);
+    QCOMPARE(saveKeys, 1);
 }
 
 QTEST_MAIN(TestWeekImporting)

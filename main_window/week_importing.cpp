@@ -59,6 +59,7 @@ bool isInput(QEvent::Type type)
 struct WeekImporting::Run
 {
     QThread *thread = nullptr;
+    QString file;
     std::atomic<qint64> rows = 0;
     std::atomic<bool> cancelled = false;
     WeekImport::Result result;
@@ -76,11 +77,11 @@ WeekImporting::WeekImporting(Window window, QObject *parent)
 
 WeekImporting::~WeekImporting()
 {
+    // Nothing is told and nothing loaded: the window is going. Qt takes the filter off.
     if (m_running) {
         m_running->cancelled = true;
         m_running->thread->wait();
         delete m_running->thread;
-        qApp->removeEventFilter(this);
     }
 }
 
@@ -97,6 +98,7 @@ void WeekImporting::importWeeks()
 
     m_running = std::make_unique<Run>();
     Run *run = m_running.get();
+    run->file = file;
     WeekImport::Setup setup{
         m_window.databasePath, file, m_window.readerProgram,
         m_window.clock ? m_window.clock->now().date() : QDate::currentDate()};
@@ -118,7 +120,7 @@ void WeekImporting::importWeeks()
     run->dialog->setValue(0); // shown once the minimum duration has passed
     connect(&run->poll, &QTimer::timeout, this,
             [run, name] { run->dialog->setLabelText(progressText(name, run->rows)); });
-    connect(run->thread, &QThread::finished, this, [this, file] { done(file); });
+    connect(run->thread, &QThread::finished, this, [this] { finish(true); });
     // Until the dialog shows, typing would go into boxes that the reload then fills anew.
     qApp->installEventFilter(this);
     emit started();
@@ -126,21 +128,24 @@ void WeekImporting::importWeeks()
     run->thread->start();
 }
 
-void WeekImporting::done(const QString &file)
+void WeekImporting::finish(bool tell)
 {
     if (!m_running)
-        return; // cancelAndWait() took care of it
+        return; // cancelAndWait() finished it
     qApp->removeEventFilter(this);
     const WeekImport::Result result = m_running->result;
+    const QString file = m_running->file;
     m_running->thread->deleteLater();
     m_running.reset();
     if (result.ok)
         m_window.reloadShownWeek();
-    const QString told = WeekImport::describe(result, file);
-    if (result.ok || result.cancelled)
-        m_window.alerts->information(told);
-    else
-        m_window.alerts->error(told);
+    if (tell) {
+        const QString told = WeekImport::describe(result, file);
+        if (result.ok || result.cancelled)
+            m_window.alerts->information(told);
+        else
+            m_window.alerts->error(told);
+    }
     emit finished(result);
 }
 
@@ -148,15 +153,9 @@ void WeekImporting::cancelAndWait()
 {
     if (!m_running)
         return;
-    qApp->removeEventFilter(this);
     m_running->cancelled = true;
     m_running->thread->wait();
-    const WeekImport::Result result = m_running->result;
-    m_running->thread->deleteLater();
-    m_running.reset();
-    if (result.ok) // it ended before it saw the cancel
-        m_window.reloadShownWeek();
-    emit finished(result);
+    finish(false); // the window is closing: nothing to tell
 }
 
 QProgressDialog *WeekImporting::progressDialog() const
@@ -166,7 +165,7 @@ QProgressDialog *WeekImporting::progressDialog() const
 
 bool WeekImporting::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_running && isInput(event->type()) && watched->isWidgetType() &&
+    if (isInput(event->type()) && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == m_window.main) {
         // An accepted ShortcutOverride keeps a key from being a shortcut; an ignored close
         // keeps the window open.

@@ -54,11 +54,14 @@ signals:
     void finished(const WeekImport::Result &result);
 
 protected:
+    // Installed while an import runs.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Run;
-    void done(const QString &file);
+    // The import has ended: the window takes input again, loads the shown week where weeks
+    // came, and says how it went where `tell`.
+    void finish(bool tell);
 
     Window m_window;
     ChooseFile m_choose;

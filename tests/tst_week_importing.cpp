@@ -4,11 +4,13 @@
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
 #include "main_window/week_importing.h"
+#include "odd_files.h"
 #include "other_connection.h"
 #include "schedule/calendar_files.h"
 
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -38,6 +40,21 @@ public:
 
 const QString S = u"||MySeparator123||"_s;
 
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject
+{
+public:
+    PaintCounter(QWidget *widget, int &count) : m_count(count) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        m_count += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    int &m_count;
+};
+
 } // namespace
 
 class TestWeekImporting : public QObject
@@ -46,6 +63,8 @@ class TestWeekImporting : public QObject
 private slots:
     void importWeeks_data();
     void importWeeks();
+    void stoppedWhileRunning_data();
+    void stoppedWhileRunning();
 };
 
 void TestWeekImporting::importWeeks_data()
@@ -124,16 +143,27 @@ void TestWeekImporting::importWeeks()
     QSignalSpy finished(&importing, &WeekImporting::finished);
     bool typedWhileRunning = false;
     bool closedWhileRunning = false;
+    int painted = 0; // the window still draws itself
+    PaintCounter counter(box->viewport(), painted);
     connect(&importing, &WeekImporting::started, this, [&] {
-        QVERIFY(importing.progressDialog());
-        QCOMPARE(importing.progressDialog()->parentWidget(), &window);
+        QProgressDialog *dialog = importing.progressDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->parentWidget(), &window);
+        QCOMPARE(dialog->labelText(), u"Importing the weeks of %1…"_s.arg(file));
+        QCOMPARE(dialog->windowTitle(), u"Orvanta"_s);
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QCOMPARE(dialog->minimumDuration(), 500);
+        QVERIFY(!dialog->autoClose() && !dialog->autoReset()); // not gone at its first value
         importing.importWeeks(); // one import at a time: not asked again
         QTest::keyClick(box, Qt::Key_X);
         QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
         typedWhileRunning = !box->toPlainText().isEmpty() || saveKeys > 0;
         closedWhileRunning = window.close();
-        if (cancel)
-            emit importing.progressDialog()->canceled();
+        box->viewport()->repaint();
+        if (cancel) { // as once the dialog shows
+            dialog->show();
+            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+        }
     });
 
     importing.importWeeks();
@@ -145,6 +175,7 @@ void TestWeekImporting::importWeeks()
     QVERIFY(!typedWhileRunning);
     QVERIFY(!closedWhileRunning);
     QVERIFY(window.isVisible());
+    QCOMPARE(painted > 0, ran);
     QCOMPARE(alerts.messages, told.isEmpty() ? QStringList() : QStringList{told.arg(folder.path())});
     const QString merged = u"mine\r\n— imported from other.mdb (2026-12-07) —\r\ntheirs"_s +
                            S.repeated(8);
@@ -152,10 +183,74 @@ void TestWeekImporting::importWeeks()
     QCOMPARE(OtherConnection(database).rows().size(), changed ? 2 : 1);
     QVERIFY(!importing.progressDialog());
     // Typing and keys work again.
+    window.activateWindow(); // the dialog may have been shown
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(box, Qt::Key_Y);
     QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(box->toPlainText(), u"y"_s);
     QCOMPARE(saveKeys, 1);
+}
+
+void TestWeekImporting::stoppedWhileRunning_data()
+{
+    QTest::addColumn<bool>("closing"); // the window closes; otherwise the room itself goes
+    QTest::newRow("the window closes") << true;
+    QTest::newRow("the room goes") << false;
+}
+
+void TestWeekImporting::stoppedWhileRunning()
+{
+    QFETCH(bool, closing);
+    QTemporaryDir folder;
+    const QString database = folder.filePath(u"dbCalendar.mdb"_s);
+    QVERIFY(createEmptyCalendarDatabase(database));
+    QVERIFY(OtherConnection(database).exec(u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
+                                           {u"2004-01-04"_s, u"mine"_s + S.repeated(8)}));
+    // The earlier program's file, whose reader waits on a pipe that nobody writes.
+    const QString old = folder.filePath(u"old.mdb"_s);
+    QVERIFY(QFile::copy(QStringLiteral(ORVANTA_JET_FIXTURES "/calendar-jet4.mdb"), old));
+    QVERIFY(makeOddFile(u"fifo"_s, folder.filePath(u"rows"_s)));
+    const QString reader = folder.filePath(u"reader.sh"_s);
+    {
+        QFile script(reader);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexec cat \"$(dirname \"$0\")/rows\"\n");
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    QFile file(database);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+
+    QWidget window;
+    auto *box = new QPlainTextEdit(&window);
+    FixedClock clock;
+    RecordingAlerts alerts;
+    int reloads = 0;
+    auto *importing = new WeekImporting({&window, database, &clock, &alerts, [] { return true; },
+                                         [&] { ++reloads; }, reader});
+    importing->setChooseFile([&](QWidget *) { return old; });
+    importing->cancelAndWait(); // nothing under way: nothing to stop
+    QSignalSpy finished(importing, &WeekImporting::finished);
+    importing->importWeeks();
+    QVERIFY(importing->isRunning());
+    if (closing) {
+        importing->cancelAndWait();
+        QVERIFY(!importing->isRunning());
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(finished.first().first().value<WeekImport::Result>().cancelled);
+    } else {
+        delete importing; // told nothing, loads nothing
+        importing = nullptr;
+    }
+    QCoreApplication::processEvents(); // what the thread's end queued
+    QCOMPARE(finished.count(), closing ? 1 : 0);
+    QCOMPARE(alerts.messages, QStringList());
+    QCOMPARE(reloads, 0);
+    QVERIFY(file.seek(0));
+    QCOMPARE(file.readAll(), before);
+    QTest::keyClick(box, Qt::Key_Y); // the window takes typing again
+    QCOMPARE(box->toPlainText(), u"y"_s);
+    delete importing;
 }
 
 QTEST_MAIN(TestWeekImporting)

@@ -44,7 +44,8 @@ for asked in --help -h help "--database $db --help"; do
     check "$asked: the usage on standard output, exit 0" \
         test "$code" = 0 -a ! -s "$work/said" -a "$(head -c 18 <<<"$out")" = "usage: orvanta-cli"
 done
-check "--help names import" grep -q "import FILE" <<<"$("$cli" --help)"
+check "--help says what each command does" \
+    grep -q "^  import FILE     brings the weeks of FILE" <<<"$("$cli" --help)"
 out=$("$cli" --version); code=$?
 check "--version: the version, exit 0" test "$code" = 0 -a "$out" = "orvanta-cli $version"
 misuse() { # NAME ARGUMENTS...
@@ -55,9 +56,11 @@ misuse() { # NAME ARGUMENTS...
 }
 misuse "no command"
 misuse "an unknown command" --database "$db" frob
+check "an unknown command: named" grep -qx "orvanta-cli: no command frob." "$work/said"
 misuse "--database without its file" --database
 misuse "export to two files" --database "$db" export a.md b.md
 misuse "export in a format it does not write" --database "$db" export --format pdf c.md
+check "a format it does not write: said" grep -qx "orvanta-cli: --format takes md or ics." "$work/said"
 misuse "export with --format and no format" --database "$db" export d.md --format
 misuse "export to a file of no format" --database "$db" export e.txt
 misuse "import of nothing" --database "$db" import
@@ -72,7 +75,8 @@ sqlite3 "$other" "INSERT INTO tblCalendar VALUES
     ('2026-11-29', 'Dentist 10:00$S$S$S$S$S$S$S$S'),
     ('2027-01-03', 'New year$S$S$S$S$S$S$S$S')"
 cp "$other" "$work/other copy"
-out=$("$cli" --database "$db" import "$other"); code=$?
+out=$("$cli" --database "$db" import "$other" 2>"$work/said"); code=$?
+check "import: nothing on standard error off a terminal" test ! -s "$work/said"
 check "import: exit 0 with the counts and the merged week" test "$code" = 0 -a "$out" = \
     "1 week came from other.mdb; 1 week held text in both and now holds both: the week of 29 November 2026."
 sunday=$(sqlite3 "$db" "SELECT WeekData FROM tblCalendar WHERE StartWeekDate = '2026-11-29'")
@@ -108,4 +112,29 @@ printf '%s\nsleep\n%s\n' "$holder" "$(uname -n)" >"$db.lock"
 check "import beside a running Orvanta: exit 2, saying what to do" test "$code" = 2 -a \
     "$(cat "$work/said")" = "orvanta-cli: $db is open in Orvanta; import from its window (Import weeks…), or close it first."
 check "import beside a running Orvanta: not a byte changed" cmp -s "$db" "$work/before lock"
+
+# On a terminal, an import that takes a while says how far it is, then ends that line. The
+# reader beside this copy waits on a pipe for the dates until the progress shows; there are no
+# rows.
+if command -v script >/dev/null; then
+    mkdir "$work/bin"
+    cp "$cli" "$work/bin/orvanta-cli"
+    mkfifo "$work/bin/dates"
+    printf 'OJR1E\0\0\0\0' >"$work/bin/rows"
+    # shellcheck disable=SC2016 # the reader's own words
+    printf '#!/bin/sh\ncd "$(dirname "$0")"\n[ "$1" = --dates-only ] && exec cat dates\nexec cat rows\n' \
+        >"$work/bin/orvanta-jet-reader"
+    chmod +x "$work/bin/orvanta-jet-reader"
+    "$make_db" "$work/empty.mdb"
+    script -qefc "'$work/bin/orvanta-cli' --database '$work/empty.mdb' import \
+        '$fixtures/calendar-jet4.mdb'" "$work/terminal" </dev/null >/dev/null &
+    shown=$!
+    until grep -q "importing, 0 rows read" "$work/terminal" 2>/dev/null; do sleep 0.1; done
+    cat "$work/bin/rows" >"$work/bin/dates"
+    wait "$shown"; code=$?
+    check "import on a terminal: its progress, a line of its own, then the message" \
+        test "$code" = 0 -a "$(tr -d '\r' <"$work/terminal" | grep -A1 "importing, 0 rows read$" |
+            sed 's/.*importing, 0 rows read$/P/')" = \
+        "P"$'\n'"calendar-jet4.mdb holds no weeks; nothing was changed."
+fi
 summary

@@ -1,22 +1,32 @@
-// orvanta-cli: Orvanta's weeks from the command line, beside the program. It only reads the
-// database, takes no lock, and works while the window runs.
+// orvanta-cli: Orvanta's weeks from the command line, beside the program.
 //
 //   orvanta-cli [--database FILE] find WORDS...
 //   orvanta-cli [--database FILE] export [--format md|ics] FILE
+//   orvanta-cli [--database FILE] import FILE
+//   orvanta-cli --help | --version
 //
 // find prints one line per match, "yyyy-MM-dd<TAB>day<TAB>line", the newest week first, and
 // ends with 0 when something was found, 1 when nothing was, 2 on an error.
 // export writes every stored week to FILE, in the format its extension names unless --format
 // says, and ends with 0 when it is written, 2 when it is not (FILE is then as it was).
+// find and export only read the database, take no lock, and work while the window runs.
+// import brings the weeks of FILE into the database as the window's "Import weeks…" does; it
+// takes the database's lock, so it refuses while Orvanta has the database open, and ends with
+// 0 when the weeks are imported, 2 when nothing was changed.
+// Arguments it cannot use end it with 2 and the usage on standard error.
+#include "desktop/instance_lock.h"
 #include "desktop/program_folder.h"
 #include "export/week_export.h"
 #include "find/week_search.h"
+#include "import/week_import.h"
 #include "schedule/calendar_files.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
@@ -26,18 +36,75 @@ namespace {
 
 constexpr int kFound = 0, kNothing = 1, kError = 2;
 
+const char kUsage[] = "usage: orvanta-cli [--database FILE] find WORDS...\n"
+                      "       orvanta-cli [--database FILE] export [--format md|ics] FILE\n"
+                      "       orvanta-cli [--database FILE] import FILE\n"
+                      "       orvanta-cli --help | --version\n";
+
+const char kHelp[] =
+    "\n"
+    "Orvanta's weeks from the command line.\n"
+    "\n"
+    "  find WORDS...   prints each line that holds every word (in any order, case and accents\n"
+    "                  aside; quote words to find them as a phrase): the day, its name and the\n"
+    "                  line, the newest first. Exit 0: found, 1: nothing found, 2: an error.\n"
+    "  export FILE     writes every week to FILE, oldest first: Markdown for .md, iCalendar\n"
+    "                  for .ics, or as --format says. Exit 0: written, 2: not written.\n"
+    "  import FILE     brings the weeks of FILE (another Orvanta database, or the earlier\n"
+    "                  Windows program's .mdb or .accdb) into the database: a week only in\n"
+    "                  FILE comes over, one with other texts holds both afterwards, and FILE\n"
+    "                  is never changed. Not while Orvanta has the database open: use Import\n"
+    "                  weeks... in its window then. Exit 0: imported, 2: nothing changed.\n"
+    "\n"
+    "  --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)\n"
+    "  -h, --help      this text (also: orvanta-cli help)\n"
+    "  --version       the version\n";
+
 int fail(const QString &message)
 {
     std::fprintf(stderr, "orvanta-cli: %s\n", qPrintable(message));
     return kError;
 }
 
-int usage()
+// Arguments it cannot use: what is wrong with them, where it can say, then the usage.
+int usage(const QString &problem = {})
 {
-    return fail(
-        QStringLiteral("usage: orvanta-cli [--database FILE] find WORDS...\n"
-                       "       orvanta-cli [--database FILE] export [--format md|ics] FILE"));
+    if (!problem.isEmpty())
+        fail(problem);
+    std::fputs(kUsage, stderr);
+    return kError;
 }
+
+int help()
+{
+    std::fputs(kUsage, stdout);
+    std::fputs(kHelp, stdout);
+    return kFound;
+}
+
+// On a terminal, a long run says how far it is, on one line that it rewrites.
+class TerminalProgress
+{
+public:
+    TerminalProgress() : m_terminal(::isatty(STDERR_FILENO)) { m_clock.start(); }
+    ~TerminalProgress()
+    {
+        if (m_shown)
+            std::fputs("\n", stderr);
+    }
+    void show(const QString &text)
+    {
+        if (m_terminal && m_clock.elapsed() >= 500) {
+            std::fprintf(stderr, "\rorvanta-cli: %s", qPrintable(text));
+            m_shown = true;
+        }
+    }
+
+private:
+    bool m_terminal;
+    QElapsedTimer m_clock;
+    bool m_shown = false;
+};
 
 void print(const FindResult &result)
 {
@@ -75,7 +142,7 @@ int exportWeeks(const QString &database, QStringList arguments)
     if (const qsizetype at = arguments.indexOf(QLatin1String("--format")); at >= 0) {
         format = WeekExport::formatNamed(arguments.value(at + 1));
         if (!format)
-            return fail(QStringLiteral("--format takes md or ics."));
+            return usage(QStringLiteral("--format takes md or ics."));
         arguments.remove(at, 2);
     }
     if (arguments.size() != 1)
@@ -84,31 +151,73 @@ int exportWeeks(const QString &database, QStringList arguments)
     if (!format)
         format = WeekExport::formatOfFile(target);
     if (!format)
-        return fail(QStringLiteral("cannot tell the format of %1: name it .md or .ics, or give "
+        return usage(QStringLiteral("cannot tell the format of %1: name it .md or .ics, or give "
                                    "--format md or --format ics.")
                         .arg(target));
     if (!QFileInfo(database).isFile())
         return fail(QStringLiteral("%1 not found.").arg(database));
 
-    // On a terminal, a long export says how far it is, on one line that it rewrites.
-    const bool terminal = ::isatty(STDERR_FILENO);
-    QElapsedTimer clock;
-    clock.start();
-    bool shown = false;
-    const auto progress = [&](qsizetype written, qsizetype total) {
-        if (terminal && total > 0 && clock.elapsed() >= 500) {
-            std::fprintf(stderr, "\rorvanta-cli: exporting, %lld of %lld weeks",
-                         static_cast<long long>(written), static_cast<long long>(total));
-            shown = true;
-        }
-        return true;
-    };
-    const WeekExport::Result result = WeekExport::exportWeeks(
-        database, target, *format, QDateTime::currentDateTimeUtc(), progress);
-    if (shown)
-        std::fputs("\n", stderr);
+    WeekExport::Result result;
+    {
+        TerminalProgress terminal;
+        const auto progress = [&](qsizetype written, qsizetype total) {
+            if (total > 0)
+                terminal.show(QStringLiteral("exporting, %1 of %2 weeks").arg(written).arg(total));
+            return true;
+        };
+        result = WeekExport::exportWeeks(database, target, *format,
+                                         QDateTime::currentDateTimeUtc(), progress);
+    }
     if (!result.ok)
         return fail(result.error);
+    return kFound;
+}
+
+// orvanta-jet-reader, beside the program, for the earlier program's files.
+QString readerProgram()
+{
+    QString why;
+    const std::optional<ProgramFolder> folder = ProgramFolder::find(&why);
+    return QDir(folder ? folder->path : QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("orvanta-jet-reader"));
+}
+
+int importWeeks(const QString &database, const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return usage();
+    const QString file = arguments.first();
+    if (!QFileInfo(database).isFile())
+        return fail(QStringLiteral("%1 not found.").arg(database));
+    // The database's own lock, as a running Orvanta holds it: never beside an open window,
+    // whose next save would write over what came.
+    InstanceLock lock;
+    switch (lock.lock(database)) {
+    case InstanceLock::Outcome::Ours:
+        break;
+    case InstanceLock::Outcome::HeldHere:
+        return fail(QStringLiteral("%1 is open in Orvanta; import from its window (Import "
+                                   "weeks…), or close it first.")
+                        .arg(QDir::toNativeSeparators(database)));
+    case InstanceLock::Outcome::HeldElsewhere:
+        return fail(QStringLiteral("%1 is open in Orvanta on the computer %2; import from its "
+                                   "window there (Import weeks…), or close it first.")
+                        .arg(QDir::toNativeSeparators(database), lock.holderHost()));
+    }
+    WeekImport::Result result;
+    {
+        TerminalProgress terminal;
+        WeekImport::Setup setup{database, file, readerProgram(), QDate::currentDate()};
+        setup.progress = [&](qint64 rows) {
+            terminal.show(QStringLiteral("importing, %1 rows read").arg(rows));
+            return true;
+        };
+        result = WeekImport::importWeeks(setup);
+    }
+    const QString told = WeekImport::describe(result, file, INT_MAX);
+    if (!result.ok)
+        return fail(told);
+    std::printf("%s\n", qPrintable(told));
     return kFound;
 }
 
@@ -121,19 +230,32 @@ int main(int argc, char *argv[])
     QString database;
     if (arguments.value(0) == QLatin1String("--database")) {
         if (arguments.size() < 2)
-            return usage();
+            return usage(QStringLiteral("--database takes a file."));
         database = arguments[1];
         arguments = arguments.mid(2);
-    } else {
+    }
+    const QString command = arguments.value(0);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help"))
+        return help();
+    if (command == QLatin1String("--version")) {
+        std::printf("orvanta-cli %s\n", ORVANTA_VERSION);
+        return kFound;
+    }
+    if (command != QLatin1String("find") && command != QLatin1String("export") &&
+        command != QLatin1String("import"))
+        return usage(command.isEmpty() ? QString()
+                                       : QStringLiteral("no command %1.").arg(command));
+    if (database.isEmpty()) {
         QString why;
         const std::optional<ProgramFolder> folder = ProgramFolder::find(&why);
         if (!folder)
             return fail(QStringLiteral("cannot tell which folder it is in: %1").arg(why));
         database = databasePath(folder->path);
     }
-    if (arguments.value(0) == QLatin1String("find") && arguments.size() > 1)
-        return find(database, arguments.mid(1));
-    if (arguments.value(0) == QLatin1String("export"))
+    if (command == QLatin1String("find"))
+        return arguments.size() > 1 ? find(database, arguments.mid(1)) : usage();
+    if (command == QLatin1String("export"))
         return exportWeeks(database, arguments.mid(1));
-    return usage();
+    return importWeeks(database, arguments.mid(1));
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "earlier_week_rows.h"
+
 #include <QDate>
 #include <QString>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 // The weeks of the earlier Windows program, whose dbCalendar.mdb is a Jet or ACE file, brought
 // into a new database of Orvanta's in its place. prepare() reads the file through
@@ -60,27 +61,3 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
-
-// How the rows of the earlier program's table become weeks.
-namespace EarlierWeeks {
-
-// The calendar day of a stored Date/Time (days since 1899-12-30, the time of day as the
-// fraction, which counts away from that day before it); none where it names no day.
-std::optional<QDate> dayOf(double jetDate);
-
-// The week a stored key stands for: a Sunday is its own; a day that is not, but is a Sunday
-// with its day and month swapped, was written under day-first date settings and is that
-// Sunday. In a file written that way (dayFirstFile), a Sunday that is another Sunday swapped
-// was stored swapped too. Invalid where it is neither.
-struct Key
-{
-    QDate sunday;
-    bool readDayFirst = false;
-};
-Key weekOf(QDate day, bool dayFirstFile = false);
-
-// Eight texts, each ended by the separator, as the earlier program wrote every week (the notes
-// may hold the separator themselves).
-bool isWeekRecord(QByteArrayView text);
-
-} // namespace EarlierWeeks

@@ -1,0 +1,529 @@
+#include "week_import.h"
+
+#include "conversion/earlier_week_rows.h"
+#include "jet/jet_file.h"
+#include "schedule/calendar_connection.h"
+#include "schedule/calendar_files.h"
+#include "schedule/week.h"
+#include "schedule/week_merge.h"
+#include "schedule/week_record.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <algorithm>
+#include <optional>
+#include <sys/stat.h>
+#include <vector>
+
+namespace WeekImport {
+
+namespace {
+
+enum class Kind { Orvanta, EarlierProgram, Other };
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// What a file is, by its first bytes; only a regular file is opened.
+Kind kindOf(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return Kind::Other;
+    const QByteArray first = file.read(64);
+    if (first.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return Kind::Orvanta;
+    return JetFile::hasJetOrAceHeader(first) ? Kind::EarlierProgram : Kind::Other;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa
+    {
+    }, sb{};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+// The day a stored key names in a form the store finds a week by ("yyyy-MM-dd", the original
+// program's "MM/dd/yyyy", or either day with a zero time as conversion tools write it);
+// invalid for any other key, which the window never shows.
+QDate storedDayOf(const QString &key)
+{
+    const QDate day = dayOfWeekKey(key);
+    for (const char *form : {"yyyy-MM-dd", "MM/dd/yyyy", "yyyy-MM-dd 00:00:00",
+                             "yyyy-MM-ddT00:00:00"}) {
+        if (key == day.toString(QLatin1String(form)))
+            return day;
+    }
+    return {};
+}
+
+// SQLite's primary result code for an error.
+int resultCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+constexpr int kSqliteError = 1; // among others, no such table or column
+constexpr int kSqliteReadOnlyRollback = 8 | (3 << 8);
+
+class Importer
+{
+public:
+    Importer(const Setup &setup, Result &result)
+        : m_setup(setup), m_result(result),
+          m_fileName(QFileInfo(setup.filePath).fileName()),
+          m_marker(WeekMerge::markerLine(m_fileName, setup.day)),
+          m_report(reportPathFor(setup.databasePath, setup.filePath),
+                   QStringLiteral("Rows of %1 that Orvanta could not take as weeks, so they were "
+                                  "not imported. Each is given whole, as it was stored.")
+                       .arg(m_fileName))
+    {}
+
+    void run();
+
+private:
+    bool fail(const QString &text)
+    {
+        m_result.error = text;
+        return false;
+    }
+    bool failWriting(const QSqlError &error)
+    {
+        const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        return fail(QStringLiteral("The weeks could not be written to %1: %2. Nothing was "
+                                   "changed; it is as it was.")
+                        .arg(native(m_setup.databasePath), why));
+    }
+    bool failReadingFile(const QSqlError &error)
+    {
+        if (resultCode(error) == kSqliteError)
+            return fail(QStringLiteral("%1 is an SQLite database, but not one of Orvanta's: it "
+                                       "has no table tblCalendar with the columns StartWeekDate "
+                                       "and WeekData. Nothing was changed.")
+                            .arg(native(m_setup.filePath)));
+        // A journal beside it, left by a program that stopped in the middle of a change, would
+        // have to be played back into the file first: a write, which an import never makes.
+        if (error.nativeErrorCode().toInt() == kSqliteReadOnlyRollback)
+            return fail(QStringLiteral("%1 was left in the middle of a change, and reading it "
+                                       "would change it (%2-journal beside it takes the change "
+                                       "back): open it once in the program that wrote it, or "
+                                       "copy it without that file. Nothing was changed.")
+                            .arg(native(m_setup.filePath), m_fileName));
+        const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        return fail(QStringLiteral("%1 could not be read: %2. Nothing was changed.")
+                        .arg(native(m_setup.filePath), why));
+    }
+    bool cancel()
+    {
+        m_result.cancelled = true;
+        return fail(QStringLiteral("The import was cancelled. Nothing was changed."));
+    }
+    bool goOn(qint64 rows) { return !m_setup.progress || m_setup.progress(rows) || cancel(); }
+
+    bool checkFile(Kind kind);
+    bool begin(QSqlDatabase &db);
+    bool take(QDate sunday, const QByteArray &record);
+    bool reportRow(qint64 row, const QString &reason, const QString &key,
+                   const std::optional<QByteArray> &text);
+    bool failReport();
+    bool readEarlierProgramFile();
+    bool readOrvantaFile();
+    bool readOrvantaRows(QSqlDatabase &source);
+
+    const Setup &m_setup;
+    Result &m_result;
+    const QString m_fileName;
+    const QString m_marker;
+    RowReport m_report;
+    // The database's weeks: the row the window shows for each, by its Sunday's Julian day.
+    QHash<qint64, qint64> m_rowOfWeek;
+    std::optional<WeekDataBytes> m_weekData;
+    std::optional<QSqlQuery> m_fetch, m_update, m_insert;
+};
+
+bool Importer::checkFile(Kind kind)
+{
+    const QString file = native(m_setup.filePath);
+    if (!QFileInfo::exists(m_setup.filePath))
+        return fail(QStringLiteral("%1 not found. Nothing was changed.").arg(file));
+    if (sameFile(m_setup.filePath, m_setup.databasePath))
+        return fail(QStringLiteral("%1 is the database the weeks would come into: choose another "
+                                   "file. Nothing was changed.")
+                        .arg(file));
+    if (kind == Kind::Other)
+        return fail(QStringLiteral("%1 is neither a database of Orvanta's nor one of the earlier "
+                                   "Windows program. Nothing was changed.")
+                        .arg(file));
+    return true;
+}
+
+// The database opened as the window opens it, so it says what is wrong with it the same way
+// (and refuses a file that keeps code to run on a save), then a write transaction on a
+// connection of the import's own, with the weeks it holds.
+bool Importer::begin(QSqlDatabase &db)
+{
+    {
+        CalendarConnection check;
+        if (!check.open(m_setup.databasePath))
+            return fail(check.lastError() + QStringLiteral(" Nothing was changed."));
+    }
+    useExistingFile(db, m_setup.databasePath, false);
+    if (!db.open())
+        return failWriting(db.lastError());
+    QSqlQuery query(db);
+    for (const char *pragma : {"PRAGMA trusted_schema=OFF", "PRAGMA cell_size_check=ON",
+                               "PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"})
+        query.exec(QLatin1String(pragma));
+    // IMMEDIATE: the write lock now, so that nothing else writes between reading and writing.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failWriting(query.lastError());
+    if (!query.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar ORDER BY rowid")))
+        return failWriting(query.lastError());
+    // The row the window shows: the one keyed "yyyy-MM-dd", or else the oldest.
+    QSet<qint64> isoKeyed;
+    while (query.next()) {
+        const QString key = query.value(1).toString();
+        const QDate day = storedDayOf(key);
+        if (!day.isValid())
+            continue;
+        const bool iso = key == day.toString(Qt::ISODate);
+        if (!m_rowOfWeek.contains(day.toJulianDay()) ||
+            (iso && !isoKeyed.contains(day.toJulianDay()))) {
+            m_rowOfWeek.insert(day.toJulianDay(), query.value(0).toLongLong());
+            if (iso)
+                isoKeyed.insert(day.toJulianDay());
+        }
+    }
+    if (query.lastError().isValid())
+        return failWriting(query.lastError());
+    m_weekData.emplace(db);
+    m_fetch.emplace(db);
+    m_update.emplace(db);
+    m_insert.emplace(db);
+    if (!m_fetch->prepare(QStringLiteral("SELECT %1 FROM tblCalendar WHERE rowid = ?")
+                              .arg(m_weekData->column())) ||
+        // As a save writes: OR ABORT whatever the file's schema says to do on a conflict, and
+        // the week under the program's own form of its day.
+        !m_update->prepare(QStringLiteral("UPDATE OR ABORT tblCalendar SET StartWeekDate = ?, "
+                                          "WeekData = CAST(? AS TEXT) WHERE rowid = ?")) ||
+        !m_insert->prepare(QStringLiteral("INSERT OR ABORT INTO tblCalendar (StartWeekDate, "
+                                          "WeekData) VALUES (?, CAST(? AS TEXT))")))
+        return failWriting(m_fetch->lastError().isValid()    ? m_fetch->lastError()
+                           : m_update->lastError().isValid() ? m_update->lastError()
+                                                             : m_insert->lastError());
+    return true;
+}
+
+// One week of the file into the database.
+bool Importer::take(QDate sunday, const QByteArray &record)
+{
+    // Bytes bound as a BLOB become TEXT as they stand in a UTF-8 file; a UTF-16 file gets text.
+    const auto value = [this](const QByteArray &bytes) {
+        return m_weekData->fileIsUtf8() ? QVariant(bytes) : QVariant(QString::fromUtf8(bytes));
+    };
+    const QString key = sunday.toString(Qt::ISODate);
+    const auto row = m_rowOfWeek.constFind(sunday.toJulianDay());
+    if (row == m_rowOfWeek.cend()) {
+        m_insert->addBindValue(key);
+        m_insert->addBindValue(value(record));
+        if (!m_insert->exec())
+            return failWriting(m_insert->lastError());
+        ++m_result.came;
+        return true;
+    }
+    m_fetch->addBindValue(*row);
+    if (!m_fetch->exec() || !m_fetch->next())
+        return failWriting(m_fetch->lastError());
+    const QByteArray here = m_weekData->utf8(m_fetch->value(0));
+    if (here == record) {
+        ++m_result.same;
+        return true;
+    }
+    const WeekTexts hereTexts = WeekMerge::textsOf(QString::fromUtf8(here));
+    const WeekMerge::Week week =
+        WeekMerge::mergeWeek(hereTexts, WeekMerge::textsOf(QString::fromUtf8(record)), m_marker);
+    if (!week.changed) {
+        ++m_result.same;
+        return true;
+    }
+    // A week that held nothing here takes the file's as it is.
+    const bool blank = WeekMerge::isBlank(hereTexts);
+    m_update->addBindValue(key);
+    m_update->addBindValue(value(blank ? record : encodeWeekRecord(week.texts)));
+    m_update->addBindValue(*row);
+    if (!m_update->exec())
+        return failWriting(m_update->lastError());
+    if (blank) {
+        ++m_result.came;
+    } else {
+        ++m_result.merged;
+        m_result.mergedWeeks.append(sunday);
+    }
+    return true;
+}
+
+bool Importer::reportRow(qint64 row, const QString &reason, const QString &key,
+                         const std::optional<QByteArray> &text)
+{
+    m_result.rowsNotWeeks.append(row);
+    return m_report.add(row, reason, key, text) || failReport();
+}
+
+bool Importer::failReport()
+{
+    return fail(QStringLiteral("The rows of %1 that cannot be weeks could not be written to %2: "
+                               "%3. Nothing was changed.")
+                    .arg(m_fileName, native(m_report.path()), m_report.errorString()));
+}
+
+bool Importer::readEarlierProgramFile()
+{
+    EarlierWeekRows rows({m_setup.filePath, m_setup.readerProgram, m_setup.progress,
+                          m_setup.timeLimitMs, m_setup.memoryLimitBytes});
+    if (rows.read([this](QDate sunday, bool, const QByteArray &text) { return take(sunday, text); },
+                  [this](const JetReaderStream::Row &row, const QString &reason) {
+                      return reportRow(row.number, reason,
+                                       row.date ? EarlierWeeks::dateText(*row.date) : QString(),
+                                       row.text);
+                  }))
+        return true;
+    if (rows.cancelled())
+        return cancel();
+    if (!rows.errorText().isEmpty())
+        return fail(rows.errorText());
+    return false; // writing a week failed, and said why
+}
+
+bool Importer::readOrvantaFile()
+{
+    const QString name = QStringLiteral("WeekImport-") + QUuid::createUuid().toString();
+    bool read;
+    {
+        QSqlDatabase source = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // Read-only, by a URI with mode=ro: nothing the import does can write to it.
+        useExistingFile(source, m_setup.filePath, true);
+        read = source.open() ? readOrvantaRows(source) : failReadingFile(source.lastError());
+    }
+    QSqlDatabase::removeDatabase(name); // closes it
+    return read;
+}
+
+// The weeks of another Orvanta database as its window shows them: for each Sunday the row
+// keyed "yyyy-MM-dd", or else the oldest, in any form of the day the store reads. Other rows
+// are reported.
+bool Importer::readOrvantaRows(QSqlDatabase &source)
+{
+    QSqlQuery query(source);
+    query.setForwardOnly(true);
+    for (const char *pragma : {"PRAGMA trusted_schema=OFF", "PRAGMA cell_size_check=ON"})
+        query.exec(QLatin1String(pragma));
+    // The weeks as of one moment, whatever another program writes meanwhile.
+    if (!source.transaction())
+        return failReadingFile(source.lastError());
+    if (!query.exec(QStringLiteral("SELECT rowid, StartWeekDate, WeekData FROM tblCalendar "
+                                   "LIMIT 0")) ||
+        !query.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar ORDER BY rowid")))
+        return failReadingFile(query.lastError());
+    struct Row
+    {
+        qint64 rowid;
+        QString key;
+        QDate day;
+        QString reason; // empty: the week's row
+    };
+    std::vector<Row> rows;
+    QHash<qint64, size_t> weekRow; // by the Sunday's Julian day
+    while (query.next()) {
+        Row row{query.value(0).toLongLong(), query.value(1).toString(), {}, {}};
+        const QDate day = row.day = storedDayOf(row.key);
+        const QString shown = day.toString(Qt::ISODate);
+        if (day.dayOfWeek() != Qt::Sunday) {
+            row.reason = QStringLiteral("its StartWeekDate names no Sunday in a form Orvanta "
+                                        "reads, so it is no week's");
+        } else if (const auto taken = weekRow.constFind(day.toJulianDay());
+                   taken != weekRow.cend()) {
+            // The ISO key wins over an older row of the week in another form.
+            const bool winsOver = row.key == shown && rows[*taken].key != shown;
+            Row &loser = winsOver ? rows[*taken] : row;
+            loser.reason = QStringLiteral("another row gives the week of Sunday %1, and Orvanta "
+                                          "shows that one")
+                               .arg(shown);
+            if (winsOver)
+                weekRow[day.toJulianDay()] = rows.size();
+        } else {
+            weekRow.insert(day.toJulianDay(), rows.size());
+        }
+        rows.push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        return failReadingFile(query.lastError());
+
+    const WeekDataBytes weekData(source);
+    QSqlQuery fetch(source);
+    if (!fetch.prepare(
+            QStringLiteral("SELECT %1 FROM tblCalendar WHERE rowid = ?").arg(weekData.column())))
+        return failReadingFile(fetch.lastError());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i % 256 == 0 && !goOn(qint64(i)))
+            return false;
+        const Row &row = rows[i];
+        fetch.addBindValue(row.rowid);
+        if (!fetch.exec() || !fetch.next())
+            return failReadingFile(fetch.lastError());
+        const QVariant value = fetch.value(0);
+        const bool taken = row.reason.isEmpty()
+                               ? take(row.day, weekData.utf8(value))
+                               : reportRow(row.rowid, row.reason, row.key,
+                                           value.isNull() ? std::nullopt
+                                                          : std::optional(weekData.utf8(value)));
+        if (!taken)
+            return false;
+    }
+    return goOn(qint64(rows.size()));
+}
+
+void Importer::run()
+{
+    const Kind kind = kindOf(m_setup.filePath);
+    if (!checkFile(kind))
+        return;
+    const QString name = QStringLiteral("WeekImport-") + QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        bool done = begin(db) && (kind == Kind::EarlierProgram ? readEarlierProgramFile()
+                                                               : readOrvantaFile());
+        // The report is written through before the weeks are committed, and takes its name
+        // after: a report that cannot be written stops the import with nothing changed.
+        done = done && (m_report.flush() || failReport());
+        QSqlQuery commit(db);
+        done = done && (commit.exec(QStringLiteral("COMMIT")) || failWriting(commit.lastError()));
+        // A report never committed leaves nothing.
+        if (!done && db.isOpen())
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        m_fetch.reset();
+        m_update.reset();
+        m_insert.reset();
+        m_result.ok = done;
+    }
+    QSqlDatabase::removeDatabase(name); // closes it
+    if (!m_result.ok) {
+        // A write that failed (a full disk) may leave the file longer than it was, with
+        // SQLite's journal beside it to take it back at the next read: read now, so that the
+        // file is as it was, and its room free, from here on.
+        CalendarConnection().open(m_setup.databasePath);
+        m_result.came = m_result.merged = m_result.same = 0;
+        m_result.mergedWeeks.clear();
+        m_result.rowsNotWeeks.clear();
+        return;
+    }
+    if (m_report.rows() > 0 && m_report.commit())
+        m_result.reportPath = m_report.path();
+    std::sort(m_result.mergedWeeks.begin(), m_result.mergedWeeks.end());
+}
+
+// "1 week", "2 weeks".
+QString count(qint64 n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(QLocale::c().toString(n),
+                                       QLatin1String(n == 1 ? one : many));
+}
+
+// "a", "a and b", "a, b and c", and past `listed` "a, b and 3 more".
+QString listOf(const QStringList &items, int listed)
+{
+    QStringList named = items.mid(0, listed);
+    QString last;
+    if (items.size() > named.size())
+        last = QStringLiteral("%1 more").arg(QLocale::c().toString(items.size() - named.size()));
+    else
+        last = named.takeLast();
+    return named.isEmpty() ? last
+                           : named.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+} // namespace
+
+Result importWeeks(const Setup &setup)
+{
+    Result result;
+    Importer(setup, result).run();
+    return result;
+}
+
+QString reportPathFor(const QString &databasePath, const QString &filePath)
+{
+    const QFileInfo database(databasePath);
+    return QDir(database.absolutePath()).filePath(QStringLiteral("%1 rows not imported from %2.txt")
+                                       .arg(database.completeBaseName(),
+                                            QFileInfo(filePath).fileName()));
+}
+
+QString describe(const Result &result, const QString &filePath, int listed)
+{
+    const QString file = QFileInfo(filePath).fileName();
+    if (result.cancelled)
+        return result.error;
+    if (!result.ok)
+        return QStringLiteral("The weeks of %1 were not imported. %2").arg(file, result.error);
+    QString told;
+    if (result.came == 0 && result.merged == 0) {
+        told = result.same == 0 ? QStringLiteral("%1 holds no weeks; nothing was changed.").arg(file)
+                                : QStringLiteral("Nothing was changed: %1 of %2 %3 here already.")
+                                      .arg(count(result.same, "week", "weeks"), file,
+                                           QLatin1String(result.same == 1 ? "is" : "are"));
+    } else {
+        told = QStringLiteral("%1 came from %2")
+                   .arg(result.came == 0 ? QStringLiteral("No new week")
+                                         : count(result.came, "week", "weeks"),
+                        file);
+        if (result.merged > 0) {
+            QStringList days;
+            for (const QDate day : result.mergedWeeks)
+                days.append(QLocale::c().toString(day, u"d MMMM yyyy"));
+            told += QStringLiteral("; %1 held text in both and now %2 both: the %3 of %4")
+                        .arg(count(result.merged, "week", "weeks"),
+                             QLatin1String(result.merged == 1 ? "holds" : "hold"),
+                             QLatin1String(result.merged == 1 ? "week" : "weeks"),
+                             listOf(days, listed));
+        }
+        if (result.same > 0)
+            told += QStringLiteral("; %1 here already as %2")
+                        .arg(count(result.same, "week was", "weeks were"),
+                             QLatin1String(result.same == 1 ? "it is" : "they are"));
+        told += u'.';
+    }
+    if (!result.rowsNotWeeks.isEmpty()) {
+        QStringList rows;
+        for (const qint64 row : result.rowsNotWeeks)
+            rows.append(QLocale::c().toString(row));
+        const qsizetype n = result.rowsNotWeeks.size();
+        told += QStringLiteral(" %1 of %2 cannot be %3 (%4 %5)")
+                    .arg(count(n, "row", "rows"), file,
+                         QLatin1String(n == 1 ? "a week" : "weeks"),
+                         QLatin1String(n == 1 ? "row" : "rows"), listOf(rows, listed));
+        told += result.reportPath.isEmpty()
+                    ? QStringLiteral(" and stayed in it.")
+                    : QStringLiteral(": %1 kept, with %2 full %3, in %4.")
+                          .arg(QLatin1String(n == 1 ? "it is" : "they are"),
+                               QLatin1String(n == 1 ? "its" : "their"),
+                               QLatin1String(n == 1 ? "text" : "texts"),
+                               native(result.reportPath));
+    }
+    return told;
+}
+
+} // namespace WeekImport

@@ -56,6 +56,31 @@ Result checkAndCopy(const QString &connectionName, const QString &databasePath,
     return {Result::Made, {}, {}};
 }
 
+// Whether the copy holds the weeks the database holds: asked only where their times are the same,
+// for a file's time moves in steps of a few milliseconds and a week saved just after a copy can
+// leave it where the copy's is.
+bool sameWeeks(const QString &databasePath, const QString &copyPath)
+{
+    static std::atomic<int> serial{0};
+    const QString connectionName = QStringLiteral("DailyBackupCompare-%1").arg(++serial);
+    bool same = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        useExistingFile(db, databasePath, true);
+        QSqlQuery query(db);
+        if (db.open() && query.prepare(QStringLiteral("ATTACH ? AS copy")) &&
+            (query.addBindValue(copyPath), query.exec()) &&
+            query.exec(QStringLiteral(
+                "SELECT (SELECT count(*) FROM main.tblCalendar) = "
+                "(SELECT count(*) FROM copy.tblCalendar) AND NOT EXISTS "
+                "(SELECT * FROM main.tblCalendar EXCEPT SELECT * FROM copy.tblCalendar)")) &&
+            query.next())
+            same = query.value(0).toBool();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return same;
+}
+
 } // namespace
 
 QString folderFor(const QString &databasePath)
@@ -76,9 +101,14 @@ Result run(const QString &databasePath, QDate today)
     const QDir folder(folderFor(databasePath));
     const QString file = folder.filePath(copyName(databasePath, today));
     const QString last = newest(databasePath);
-    if (QFileInfo::exists(file) || (!last.isEmpty() && QFileInfo(databasePath).lastModified() <=
-                                                           QFileInfo(last).lastModified()))
-        return {Result::NotNeeded, {}, {}}; // today's is there, or nothing changed since
+    if (QFileInfo::exists(file))
+        return {Result::NotNeeded, {}, {}}; // today's is there
+    if (!last.isEmpty()) {
+        const QDateTime changed = QFileInfo(databasePath).lastModified();
+        const QDateTime copied = QFileInfo(last).lastModified();
+        if (changed < copied || (changed == copied && sameWeeks(databasePath, last)))
+            return {Result::NotNeeded, {}, {}}; // nothing changed since
+    }
     if (!folder.exists() && !QDir().mkpath(folder.path()))
         return {
             Result::Failed, QStringLiteral("the folder %1 cannot be made").arg(folder.path()), {}};

@@ -17,6 +17,8 @@ class TestDailyBackup : public QObject
 private slots:
     void init();
     void aCopyADayWhileSomethingChanges();
+    void aChangeInTheCopysOwnTick_data();
+    void aChangeInTheCopysOwnTick();
     void neverFromADamagedFile();
 
 private:
@@ -80,6 +82,35 @@ void TestDailyBackup::aCopyADayWhileSomethingChanges()
     for (int day = 5; day < 12; ++day)
         lastSeven.append(u"dbCalendar %1.mdb"_s.arg(monday.addDays(day).toString(Qt::ISODate)));
     QCOMPARE(copies(), lastSeven);
+}
+
+void TestDailyBackup::aChangeInTheCopysOwnTick_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<DailyBackup::Result::Kind>("expected");
+    QTest::newRow("a week saved") << true << DailyBackup::Result::Made;
+    QTest::newRow("nothing saved") << false << DailyBackup::Result::NotNeeded;
+}
+
+// A file's time moves in steps of some milliseconds: a week saved just after the copy may leave
+// the database with the copy's own time, and must not go without a copy the next day.
+void TestDailyBackup::aChangeInTheCopysOwnTick()
+{
+    QFETCH(bool, changed);
+    QFETCH(DailyBackup::Result::Kind, expected);
+    addWeek(0);
+    QCOMPARE(DailyBackup::run(m_path, QDate(2026, 12, 7)).kind, DailyBackup::Result::Made);
+    if (changed)
+        addWeek(1);
+    QFile copy(DailyBackup::newest(m_path));
+    QVERIFY(copy.open(QIODevice::ReadWrite));
+    QFile database(m_path);
+    QVERIFY(database.open(QIODevice::ReadWrite));
+    const QDateTime tick = copy.fileTime(QFileDevice::FileModificationTime);
+    QVERIFY(database.setFileTime(tick, QFileDevice::FileModificationTime));
+    database.close();
+    copy.close();
+    QCOMPARE(DailyBackup::run(m_path, QDate(2026, 12, 8)).kind, expected);
 }
 
 void TestDailyBackup::neverFromADamagedFile()

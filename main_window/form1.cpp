@@ -24,6 +24,7 @@
 #include "tray/csystray.h"
 #include "tray_menu.h"
 #include "week_exporting.h"
+#include "week_importing.h"
 #include "week_page.h"
 #include "week_printing.h"
 #include "window_actions.h"
@@ -139,6 +140,10 @@ void Form1::createMenuAndKeys()
     m_weekExporting = new WeekExporting({this, m_session.path(), m_services.clock,
                                          m_services.alerts, [this] { return saveShownWeek(); }},
                                         this);
+    m_weekImporting = new WeekImporting({this, m_session.path(), m_services.clock,
+                                         m_services.alerts, [this] { return saveShownWeek(); },
+                                         [this] { reloadShownWeek(); }},
+                                        this);
     if (m_services.offerTrayMenu)
         m_services.offerTrayMenu(&m_trayMenu->menu());
 
@@ -156,6 +161,7 @@ void Form1::createMenuAndKeys()
     on(Id::Print, [this] { m_weekPrinting->print(); });
     on(Id::PrintPreview, [this] { m_weekPrinting->preview(); });
     on(Id::ExportAll, [this] { m_weekExporting->exportAll(); });
+    on(Id::ImportWeeks, [this] { m_weekImporting->importWeeks(); });
     on(Id::Guide, &Form1::showGuide);
     on(Id::About, &Form1::showAbout);
     on(Id::Quit, &Form1::quit);
@@ -374,6 +380,20 @@ bool Form1::saveShownWeek()
     return false;
 }
 
+// After an import the stored week may hold more than the boxes, which were saved just before
+// it: the boxes take the stored texts, with no save that would write the old ones back; also
+// when the window is closing, since its last save follows.
+void Form1::reloadShownWeek()
+{
+    if (m_state == State::Starting)
+        return;
+    m_weekPage->ClearWeek();
+    if (!m_weekPage->LoadWeek())
+        tellError(m_weekPage->errorText());
+    m_draftTimer.stop(); // the boxes were filled, not typed into
+    m_dayMarks->refresh();
+}
+
 // A save that failed while the window runs: where the window holds the only copy of the texts,
 // it keeps the week and says so; otherwise the texts are in a recovery file, and the program
 // ends with the message that names it.
@@ -518,6 +538,9 @@ bool Form1::runCloseSequence(bool userCanAnswer)
         return true;
     m_state = State::Ending;
     m_backups.stop();
+    // An import under way (a signal's close, the session ending) stops with nothing changed
+    // before the last save.
+    m_weekImporting->cancelAndWait();
     m_cSysTray1->setInTray(false);             // T3
     processPendingEvents();                    // C1
     const bool saved = m_weekPage->SaveWeek(); // C2
@@ -569,6 +592,9 @@ void Form1::endWithError(const QString &message)
 {
     m_state = State::Ending;
     m_backups.stop();
+    // An import under way (a signal's close, the session ending) stops with nothing changed
+    // before the last save.
+    m_weekImporting->cancelAndWait();
     m_cSysTray1->setInTray(false);
     tellError(message);
     hide();

@@ -29,6 +29,7 @@ class SkinFramework;
 class TrayMenu;
 class UserGuideWindow;
 class WeekExporting;
+class WeekImporting;
 class WeekPage;
 class WeekPrinting;
 class WindowActions;
@@ -93,6 +94,7 @@ public:
     FindInWeeks &findInWeeks() const { return *m_findInWeeks; }
     WeekPrinting &weekPrinting() const { return *m_weekPrinting; }
     WeekExporting &weekExporting() const { return *m_weekExporting; }
+    WeekImporting &weekImporting() const { return *m_weekImporting; }
     WindowActions &actions() const { return *m_actions; }
     // What scrolls the calendar and the week where the screen is smaller than the window.
     QScrollArea *scrollArea() const { return m_scrollArea; }
@@ -113,6 +115,7 @@ public slots:
     // Saves the shown week at once, as a day click does, and keeps it shown. False when it
     // could not be saved, which the window has said.
     bool saveShownWeek();
+    void reloadShownWeek();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -165,6 +168,7 @@ private:
     FindInWeeks *m_findInWeeks = nullptr;
     WeekPrinting *m_weekPrinting = nullptr;
     WeekExporting *m_weekExporting = nullptr;
+    WeekImporting *m_weekImporting = nullptr;
     QTimer m_draftTimer;
     int m_exitCode = 1;
     bool m_iconRequested = false;

@@ -10,6 +10,7 @@
 #include "main_window/main_module.h"
 #include "main_window/tray_menu.h"
 #include "main_window/week_exporting.h"
+#include "main_window/week_importing.h"
 #include "main_window/week_page.h"
 #include "main_window/week_printing.h"
 #include "main_window/window_actions.h"
@@ -151,6 +152,8 @@ private slots:
     void keysOpenWhatTheMenuSays();
     void theMenusShowEveryActionWithItsKey();
     void theNewestConvertedWeekIsShown();
+    void importedWeeksReachTheShownWeek_data();
+    void importedWeeksReachTheShownWeek();
     void theLineBeingTypedStaysInView_data();
     void theLineBeingTypedStaysInView();
     void printAndExportTakeTheWeekOnScreen_data();
@@ -1210,6 +1213,43 @@ QWidget *shownWindow(const QString &name)
 }
 
 } // namespace
+
+void TestForm1::importedWeeksReachTheShownWeek_data()
+{
+    QTest::addColumn<QString>("stored"); // the shown week's Sunday box before; null: no row
+    QTest::addColumn<QString>("typed");  // into it before Ctrl+I
+    QTest::newRow("a week without a row") << QString() << QString();
+    QTest::newRow("a week typed into, not yet saved") << QString() << u"mine"_s;
+    QTest::newRow("a stored week") << u"mine"_s << QString();
+}
+
+// Ctrl+I brings another file's weeks in; the shown week takes what came, and neither the boxes
+// saved before the import nor the close after it write the old texts back over it.
+void TestForm1::importedWeeksReachTheShownWeek()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    const QString sunday = u"2025-12-28"_s; // the shown week
+    loadAndShow(stored.isNull() ? QList<std::pair<QString, QString>>{}
+                                : QList<std::pair<QString, QString>>{{sunday, stored + S.repeated(8)}});
+    const QString other = QDir(m_folder->path()).filePath(u"other.mdb"_s);
+    QVERIFY(createEmptyCalendarDatabase(other));
+    QVERIFY(OtherConnection(other).exec(u"INSERT INTO tblCalendar VALUES (?, ?)"_s,
+                                        {sunday, u"theirs"_s + S.repeated(8)}));
+    m_form->weekImporting().setChooseFile([other](QWidget *) { return other; });
+    QSignalSpy finished(&m_form->weekImporting(), &WeekImporting::finished);
+    QTest::keyClicks(m_form->text1(0), typed);
+    QTest::keyClick(m_form->text1(0), Qt::Key_I, Qt::ControlModifier);
+    QTRY_COMPARE(finished.size(), 1);
+
+    const QString shown = m_form->text1(0)->toPlainText();
+    QVERIFY2(shown.contains(u"theirs"_s), qPrintable(shown));
+    QCOMPARE(shown.contains(u"mine"_s), !(stored + typed).isEmpty());
+    QTest::keyClick(m_form->text1(0), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(m_endings, QList<int>{0});
+    QCOMPARE(OtherConnection(m_dbPath).weekData(sunday),
+             QString(shown).replace(u'\n', u"\r\n"_s) + S.repeated(8));
+}
 
 void TestForm1::keysOpenWhatTheMenuSays_data()
 {

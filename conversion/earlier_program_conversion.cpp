@@ -39,6 +39,9 @@ void removeDatabaseFiles(const QString &path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
+// How many names the original may be kept under, " (earlier program)" to " (earlier program 99)".
+constexpr int kKeptNames = 100;
+
 bool sameFile(const QString &a, const QString &b)
 {
     struct stat sa
@@ -131,6 +134,16 @@ QString EarlierProgramConversion::keptOriginalPathFor(const QString &databasePat
     const QString number = n == 1 ? QString() : QStringLiteral(" %1").arg(n);
     return info.dir().filePath(info.completeBaseName() +
                                QStringLiteral(" (earlier program%1).").arg(number) + info.suffix());
+}
+
+QString EarlierProgramConversion::keepingPathFor(const QString &databasePath)
+{
+    for (int n = 1; n < kKeptNames; ++n) {
+        const QString candidate = keptOriginalPathFor(databasePath, n);
+        if (!QFileInfo::exists(candidate) || sameFile(candidate, databasePath))
+            return candidate;
+    }
+    return keptOriginalPathFor(databasePath);
 }
 
 QString EarlierProgramConversion::temporaryPathFor(const QString &databasePath)
@@ -270,7 +283,7 @@ bool EarlierProgramConversion::Impl::keepOriginal()
 {
     // A hard link: the original's bytes stay where they are, under a second name. Where the
     // name is taken, by this same file (a conversion cut short) it is kept as it is.
-    for (int n = 1; n < 100; ++n) {
+    for (int n = 1; n < kKeptNames; ++n) {
         const QString candidate = keptOriginalPathFor(setup.databasePath, n);
         if (QFileInfo::exists(candidate)) {
             if (sameFile(candidate, setup.databasePath)) {

@@ -56,6 +56,9 @@ public:
     static QString temporaryPathFor(const QString &databasePath);
     // The name the original is kept under, the n-th where the ones before are taken.
     static QString keptOriginalPathFor(const QString &databasePath, int n = 1);
+    // The name putInPlace() will keep the original under, as the folder stands now: the first
+    // that is free or already this same file.
+    static QString keepingPathFor(const QString &databasePath);
 
 private:
     struct Impl;

@@ -47,7 +47,7 @@ Result offer(const Window &window)
     }
 
     const QString keptName =
-        QFileInfo(EarlierProgramConversion::keptOriginalPathFor(window.databasePath)).fileName();
+        QFileInfo(EarlierProgramConversion::keepingPathFor(window.databasePath)).fileName();
     const bool yes = window.alerts->offer(
         QStringLiteral("%1 was written by the earlier Windows program. Copy its %2 weeks into a "
                        "new database for Orvanta? The original is kept unchanged as %3.")

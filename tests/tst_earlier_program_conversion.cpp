@@ -576,6 +576,8 @@ void TestEarlierProgramConversion::keepingTheOriginal_data()
     QTest::addColumn<QString>("kept");   // the kept original's name; empty: not converted
     QTest::newRow("an unrelated file has the kept name: the next one")
         << true << 0 << "dbCalendar (earlier program 2).mdb";
+    QTest::newRow("the original has the kept name already (a conversion cut short): that one")
+        << false << 0 << "dbCalendar (earlier program).mdb";
     QTest::newRow("FAT or exFAT, without hard links: a copy")
         << false << EPERM << "dbCalendar (earlier program).mdb";
     QTest::newRow("a FUSE file system without link: a copy")
@@ -601,7 +603,12 @@ void TestEarlierProgramConversion::keepingTheOriginal()
         QFile other(taken);
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.write("the user's own file");
+    } else if (linkError == 0) {
+        QCOMPARE(::link(QFile::encodeName(database).constData(), QFile::encodeName(taken).constData()),
+                 0);
     }
+    if (linkError == 0) // the name the question gives before the conversion is the one it takes
+        QCOMPARE(QFileInfo(EarlierProgramConversion::keepingPathFor(database)).fileName(), kept);
     EarlierProgramConversion::Setup setup = setupFor(database);
     QStringList synced;
     setup.sync = [&synced](const QString &path) {

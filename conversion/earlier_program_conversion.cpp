@@ -318,12 +318,17 @@ bool EarlierProgramConversion::putInPlace(const std::function<void(Step)> &after
 {
     if (!d->prepared)
         return false;
+    const bool reported = d->report->rows() > 0;
     if (!d->report->commit())
         return d->failWriting(d->report->errorString());
     if (afterStep)
         afterStep(Step::ReportWritten);
-    if (!d->keepOriginal())
+    if (!d->keepOriginal()) {
+        // The message says nothing was changed: no report of a conversion that did not happen.
+        if (reported)
+            QFile::remove(d->report->path());
         return false;
+    }
     d->sync(d->folder);
     if (afterStep)
         afterStep(Step::OriginalKept);

@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -41,16 +40,6 @@ void removeDatabaseFiles(const QString &path)
 
 // How many names the original may be kept under, " (earlier program)" to " (earlier program 99)".
 constexpr int kKeptNames = 100;
-
-bool sameFile(const QString &a, const QString &b)
-{
-    struct stat sa
-    {
-    }, sb{};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
-}
 
 } // namespace
 

@@ -4,11 +4,12 @@
 #include "markdown_weeks.h"
 #include "stored_weeks.h"
 
+#include "schedule/calendar_files.h"
+
 #include <cerrno>
 #include <QFileInfo>
 #include <QFile>
 #include <QSaveFile>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace WeekExport {
@@ -32,19 +33,6 @@ QString extensionOf(Format format)
 {
     return format == Format::Markdown ? QStringLiteral("md") : QStringLiteral("ics");
 }
-
-namespace {
-
-// Whether two names lead to one file, through links of either kind.
-bool sameFile(const QString &a, const QString &b)
-{
-    struct stat first = {}, second = {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
-} // namespace
 
 Result exportWeeks(const QString &databasePath, const QString &target, Format format,
                    const QDateTime &stamp, const Progress &progress)

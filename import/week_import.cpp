@@ -21,7 +21,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <sys/stat.h>
 #include <vector>
 
 namespace WeekImport {
@@ -45,16 +44,6 @@ Kind kindOf(const QString &path)
     if (first.startsWith(QByteArrayView("SQLite format 3\0", 16)))
         return Kind::Orvanta;
     return JetFile::hasJetOrAceHeader(first) ? Kind::EarlierProgram : Kind::Other;
-}
-
-bool sameFile(const QString &a, const QString &b)
-{
-    struct stat sa
-    {
-    }, sb{};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
 }
 
 // The day a stored key names in a form the store finds a week by ("yyyy-MM-dd", the original

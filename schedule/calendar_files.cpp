@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QString databasePath(const QString &programFolder)
@@ -78,6 +79,16 @@ bool createEmptyCalendarDatabase(const QString &path, QString *error)
         return failWith(
             QStringLiteral("cannot create %1: %2").arg(QDir::toNativeSeparators(path), problem));
     return true;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa
+    {
+    }, sb{};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 bool syncToDisk(const QString &path)

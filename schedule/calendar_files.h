@@ -40,3 +40,7 @@ bool createEmptyCalendarDatabase(const QString &path, QString *error = nullptr);
 
 // Writes what the system holds of a file, or of a folder's entries, to the disk (fsync).
 bool syncToDisk(const QString &path);
+
+// Whether two paths name the same file (the same device and inode: links and second names
+// included); false where either is missing.
+bool sameFile(const QString &a, const QString &b);

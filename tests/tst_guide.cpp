@@ -7,7 +7,9 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +20,8 @@ class TestGuide : public QObject
 private slots:
     void theGuideIsTheUsersPartWithEveryKey();
     void aboutSaysVersionAndWhereTheWeeksAre();
+    void aboutClosesByItsButtonAndEscape_data();
+    void aboutClosesByItsButtonAndEscape();
     void theGuideWindowReadsByTheKeyboard();
 };
 
@@ -54,6 +58,32 @@ void TestGuide::aboutSaysVersionAndWhereTheWeeksAre()
     QVERIFY(text.contains(u"\n/home/<b>ann</b>/.local/bin/dbCalendar.mdb\n"_s));
     QVERIFY(text.contains(u"All rights reserved"_s));
     QVERIFY(text.contains(QString::fromLatin1(qVersion())));
+}
+
+void TestGuide::aboutClosesByItsButtonAndEscape_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Close clicked") << true;
+    QTest::newRow("Escape") << false;
+}
+
+// Shown, its words stand whole above its buttons; Close and Escape both close it.
+void TestGuide::aboutClosesByItsButtonAndEscape()
+{
+    QFETCH(bool, byButton);
+    AboutBox about(u"/home/ann/.local/bin/dbCalendar.mdb"_s);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    auto *buttons = about.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    const QRect text = about.text()->geometry();
+    QVERIFY(text.height() >= about.text()->heightForWidth(text.width()));
+    QVERIFY(text.bottom() < buttons->geometry().top());
+    if (byButton)
+        buttons->button(QDialogButtonBox::Close)->click();
+    else
+        QTest::keyClick(&about, Qt::Key_Escape);
+    QVERIFY(!about.isVisible());
 }
 
 // Titled, its text taking the keys at once; F1 again while it is open keeps the place the user

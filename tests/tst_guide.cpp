@@ -99,6 +99,7 @@ void TestGuide::theGuideWindowReadsByTheKeyboard()
     QCOMPARE(window.windowTitle(), u"Orvanta User's Guide"_s);
     QTextBrowser *text = window.browser();
     QCOMPARE(QApplication::focusWidget(), text);
+    QCOMPARE(text->accessibleName(), u"Orvanta User's Guide"_s); // what a screen reader says
     QVERIFY(text->toPlainText().contains(u"Paragraph 199."_s));
     QVERIFY(text->openExternalLinks());
 

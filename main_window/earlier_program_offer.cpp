@@ -64,10 +64,14 @@ Result offer(const Window &window)
                                : QStringLiteral("%1 weeks came over from the earlier program.")
                                      .arg(locale.toString(weeks)));
     if (swapped > 0)
-        told += (swapped == 1 ? QStringLiteral(" One of them was")
-                              : QStringLiteral(" %1 of them were").arg(locale.toString(swapped))) +
-                QStringLiteral(" stored with day and month swapped, as day-first date settings "
-                               "wrote them, and now lie under their right Sunday.");
+        told += swapped == 1
+                    ? QStringLiteral(" One of them was stored with day and month swapped, as "
+                                     "day-first date settings wrote it, and now lies under its "
+                                     "right Sunday.")
+                    : QStringLiteral(" %1 of them were stored with day and month swapped, as "
+                                     "day-first date settings wrote them, and now lie under their "
+                                     "right Sunday.")
+                          .arg(locale.toString(swapped));
     told += QStringLiteral(" The original is kept as %1.")
                 .arg(QFileInfo(conversion.keptOriginalPath()).fileName());
     if (!conversion.reportPath().isEmpty()) {

@@ -16,6 +16,7 @@
 #include "main_window/window_actions.h"
 #include "main_window/window_pointer.h"
 #include "odd_files.h"
+#include "jet_file_builder.h"
 #include "other_connection.h"
 #include "printed_text.h"
 #include "recording_shell.h"
@@ -151,6 +152,7 @@ private slots:
     void keysOpenWhatTheMenuSays_data();
     void keysOpenWhatTheMenuSays();
     void theMenusShowEveryActionWithItsKey();
+    void theNewestConvertedWeekIsShown_data();
     void theNewestConvertedWeekIsShown();
     void importedWeeksReachTheShownWeek_data();
     void importedWeeksReachTheShownWeek();
@@ -1390,26 +1392,95 @@ void TestForm1::theLineBeingTypedStaysInView()
     }
 }
 
+namespace {
+
+// A Jet 4 file of the earlier program with one week a row, keyed by the day its key gives
+// (days from 30 December 1899, as Jet keeps dates).
+QByteArray earlierProgramFile(const QList<std::pair<QDate, QString>> &rows)
+{
+    QList<JetFileBuilder::Slot> pageSlots;
+    for (const auto &[key, text] : rows) {
+        const double date = double(QDate(1899, 12, 30).daysTo(key));
+        pageSlots.append({JetFileBuilder::Slot::Kind::Live,
+                      JetFileBuilder::Row{date, JetFileBuilder::storedText(
+                                                    JetFileBuilder::Version::Jet4, text)},
+                      0});
+    }
+    JetFileBuilder::Builder builder(JetFileBuilder::Version::Jet4);
+    builder.addPage(pageSlots);
+    return builder.file();
+}
+
+} // namespace
+
+void TestForm1::theNewestConvertedWeekIsShown_data()
+{
+    QTest::addColumn<QString>("fixture"); // a file of the fixtures; empty: `built`
+    QTest::addColumn<QByteArray>("built");
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QString>("told"); // after "information: "
+    const QString kept = u" The original is kept as dbCalendar (earlier program).mdb."_s;
+    QTest::newRow("59 weeks and a second row for one of them")
+        << u"calendar-jet4.mdb"_s << QByteArray() << QDate(2004, 5, 2) // not 9999's, after today
+        << u"59 weeks came over from the earlier program."_s + kept +
+               u" 1 row that cannot be a week is kept, with its full text, in %1."_s +
+               u" Orvanta shows the week of Sunday, 2 May 2004, the newest that came over."_s;
+    // Sunday 2 November 2025 under day-first settings: 11 February, a Tuesday.
+    QTest::newRow("one week stored day first, a row with no week's texts")
+        << QString()
+        << earlierProgramFile({{QDate(2025, 2, 11), u"first"_s + S.repeated(8)},
+                               {QDate(2025, 11, 16), u"second"_s + S.repeated(8)},
+                               {QDate(2025, 11, 23), u"no week"_s}})
+        << QDate(2025, 11, 16)
+        << u"2 weeks came over from the earlier program. One of them was stored with day and "
+           u"month swapped, as day-first date settings wrote it, and now lies under its right "
+           u"Sunday."_s +
+               kept + u" 1 row that cannot be a week is kept, with its full text, in %1."_s +
+               u" Orvanta shows the week of Sunday, 16 November 2025, the newest that came over."_s;
+    // 30 weeks from 2 November 2025, the 13 whose Sunday is a 12th or earlier stored day first.
+    QTest::newRow("weeks stored day first")
+        << u"day-first-keys-jet4.mdb"_s << QByteArray() << QDate(2025, 12, 28)
+        << u"30 weeks came over from the earlier program. 13 of them were stored with day and "
+           u"month swapped, as day-first date settings wrote them, and now lie under their right "
+           u"Sunday."_s +
+               kept +
+               u" Orvanta shows the week of Sunday, 28 December 2025, the newest that came over."_s;
+    QTest::newRow("one week")
+        << QString() << earlierProgramFile({{QDate(2025, 12, 7), u"only"_s + S.repeated(8)}})
+        << QDate(2025, 12, 7)
+        << u"1 week came over from the earlier program."_s + kept +
+               u" Orvanta shows the week of Sunday, 7 December 2025, the newest that came over."_s;
+}
+
 void TestForm1::theNewestConvertedWeekIsShown()
 {
+    QFETCH(QString, fixture);
+    QFETCH(QByteArray, built);
+    QFETCH(QDate, shown);
+    QFETCH(QString, told);
     // The earlier program's file in Orvanta's place: once its weeks came over, the window shows
     // the newest week up to today that holds text, not an empty today, and says which.
-    QVERIFY(QFile::copy(QStringLiteral(ORVANTA_JET_FIXTURES "/calendar-jet4.mdb"), m_dbPath));
-    QVERIFY(QFile::setPermissions(m_dbPath, QFile::ReadOwner | QFile::WriteOwner));
+    if (fixture.isEmpty()) {
+        QFile file(m_dbPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(built), built.size());
+    } else {
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTA_JET_FIXTURES "/") + fixture, m_dbPath));
+        QVERIFY(QFile::setPermissions(m_dbPath, QFile::ReadOwner | QFile::WriteOwner));
+    }
     m_alerts.answer = true; // Yes, bring them over
     Form1::Services services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
                              [this](int code) { m_endings.append(code); }};
     services.jetReader = QStringLiteral(ORVANTA_JET_READER);
     m_form = std::make_unique<Form1>(std::move(services));
     QVERIFY(m_form->Load());
-    QCOMPARE(m_form->weekPage().weekStart(), QDate(2004, 5, 2)); // not 9999's, after today
+    QCOMPARE(m_form->weekPage().weekStart(), shown);
     QVERIFY(!m_form->text1(0)->toPlainText().isEmpty() ||
             !m_form->text1(7)->toPlainText().isEmpty());
     QCOMPARE(m_alerts.messages.size(), 2); // the offer, then how it went
-    QVERIFY2(m_alerts.messages[1].startsWith(u"information: 59 weeks came over"_s) &&
-                 m_alerts.messages[1].endsWith(u" Orvanta shows the week of Sunday, 2 May 2004, "
-                                               u"the newest that came over."_s),
-             qPrintable(m_alerts.messages[1]));
+    const QString report = QDir::toNativeSeparators(
+        QDir(m_folder->path()).filePath(u"dbCalendar (earlier program) rows not converted.txt"_s));
+    QCOMPARE(m_alerts.messages[1], u"information: "_s + QString(told).replace(u"%1"_s, report));
 }
 
 void TestForm1::doubleClickOnAShownWindowOnlyFocusesIt()

@@ -1063,7 +1063,7 @@ void TestForm1::findGoesToTheMatch_data()
     QTest::addColumn<QString>("how"); // how the find window is reached and left
     QTest::newRow("Ctrl+F, then Enter") << u"keys"_s;
     QTest::newRow("the tray menu's Find…, then F3 from the main window") << u"tray"_s;
-    QTest::newRow("the box's own menu: the selection is the query") << u"box"_s;
+    QTest::newRow("Ctrl+F in a box: its selection is the query") << u"box"_s;
 }
 
 void TestForm1::findGoesToTheMatch()
@@ -1086,7 +1086,9 @@ void TestForm1::findGoesToTheMatch()
     } else {
         m_form->text1(4)->moveCursor(QTextCursor::End);
         m_form->text1(4)->moveCursor(QTextCursor::StartOfWord, QTextCursor::KeepAnchor);
-        m_form->findInWeeks().open(m_form->text1(4)->textCursor().selectedText());
+        m_form->text1(4)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), m_form->text1(4));
+        QTest::keyClick(m_form->text1(4), Qt::Key_F, Qt::ControlModifier);
     }
     QTRY_VERIFY(find.isVisible());
     if (how == u"tray") { // Enter at once, before any result is there: the first, once it is
@@ -1109,6 +1111,13 @@ void TestForm1::findGoesToTheMatch()
         QTest::keyClick(m_form->text1(0), Qt::Key_F, Qt::ControlModifier);
         QTRY_VERIFY(find.isVisible());
         QCOMPARE(find.queryField()->selectedText(), u"CAFE"_s);
+        // Closed again, F3 opens it on the same query and goes on from there.
+        QTRY_VERIFY(find.isActiveWindow());
+        QTest::keyClick(find.queryField(), Qt::Key_Escape);
+        QVERIFY(!find.isVisible());
+        QTest::keyClick(m_form->text1(0), Qt::Key_F3);
+        QTRY_VERIFY(find.isVisible());
+        QCOMPARE(find.queryField()->text(), u"CAFE"_s);
     }
 
     if (how == u"tray") {

@@ -1454,10 +1454,13 @@ void TestForm1::theNewestConvertedWeekIsShown_data()
            u"Sunday."_s +
                kept +
                u" Orvanta shows the week of Sunday, 28 December 2025, the newest that came over."_s;
-    QTest::newRow("one week")
-        << QString() << earlierProgramFile({{QDate(2025, 12, 7), u"only"_s + S.repeated(8)}})
+    // The earlier program kept every week it showed, also those left empty.
+    QTest::newRow("one week, and a newer one left empty")
+        << QString()
+        << earlierProgramFile({{QDate(2025, 12, 7), u"only"_s + S.repeated(8)},
+                               {QDate(2025, 12, 14), S.repeated(8)}})
         << QDate(2025, 12, 7)
-        << u"1 week came over from the earlier program."_s + kept +
+        << u"2 weeks came over from the earlier program."_s + kept +
                u" Orvanta shows the week of Sunday, 7 December 2025, the newest that came over."_s;
 }
 

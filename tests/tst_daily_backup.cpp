@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,6 +112,7 @@ void TestDailyBackup::aChangeInTheCopysOwnTick()
     database.close();
     copy.close();
     QCOMPARE(DailyBackup::run(m_path, QDate(2026, 12, 8)).kind, expected);
+    QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); // none left behind
 }
 
 void TestDailyBackup::neverFromADamagedFile()

@@ -21,6 +21,8 @@ class TestGoToDate : public QObject
 private slots:
     void readsADayAsTyped_data();
     void readsADayAsTyped();
+    void twoDigitYearsNearestToday_data();
+    void twoDigitYearsNearestToday();
     void writtenDaysReadBack_data();
     void writtenDaysReadBack();
     void theWindowSaysWhichDayAndGoes_data();
@@ -86,6 +88,27 @@ void TestGoToDate::readsADayAsTyped()
     QFETCH(QDate, day);
     const std::optional<QDate> read = DateText::parse(text, QLocale(locale), kToday);
     QCOMPARE(read.value_or(QDate()), day);
+}
+
+void TestGoToDate::twoDigitYearsNearestToday_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("day");
+    QTest::newRow("late in a century: the next one")
+        << QDate(2090, 6, 1) << u"25.12.03"_s << QDate(2103, 12, 25);
+    QTest::newRow("early in a century: the last one")
+        << QDate(2003, 6, 1) << u"25.12.97"_s << QDate(1997, 12, 25);
+    QTest::newRow("fifty years either way: the past")
+        << QDate(2026, 12, 8) << u"25.12.76"_s << QDate(1976, 12, 25);
+}
+
+void TestGoToDate::twoDigitYearsNearestToday()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, text);
+    QFETCH(QDate, day);
+    QCOMPARE(DateText::parse(text, QLocale(u"de_DE"_s), today).value_or(QDate()), day);
 }
 
 void TestGoToDate::writtenDaysReadBack_data()

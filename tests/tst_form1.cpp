@@ -152,6 +152,8 @@ private slots:
     void keysOpenWhatTheMenuSays_data();
     void keysOpenWhatTheMenuSays();
     void theMenusShowEveryActionWithItsKey();
+    void someKeysWorkInOrvantasOtherWindows_data();
+    void someKeysWorkInOrvantasOtherWindows();
     void theNewestConvertedWeekIsShown_data();
     void theNewestConvertedWeekIsShown();
     void importedWeeksReachTheShownWeek_data();
@@ -1355,6 +1357,36 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, calendar->mapToGlobal(at));
     QCoreApplication::sendEvent(calendar, &event);
     QTRY_VERIFY(shownWindow(u"WindowMenu"_s));
+}
+
+void TestForm1::someKeysWorkInOrvantasOtherWindows_data()
+{
+    QTest::addColumn<int>("from"); // the action whose window has the keyboard
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("opens"); // a window's name; empty: Orvanta ends
+    QTest::newRow("Ctrl+Q in the guide: quit")
+        << int(WindowActions::Guide) << (Qt::CTRL | Qt::Key_Q) << QString();
+    QTest::newRow("Ctrl+F in the guide: find")
+        << int(WindowActions::Guide) << (Qt::CTRL | Qt::Key_F) << u"FindWindow"_s;
+}
+
+// Orvanta's other windows are windows of their own; the keys a user expects anywhere in Orvanta
+// work there too.
+void TestForm1::someKeysWorkInOrvantasOtherWindows()
+{
+    QFETCH(int, from);
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, opens);
+    loadAndShow();
+    m_form->actions().action(WindowActions::Id(from))->trigger();
+    QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow() != m_form.get());
+    QWidget *window = QApplication::activeWindow();
+    QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(focus, keys.key(), keys.keyboardModifiers());
+    if (opens.isEmpty())
+        QCOMPARE(m_endings, QList<int>{0});
+    else
+        QTRY_VERIFY(shownWindow(opens));
 }
 
 void TestForm1::theLineBeingTypedStaysInView_data()

@@ -6,7 +6,8 @@
 # program itself (SigCgt in /proc/PID/status) just before the signal, never guessed from the
 # time since the start, which a busy machine stretches. For the rare crash that one start in
 # hundreds may show; a core file and the program's output are kept in KEEP (default: a folder
-# made in /tmp when a run first goes wrong) for every run that does.
+# made in /tmp when a run first goes wrong) for every run that does. "At once" is once the
+# program is exec'd: a signal before that would reach the shell that starts it.
 # Usage: start_loop.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP [RUNS] [KEEP]
 set -uo pipefail
 orvanta=$1 make_db=$2 desktop=$3 runs=${4:-300} keep=${5:-}
@@ -32,6 +33,12 @@ for ((run = 1; run <= runs; run++)); do
     (cd "$work" && LD_PRELOAD=$faketime_lib FAKETIME='@2026-01-01 10:00:00' exec ./orvanta) \
         >"$work/log" 2>&1 &
     app=$!
+    # The signal is for Orvanta, not for the shell that starts it: before its exec that shell
+    # still has this script's traps, and one run there would end the whole test.
+    until [[ $(readlink "/proc/$app/exe" 2>/dev/null) == */orvanta ]]; do
+        kill -0 "$app" 2>/dev/null || break
+        sleep 0.01
+    done
     sleep "$delay"
     caught=no
     catches_sigterm "$app" && caught=yes

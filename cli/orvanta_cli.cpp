@@ -19,6 +19,7 @@
 #include "export/week_export.h"
 #include "find/week_search.h"
 #include "import/week_import.h"
+#include "jet/jet_file.h"
 #include "schedule/calendar_files.h"
 
 #include <algorithm>
@@ -178,8 +179,7 @@ QString readerProgram()
 {
     QString why;
     const std::optional<ProgramFolder> folder = ProgramFolder::find(&why);
-    return QDir(folder ? folder->path : QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("orvanta-jet-reader"));
+    return JetFile::readerProgram(folder ? folder->path : QString());
 }
 
 int importWeeks(const QString &database, const QStringList &arguments)

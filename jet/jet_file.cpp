@@ -1,5 +1,7 @@
 #include "jet_file.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -75,6 +77,12 @@ QByteArray decodeText(QByteArrayView stored, bool jet3)
             units[i] = char16_t(le16(bytes + 2 * i));
     }
     return QString::fromUtf16(units.data(), qsizetype(units.size())).toUtf8();
+}
+
+QString readerProgram(const QString &folder)
+{
+    return QDir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
+        .filePath(QStringLiteral("orvanta-jet-reader"));
 }
 
 } // namespace JetFile

@@ -19,6 +19,10 @@ bool hasJetOrAceHeader(QByteArrayView firstBytes);
 // between them; Jet 3 keeps the Windows code page (Western, 1252).
 QByteArray decodeText(QByteArrayView stored, bool jet3);
 
+// orvanta-jet-reader as it is installed: in `folder`, the program's own; by default the folder
+// of the running program.
+QString readerProgram(const QString &folder = {});
+
 } // namespace JetFile
 
 // The stream that orvanta-jet-reader writes on its standard output (rowRecord, endRecord) and

@@ -2,6 +2,7 @@
 
 #include "conversion/earlier_program_conversion.h"
 #include "desktop/alerts.h"
+#include "jet/jet_file.h"
 #include "schedule/calendar_connection.h"
 
 #include <QCoreApplication>
@@ -14,10 +15,8 @@ namespace EarlierProgramOffer {
 
 Result offer(const Window &window)
 {
-    const QString reader = window.readerProgram.isEmpty()
-                               ? QDir(QCoreApplication::applicationDirPath())
-                                     .filePath(QStringLiteral("orvanta-jet-reader"))
-                               : window.readerProgram;
+    const QString reader =
+        window.readerProgram.isEmpty() ? JetFile::readerProgram() : window.readerProgram;
     const QFileInfo file(window.databasePath);
     const QLocale locale;
 

@@ -2,6 +2,7 @@
 
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
+#include "thread_run.h"
 
 #include <atomic>
 #include <QDateTime>
@@ -10,8 +11,6 @@
 #include <QLocale>
 #include <QProgressDialog>
 #include <QStandardPaths>
-#include <QThread>
-#include <QTimer>
 
 namespace {
 
@@ -37,15 +36,11 @@ QString askForFile(QWidget *parent)
 } // namespace
 
 // One export under way: its thread, its progress as the thread tells it, and its dialog.
-struct WeekExporting::Run
+struct WeekExporting::Run : ThreadRun
 {
-    QThread *thread = nullptr;
     std::atomic<qsizetype> written = 0;
     std::atomic<qsizetype> total = 0;
-    std::atomic<bool> cancelled = false;
     WeekExport::Result result;
-    std::unique_ptr<QProgressDialog> dialog;
-    QTimer poll;
 };
 
 WeekExporting::WeekExporting(Window window, QObject *parent)
@@ -54,10 +49,8 @@ WeekExporting::WeekExporting(Window window, QObject *parent)
 
 WeekExporting::~WeekExporting()
 {
-    if (m_running) {
-        m_running->cancelled = true;
-        m_running->thread->wait();
-    }
+    if (m_running)
+        m_running->cancelAndWait();
 }
 
 void WeekExporting::exportAll()
@@ -90,15 +83,7 @@ void WeekExporting::exportAll()
                                                   return !run->cancelled;
                                               });
     });
-    run->dialog = std::make_unique<QProgressDialog>(QStringLiteral("Exporting all weeks…"),
-                                                    QStringLiteral("Cancel"), 0, 0, m_window.main);
-    run->dialog->setWindowTitle(QStringLiteral("Orvanta"));
-    run->dialog->setWindowModality(Qt::WindowModal);
-    run->dialog->setMinimumDuration(500);
-    run->dialog->setAutoClose(false);
-    run->dialog->setAutoReset(false);
-    connect(run->dialog.get(), &QProgressDialog::canceled, this, [run] { run->cancelled = true; });
-    run->poll.setInterval(100);
+    run->openDialog(QStringLiteral("Exporting all weeks…"), m_window.main);
     connect(&run->poll, &QTimer::timeout, this, [run] {
         run->dialog->setMaximum(int(std::min<qsizetype>(run->total, INT_MAX)));
         run->dialog->setValue(int(std::min<qsizetype>(run->written, INT_MAX)));
@@ -111,8 +96,7 @@ void WeekExporting::exportAll()
         emit finished(result);
     });
     emit started();
-    run->poll.start();
-    run->thread->start();
+    run->start();
 }
 
 QProgressDialog *WeekExporting::progressDialog() const

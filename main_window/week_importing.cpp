@@ -2,18 +2,15 @@
 
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
+#include "jet/jet_file.h"
+#include "thread_run.h"
 
-#include <atomic>
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
-#include <QProgressDialog>
 #include <QStandardPaths>
-#include <QThread>
-#include <QTimer>
 
 namespace {
 
@@ -56,31 +53,25 @@ bool isInput(QEvent::Type type)
 } // namespace
 
 // One import under way: its thread, its progress as the thread tells it, and its dialog.
-struct WeekImporting::Run
+struct WeekImporting::Run : ThreadRun
 {
-    QThread *thread = nullptr;
     QString file;
     std::atomic<qint64> rows = 0;
-    std::atomic<bool> cancelled = false;
     WeekImport::Result result;
-    std::unique_ptr<QProgressDialog> dialog;
-    QTimer poll;
 };
 
 WeekImporting::WeekImporting(Window window, QObject *parent)
     : QObject(parent), m_window(std::move(window)), m_choose(askForFile)
 {
     if (m_window.readerProgram.isEmpty())
-        m_window.readerProgram = QDir(QCoreApplication::applicationDirPath())
-                                     .filePath(QStringLiteral("orvanta-jet-reader"));
+        m_window.readerProgram = JetFile::readerProgram();
 }
 
 WeekImporting::~WeekImporting()
 {
     // Nothing is told and nothing loaded: the window is going. Qt takes the filter off.
     if (m_running) {
-        m_running->cancelled = true;
-        m_running->thread->wait();
+        m_running->cancelAndWait();
         delete m_running->thread;
     }
 }
@@ -108,15 +99,7 @@ void WeekImporting::importWeeks()
     };
     run->thread = QThread::create([run, setup] { run->result = WeekImport::importWeeks(setup); });
     const QString name = QFileInfo(file).fileName();
-    run->dialog = std::make_unique<QProgressDialog>(progressText(name, 0), QStringLiteral("Cancel"),
-                                                    0, 0, m_window.main);
-    run->dialog->setWindowTitle(QStringLiteral("Orvanta"));
-    run->dialog->setWindowModality(Qt::WindowModal);
-    run->dialog->setMinimumDuration(500);
-    run->dialog->setAutoClose(false);
-    run->dialog->setAutoReset(false);
-    connect(run->dialog.get(), &QProgressDialog::canceled, this, [run] { run->cancelled = true; });
-    run->poll.setInterval(100);
+    run->openDialog(progressText(name, 0), m_window.main);
     run->dialog->setValue(0); // shown once the minimum duration has passed
     connect(&run->poll, &QTimer::timeout, this,
             [run, name] { run->dialog->setLabelText(progressText(name, run->rows)); });
@@ -124,8 +107,7 @@ void WeekImporting::importWeeks()
     // Until the dialog shows, typing would go into boxes that the reload then fills anew.
     qApp->installEventFilter(this);
     emit started();
-    run->poll.start();
-    run->thread->start();
+    run->start();
 }
 
 void WeekImporting::finish(bool tell)
@@ -153,8 +135,7 @@ void WeekImporting::cancelAndWait()
 {
     if (!m_running)
         return;
-    m_running->cancelled = true;
-    m_running->thread->wait();
+    m_running->cancelAndWait();
     finish(false); // the window is closing: nothing to tell
 }
 

@@ -583,6 +583,9 @@ void TestEarlierProgramConversion::keepingTheOriginal_data()
     QTest::newRow("a FUSE file system without link: a copy")
         << false << ENOSYS << "dbCalendar (earlier program).mdb";
     QTest::newRow("another device: a copy") << false << EXDEV << "dbCalendar (earlier program).mdb";
+    QTest::newRow("too many links: a copy") << false << EMLINK << "dbCalendar (earlier program).mdb";
+    QTest::newRow("links not supported: a copy")
+        << false << EOPNOTSUPP << "dbCalendar (earlier program).mdb";
     QTest::newRow("no right to name it: not converted") << false << EACCES << "";
     // Between the look and the link, another program takes the name.
     QTest::newRow("the name taken just before: the next one")

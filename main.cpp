@@ -7,12 +7,14 @@
 #include "desktop/random_draw.h"
 #include "desktop/system_tray_shell.h"
 #include "main_window/form1.h"
+#include "trace/startup_trace.h"
 
 #include <QApplication>
 #include <QSessionManager>
 
 int main(int argc, char *argv[])
 {
+    StartupTrace::mark("main");
     ProcessSignals::catchFromNow();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -26,6 +28,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral(ORVANTA_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
+    StartupTrace::mark("application");
 
     const SystemClock clock;
     MessageBoxAlerts alerts;
@@ -48,6 +51,7 @@ int main(int argc, char *argv[])
                              {},     &random, &launcher, folder->name};
     services.offerTrayMenu = [&shell](QMenu *menu) { shell.setHostMenu(menu); };
     Form1 form(std::move(services));
+    StartupTrace::mark("controls");
     QObject::connect(&processSignals, &ProcessSignals::terminationRequested, &form,
                      &Form1::requestClose);
     QObject::connect(&processSignals, &ProcessSignals::comeForwardRequested, &form,
@@ -58,6 +62,8 @@ int main(int argc, char *argv[])
 
     if (!form.Load())
         return form.exitCode();
+    StartupTrace::watchFirstFrame(form);
     form.show();
+    StartupTrace::mark("shown");
     return app.exec();
 }

@@ -22,6 +22,7 @@
 #include "schedule/week_draft.h"
 #include "screen_fit.h"
 #include "tray/csystray.h"
+#include "trace/startup_trace.h"
 #include "tray_menu.h"
 #include "week_exporting.h"
 #include "week_importing.h"
@@ -289,6 +290,7 @@ bool Form1::Load()
         m_session.CloseCalendarDatabase();
         return false;
     }
+    StartupTrace::mark("database");
     if (m_session.recoveredWeek().isValid())
         tellInformation(m_session.message());
     // U3
@@ -318,6 +320,7 @@ bool Form1::Load()
                                               m_services.clock->now().date(), converted);
     const bool shown = m_weekPage->ShowCurrentWeek(m_services.clock->now(), day);
     m_draftTimer.stop(); // the boxes were filled, not typed into
+    StartupTrace::mark("week");
     if (!shown) {
         tellError(m_weekPage->errorText() + m_session.damageAdvice());
         m_session.CloseCalendarDatabase();
@@ -327,6 +330,7 @@ bool Form1::Load()
         tellInformation(converted);
     m_state = State::Running;
     m_dayMarks->refresh();
+    StartupTrace::mark("marks");
     return true;
 }
 
@@ -362,6 +366,7 @@ void Form1::onDateClicked(QDate day)
         return;
     if (m_weekPage->CalendarDateClicked(day)) {
         m_draftTimer.stop(); // the boxes were filled, not typed into
+    StartupTrace::mark("week");
         m_dayMarks->refresh();
         return;
     }
@@ -391,6 +396,7 @@ void Form1::reloadShownWeek()
     if (!m_weekPage->LoadWeek())
         tellError(m_weekPage->errorText());
     m_draftTimer.stop(); // the boxes were filled, not typed into
+    StartupTrace::mark("week");
     m_dayMarks->refresh();
 }
 
@@ -421,8 +427,10 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::putIconInTray()
 {
-    if (m_state == State::Running) // not for a window that is closing already
-        m_cSysTray1->setInTray(true);
+    if (m_state != State::Running)
+        return; // not for a window that is closing already
+    m_cSysTray1->setInTray(true);
+    StartupTrace::mark("tray");
 }
 
 void Form1::changeEvent(QEvent *event)

@@ -21,11 +21,19 @@ QString selectedWords(const QPlainTextEdit &box)
 } // namespace
 
 FindInWeeks::FindInWeeks(Window window, const QString &databasePath, QObject *parent)
-    : QObject(parent), m_window(std::move(window))
+    : QObject(parent), m_window(std::move(window)), m_databasePath(databasePath)
 {
+    for (QPlainTextEdit *box : m_window.boxes)
+        addFindToBox(box);
+}
+
+FindWindow &FindInWeeks::findWindow()
+{
+    if (m_findWindow)
+        return *m_findWindow;
     const WeekPage *page = m_window.page;
     m_findWindow = new FindWindow(
-        databasePath,
+        m_databasePath,
         [page]() -> std::optional<ShownWeek> {
             if (!page->weekStart().isValid())
                 return std::nullopt;
@@ -33,16 +41,14 @@ FindInWeeks::FindInWeeks(Window window, const QString &databasePath, QObject *pa
         },
         m_window.main);
     connect(m_findWindow, &FindWindow::resultChosen, this, &FindInWeeks::goTo);
-
-    for (QPlainTextEdit *box : m_window.boxes)
-        addFindToBox(box);
+    return *m_findWindow;
 }
 
 FindInWeeks::~FindInWeeks() = default;
 
 void FindInWeeks::open(const QString &query)
 {
-    m_findWindow->open(*m_window.main, query);
+    findWindow().open(*m_window.main, query);
 }
 
 void FindInWeeks::find()
@@ -53,15 +59,15 @@ void FindInWeeks::find()
             words = selectedWords(*box);
     }
     // From the tray, or with Orvanta behind another program: the window comes first.
-    if (!m_window.main->isActiveWindow() && !m_findWindow->isActiveWindow())
+    if (!m_window.main->isActiveWindow() && !(m_findWindow && m_findWindow->isActiveWindow()))
         m_window.comeForward();
     open(words);
 }
 
 void FindInWeeks::goToNext(int step)
 {
-    if (!m_findWindow->isVisible()) {
-        if (m_findWindow->queryField()->text().trimmed().isEmpty()) {
+    if (!m_findWindow || !m_findWindow->isVisible()) {
+        if (!m_findWindow || m_findWindow->queryField()->text().trimmed().isEmpty()) {
             find(); // nothing looked for yet: ask what
             return;
         }

@@ -35,7 +35,8 @@ public:
     FindInWeeks(Window window, const QString &databasePath, QObject *parent = nullptr);
     ~FindInWeeks() override;
 
-    FindWindow &findWindow() const { return *m_findWindow; }
+    // Made on first use: most runs never look for anything, and the start does not wait for it.
+    FindWindow &findWindow();
     void open(const QString &query = {});
     // The find action: the window brought forward, then the find window, with the words
     // selected in the box that has the focus, where they are on one line.
@@ -48,5 +49,6 @@ private:
     void addFindToBox(QPlainTextEdit *box);
 
     Window m_window;
+    QString m_databasePath;
     FindWindow *m_findWindow = nullptr;
 };

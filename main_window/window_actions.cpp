@@ -60,10 +60,8 @@ QList<WindowActions::KeyLine> WindowActions::keyLines()
 }
 
 WindowActions::WindowActions(QWidget &window, QObject *parent)
-    : QObject(parent), m_window(window), m_menu(new QMenu(&window))
+    : QObject(parent), m_window(window)
 {
-    m_menu->setObjectName(QStringLiteral("WindowMenu"));
-    m_menu->setTitle(QStringLiteral("Orvanta"));
     for (const Entry &entry : table()) {
         auto *action = new QAction(QString::fromUtf8(entry.text), &window);
         action->setObjectName(QLatin1String(entry.objectName));
@@ -71,9 +69,6 @@ WindowActions::WindowActions(QWidget &window, QObject *parent)
         action->setShortcutContext(entry.everywhere ? Qt::ApplicationShortcut : Qt::WindowShortcut);
         // Added to the window, an action's key works wherever the focus is in it.
         window.addAction(action);
-        if (entry.separatorBefore)
-            m_menu->addSeparator();
-        m_menu->addAction(action);
         m_actions[entry.id] = action;
     }
     for (const QKeySequence &keys : menuKeys()) {
@@ -84,9 +79,25 @@ WindowActions::WindowActions(QWidget &window, QObject *parent)
 
 WindowActions::~WindowActions() = default;
 
+QMenu &WindowActions::menu() const
+{
+    if (m_menu)
+        return *m_menu;
+    m_menu = new QMenu(&m_window);
+    m_menu->setObjectName(QStringLiteral("WindowMenu"));
+    m_menu->setTitle(QStringLiteral("Orvanta"));
+    for (const Entry &entry : table()) {
+        if (entry.separatorBefore)
+            m_menu->addSeparator();
+        m_menu->addAction(m_actions[entry.id]);
+    }
+    return *m_menu;
+}
+
 void WindowActions::openMenu()
 {
     // Where a menu bar would be: the window's top left, inside its frame.
-    m_menu->popup(m_window.mapToGlobal(QPoint(0, 0)));
-    m_menu->setActiveAction(m_menu->actions().value(0));
+    QMenu &shown = menu();
+    shown.popup(m_window.mapToGlobal(QPoint(0, 0)));
+    shown.setActiveAction(shown.actions().value(0));
 }

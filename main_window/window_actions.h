@@ -56,7 +56,8 @@ public:
     ~WindowActions() override;
 
     QAction *action(Id id) const { return m_actions.at(id); }
-    QMenu &menu() const { return *m_menu; }
+    // Made when first opened: the start does not wait for a menu it does not show.
+    QMenu &menu() const;
     void openMenu();
 
     // Each action's text as a person reads it (no mnemonic) with its key as this desktop
@@ -74,5 +75,5 @@ public:
 private:
     QWidget &m_window;
     std::array<QAction *, Count> m_actions{};
-    QMenu *m_menu = nullptr;
+    mutable QMenu *m_menu = nullptr;
 };

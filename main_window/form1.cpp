@@ -100,6 +100,8 @@ Form1::Form1(Services services, QWidget *parent)
     m_draftTimer.setInterval(kDraftDelay);
     for (QPlainTextEdit *box : m_text1)
         connect(box, &QPlainTextEdit::textChanged, &m_draftTimer, qOverload<>(&QTimer::start));
+    m_afterFirstFrame.setSingleShot(true);
+    connect(&m_afterFirstFrame, &QTimer::timeout, this, &Form1::afterFirstFrame);
     connect(&m_draftTimer, &QTimer::timeout, this, [this] {
         if (m_state == State::Running)
             m_weekPage->keepDraft();
@@ -145,8 +147,6 @@ void Form1::createMenuAndKeys()
                                          m_services.alerts, [this] { return saveShownWeek(); },
                                          [this] { reloadShownWeek(); }},
                                         this);
-    if (m_services.offerTrayMenu)
-        m_services.offerTrayMenu(&m_trayMenu->menu());
 
     on(Id::GoToDate, &Form1::askForDate);
     on(Id::ThisWeek, [this] {
@@ -328,9 +328,7 @@ bool Form1::Load()
     }
     if (!converted.isEmpty())
         tellInformation(converted);
-    m_state = State::Running;
-    m_dayMarks->refresh();
-    StartupTrace::mark("marks");
+    m_state = State::Running; // the calendar's marks follow the first frame
     return true;
 }
 
@@ -366,7 +364,6 @@ void Form1::onDateClicked(QDate day)
         return;
     if (m_weekPage->CalendarDateClicked(day)) {
         m_draftTimer.stop(); // the boxes were filled, not typed into
-    StartupTrace::mark("week");
         m_dayMarks->refresh();
         return;
     }
@@ -396,7 +393,6 @@ void Form1::reloadShownWeek()
     if (!m_weekPage->LoadWeek())
         tellError(m_weekPage->errorText());
     m_draftTimer.stop(); // the boxes were filled, not typed into
-    StartupTrace::mark("week");
     m_dayMarks->refresh();
 }
 
@@ -416,13 +412,33 @@ void Form1::tellFailedSave()
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // T2 on the first show, queued: the window goes to the screen first, and the icon follows in
-    // the event loop's first turn.
-    if (!m_iconRequested && m_state == State::Running) {
-        m_iconRequested = true;
-        QMetaObject::invokeMethod(this, &Form1::putIconInTray, Qt::QueuedConnection);
-        m_backups.start(m_services.backupDelay);
+    // T2 and what else the first frame does not show follow that frame (afterFirstFrame): the
+    // window goes to the screen first. A window that is never painted (started minimised, say)
+    // gets them a moment later all the same.
+    if (!m_firstFrameAwaited && m_state == State::Running) {
+        m_firstFrameAwaited = true;
+        m_afterFirstFrame.start(kFirstFrameWait);
     }
+}
+
+bool Form1::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // Queued behind the paint: the frame reaches the screen before the work below starts.
+    if (event->type() == QEvent::Paint && m_afterFirstFrame.isActive())
+        m_afterFirstFrame.start(0);
+    return handled;
+}
+
+void Form1::afterFirstFrame()
+{
+    if (m_state != State::Running)
+        return; // not for a window that is closing already
+    trayMenu(); // made, and offered to the desktop's tray host, before the icon appears
+    putIconInTray();
+    m_dayMarks->refresh();
+    StartupTrace::mark("marks");
+    m_backups.start(m_services.backupDelay);
 }
 
 void Form1::putIconInTray()
@@ -431,6 +447,23 @@ void Form1::putIconInTray()
         return; // not for a window that is closing already
     m_cSysTray1->setInTray(true);
     StartupTrace::mark("tray");
+}
+
+TrayMenu &Form1::trayMenu()
+{
+    if (m_trayMenu)
+        return *m_trayMenu;
+    using Id = WindowActions::Id;
+    m_trayMenu = new TrayMenu(*this, *m_cSysTray1, this);
+    connect(m_trayMenu, &TrayMenu::showRequested, this, &Form1::comeForward);
+    connect(m_trayMenu, &TrayMenu::hideRequested, this,
+            [this] { setWindowState(windowState() | Qt::WindowMinimized); });
+    for (const Id id : {Id::Find, Id::GoToDate, Id::Print, Id::ExportAll, Id::ImportWeeks})
+        m_trayMenu->addEntry(m_actions->action(id));
+    m_trayMenu->addLast(m_actions->action(Id::Quit));
+    if (m_services.offerTrayMenu)
+        m_services.offerTrayMenu(&m_trayMenu->menu());
+    return *m_trayMenu;
 }
 
 void Form1::changeEvent(QEvent *event)

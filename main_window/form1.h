@@ -72,6 +72,8 @@ public:
 
     // How long typing pauses before the shown week's draft is written.
     static constexpr int kDraftDelay = 2000; // ms
+    // The longest the tray icon and the marks wait for a first frame that does not come.
+    static constexpr int kFirstFrameWait = 500; // ms
     // When the day's backup starts after the window's first show: once start-up and the first
     // typing are past.
     static constexpr int kBackupDelay = 10 * 1000; // ms
@@ -90,7 +92,8 @@ public:
     cSysTray *cSysTray1() const { return m_cSysTray1; }
     WeekPage &weekPage() const { return *m_weekPage; }
     WindowPointer &pointer() const { return *m_pointer; }
-    TrayMenu &trayMenu() const { return *m_trayMenu; }
+    // Made after the first frame, or when first asked for.
+    TrayMenu &trayMenu();
     FindInWeeks &findInWeeks() const { return *m_findInWeeks; }
     WeekPrinting &weekPrinting() const { return *m_weekPrinting; }
     WeekExporting &weekExporting() const { return *m_weekExporting; }
@@ -121,6 +124,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     enum class State { Starting, Running, Ending };
@@ -129,6 +133,7 @@ private:
     void createMenuAndKeys();
     void onDateClicked(QDate day);
     void tellFailedSave();
+    void afterFirstFrame();
     void putIconInTray();
     void restoreWindow();
     void quit();
@@ -170,7 +175,8 @@ private:
     WeekExporting *m_weekExporting = nullptr;
     WeekImporting *m_weekImporting = nullptr;
     QTimer m_draftTimer;
+    QTimer m_afterFirstFrame; // from the first show to the end of the first frame
     int m_exitCode = 1;
-    bool m_iconRequested = false;
+    bool m_firstFrameAwaited = false;
     bool m_minimizedToTray = false;
 };

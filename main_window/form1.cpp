@@ -140,6 +140,8 @@ void Form1::createMenuAndKeys()
                         m_session.path(), this);
     m_weekPrinting = new WeekPrinting(*this, *m_weekPage, m_label1, this);
     m_weekPrinting->setTellError([this](const QString &text) { tellError(text); });
+    if (!m_services.printModule.isEmpty())
+        m_weekPrinting->setModulePath(m_services.printModule);
     m_weekExporting = new WeekExporting({this, m_session.path(), m_services.clock,
                                          m_services.alerts, [this] { return saveShownWeek(); }},
                                         this);

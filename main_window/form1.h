@@ -68,6 +68,8 @@ public:
         // What reads the earlier program's database; empty: orvanta-jet-reader beside the
         // program.
         QString jetReader = {};
+        // The printing module; empty: orvanta-print.so beside the program.
+        QString printModule = {};
     };
 
     // How long typing pauses before the shown week's draft is written.

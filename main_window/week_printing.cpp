@@ -1,60 +1,82 @@
 #include "week_printing.h"
 
 #include "form1_design.h"
-#include "print/week_sheet.h"
 #include "week_page.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrintPreviewDialog>
-#include <QScreen>
-
-namespace {
-
-QFont sheetFont()
-{
-    return QFont(QLatin1String(Form1Design::kFontFamily), Form1Design::kFontPoints);
-}
-
-} // namespace
+#include <QScopeGuard>
+#include <utility>
 
 WeekPrinting::WeekPrinting(QWidget &window, const WeekPage &page,
                            const std::array<QLabel *, kWeekFieldCount> &headings, QObject *parent)
     : QObject(parent), m_window(window), m_page(page), m_headings(headings),
-      m_choose([](QPrinter &printer, QWidget *dialogParent) {
-          QPrintDialog dialog(&printer, dialogParent);
-          dialog.setWindowTitle(QStringLiteral("Print Week"));
-          return dialog.exec() == QDialog::Accepted;
-      }),
-      m_showPreview([](QPrinter &printer, const PaintPages &paint, QWidget *dialogParent) {
-          QPrintPreviewDialog dialog(&printer, dialogParent);
-          dialog.setWindowTitle(QStringLiteral("Print Preview"));
-          // Large enough to read a page; Qt's own size shows it as a thumbnail.
-          if (dialogParent)
-              dialog.resize(dialogParent->screen()->availableSize() * 3 / 4);
-          connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
-          dialog.exec();
-      })
+      m_modulePath(modulePathBesideProgram())
 {}
 
-WeekSheet WeekPrinting::sheetOnScreen() const
+QString WeekPrinting::modulePathBesideProgram()
 {
-    WeekSheet sheet;
-    sheet.title = WeekSheet::titleOf(m_page.weekStart(), QLocale());
-    sheet.week = WeekSheet::weekOf(m_page.weekStart(), QLocale());
-    for (int box = 0; box < kWeekFieldCount; ++box)
-        sheet.headings[box] = m_headings[box]->text();
-    sheet.texts = m_page.texts();
-    return sheet;
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvanta-print.so"));
 }
 
-void WeekPrinting::nameTheDocument(QPrinter &printer) const
+bool WeekPrinting::loadModule()
 {
-    // Also what a print to a file is named unless the user names it.
-    printer.setDocName(
-        QStringLiteral("Orvanta week %1").arg(m_page.weekStart().toString(Qt::ISODate)));
+    if (m_print && m_preview)
+        return true;
+    // Once loaded, it stays: its dialogs' classes must outlive every dialog.
+    // Named exactly: QLibrary would otherwise try other names and tell of the last one.
+    if (!QFileInfo::exists(m_modulePath)) {
+        tellModuleMissing(QStringLiteral("it is not there"));
+        return false;
+    }
+    m_module.setFileName(m_modulePath);
+    if (!m_module.load()) {
+        tellModuleMissing(m_module.errorString());
+        return false;
+    }
+    m_print = reinterpret_cast<PrintModule::PrintFunction>(
+        m_module.resolve(PrintModule::kPrintSymbol));
+    m_preview = reinterpret_cast<PrintModule::PreviewFunction>(
+        m_module.resolve(PrintModule::kPreviewSymbol));
+    if (m_print && m_preview)
+        return true;
+    m_print = nullptr;
+    m_preview = nullptr;
+    m_module.unload();
+    tellModuleMissing(QStringLiteral("it is not Orvanta's printing module"));
+    return false;
+}
+
+void WeekPrinting::tellModuleMissing(const QString &why) const
+{
+    tellError(QStringLiteral("Orvanta cannot print: its printing module %1 cannot be used: %2. "
+                             "Installing Orvanta again brings it back.")
+                  .arg(QDir::toNativeSeparators(m_modulePath), why));
+}
+
+PrintModule::Job WeekPrinting::jobOnScreen() const
+{
+    PrintModule::Job job;
+    job.sheet.title = WeekSheet::titleOf(m_page.weekStart(), QLocale());
+    job.sheet.week = WeekSheet::weekOf(m_page.weekStart(), QLocale());
+    for (int box = 0; box < kWeekFieldCount; ++box)
+        job.sheet.headings[box] = m_headings[box]->text();
+    job.sheet.texts = m_page.texts();
+    job.font = QFont(QLatin1String(Form1Design::kFontFamily), Form1Design::kFontPoints);
+    job.documentName =
+        QStringLiteral("Orvanta week %1").arg(m_page.weekStart().toString(Qt::ISODate));
+    job.parent = &m_window;
+    job.choose = m_choose;
+    job.showPreview = m_showPreview;
+    return job;
+}
+
+void WeekPrinting::tellError(const QString &text) const
+{
+    if (m_tellError)
+        m_tellError(text);
 }
 
 void WeekPrinting::print()
@@ -62,18 +84,18 @@ void WeekPrinting::print()
     if (m_dialogOpen || !m_page.weekStart().isValid())
         return; // no week before the window has loaded one
     m_dialogOpen = true;
-    const WeekSheet sheet = sheetOnScreen();
-    QPrinter printer(QPrinter::HighResolution);
-    nameTheDocument(printer);
+    const auto reopen = qScopeGuard([this] { m_dialogOpen = false; });
+    if (!loadModule())
+        return;
+    const PrintModule::Printed printed = m_print(jobOnScreen());
     // A printer that takes no page (a file that cannot be written, a queue gone) is told, not
     // passed over as printed.
-    if (m_choose(printer, &m_window) && sheet.print(sheetFont(), &printer) == 0 && m_tellError)
-        m_tellError(printer.outputFileName().isEmpty()
-                        ? QStringLiteral("The week was not printed: %1 did not take it.")
-                              .arg(printer.printerName())
-                        : QStringLiteral("The week was not printed: %1 cannot be written.")
-                              .arg(QDir::toNativeSeparators(printer.outputFileName())));
-    m_dialogOpen = false;
+    if (printed.chosen && printed.pages == 0)
+        tellError(printed.outputFile.isEmpty()
+                      ? QStringLiteral("The week was not printed: %1 did not take it.")
+                            .arg(printed.printerName)
+                      : QStringLiteral("The week was not printed: %1 cannot be written.")
+                            .arg(QDir::toNativeSeparators(printed.outputFile)));
 }
 
 void WeekPrinting::preview()
@@ -81,10 +103,7 @@ void WeekPrinting::preview()
     if (m_dialogOpen || !m_page.weekStart().isValid())
         return;
     m_dialogOpen = true;
-    const WeekSheet sheet = sheetOnScreen();
-    QPrinter printer(QPrinter::HighResolution);
-    nameTheDocument(printer);
-    m_showPreview(
-        printer, [&sheet](QPrinter *onto) { sheet.print(sheetFont(), onto); }, &m_window);
-    m_dialogOpen = false;
+    const auto reopen = qScopeGuard([this] { m_dialogOpen = false; });
+    if (loadModule())
+        m_preview(jobOnScreen());
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs into a scratch folder and checks what a desktop needs: the program with an empty
 # database beside it (and a second install that leaves the user's database alone), a valid
-# launcher, and the application icon at every size it names.
+# launcher, the printing module beside the program, and the application icon at every size it
+# names.
 # Usage: install_check.sh BUILD_DIR
 set -uo pipefail
 build=$1
@@ -22,6 +23,7 @@ check "install succeeds" cmake --install "$build" --prefix "$prefix"
 check "program installed" test -x "$prefix/bin/orvanta"
 check "the command-line companion beside it" test -x "$prefix/bin/orvanta-cli"
 check "empty database beside it" test -s "$prefix/bin/dbCalendar.mdb"
+check "the printing module beside it" test -f "$prefix/bin/orvanta-print.so"
 echo "the user's weeks" >"$prefix/bin/dbCalendar.mdb"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 check "a second install keeps the database" grep -q "the user's weeks" "$prefix/bin/dbCalendar.mdb"

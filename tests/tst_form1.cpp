@@ -210,9 +210,10 @@ void TestForm1::cleanup()
 
 std::unique_ptr<Form1> TestForm1::makeForm()
 {
-    return std::make_unique<Form1>(Form1::Services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
-                                                   [this](int code) { m_endings.append(code); },
-                                                   &m_draw, &m_launcher});
+    Form1::Services services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
+                             [this](int code) { m_endings.append(code); }, &m_draw, &m_launcher};
+    services.printModule = u"" ORVANTA_PRINT_MODULE ""_s;
+    return std::make_unique<Form1>(std::move(services));
 }
 
 void TestForm1::loadAndShow(const QList<std::pair<QString, QString>> &rows)

@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPageRanges>
@@ -43,6 +46,8 @@ private slots:
     void printsNoPageWhereItCannot();
     void previewShowsTheWeekOnScreen();
     void previewDialogShowsThePages();
+    void printingWithoutItsModuleIsTold_data();
+    void printingWithoutItsModuleIsTold();
 };
 
 namespace {
@@ -389,6 +394,7 @@ void TestWeekSheet::previewShowsTheWeekOnScreen()
     const auto backToC = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     ShownWeek shown;
     WeekPrinting printing(shown.window, shown.page, shown.controls.headings);
+    printing.setModulePath(u"" ORVANTA_PRINT_MODULE ""_s);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(u"preview.pdf"_s);
     QStringList opened; // each dialog with the printer's document name
@@ -435,6 +441,7 @@ void TestWeekSheet::previewDialogShowsThePages()
 {
     ShownWeek shown;
     WeekPrinting printing(shown.window, shown.page, shown.controls.headings);
+    printing.setModulePath(u"" ORVANTA_PRINT_MODULE ""_s);
     shown.page.SelectWeek(kSunday);
     QString title;
     QSize size;
@@ -455,6 +462,55 @@ void TestWeekSheet::previewDialogShowsThePages()
     QCOMPARE(title, u"Print Preview"_s);
     QCOMPARE(size, shown.window.screen()->availableSize() * 3 / 4);
     QCOMPARE(pages, 1);
+}
+
+// A module that is missing, no library, or not Orvanta's: each print and each preview says so,
+// naming the module, and opens no dialog; the window goes on.
+void TestWeekSheet::printingWithoutItsModuleIsTold_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QByteArray>("content"); // of a file made there first; none where null
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing") << u"orvanta-print.so"_s << QByteArray() << u"it is not there"_s;
+    QTest::newRow("not a library")
+        << u"orvanta-print.so"_s << QByteArray("not a library") << u"file too short"_s;
+    QTest::newRow("another library") << u"" ORVANTA_NO_PRINT_MODULE ""_s << QByteArray()
+                                     << u"it is not Orvanta's printing module"_s;
+}
+
+void TestWeekSheet::printingWithoutItsModuleIsTold()
+{
+    QFETCH(QString, module);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    if (!QFileInfo(module).isAbsolute())
+        module = dir.filePath(module);
+    if (!content.isNull()) {
+        QFile notALibrary(module);
+        QVERIFY(notALibrary.open(QIODevice::WriteOnly));
+        notALibrary.write(content);
+    }
+    ShownWeek shown;
+    WeekPrinting printing(shown.window, shown.page, shown.controls.headings);
+    printing.setModulePath(module);
+    QStringList told;
+    printing.setTellError([&](const QString &text) { told.append(text); });
+    int dialogs = 0;
+    printing.setChoosePrinter([&](QPrinter &, QWidget *) { return ++dialogs, false; });
+    printing.setShowPreview([&](QPrinter &, const WeekPrinting::PaintPages &, QWidget *) { ++dialogs; });
+    shown.page.SelectWeek(kSunday);
+    printing.print();
+    printing.preview();
+    printing.print();
+    QCOMPARE(dialogs, 0);
+    QCOMPARE(told.size(), 3);
+    for (const QString &text : std::as_const(told)) {
+        QVERIFY2(text.startsWith(u"Orvanta cannot print: its printing module "_s +
+                                 QDir::toNativeSeparators(module) + u" cannot be used: "_s),
+                 qPrintable(text));
+        QVERIFY2(text.contains(why), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(TestWeekSheet)

@@ -10,6 +10,8 @@ faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime.so.1$' | hea
 source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 trap 'kill -KILL "${app:-}" 2>/dev/null; desktop_down; rm -rf "$work"' EXIT # the program too
 cp "$orvanta" "$work/orvanta"
+# With its printing module, which it loads from beside itself.
+[[ -f ${orvanta%/*}/orvanta-print.so ]] && cp "${orvanta%/*}/orvanta-print.so" "$work/"
 
 S='||MySeparator123||'
 sep() { local n=$1 out=""; for ((i = 0; i < n; i++)); do out+=$S; done; printf '%s' "$out"; }

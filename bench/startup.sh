@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up of Orvanta beside the cheapest Qt window of the same size, alternated in one run:
-# time until the window is on screen, and peak memory. Builds the baseline next to build/.
+# Start-up of Orvanta beside the cheapest Qt window of the same size with a line of text and a text
+# box, alternated in one run: time until the window is on screen, and peak memory. Builds the
+# baseline next to build/. bench/startup_trace.sh then tells where the time and memory go.
 # Usage: bench/startup.sh [RUNS]   (default 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,5 +18,5 @@ trap 'rm -rf "$work"' EXIT
 cp build/bin/orvanta "$work/"
 build/tools/make_empty_calendar "$work/dbCalendar.mdb"
 
-"$shared/tools/gui-startup-bench" -n "$runs" -l bare-window -l orvanta \
-    build-baseline/bare_window "$work/orvanta"
+"$shared/tools/gui-startup-bench" -n "$runs" -l text-window -l orvanta \
+    build-baseline/text_window "$work/orvanta"

@@ -75,7 +75,7 @@ echo
 echo "resident memory, kB, a second after the first frame: where Orvanta's is above the text window's"
 printf '  %-36s %8s %8s %8s\n' mapping text orvanta above
 join -a1 -a2 -e0 -o0,1.2,2.2 <(sort "$work/text.rss") <(sort "$work/orvanta.rss") |
-    awk '$1 != "(peak)" { d = $3 - $2; sum += d; if (d >= 16 || d <= -16) printf "  %-36s %8d %8d %+8d\n", $1, $2, $3, d }
+    awk '$1 != "(peak)" { d = $3 - $2; sum += d; if (d >= 16 || d <= -16) printf "  %-36s %8d %8d %8d\n", $1, $2, $3, d }
          $1 == "(peak)" { peak = sprintf("  %-36s %8d %8d %+8d", "peak (VmHWM)", $2, $3, $3 - $2) }
          END { printf "  %-36s %8s %8s %+8d\n", "all mappings", "", "", sum >"/dev/stderr"; print peak >"/dev/stderr" }' 2>"$work/totals" |
     sort -k4 -nr

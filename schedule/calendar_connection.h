@@ -6,9 +6,10 @@
 #include <QList>
 #include <QString>
 
-class QSqlError;
+struct sqlite3;
 
-// The one connection to the calendar database for the program's run.
+// The one connection to the calendar database for the program's run, through SQLite's own
+// interface: the window's start loads no database plug-in, and errors keep SQLite's codes.
 //
 // The file ships with the program: this class opens an existing file and never creates one,
 // nor a table or a column. Each week is a row of tblCalendar keyed by its first day, which is
@@ -56,14 +57,19 @@ public:
 
     // How SQLite finds a week: the steps of its query plan, one a line.
     QString weekLookupPlan() const;
+    // What the connection's setting `pragma` (journal_mode, synchronous, ...) is; empty where
+    // there is none.
+    QString setting(const char *pragma) const;
 
 private:
     bool fail(const QString &problem, Problem kind = Problem::Other);
-    bool failWith(const QSqlError &error, const QString &doing);
+    // Says what SQLite's last error means for the user's file, `doing` what.
+    bool failWith(const QString &doing);
+    bool failWith(int code, const QString &message, const QString &doing);
     bool openFile(const QString &absolutePath);
     bool checkTable();
 
-    QString m_connectionName;
+    sqlite3 *m_db = nullptr;
     QString m_displayPath;
     QString m_lastError;
     Problem m_lastProblem = Problem::Other;

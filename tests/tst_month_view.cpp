@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <cmath>
 #include <QTest>
 #include <QToolTip>
 
@@ -28,6 +29,7 @@ private slots:
     void keyboardMovesAndChoosesWithoutSelecting();
     void contrastFollowsWcag_data();
     void contrastFollowsWcag();
+    void contrastIsWcagsFormulaAtEveryLevel();
     void marksStandOutFromWhatIsBehindThem_data();
     void marksStandOutFromWhatIsBehindThem();
     void tooltipsSayWhatADayHolds_data();
@@ -245,6 +247,27 @@ void TestMonthView::contrastFollowsWcag()
     QCOMPARE(ColourContrast::readableOn(background, preferred,
                                         ColourContrast::ratio(background, preferred)),
              preferred);
+}
+
+// The sRGB curve as WCAG writes it, with the maths library's pow(), against every grey and
+// every channel level on black: the same ratio to twelve digits.
+void TestMonthView::contrastIsWcagsFormulaAtEveryLevel()
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    for (int level = 0; level <= 255; ++level) {
+        for (const QColor &colour : {QColor(level, level, level), QColor(level, 0, 0),
+                                     QColor(0, level, 0), QColor(0, 0, level)}) {
+            const double lum = 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+                               0.0722 * linear(colour.blueF());
+            const double expected = (lum + 0.05) / 0.05;
+            const double actual = ColourContrast::ratio(colour, Qt::black);
+            QVERIFY2(std::abs(actual - expected) <= 1e-12 * expected,
+                     qPrintable(u"%1: %2 against %3"_s.arg(colour.name()).arg(actual, 0, 'g', 17)
+                                    .arg(expected, 0, 'g', 17)));
+        }
+    }
 }
 
 namespace {

@@ -120,13 +120,6 @@ void Form1::createMenuAndKeys()
     const auto on = [this](Id id, auto slot) {
         connect(m_actions->action(id), &QAction::triggered, this, slot);
     };
-    m_trayMenu = new TrayMenu(*this, *m_cSysTray1, this);
-    connect(m_trayMenu, &TrayMenu::showRequested, this, &Form1::comeForward);
-    connect(m_trayMenu, &TrayMenu::hideRequested, this,
-            [this] { setWindowState(windowState() | Qt::WindowMinimized); });
-    for (const Id id : {Id::Find, Id::GoToDate, Id::Print, Id::ExportAll, Id::ImportWeeks})
-        m_trayMenu->addEntry(m_actions->action(id));
-    m_trayMenu->addLast(m_actions->action(Id::Quit));
     // A right click on the calendar, where no box offers a menu of its own, opens the window's.
     m_monthView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_monthView1, &QWidget::customContextMenuRequested, this,

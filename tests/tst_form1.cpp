@@ -184,6 +184,7 @@ private:
     RecordingAlerts m_alerts;
     RecordingShell m_shell;
     QList<int> m_endings;
+    QList<QMenu *> m_offeredMenus; // to a tray host that shows an icon's menu itself
     QString m_dbPath;
     std::unique_ptr<Form1> m_form;
 };
@@ -194,6 +195,7 @@ void TestForm1::init()
     m_dbPath = databasePath(m_folder->path());
     m_alerts = RecordingAlerts();
     m_shell.calls.clear();
+    m_offeredMenus.clear();
     m_shell.trayPresent = true;
     m_shell.onCall = {};
     m_draw = ScriptedDraw();
@@ -213,6 +215,7 @@ std::unique_ptr<Form1> TestForm1::makeForm()
     Form1::Services services{&m_clock, &m_alerts, &m_shell, m_folder->path(),
                              [this](int code) { m_endings.append(code); }, &m_draw, &m_launcher};
     services.printModule = u"" ORVANTA_PRINT_MODULE ""_s;
+    services.offerTrayMenu = [this](QMenu *menu) { m_offeredMenus.append(menu); };
     return std::make_unique<Form1>(std::move(services));
 }
 
@@ -493,8 +496,11 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
     // The icon follows the window's first show: one add, hooked, with the stored icon, the
     // caption as its tip and the callback.
     QVERIFY(m_shell.calls.isEmpty());
+    QVERIFY(m_offeredMenus.isEmpty());
     m_form->show();
     QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
+    // The tray menu came first, once, for hosts that show it themselves.
+    QCOMPARE(m_offeredMenus, QList<QMenu *>{&m_form->trayMenu().menu()});
     QVERIFY(m_shell.calls[0].hooked);
     NOTIFYICONDATA added;
     std::memcpy(&added, m_shell.calls[0].record.constData(), sizeof added);

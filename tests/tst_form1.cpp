@@ -1364,6 +1364,22 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, calendar->mapToGlobal(at));
     QCoreApplication::sendEvent(calendar, &event);
     QTRY_VERIFY(shownWindow(u"WindowMenu"_s));
+    m_form->actions().menu().hide();
+
+    // A box's own menu ends with the window's find, its key shown.
+    QList<QAction *> boxMenu;
+    QTimer::singleShot(0, this, [&] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            boxMenu = popup->actions();
+            popup->close();
+        }
+    });
+    QPlainTextEdit *box = m_form->text1(2);
+    QContextMenuEvent onBox(QContextMenuEvent::Mouse, box->rect().center(),
+                            box->mapToGlobal(box->rect().center()));
+    QCoreApplication::sendEvent(box->viewport(), &onBox);
+    QVERIFY(!boxMenu.isEmpty());
+    QCOMPARE(boxMenu.last(), m_form->actions().action(WindowActions::Find));
 }
 
 void TestForm1::someKeysWorkInOrvantasOtherWindows_data()

@@ -29,6 +29,8 @@ private slots:
     void searchesEveryWeekNewestFirst();
     void findsEveryKindOfCharacterInTheStore_data();
     void findsEveryKindOfCharacterInTheStore();
+    void aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch_data();
+    void aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch();
     void aCancelledSearchStopsAtOnce_data();
     void aCancelledSearchStopsAtOnce();
     void aFileThatCannotBeReadIsAnError_data();
@@ -324,6 +326,75 @@ void TestFind::findsEveryKindOfCharacterInTheStore()
     QString error;
     QCOMPARE(linesFound(path, query, &ok, &error), lines);
     QVERIFY2(ok, qPrintable(error));
+}
+
+void TestFind::aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch_data()
+{
+    // Weeks are ruled out by their stored bytes before any folding: a term's letters may stand
+    // there only through characters that fold to them, alone or next to plain ones.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QByteArray>("stored"); // Sunday's box of the week of 2026-12-06
+    QTest::addColumn<QString>("typed");     // that week shown with this unsaved; null: not shown
+    QTest::addColumn<QStringList>("lines");
+    const auto row = [](const char *name, const QString &query, const QByteArray &stored,
+                        const QStringList &lines, const QString &typed = {}) {
+        QTest::newRow(name) << query << stored << typed << lines;
+    };
+    row("capitals", u"dentist"_s, "DeNTIST at 9", {u"DeNTIST at 9"_s});
+    row("accented capitals", u"ecole"_s, "\xc3\x89" "COLE", {u"ÉCOLE"_s});
+    row("accents amid plain letters", u"resume"_s, "R\xc3\xa9sum\xc3\xa9", {u"Résumé"_s});
+    row("a combining accent between letters", u"cafes"_s, "cafe\xcc\x81s", {u"cafe\u0301s"_s});
+    row("ß as ss", u"strasse"_s, "Stra\xc3\x9f" "e", {u"Straße"_s});
+    row("the second s of ß", u"se"_s, "Ma\xc3\x9f" "e", {u"Maße"_s});
+    row("a ligature", u"file"_s, "\xef\xac\x81le", {u"\ufb01le"_s});
+    row("fullwidth beside plain", u"abcd"_s, "\xef\xbc\xa1\xef\xbc\xa2" "cd", {u"ＡＢcd"_s});
+    row("the Kelvin sign", u"5kg"_s, "5\xe2\x84\xaag", {u"5\u212Ag"_s});
+    row("a mathematical letter", u"dentist"_s, "\xf0\x9d\x90\x9d" "entist",
+        {u"\U0001D41Dentist"_s});
+    row("a letter after a stray lead byte", u"dentist"_s, "\xc3" "dentist", {u"\ufffddentist"_s});
+    row("a phrase over a line break", u"\"dentist at\""_s, "Dentist\r\nat 9", {u"Dentist"_s});
+    row("a quoted term with ß", u"\"Straße 5\""_s, "STRASSE 5", {u"STRASSE 5"_s});
+    row("a term without ASCII beside one", u"москва cafe"_s,
+        "\xd0\x9c\xd0\x9e\xd0\xa1\xd0\x9a\xd0\x92\xd0\x90 CAF\xc3\x89", {u"МОСКВА CAFÉ"_s});
+    row("a letter that folds to another", u"dentist"_s, "dent\xc3\xbcst", {});
+    row("the letters apart", u"dentist"_s, "dent ist, D\xc3\xb8ntist", {});
+    row("one term of two missing", u"dentist cafe"_s, "the dentist", {});
+    row("the shown week's unsaved text", u"dentist"_s, "nothing yet", {u"DENTIST at 9"_s},
+        u"DENTIST at 9"_s);
+    row("the shown week's stored copy", u"dentist"_s, "dentist", {}, u""_s);
+}
+
+void TestFind::aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch()
+{
+    QFETCH(QString, query);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, lines);
+    QTemporaryDir folder;
+    const QString path = databasePath(folder.path());
+    QVERIFY(createEmptyCalendarDatabase(path));
+    {
+        OtherConnection other(path);
+        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES ('2026-12-06', CAST(? AS TEXT))"_s,
+                           {stored + WeekDataSeparator.repeated(8).toUtf8()}));
+    }
+    std::optional<ShownWeek> shown;
+    if (!typed.isNull()) {
+        shown = ShownWeek{QDate(2026, 12, 6), {}};
+        shown->texts[0] = typed;
+    }
+    const std::atomic<bool> never = false;
+    QStringList found;
+    QString error;
+    QVERIFY2(WeekFind::inDatabase(
+                 path, TextMatch::Query(query), shown, never,
+                 [&found](const QList<FindResult> &batch) {
+                     for (const FindResult &result : batch)
+                         found.append(result.line);
+                 },
+                 &error),
+             qPrintable(error));
+    QCOMPARE(found, lines);
 }
 
 void TestFind::aCancelledSearchStopsAtOnce_data()

@@ -423,7 +423,8 @@ ByteRuleOut::ByteRuleOut(const Query &query)
         const AsciiSet set = asciiIn(run);
         for (char32_t c = 0x80; c < 0x800; ++c) {
             const TwoByteFolding &folding = twoByteFolding(c);
-            needle.twoByte[c] = folding.size == 0 || folding.ascii.meets(set);
+            if (folding.size == 0 || folding.ascii.meets(set))
+                needle.twoByte[c] = std::uint8_t(std::min<std::size_t>(folding.size, 254) + 1);
         }
         needle.text = std::move(run);
         m_needles.push_back(std::move(needle));
@@ -496,8 +497,8 @@ bool ByteRuleOut::foldsInto(std::string_view utf8, const Needle &needle, std::st
         if (at[0] >= 0xC2 && at[0] < 0xE0 && end - at >= 2 && (at[1] & 0xC0) == 0x80) {
             const char32_t c = char32_t(at[0] & 0x1F) << 6 | (at[1] & 0x3F);
             *length = 2;
-            *folded = twoByteFolding(c).size;
-            return bool(needle.twoByte[c]);
+            *folded = std::size_t(needle.twoByte[c]) - 1; // a size only where it joins
+            return needle.twoByte[c] != 0;
         }
         const CodePoint c = decode(at, end);
         const std::string &f = foldedUtf8(c.value);

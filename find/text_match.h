@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <bitset>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,8 +79,9 @@ private:
         std::array<bool, 128> in{};  // the bytes `text` holds
         std::size_t rarest = 0;      // the places of its two rarest bytes, which a scan
         std::size_t nextRarest = 0;  // looks for first
-        std::bitset<0x800> twoByte;  // the characters of two UTF-8 bytes that fold to some of
-                                     // its bytes or to nothing
+        // For each character of two UTF-8 bytes that folds to some of its bytes or to nothing,
+        // one more than the folding's length; 0 for the others.
+        std::array<std::uint8_t, 0x800> twoByte{};
     };
     static bool standsAsIs(std::string_view utf8, const Needle &needle);
     static bool foldsInto(std::string_view utf8, const Needle &needle, std::string &scratch);

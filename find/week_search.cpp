@@ -171,9 +171,10 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             ok = false;
         } else if (!rowsNotShown(db, notShown, &failure)) {
             ok = false;
-        } else if (!rows.exec(QStringLiteral("SELECT StartWeekDate, %1, rowid FROM tblCalendar "
+        } else if (!rows.exec(QStringLiteral("SELECT StartWeekDate, %1%2 FROM tblCalendar "
                                              "ORDER BY StartWeekDate DESC")
-                                  .arg(weekData.column()))) {
+                                  .arg(weekData.column(), // the row's id only where it is asked
+                                       notShown.empty() ? QString() : QStringLiteral(", rowid")))) {
             failure = rows.lastError().text();
             ok = false;
         }

@@ -414,10 +414,15 @@ ByteRuleOut::ByteRuleOut(const Query &query)
             if (commonness(run[k]) < commonness(run[needle.rarest]))
                 needle.rarest = k;
         }
+        // The second away from the first where the run allows, so that the two are seldom in
+        // one common syllable.
+        const auto score = [&](std::size_t k) {
+            const std::size_t apart = k > needle.rarest ? k - needle.rarest : needle.rarest - k;
+            return commonness(run[k]) + (apart < 3 ? 26 : 0);
+        };
         needle.nextRarest = needle.rarest == 0 && run.size() > 1 ? 1 : 0;
         for (std::size_t k = 0; k < run.size(); ++k) {
-            if (k != needle.rarest &&
-                commonness(run[k]) < commonness(run[needle.nextRarest]))
+            if (k != needle.rarest && score(k) < score(needle.nextRarest))
                 needle.nextRarest = k;
         }
         const AsciiSet set = asciiIn(run);
@@ -467,8 +472,8 @@ bool ByteRuleOut::standsAsIs(std::string_view utf8, const Needle &needle)
             any |= ((first[start + k] | 0x20) == a) & ((second[start + k] | 0x20) == b);
         if (!any)
             continue;
-        for (std::size_t k = 0; k < kBlock; ++k) {
-            if (isAt(start + k))
+        for (std::size_t k = start; k < start + kBlock; ++k) {
+            if ((first[k] | 0x20) == a && (second[k] | 0x20) == b && isAt(k))
                 return true;
         }
     }

@@ -171,10 +171,15 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             ok = false;
         } else if (!rowsNotShown(db, notShown, &failure)) {
             ok = false;
-        } else if (!rows.exec(QStringLiteral("SELECT StartWeekDate, %1%2 FROM tblCalendar "
-                                             "ORDER BY StartWeekDate DESC")
-                                  .arg(weekData.column(), // the row's id only where it is asked
-                                       notShown.empty() ? QString() : QStringLiteral(", rowid")))) {
+        } else if (!rows.exec(
+                       QStringLiteral("SELECT %1, %2%3 FROM tblCalendar "
+                                      "ORDER BY StartWeekDate DESC")
+                           // The key too as bytes where they are UTF-8, made text only for a
+                           // week that passes; the row's id only where it is asked.
+                           .arg(weekData.fileIsUtf8() ? QStringLiteral("CAST(StartWeekDate AS BLOB)")
+                                                      : QStringLiteral("StartWeekDate"),
+                                weekData.column(),
+                                notShown.empty() ? QString() : QStringLiteral(", rowid")))) {
             failure = rows.lastError().text();
             ok = false;
         }
@@ -196,7 +201,9 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             const QByteArray record = weekData.utf8(rows.value(1));
             if (!mayMatch(record, ruleOut, terms, folded))
                 continue;
-            const QDate day = dayOfWeekKey(rows.value(0).toString());
+            const QDate day = dayOfWeekKey(weekData.fileIsUtf8()
+                                               ? QString::fromUtf8(rows.value(0).toByteArray())
+                                               : rows.value(0).toString());
             if (!day.isValid() || (shown && day == shown->weekStart) ||
                 (!notShown.empty() && notShown.count(rows.value(2).toLongLong())))
                 continue;

@@ -296,30 +296,39 @@ void foldUtf8(const QByteArray &utf8, std::string &out)
 
 Folded fold(QStringView text)
 {
+    // Written through pointers into room made beforehand, one folded character an original one,
+    // and grown where a character unfolds to several.
     Folded folded;
-    folded.text.reserve(text.size());
-    folded.origin.reserve(text.size() + 1);
-    bool inSpace = false;
-    const auto space = [&](qsizetype start) {
-        if (!inSpace) {
-            folded.text.append(u' ');
-            folded.origin.append(start);
-        }
-        inSpace = true;
+    qsizetype room = 0, used = 0;
+    char16_t *to = nullptr;
+    qsizetype *origin = nullptr;
+    const auto makeRoom = [&](qsizetype more) {
+        if (used + more <= room)
+            return;
+        room = std::max(used + more, text.size() + 16);
+        room += used ? room : 0;
+        folded.text.resize(room);
+        folded.origin.resize(room + 1);
+        to = reinterpret_cast<char16_t *>(folded.text.data());
+        origin = folded.origin.data();
     };
+    const auto put = [&](char16_t c, qsizetype start) {
+        to[used] = c;
+        origin[used++] = start;
+    };
+    bool inSpace = false;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype start = i;
         char32_t c = text[i].unicode();
         if (c < 0x80) { // most of every text, without a look-up
             ++i;
             const char ascii = kAsciiFolded[c];
-            if (ascii == ' ') {
-                space(start);
-                continue;
+            const bool space = ascii == ' ';
+            if (!(space && inSpace)) {
+                makeRoom(1);
+                put(char16_t(ascii), start);
             }
-            inSpace = false;
-            folded.text.append(QLatin1Char(ascii));
-            folded.origin.append(start);
+            inSpace = space;
             continue;
         }
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
@@ -331,15 +340,21 @@ Folded fold(QStringView text)
         // White space, and what decomposes to a lone space (a spacing accent), is one run.
         const QString &piece = foldedUtf16(c);
         if (piece == u" ") {
-            space(start);
+            if (!inSpace) {
+                makeRoom(1);
+                put(u' ', start);
+            }
+            inSpace = true;
             continue;
         }
         inSpace = false;
-        folded.text.append(piece);
-        for (qsizetype k = 0; k < piece.size(); ++k)
-            folded.origin.append(start);
+        makeRoom(piece.size());
+        for (const QChar part : piece)
+            put(part.unicode(), start);
     }
-    folded.origin.append(text.size());
+    folded.text.truncate(used);
+    folded.origin.resize(used + 1);
+    folded.origin[used] = text.size();
     return folded;
 }
 

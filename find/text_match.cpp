@@ -296,23 +296,20 @@ void foldUtf8(const QByteArray &utf8, std::string &out)
 
 Folded fold(QStringView text)
 {
-    // Written through pointers into room made beforehand, one folded character an original one,
-    // and grown where a character unfolds to several.
+    // Written through pointers, one folded character an original one, with room to spare; the
+    // room doubled where characters unfold to several.
     Folded folded;
     qsizetype room = 0, used = 0;
     char16_t *to = nullptr;
     qsizetype *origin = nullptr;
-    const auto makeRoom = [&](qsizetype more) {
-        if (used + more <= room)
-            return;
-        room = std::max(used + more, text.size() + 16);
-        room += used ? room : 0;
-        folded.text.resize(room);
-        folded.origin.resize(room + 1);
-        to = reinterpret_cast<char16_t *>(folded.text.data());
-        origin = folded.origin.data();
-    };
     const auto put = [&](char16_t c, qsizetype start) {
+        if (used == room) {
+            room = room ? room * 2 : text.size() + 16;
+            folded.text.resize(room);
+            folded.origin.resize(room);
+            to = reinterpret_cast<char16_t *>(folded.text.data());
+            origin = folded.origin.data();
+        }
         to[used] = c;
         origin[used++] = start;
     };
@@ -324,10 +321,8 @@ Folded fold(QStringView text)
             ++i;
             const char ascii = kAsciiFolded[c];
             const bool space = ascii == ' ';
-            if (!(space && inSpace)) {
-                makeRoom(1);
+            if (!(space && inSpace))
                 put(char16_t(ascii), start);
-            }
             inSpace = space;
             continue;
         }
@@ -340,15 +335,12 @@ Folded fold(QStringView text)
         // White space, and what decomposes to a lone space (a spacing accent), is one run.
         const QString &piece = foldedUtf16(c);
         if (piece == u" ") {
-            if (!inSpace) {
-                makeRoom(1);
+            if (!inSpace)
                 put(u' ', start);
-            }
             inSpace = true;
             continue;
         }
         inSpace = false;
-        makeRoom(piece.size());
         for (const QChar part : piece)
             put(part.unicode(), start);
     }

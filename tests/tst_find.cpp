@@ -31,6 +31,8 @@ private slots:
     void findsEveryKindOfCharacterInTheStore();
     void aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch_data();
     void aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch();
+    void theBytesRuleOutWhatCannotMatch_data();
+    void theBytesRuleOutWhatCannotMatch();
     void aCancelledSearchStopsAtOnce_data();
     void aCancelledSearchStopsAtOnce();
     void aFileThatCannotBeReadIsAnError_data();
@@ -225,6 +227,8 @@ void TestFind::theMatchSpansWhatWasWritten_data()
         << u"🎂"_s << u"Ann's 🎂!"_s << QList<TextMatch::Span>{{6, 2}};
     QTest::newRow("a phrase over a line break")
         << u"\"dentist at\""_s << u"the dentist\r\nat 9"_s << QList<TextMatch::Span>{{4, 11}};
+    QTest::newRow("after a text that unfolds to three times its length")
+        << u"x"_s << u"\ufb03"_s.repeated(20) + u"x"_s << QList<TextMatch::Span>{{20, 1}};
     QTest::newRow("words, the earliest first")
         << u"ann cafe"_s << u"Café with Ann"_s << QList<TextMatch::Span>{{0, 4}, {10, 3}};
 }
@@ -353,6 +357,20 @@ void TestFind::aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch_data()
         {u"\U0001D41Dentist"_s});
     row("a letter after a stray lead byte", u"dentist"_s, "\xc3" "dentist", {u"\ufffddentist"_s});
     row("a phrase over a line break", u"\"dentist at\""_s, "Dentist\r\nat 9", {u"Dentist"_s});
+    row("a phrase over a no-break space", u"\"dentist at\""_s, "Dentist\xc2\xa0" "at 9",
+        {u"Dentist\u00a0at 9"_s});
+    row("circled digits", u"12"_s, "\xe2\x91\xa0\xe2\x91\xa1", {u"①②"_s});
+    // The bytes read as the box reads them: the first and last characters of each length, and
+    // what is no UTF-8 as one U+FFFD a byte.
+    row("the ends of each length", u"\u0080\u07ff\u0800\ud7ff\ue000\U00010000\U0010FFFF"_s,
+        "\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
+        {u"\u0080\u07ff\u0800\ud7ff\ue000\U00010000\U0010FFFF"_s});
+    row("no UTF-8", u"a\ufffd\ufffdb\ufffd\ufffd\ufffdc\ufffd\ufffd\ufffd\ufffdd"_s,
+        "a\xc1\x81" "b\xed\xa0\x80" "c\xf4\x90\x80\x80" "d",
+        {u"a\ufffd\ufffdb\ufffd\ufffd\ufffdc\ufffd\ufffd\ufffd\ufffdd"_s});
+    row("letters after cut sequences", u"\ufffd\ufffddentist \ufffd\ufffd\ufffdat"_s,
+        "\xe2\x82" "dentist \xf0\x9f\x8e" "at",
+        {u"\ufffd\ufffddentist \ufffd\ufffd\ufffdat"_s});
     row("a quoted term with ß", u"\"Straße 5\""_s, "STRASSE 5", {u"STRASSE 5"_s});
     row("a term without ASCII beside one", u"москва cafe"_s,
         "\xd0\x9c\xd0\x9e\xd0\xa1\xd0\x9a\xd0\x92\xd0\x90 CAF\xc3\x89", {u"МОСКВА CAFÉ"_s});
@@ -395,6 +413,52 @@ void TestFind::aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch()
                  &error),
              qPrintable(error));
     QCOMPARE(found, lines);
+}
+
+void TestFind::theBytesRuleOutWhatCannotMatch_data()
+{
+    // What the quick look at a week's bytes decides: a week is passed on wherever a term could
+    // be in its folding, and ruled out wherever none can, the point of the look.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("mayMatch");
+    const QByteArray far = QByteArray("x").repeated(70); // past the scan's blocks of 32
+    QTest::newRow("a word nowhere") << u"dentist"_s << far + "dent ist" + far << false;
+    QTest::newRow("a word as written") << u"dentist"_s << "the dentist" + far << true;
+    QTest::newRow("a word after blocks") << u"dentist"_s << far + "dentist at" << true;
+    QTest::newRow("a word that ends the text") << u"dentist"_s << far + "DENTIST" << true;
+    QTest::newRow("a word longer than the text") << u"dentist"_s << QByteArray("dentis") << false;
+    QTest::newRow("one letter") << u"x"_s << QByteArray("X") << true;
+    QTest::newRow("one letter nowhere") << u"q"_s << far + "abc" << false;
+    QTest::newRow("every word") << u"dentist cafe"_s << "the dentist" + far << false;
+    QTest::newRow("a phrase's words apart") << u"\"dentist at\""_s << "dentist\nat" + far << true;
+    QTest::newRow("a phrase's word missing") << u"\"dentist at\""_s << "dentist" + far << false;
+    QTest::newRow("through accents") << u"resume"_s << far + "R\xc3\x89SUM\xc3\x89" << true;
+    QTest::newRow("accents that fold elsewhere")
+        << u"dentist"_s << "dent\xc3\xbcst D\xc3\xb8ntist" + far << false;
+    QTest::newRow("an accent in too short a word")
+        << u"cafeteria"_s << "caf\xc3\xa9 teria \xc3\xa9" + far << false;
+    QTest::newRow("an accent amid the word") << u"cafeteria"_s << "caf\xc3\xa9teria" + far << true;
+    QTest::newRow("a combining accent amid the word")
+        << u"cafes"_s << far + "cafe\xcc\x81s" << true;
+    QTest::newRow("a stray byte amid the word") << u"dentist"_s << "den\xfftist" + far << false;
+    QTest::newRow("a sign amid the word") << u"ab"_s << "a\xe2\x82\xac" "b" + far << false;
+    QTest::newRow("fullwidth amid the word")
+        << u"abcd"_s << far + "\xef\xbc\xa1\xef\xbc\xa2" "cd" << true;
+    QTest::newRow("circled digits") << u"12"_s << "\xe2\x91\xa0\xe2\x91\xa1" + far << true;
+    QTest::newRow("a word without ASCII") << u"москва"_s << QByteArray("nothing") << true;
+}
+
+void TestFind::theBytesRuleOutWhatCannotMatch()
+{
+    QFETCH(QString, query);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, mayMatch);
+    const TextMatch::Query parsed(query);
+    std::string scratch;
+    QCOMPARE(TextMatch::ByteRuleOut(parsed).mayMatch(bytes.toStdString(), scratch), mayMatch);
+    if (!mayMatch)
+        QVERIFY(!parsed.matches(QString::fromUtf8(bytes))); // ruled out, never a match
 }
 
 void TestFind::aCancelledSearchStopsAtOnce_data()

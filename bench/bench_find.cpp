@@ -20,11 +20,11 @@ using namespace BenchStore;
 
 namespace {
 
-// The whole search, as orvanta-cli runs it.
-void BM_FindAll(benchmark::State &state)
+// The whole search for `typed`, as orvanta-cli runs it.
+void findAll(benchmark::State &state, const QString &typed)
 {
     const QString path = store(int(state.range(0)));
-    const TextMatch::Query query(u"dentist"_s);
+    const TextMatch::Query query(typed);
     const std::atomic<bool> never = false;
     qsizetype found = 0;
     for (auto _ : state) {
@@ -34,6 +34,19 @@ void BM_FindAll(benchmark::State &state)
             [&found](QList<FindResult> batch) { found += batch.size(); }, nullptr);
     }
     state.counters["results"] = double(found);
+}
+
+void BM_FindAll(benchmark::State &state)
+{
+    findAll(state, u"dentist"_s);
+}
+
+// Both sides of ruling weeks out by their bytes: a word in no week, though its letters and the
+// accented ones that fold to them are in every week (/0), and a word in every week, which
+// leaves every week to fold and match (/1).
+void BM_FindWords(benchmark::State &state)
+{
+    findAll(state, state.range(1) == 0 ? u"cafeteria"_s : u"meeting"_s);
 }
 
 // The search as the find window runs it, off the window's thread: first_ms until the first
@@ -111,6 +124,11 @@ void BM_MarksForAPage(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_FindAll)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindWords)
+    ->Args({3'200, 0})
+    ->Args({100'000, 0})
+    ->Args({3'200, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindInWindow)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_LikeScan)->Arg(3'200)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarksForAPage)->Arg(100'000)->Unit(benchmark::kMicrosecond);

@@ -3,7 +3,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Matching as people expect of a search: case and accents do not matter ("cafe" finds "Café",
 // "strasse" finds "Straße"), every word of the query must appear in the text in any order, and a
@@ -52,6 +56,37 @@ public:
 
 private:
     QStringList m_terms;
+};
+
+// A look at a text's UTF-8 bytes, before any folding, for whether a query can match it at all.
+// A run of ASCII in a term (a whole word of plain letters) can appear in the folded text only
+// where its bytes stand as they are, in either case, or around a character that folds to some of
+// them (é, ß, ﬁ, Ｄ) or to nothing (a combining accent). Most texts hold neither for some term and
+// are ruled out at the speed of a byte scan; only the others need folding. A query without such
+// a run rules nothing out.
+class ByteRuleOut
+{
+public:
+    explicit ByteRuleOut(const Query &query);
+    // False only where the folded text cannot hold every term; `scratch` is room kept from call
+    // to call.
+    bool mayMatch(std::string_view utf8, std::string &scratch) const;
+
+private:
+    struct Needle
+    {
+        std::string text;            // ASCII, folded, no space
+        std::array<bool, 128> in{};  // the bytes `text` holds
+        std::size_t rarest = 0;      // the places of its two rarest bytes, which a scan
+        std::size_t nextRarest = 0;  // looks for first
+        // For each character of two UTF-8 bytes that folds to some of its bytes or to nothing,
+        // one more than the folding's length; 0 for the others.
+        std::array<std::uint8_t, 0x800> twoByte{};
+    };
+    static bool standsAsIs(std::string_view utf8, const Needle &needle);
+    static bool foldsInto(std::string_view utf8, const Needle &needle, std::string &scratch);
+
+    std::vector<Needle> m_needles; // the longest first
 };
 
 // The line of `text` that holds `at`, and where that line starts.

@@ -19,10 +19,13 @@ namespace WeekFind {
 
 namespace {
 
-// Whether a record holds every term somewhere: its bytes folded and searched, without decoding
-// it into text. Most weeks end here.
-bool mayMatch(const QByteArray &record, const std::vector<std::string> &terms, std::string &folded)
+// Whether a record holds every term somewhere, without decoding it into text: first its raw
+// bytes, where most weeks end, then its bytes folded and searched.
+bool mayMatch(const QByteArray &record, const TextMatch::ByteRuleOut &ruleOut,
+              const std::vector<std::string> &terms, std::string &folded)
 {
+    if (!ruleOut.mayMatch(std::string_view(record.constData(), std::size_t(record.size())), folded))
+        return false;
     TextMatch::foldUtf8(record, folded);
     const std::string_view text(folded);
     return std::all_of(terms.cbegin(), terms.cend(), [text](const std::string &term) {
@@ -41,6 +44,23 @@ bool rowsNotShown(QSqlDatabase &db, std::unordered_set<qint64> &notShown, QStrin
         qint64 rowid;
         bool ownKey;
     };
+    // Where every key is text of the program's own shape and none is there twice, as in a file
+    // only this program wrote, no row is hidden: that much SQLite tells from the key's index
+    // alone, without reading each key here. (A key of that shape names a day only in ISO
+    // digits, one text a day.)
+    QSqlQuery ordinary(db);
+    if (!ordinary.exec(QStringLiteral(
+            "SELECT NOT EXISTS (SELECT 1 FROM tblCalendar WHERE typeof(StartWeekDate) != 'text' "
+            "OR StartWeekDate NOT LIKE '____-__-__') "
+            "AND (SELECT count(DISTINCT StartWeekDate) FROM tblCalendar) = "
+            "(SELECT count(*) FROM tblCalendar)")) ||
+        !ordinary.next()) {
+        if (error)
+            *error = ordinary.lastError().text();
+        return false;
+    }
+    if (ordinary.value(0).toBool())
+        return true;
     std::unordered_map<qint64, Shown> shownRow; // by the week's Julian day
     QSqlQuery keys(db);
     keys.setForwardOnly(true);
@@ -126,6 +146,7 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
         if (QList<FindResult> own = inWeek(query, shown->weekStart, shown->texts); !own.isEmpty())
             found(std::move(own));
     }
+    const TextMatch::ByteRuleOut ruleOut(query);
     std::vector<std::string> terms;
     for (const QString &term : query.terms())
         terms.push_back(term.toStdString());
@@ -150,9 +171,15 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             ok = false;
         } else if (!rowsNotShown(db, notShown, &failure)) {
             ok = false;
-        } else if (!rows.exec(QStringLiteral("SELECT StartWeekDate, %1, rowid FROM tblCalendar "
-                                             "ORDER BY StartWeekDate DESC")
-                                  .arg(weekData.column()))) {
+        } else if (!rows.exec(
+                       QStringLiteral("SELECT %1, %2%3 FROM tblCalendar "
+                                      "ORDER BY StartWeekDate DESC")
+                           // The key too as bytes where they are UTF-8, made text only for a
+                           // week that passes; the row's id only where it is asked.
+                           .arg(weekData.fileIsUtf8() ? QStringLiteral("CAST(StartWeekDate AS BLOB)")
+                                                      : QStringLiteral("StartWeekDate"),
+                                weekData.column(),
+                                notShown.empty() ? QString() : QStringLiteral(", rowid")))) {
             failure = rows.lastError().text();
             ok = false;
         }
@@ -170,12 +197,15 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
             sinceFlush.restart();
         };
         while (ok && !cancelled && rows.next()) {
-            const QDate day = dayOfWeekKey(rows.value(0).toString());
+            // The bytes first: a week ruled out by them needs no more.
+            const QByteArray record = weekData.utf8(rows.value(1));
+            if (!mayMatch(record, ruleOut, terms, folded))
+                continue;
+            const QDate day = dayOfWeekKey(weekData.fileIsUtf8()
+                                               ? QString::fromUtf8(rows.value(0).toByteArray())
+                                               : rows.value(0).toString());
             if (!day.isValid() || (shown && day == shown->weekStart) ||
                 (!notShown.empty() && notShown.count(rows.value(2).toLongLong())))
-                continue;
-            const QByteArray record = weekData.utf8(rows.value(1));
-            if (!mayMatch(record, terms, folded))
                 continue;
             const QStringList fields = decodeWeekRecord(QString::fromUtf8(record));
             WeekTexts texts;

@@ -29,6 +29,10 @@ private slots:
     void searchesEveryWeekNewestFirst();
     void findsEveryKindOfCharacterInTheStore_data();
     void findsEveryKindOfCharacterInTheStore();
+    void aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch_data();
+    void aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch();
+    void theBytesRuleOutWhatCannotMatch_data();
+    void theBytesRuleOutWhatCannotMatch();
     void aCancelledSearchStopsAtOnce_data();
     void aCancelledSearchStopsAtOnce();
     void aFileThatCannotBeReadIsAnError_data();
@@ -223,6 +227,8 @@ void TestFind::theMatchSpansWhatWasWritten_data()
         << u"🎂"_s << u"Ann's 🎂!"_s << QList<TextMatch::Span>{{6, 2}};
     QTest::newRow("a phrase over a line break")
         << u"\"dentist at\""_s << u"the dentist\r\nat 9"_s << QList<TextMatch::Span>{{4, 11}};
+    QTest::newRow("after a text that unfolds to three times its length")
+        << u"x"_s << u"\ufb03"_s.repeated(20) + u"x"_s << QList<TextMatch::Span>{{20, 1}};
     QTest::newRow("words, the earliest first")
         << u"ann cafe"_s << u"Café with Ann"_s << QList<TextMatch::Span>{{0, 4}, {10, 3}};
 }
@@ -324,6 +330,135 @@ void TestFind::findsEveryKindOfCharacterInTheStore()
     QString error;
     QCOMPARE(linesFound(path, query, &ok, &error), lines);
     QVERIFY2(ok, qPrintable(error));
+}
+
+void TestFind::aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch_data()
+{
+    // Weeks are ruled out by their stored bytes before any folding: a term's letters may stand
+    // there only through characters that fold to them, alone or next to plain ones.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QByteArray>("stored"); // Sunday's box of the week of 2026-12-06
+    QTest::addColumn<QString>("typed");     // that week shown with this unsaved; null: not shown
+    QTest::addColumn<QStringList>("lines");
+    const auto row = [](const char *name, const QString &query, const QByteArray &stored,
+                        const QStringList &lines, const QString &typed = {}) {
+        QTest::newRow(name) << query << stored << typed << lines;
+    };
+    row("capitals", u"dentist"_s, "DeNTIST at 9", {u"DeNTIST at 9"_s});
+    row("accented capitals", u"ecole"_s, "\xc3\x89" "COLE", {u"ÉCOLE"_s});
+    row("accents amid plain letters", u"resume"_s, "R\xc3\xa9sum\xc3\xa9", {u"Résumé"_s});
+    row("a combining accent between letters", u"cafes"_s, "cafe\xcc\x81s", {u"cafe\u0301s"_s});
+    row("ß as ss", u"strasse"_s, "Stra\xc3\x9f" "e", {u"Straße"_s});
+    row("the second s of ß", u"se"_s, "Ma\xc3\x9f" "e", {u"Maße"_s});
+    row("a ligature", u"file"_s, "\xef\xac\x81le", {u"\ufb01le"_s});
+    row("fullwidth beside plain", u"abcd"_s, "\xef\xbc\xa1\xef\xbc\xa2" "cd", {u"ＡＢcd"_s});
+    row("the Kelvin sign", u"5kg"_s, "5\xe2\x84\xaag", {u"5\u212Ag"_s});
+    row("a mathematical letter", u"dentist"_s, "\xf0\x9d\x90\x9d" "entist",
+        {u"\U0001D41Dentist"_s});
+    row("a letter after a stray lead byte", u"dentist"_s, "\xc3" "dentist", {u"\ufffddentist"_s});
+    row("a phrase over a line break", u"\"dentist at\""_s, "Dentist\r\nat 9", {u"Dentist"_s});
+    row("a phrase over a no-break space", u"\"dentist at\""_s, "Dentist\xc2\xa0" "at 9",
+        {u"Dentist\u00a0at 9"_s});
+    row("circled digits", u"12"_s, "\xe2\x91\xa0\xe2\x91\xa1", {u"①②"_s});
+    // The bytes read as the box reads them: the first and last characters of each length, and
+    // what is no UTF-8 as one U+FFFD a byte.
+    row("the ends of each length", u"\u0080\u07ff\u0800\ud7ff\ue000\U00010000\U0010FFFF"_s,
+        "\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
+        {u"\u0080\u07ff\u0800\ud7ff\ue000\U00010000\U0010FFFF"_s});
+    row("no UTF-8", u"a\ufffd\ufffdb\ufffd\ufffd\ufffdc\ufffd\ufffd\ufffd\ufffdd"_s,
+        "a\xc1\x81" "b\xed\xa0\x80" "c\xf4\x90\x80\x80" "d",
+        {u"a\ufffd\ufffdb\ufffd\ufffd\ufffdc\ufffd\ufffd\ufffd\ufffdd"_s});
+    row("letters after cut sequences", u"\ufffd\ufffddentist \ufffd\ufffd\ufffdat"_s,
+        "\xe2\x82" "dentist \xf0\x9f\x8e" "at",
+        {u"\ufffd\ufffddentist \ufffd\ufffd\ufffdat"_s});
+    row("a quoted term with ß", u"\"Straße 5\""_s, "STRASSE 5", {u"STRASSE 5"_s});
+    row("a term without ASCII beside one", u"москва cafe"_s,
+        "\xd0\x9c\xd0\x9e\xd0\xa1\xd0\x9a\xd0\x92\xd0\x90 CAF\xc3\x89", {u"МОСКВА CAFÉ"_s});
+    row("a letter that folds to another", u"dentist"_s, "dent\xc3\xbcst", {});
+    row("the letters apart", u"dentist"_s, "dent ist, D\xc3\xb8ntist", {});
+    row("one term of two missing", u"dentist cafe"_s, "the dentist", {});
+    row("the shown week's unsaved text", u"dentist"_s, "nothing yet", {u"DENTIST at 9"_s},
+        u"DENTIST at 9"_s);
+    row("the shown week's stored copy", u"dentist"_s, "dentist", {}, u""_s);
+}
+
+void TestFind::aWeekIsRuledOutByItsBytesOnlyWhereItCannotMatch()
+{
+    QFETCH(QString, query);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, lines);
+    QTemporaryDir folder;
+    const QString path = databasePath(folder.path());
+    QVERIFY(createEmptyCalendarDatabase(path));
+    {
+        OtherConnection other(path);
+        QVERIFY(other.exec(u"INSERT INTO tblCalendar VALUES ('2026-12-06', CAST(? AS TEXT))"_s,
+                           {stored + WeekDataSeparator.repeated(8).toUtf8()}));
+    }
+    std::optional<ShownWeek> shown;
+    if (!typed.isNull()) {
+        shown = ShownWeek{QDate(2026, 12, 6), {}};
+        shown->texts[0] = typed;
+    }
+    const std::atomic<bool> never = false;
+    QStringList found;
+    QString error;
+    QVERIFY2(WeekFind::inDatabase(
+                 path, TextMatch::Query(query), shown, never,
+                 [&found](const QList<FindResult> &batch) {
+                     for (const FindResult &result : batch)
+                         found.append(result.line);
+                 },
+                 &error),
+             qPrintable(error));
+    QCOMPARE(found, lines);
+}
+
+void TestFind::theBytesRuleOutWhatCannotMatch_data()
+{
+    // What the quick look at a week's bytes decides: a week is passed on wherever a term could
+    // be in its folding, and ruled out wherever none can, the point of the look.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("mayMatch");
+    const QByteArray far = QByteArray("x").repeated(70); // past the scan's blocks of 32
+    QTest::newRow("a word nowhere") << u"dentist"_s << far + "dent ist" + far << false;
+    QTest::newRow("a word as written") << u"dentist"_s << "the dentist" + far << true;
+    QTest::newRow("a word after blocks") << u"dentist"_s << far + "dentist at" << true;
+    QTest::newRow("a word that ends the text") << u"dentist"_s << far + "DENTIST" << true;
+    QTest::newRow("a word longer than the text") << u"dentist"_s << QByteArray("dentis") << false;
+    QTest::newRow("one letter") << u"x"_s << QByteArray("X") << true;
+    QTest::newRow("one letter nowhere") << u"q"_s << far + "abc" << false;
+    QTest::newRow("every word") << u"dentist cafe"_s << "the dentist" + far << false;
+    QTest::newRow("a phrase's words apart") << u"\"dentist at\""_s << "dentist\nat" + far << true;
+    QTest::newRow("a phrase's word missing") << u"\"dentist at\""_s << "dentist" + far << false;
+    QTest::newRow("through accents") << u"resume"_s << far + "R\xc3\x89SUM\xc3\x89" << true;
+    QTest::newRow("accents that fold elsewhere")
+        << u"dentist"_s << "dent\xc3\xbcst D\xc3\xb8ntist" + far << false;
+    QTest::newRow("an accent in too short a word")
+        << u"cafeteria"_s << "caf\xc3\xa9 teria \xc3\xa9" + far << false;
+    QTest::newRow("an accent amid the word") << u"cafeteria"_s << "caf\xc3\xa9teria" + far << true;
+    QTest::newRow("a combining accent amid the word")
+        << u"cafes"_s << far + "cafe\xcc\x81s" << true;
+    QTest::newRow("a stray byte amid the word") << u"dentist"_s << "den\xfftist" + far << false;
+    QTest::newRow("a sign amid the word") << u"ab"_s << "a\xe2\x82\xac" "b" + far << false;
+    QTest::newRow("fullwidth amid the word")
+        << u"abcd"_s << far + "\xef\xbc\xa1\xef\xbc\xa2" "cd" << true;
+    QTest::newRow("circled digits") << u"12"_s << "\xe2\x91\xa0\xe2\x91\xa1" + far << true;
+    QTest::newRow("a word without ASCII") << u"москва"_s << QByteArray("nothing") << true;
+}
+
+void TestFind::theBytesRuleOutWhatCannotMatch()
+{
+    QFETCH(QString, query);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, mayMatch);
+    const TextMatch::Query parsed(query);
+    std::string scratch;
+    QCOMPARE(TextMatch::ByteRuleOut(parsed).mayMatch(bytes.toStdString(), scratch), mayMatch);
+    if (!mayMatch)
+        QVERIFY(!parsed.matches(QString::fromUtf8(bytes))); // ruled out, never a match
 }
 
 void TestFind::aCancelledSearchStopsAtOnce_data()

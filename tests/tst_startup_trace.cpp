@@ -11,6 +11,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A window that counts what reaches it: the watcher only looks.
+struct CountingWindow : QWidget
+{
+    int paints = 0;
+    void paintEvent(QPaintEvent *) override { ++paints; }
+};
+
+} // namespace
+
 // The start's marks, as the start-up benchmark reads them from standard error: each stage once,
 // in order, timed from the launch it passes in.
 class TestStartupTrace : public QObject
@@ -37,7 +48,7 @@ void TestStartupTrace::marksStagesAfterTheLaunch()
     };
 
     StartupTrace::mark("main");
-    QWidget window;
+    CountingWindow window;
     const qsizetype children = window.children().size();
     StartupTrace::watchFirstFrame(window);
     window.resize(200, 100);
@@ -46,6 +57,8 @@ void TestStartupTrace::marksStagesAfterTheLaunch()
     QTRY_VERIFY(log().contains(u"frame-done"_s));
     window.update();
     QTRY_COMPARE(window.children().size(), children); // the watcher is gone
+    QVERIFY(window.isVisible());
+    QVERIFY(window.paints > 0);
     QCoreApplication::processEvents();
 
     const QString written = log();

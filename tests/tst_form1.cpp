@@ -1328,7 +1328,15 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     QTest::keyClick(m_form->text1(0), Qt::Key_F10);
     QTRY_VERIFY(shownWindow(u"WindowMenu"_s));
     const QMenu &menu = m_form->actions().menu();
+    QCOMPARE(menu.title(), u"Orvanta"_s); // what a screen reader names it
     QList<QAction *> entries = menu.actions();
+    // A line before each entry the table says starts a group.
+    for (qsizetype i = 0, at = 0; i < entries.size(); ++i) {
+        if (entries[i]->isSeparator())
+            continue;
+        QCOMPARE(i > 0 && entries[i - 1]->isSeparator(),
+                 WindowActions::table()[size_t(at++)].separatorBefore);
+    }
     entries.removeIf([](QAction *entry) { return entry->isSeparator(); });
     QCOMPARE(entries.size(), int(WindowActions::table().size()));
     for (int i = 0; i < entries.size(); ++i) {

@@ -57,6 +57,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Counts the paints that reach a widget.
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
 class FixedClock final : public Clock
 {
 public:
@@ -497,8 +509,13 @@ void TestForm1::startShowsTodaysWeekWithItsTexts()
     // caption as its tip and the callback.
     QVERIFY(m_shell.calls.isEmpty());
     QVERIFY(m_offeredMenus.isEmpty());
+    // ... and follows the window's first frame, which is on screen by then.
+    PaintCounter painted(*m_form);
+    int paintsAtAdd = -1;
+    m_shell.onCall = [&](quint32) { paintsAtAdd = painted.paints; };
     m_form->show();
     QTRY_COMPARE(m_shell.operations(), QList<quint32>{NIM_ADD});
+    QVERIFY(paintsAtAdd > 0);
     // The tray menu came first, once, for hosts that show it themselves.
     QCOMPARE(m_offeredMenus, QList<QMenu *>{&m_form->trayMenu().menu()});
     QVERIFY(m_shell.calls[0].hooked);

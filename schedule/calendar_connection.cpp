@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
-#include <QUrl>
 #include <sqlite3.h>
 
 namespace {
@@ -163,10 +162,7 @@ bool CalendarConnection::open(const QString &databasePath)
 
 bool CalendarConnection::openFile(const QString &absolutePath)
 {
-    // mode=rw opens an existing file and never creates one.
-    QUrl uri = QUrl::fromLocalFile(absolutePath);
-    uri.setQuery(QStringLiteral("mode=rw"));
-    const int opened = sqlite3_open_v2(uri.toString(QUrl::FullyEncoded).toUtf8().constData(),
+    const int opened = sqlite3_open_v2(existingFileUri(absolutePath, false).toUtf8().constData(),
                                        &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
     if (opened != SQLITE_OK) {
         const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))

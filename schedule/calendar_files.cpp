@@ -18,11 +18,16 @@ QString databasePath(const QString &programFolder)
 
 void useExistingFile(QSqlDatabase &db, const QString &path, bool readOnly)
 {
+    db.setDatabaseName(existingFileUri(path, readOnly));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+}
+
+QString existingFileUri(const QString &path, bool readOnly)
+{
     // mode=rw and mode=ro open an existing file and never create one.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     uri.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
-    db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+    return uri.toString(QUrl::FullyEncoded);
 }
 
 WeekDataBytes::WeekDataBytes(const QSqlDatabase &db)

@@ -14,6 +14,9 @@ QString databasePath(const QString &programFolder);
 // Points `db`, an SQLite connection not yet open, at the existing file `path`: opening it never
 // creates one, and a statement waits a few seconds for another program's lock before it fails.
 void useExistingFile(QSqlDatabase &db, const QString &path, bool readOnly);
+// The SQLite URI that opens the existing file `path`, read-write or read-only, and never
+// creates one.
+QString existingFileUri(const QString &path, bool readOnly);
 
 // WeekData as its UTF-8 bytes, whatever encoding the open file keeps its text in: a file in
 // UTF-8, SQLite's usual one, gives the bytes as stored without decoding them; a file in UTF-16,

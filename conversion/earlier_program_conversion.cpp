@@ -1,14 +1,11 @@
 #include "earlier_program_conversion.h"
 
 #include "schedule/calendar_files.h"
+#include "schedule/sqlite_database.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
 
 #include <cerrno>
 #include <cstring>
@@ -49,7 +46,6 @@ struct EarlierProgramConversion::Impl
     QString folder;
     QString temporaryPath;
     QString keptPath;
-    QString connectionName = QStringLiteral("earlier-program-") + QUuid::createUuid().toString();
     std::unique_ptr<RowReport> report;
     qint64 weeks = 0;
     qint64 dayFirstKeys = 0;
@@ -86,8 +82,8 @@ struct EarlierProgramConversion::Impl
 
     // Reads every row through the reader into the open database `db`, adding each week's key
     // and text to `digest` in the order written.
-    bool readRows(QSqlDatabase &db, QCryptographicHash &digest);
-    bool checkWritten(QSqlDatabase &db, const QByteArray &expected);
+    bool readRows(Sqlite::Database &db, QCryptographicHash &digest);
+    bool checkWritten(const Sqlite::Database &db, const QByteArray &expected);
     bool keepOriginal();
 };
 
@@ -114,7 +110,6 @@ EarlierProgramConversion::~EarlierProgramConversion()
 {
     if (d->prepared)
         removeDatabaseFiles(d->temporaryPath);
-    QSqlDatabase::removeDatabase(d->connectionName);
 }
 
 QString EarlierProgramConversion::keptOriginalPathFor(const QString &databasePath, int n)
@@ -182,15 +177,12 @@ bool EarlierProgramConversion::prepare()
     QCryptographicHash digest(QCryptographicHash::Sha256);
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->connectionName);
-        db.setDatabaseName(d->temporaryPath);
-        if (!db.open())
-            return d->failWriting(db.lastError().text());
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));
+        Sqlite::Database db;
+        if (!db.openExisting(d->temporaryPath, false))
+            return d->failWriting(db.errorMessage());
+        db.execute("PRAGMA synchronous=FULL");
         ok = d->readRows(db, digest) && d->checkWritten(db, digest.result());
-        db.close();
     }
-    QSqlDatabase::removeDatabase(d->connectionName);
     if (ok && !d->sync(d->temporaryPath))
         ok = d->failWriting(QStringLiteral("the new file could not be written to the disk"));
     if (!ok) {
@@ -201,23 +193,23 @@ bool EarlierProgramConversion::prepare()
     return ok;
 }
 
-bool EarlierProgramConversion::Impl::readRows(QSqlDatabase &db, QCryptographicHash &digest)
+bool EarlierProgramConversion::Impl::readRows(Sqlite::Database &db, QCryptographicHash &digest)
 {
-    QSqlQuery begin(db);
-    if (!begin.exec(QStringLiteral("BEGIN")))
-        return failWriting(begin.lastError().text());
-    QSqlQuery insert(db);
-    insert.prepare(
-        QStringLiteral("INSERT INTO tblCalendar (StartWeekDate, WeekData) VALUES (?, ?)"));
+    if (!db.execute("BEGIN"))
+        return failWriting(db.errorMessage());
+    Sqlite::Statement insert(db, "INSERT INTO tblCalendar (StartWeekDate, WeekData) VALUES (?, ?)");
     EarlierWeekRows rows({setup.databasePath, setup.readerProgram, setup.progress,
                           setup.timeLimitMs, setup.memoryLimitBytes});
     const bool read = rows.read(
         [&](QDate sunday, bool readDayFirst, const QByteArray &text) {
             const QString keyText = sunday.toString(Qt::ISODate);
-            insert.addBindValue(keyText);
-            insert.addBindValue(QString::fromUtf8(text));
-            if (!insert.exec())
-                return failWriting(insert.lastError().text());
+            insert.reset();
+            insert.bind(keyText);
+            // As text: bytes that are not UTF-8 do not read back as they came, and the check
+            // refuses the conversion.
+            insert.bind(QString::fromUtf8(text));
+            if (!insert.run())
+                return failWriting(db.errorMessage());
             addWeek(digest, keyText, text);
             ++weeks;
             dayFirstKeys += readDayFirst ? 1 : 0;
@@ -237,32 +229,33 @@ bool EarlierProgramConversion::Impl::readRows(QSqlDatabase &db, QCryptographicHa
             return fail(rows.errorText());
         return false; // writing failed, and said why
     }
-    QSqlQuery commit(db);
-    if (!commit.exec(QStringLiteral("COMMIT")))
-        return failWriting(commit.lastError().text());
+    if (!db.execute("COMMIT"))
+        return failWriting(db.errorMessage());
     if (!report->flush())
         return failWriting(report->errorString());
     return true;
 }
 
-bool EarlierProgramConversion::Impl::checkWritten(QSqlDatabase &db, const QByteArray &expected)
+bool EarlierProgramConversion::Impl::checkWritten(const Sqlite::Database &db,
+                                                  const QByteArray &expected)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA integrity_check")) || !query.next() ||
-        query.value(0).toString() != QStringLiteral("ok"))
-        return failWriting(QStringLiteral("the new database did not pass its check"));
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM tblCalendar")) || !query.next() ||
-        query.value(0).toLongLong() != weeks)
-        return failWriting(QStringLiteral("the new database does not hold every week"));
+    {
+        Sqlite::Statement check(db, "PRAGMA integrity_check");
+        if (!check.next() || check.text(0) != QLatin1String("ok"))
+            return failWriting(QStringLiteral("the new database did not pass its check"));
+    }
+    {
+        Sqlite::Statement count(db, "SELECT count(*) FROM tblCalendar");
+        if (!count.next() || count.integer(0) != weeks)
+            return failWriting(QStringLiteral("the new database does not hold every week"));
+    }
     // Every week's text read back, in the order written, against what came from the file.
     QCryptographicHash digest(QCryptographicHash::Sha256);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT StartWeekDate, CAST(WeekData AS BLOB) FROM "
-                                   "tblCalendar ORDER BY rowid")))
-        return failWriting(query.lastError().text());
-    while (query.next()) {
-        addWeek(digest, query.value(0).toString(), query.value(1).toByteArray());
-    }
+    Sqlite::Statement rows(db, "SELECT StartWeekDate, WeekData FROM tblCalendar ORDER BY rowid");
+    while (rows.next())
+        addWeek(digest, rows.text(0), rows.utf8(1));
+    if (!rows.done())
+        return failWriting(db.errorMessage());
     if (digest.result() != expected)
         return failWriting(QStringLiteral("the new database does not read back as written"));
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/calendar_files.h"
+#include "schedule/sqlite_database.h"
 #include "schedule/week_record.h"
 
 #include <array>
@@ -10,8 +10,6 @@
 #include <QDate>
 #include <QString>
 #include <vector>
-
-class QSqlQuery;
 
 // Every stored week of a database, oldest first, read one at a time on a read-only connection of
 // its own, in one read transaction (the weeks as of one moment). Where every key is the
@@ -52,19 +50,18 @@ private:
         qint64 rowid;
     };
     void close();
-    bool fail(const QSqlQuery &query);
-    bool readKeys(QSqlQuery &keys);
+    bool fail();
+    bool readKeys(Sqlite::Statement &keys);
     // The record in the current row of `query`'s column `column`, as UTF-8.
-    void takeRecord(const QSqlQuery &query, int column);
+    void takeRecord(const Sqlite::Statement &query, int column);
 
-    QString m_connectionName;
-    std::unique_ptr<QSqlQuery> m_fetch;  // a row's record by its rowid, for sorted keys
-    std::unique_ptr<QSqlQuery> m_stream; // every row in the key's order, for ISO keys only
-    QString m_lastKey;                   // the stream's last key given
+    Sqlite::Database m_db;
+    std::unique_ptr<Sqlite::Statement> m_fetch;  // a row's record by its rowid, for sorted keys
+    std::unique_ptr<Sqlite::Statement> m_stream; // every row in the key's order, for ISO keys only
+    QString m_lastKey;                           // the stream's last key given
     qsizetype m_count = 0;
     std::vector<Row> m_rows;
-    std::optional<WeekDataBytes> m_weekData; // once the file is open
-    QByteArray m_record;                     // the week last read
+    QByteArray m_record; // the week last read
     size_t m_next = 0;
     QString m_error;
 };

@@ -288,9 +288,9 @@ const TwoByteFolding &twoByteFolding(char32_t c)
 
 } // namespace
 
-void foldUtf8(const QByteArray &utf8, std::string &out)
+void foldUtf8(QByteArrayView utf8, std::string &out)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(utf8.constData());
+    const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
     foldBytes(p, p + utf8.size(), out);
 }
 

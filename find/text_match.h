@@ -1,10 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,7 @@ Folded fold(QStringView text);
 
 // The same folding of UTF-8 text into UTF-8, without the map back, into `out` (whose room is
 // kept from call to call): fast enough to rule out weeks by their stored bytes alone.
-void foldUtf8(const QByteArray &utf8, std::string &out);
+void foldUtf8(QByteArrayView utf8, std::string &out);
 
 // A part of a text, by its original indexes.
 struct Span
@@ -75,10 +76,10 @@ public:
 private:
     struct Needle
     {
-        std::string text;            // ASCII, folded, no space
-        std::array<bool, 128> in{};  // the bytes `text` holds
-        std::size_t rarest = 0;      // the places of its two rarest bytes, which a scan
-        std::size_t nextRarest = 0;  // looks for first
+        std::string text;           // ASCII, folded, no space
+        std::array<bool, 128> in{}; // the bytes `text` holds
+        std::size_t rarest = 0;     // the places of its two rarest bytes, which a scan
+        std::size_t nextRarest = 0; // looks for first
         // For each character of two UTF-8 bytes that folds to some of its bytes or to nothing,
         // one more than the folding's length; 0 for the others.
         std::array<std::uint8_t, 0x800> twoByte{};

@@ -1,14 +1,10 @@
 #include "week_search.h"
 
-#include "schedule/calendar_files.h"
+#include "schedule/sqlite_database.h"
 #include "schedule/week.h"
 
 #include <algorithm>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,7 +17,7 @@ namespace {
 
 // Whether a record holds every term somewhere, without decoding it into text: first its raw
 // bytes, where most weeks end, then its bytes folded and searched.
-bool mayMatch(const QByteArray &record, const TextMatch::ByteRuleOut &ruleOut,
+bool mayMatch(QByteArrayView record, const TextMatch::ByteRuleOut &ruleOut,
               const std::vector<std::string> &terms, std::string &folded)
 {
     if (!ruleOut.mayMatch(std::string_view(record.constData(), std::size_t(record.size())), folded))
@@ -33,11 +29,10 @@ bool mayMatch(const QByteArray &record, const TextMatch::ByteRuleOut &ruleOut,
     });
 }
 
-// The box's text as the box shows it: one character a line break.
 // The rows that are not the one the window shows for their week, where a week has several (as
 // other tools may leave it): the window takes the row under the program's own key first, then
 // the oldest. Read from the key's index alone; none in an ordinary database.
-bool rowsNotShown(QSqlDatabase &db, std::unordered_set<qint64> &notShown, QString *error)
+bool rowsNotShown(const Sqlite::Database &db, std::unordered_set<qint64> &notShown)
 {
     struct Shown
     {
@@ -48,30 +43,20 @@ bool rowsNotShown(QSqlDatabase &db, std::unordered_set<qint64> &notShown, QStrin
     // only this program wrote, no row is hidden: that much SQLite tells from the key's index
     // alone, without reading each key here. (A key of that shape names a day only in ISO
     // digits, one text a day.)
-    QSqlQuery ordinary(db);
-    if (!ordinary.exec(QStringLiteral(
-            "SELECT NOT EXISTS (SELECT 1 FROM tblCalendar WHERE typeof(StartWeekDate) != 'text' "
+    Sqlite::Statement ordinary(
+        db, "SELECT NOT EXISTS (SELECT 1 FROM tblCalendar WHERE typeof(StartWeekDate) != 'text' "
             "OR StartWeekDate NOT LIKE '____-__-__') "
             "AND (SELECT count(DISTINCT StartWeekDate) FROM tblCalendar) = "
-            "(SELECT count(*) FROM tblCalendar)")) ||
-        !ordinary.next()) {
-        if (error)
-            *error = ordinary.lastError().text();
+            "(SELECT count(*) FROM tblCalendar)");
+    if (!ordinary.next())
         return false;
-    }
-    if (ordinary.value(0).toBool())
+    if (ordinary.integer(0) != 0)
         return true;
     std::unordered_map<qint64, Shown> shownRow; // by the week's Julian day
-    QSqlQuery keys(db);
-    keys.setForwardOnly(true);
-    if (!keys.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar"))) {
-        if (error)
-            *error = keys.lastError().text();
-        return false;
-    }
+    Sqlite::Statement keys(db, "SELECT rowid, StartWeekDate FROM tblCalendar");
     while (keys.next()) {
-        const qint64 rowid = keys.value(0).toLongLong();
-        const QString key = keys.value(1).toString();
+        const qint64 rowid = keys.integer(0);
+        const QString key = keys.text(1);
         const QDate day = dayOfWeekKey(key);
         if (!day.isValid())
             continue;
@@ -83,14 +68,10 @@ bool rowsNotShown(QSqlDatabase &db, std::unordered_set<qint64> &notShown, QStrin
             row.ownKey != at->second.ownKey ? row.ownKey : row.rowid < at->second.rowid;
         notShown.insert(before ? std::exchange(at->second, row).rowid : row.rowid);
     }
-    if (keys.lastError().isValid()) {
-        if (error)
-            *error = keys.lastError().text();
-        return false;
-    }
-    return true;
+    return keys.done();
 }
 
+// The box's text as the box shows it: one character a line break.
 QString asShown(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -152,79 +133,55 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
         terms.push_back(term.toStdString());
     std::string folded; // reused from week to week
 
-    static std::atomic<int> serial{0};
-    const QString name = QStringLiteral("WeekFind-%1").arg(++serial);
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        useExistingFile(db, path, true);
-        QSqlQuery rows(db);
-        rows.setForwardOnly(true);
-        // Newest first through the index on the key; WeekData as its UTF-8 bytes, so that a
-        // week ruled out by its bytes is never decoded.
-        const bool opened = db.open();
-        const WeekDataBytes weekData(db);
-        std::unordered_set<qint64> notShown;
-        QString failure;
-        if (!opened) {
-            failure = db.lastError().text();
-            ok = false;
-        } else if (!rowsNotShown(db, notShown, &failure)) {
-            ok = false;
-        } else if (!rows.exec(
-                       QStringLiteral("SELECT %1, %2%3 FROM tblCalendar "
-                                      "ORDER BY StartWeekDate DESC")
-                           // The key too as bytes where they are UTF-8, made text only for a
-                           // week that passes; the row's id only where it is asked.
-                           .arg(weekData.fileIsUtf8() ? QStringLiteral("CAST(StartWeekDate AS BLOB)")
-                                                      : QStringLiteral("StartWeekDate"),
-                                weekData.column(),
-                                notShown.empty() ? QString() : QStringLiteral(", rowid")))) {
-            failure = rows.lastError().text();
-            ok = false;
+    // Newest first through the index on the key; WeekData as its UTF-8 bytes, so that a week
+    // ruled out by its bytes is never decoded.
+    Sqlite::Database db;
+    std::unordered_set<qint64> notShown;
+    const bool opened = db.openExisting(path, true) && rowsNotShown(db, notShown);
+    // The row's id only where it is asked.
+    Sqlite::Statement rows(db, notShown.empty() ? "SELECT StartWeekDate, WeekData FROM tblCalendar "
+                                                  "ORDER BY StartWeekDate DESC"
+                                                : "SELECT StartWeekDate, WeekData, rowid FROM "
+                                                  "tblCalendar ORDER BY StartWeekDate DESC");
+    if (!opened || !rows.prepared()) {
+        if (error)
+            *error = db.errorMessage();
+        return false;
+    }
+    QList<FindResult> batch;
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
+    bool flushed = false; // the first results go at once, the rest every 20 ms
+    const auto flush = [&] {
+        if (!batch.isEmpty()) {
+            found(std::exchange(batch, {}));
+            flushed = true;
         }
-        if (!ok && error)
-            *error = failure;
-        QList<FindResult> batch;
-        QElapsedTimer sinceFlush;
-        sinceFlush.start();
-        bool flushed = false; // the first results go at once, the rest every 20 ms
-        const auto flush = [&] {
-            if (!batch.isEmpty()) {
-                found(std::exchange(batch, {}));
-                flushed = true;
-            }
-            sinceFlush.restart();
-        };
-        while (ok && !cancelled && rows.next()) {
-            // The bytes first: a week ruled out by them needs no more.
-            const QByteArray record = weekData.utf8(rows.value(1));
-            if (!mayMatch(record, ruleOut, terms, folded))
-                continue;
-            const QDate day = dayOfWeekKey(weekData.fileIsUtf8()
-                                               ? QString::fromUtf8(rows.value(0).toByteArray())
-                                               : rows.value(0).toString());
-            if (!day.isValid() || (shown && day == shown->weekStart) ||
-                (!notShown.empty() && notShown.count(rows.value(2).toLongLong())))
-                continue;
-            const QStringList fields = decodeWeekRecord(QString::fromUtf8(record));
-            WeekTexts texts;
-            for (qsizetype i = 0; i < fields.size() && i < kWeekFieldCount; ++i)
-                texts[i] = asShown(fields[i]);
-            batch.append(inWeek(query, day, texts));
-            if (batch.size() >= 100 ||
-                (!batch.isEmpty() && (!flushed || sinceFlush.elapsed() >= 20)))
-                flush();
-        }
-        if (ok && rows.lastError().isValid()) {
-            if (error)
-                *error = rows.lastError().text();
-            ok = false;
-        }
-        if (!cancelled)
+        sinceFlush.restart();
+    };
+    while (!cancelled && rows.next()) {
+        // The bytes first: a week ruled out by them needs no more; the key made text only for a
+        // week that passes.
+        const QByteArrayView record = rows.utf8(1);
+        if (!mayMatch(record, ruleOut, terms, folded))
+            continue;
+        const QDate day = dayOfWeekKey(rows.text(0));
+        if (!day.isValid() || (shown && day == shown->weekStart) ||
+            (!notShown.empty() && notShown.count(rows.integer(2))))
+            continue;
+        const QStringList fields = decodeWeekRecord(QString::fromUtf8(record));
+        WeekTexts texts;
+        for (qsizetype i = 0; i < fields.size() && i < kWeekFieldCount; ++i)
+            texts[i] = asShown(fields[i]);
+        batch.append(inWeek(query, day, texts));
+        if (batch.size() >= 100 || (!batch.isEmpty() && (!flushed || sinceFlush.elapsed() >= 20)))
             flush();
     }
-    QSqlDatabase::removeDatabase(name);
+    const bool ok = cancelled || rows.done();
+    if (!ok && error)
+        *error = db.errorMessage();
+    if (!cancelled)
+        flush();
     return ok;
 }
 

@@ -4,6 +4,7 @@
 #include "jet/jet_file.h"
 #include "schedule/calendar_connection.h"
 #include "schedule/calendar_files.h"
+#include "schedule/sqlite_database.h"
 #include "schedule/week.h"
 #include "schedule/week_merge.h"
 #include "schedule/week_record.h"
@@ -14,10 +15,6 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
 
 #include <algorithm>
 #include <optional>
@@ -52,29 +49,19 @@ Kind kindOf(const QString &path)
 QDate storedDayOf(const QString &key)
 {
     const QDate day = dayOfWeekKey(key);
-    for (const char *form : {"yyyy-MM-dd", "MM/dd/yyyy", "yyyy-MM-dd 00:00:00",
-                             "yyyy-MM-ddT00:00:00"}) {
+    for (const char *form :
+         {"yyyy-MM-dd", "MM/dd/yyyy", "yyyy-MM-dd 00:00:00", "yyyy-MM-ddT00:00:00"}) {
         if (key == day.toString(QLatin1String(form)))
             return day;
     }
     return {};
 }
 
-// SQLite's primary result code for an error.
-int resultCode(const QSqlError &error)
-{
-    return error.nativeErrorCode().toInt() & 0xff;
-}
-
-constexpr int kSqliteError = 1; // among others, no such table or column
-constexpr int kSqliteReadOnlyRollback = 8 | (3 << 8);
-
 class Importer
 {
 public:
     Importer(const Setup &setup, Result &result)
-        : m_setup(setup), m_result(result),
-          m_fileName(QFileInfo(setup.filePath).fileName()),
+        : m_setup(setup), m_result(result), m_fileName(QFileInfo(setup.filePath).fileName()),
           m_marker(WeekMerge::markerLine(m_fileName, setup.day)),
           m_report(reportPathFor(setup.databasePath, setup.filePath),
                    QStringLiteral("Rows of %1 that Orvanta could not take as weeks, so they were "
@@ -90,31 +77,30 @@ private:
         m_result.error = text;
         return false;
     }
-    bool failWriting(const QSqlError &error)
+    bool failWriting(const Sqlite::Database &db)
     {
-        const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
         return fail(QStringLiteral("The weeks could not be written to %1: %2. Nothing was "
                                    "changed; it is as it was.")
-                        .arg(native(m_setup.databasePath), why));
+                        .arg(native(m_setup.databasePath), db.errorMessage()));
     }
-    bool failReadingFile(const QSqlError &error)
+    bool failReadingFile(const Sqlite::Database &source)
     {
-        if (resultCode(error) == kSqliteError)
+        // SQLITE_ERROR is, among others, no such table or column.
+        if (source.primaryErrorCode() == SQLITE_ERROR)
             return fail(QStringLiteral("%1 is an SQLite database, but not one of Orvanta's: it "
                                        "has no table tblCalendar with the columns StartWeekDate "
                                        "and WeekData. Nothing was changed.")
                             .arg(native(m_setup.filePath)));
         // A journal beside it, left by a program that stopped in the middle of a change, would
         // have to be played back into the file first: a write, which an import never makes.
-        if (error.nativeErrorCode().toInt() == kSqliteReadOnlyRollback)
+        if (source.errorCode() == SQLITE_READONLY_ROLLBACK)
             return fail(QStringLiteral("%1 was left in the middle of a change, and reading it "
                                        "would change it (%2-journal beside it takes the change "
                                        "back): open it once in the program that wrote it, or "
                                        "copy it without that file. Nothing was changed.")
                             .arg(native(m_setup.filePath), m_fileName));
-        const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
         return fail(QStringLiteral("%1 could not be read: %2. Nothing was changed.")
-                        .arg(native(m_setup.filePath), why));
+                        .arg(native(m_setup.filePath), source.errorMessage()));
     }
     bool cancel()
     {
@@ -124,14 +110,14 @@ private:
     bool goOn(qint64 rows) { return !m_setup.progress || m_setup.progress(rows) || cancel(); }
 
     bool checkFile(Kind kind);
-    bool begin(QSqlDatabase &db);
+    bool begin();
     bool take(QDate sunday, const QByteArray &record);
     bool reportRow(qint64 row, const QString &reason, const QString &key,
                    const std::optional<QByteArray> &text);
     bool failReport();
     bool readEarlierProgramFile();
     bool readOrvantaFile();
-    bool readOrvantaRows(QSqlDatabase &source);
+    bool readOrvantaRows(Sqlite::Database &source);
 
     const Setup &m_setup;
     Result &m_result;
@@ -140,8 +126,9 @@ private:
     RowReport m_report;
     // The database's weeks: the row the window shows for each, by its Sunday's Julian day.
     QHash<qint64, qint64> m_rowOfWeek;
-    std::optional<WeekDataBytes> m_weekData;
-    std::optional<QSqlQuery> m_fetch, m_update, m_insert;
+    Sqlite::Database m_db; // the database the weeks come into
+    bool m_utf8Text = true;
+    std::optional<Sqlite::Statement> m_fetch, m_update, m_insert;
 };
 
 bool Importer::checkFile(Kind kind)
@@ -163,57 +150,49 @@ bool Importer::checkFile(Kind kind)
 // The database opened as the window opens it, so it says what is wrong with it the same way
 // (and refuses a file that keeps code to run on a save), then a write transaction on a
 // connection of the import's own, with the weeks it holds.
-bool Importer::begin(QSqlDatabase &db)
+bool Importer::begin()
 {
     {
         CalendarConnection check;
         if (!check.open(m_setup.databasePath))
             return fail(check.lastError() + QStringLiteral(" Nothing was changed."));
     }
-    useExistingFile(db, m_setup.databasePath, false);
-    if (!db.open())
-        return failWriting(db.lastError());
-    QSqlQuery query(db);
+    if (!m_db.openExisting(m_setup.databasePath, false))
+        return failWriting(m_db);
     for (const char *pragma : {"PRAGMA trusted_schema=OFF", "PRAGMA cell_size_check=ON",
                                "PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"})
-        query.exec(QLatin1String(pragma));
+        m_db.execute(pragma);
     // IMMEDIATE: the write lock now, so that nothing else writes between reading and writing.
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return failWriting(query.lastError());
-    if (!query.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar ORDER BY rowid")))
-        return failWriting(query.lastError());
+    if (!m_db.execute("BEGIN IMMEDIATE"))
+        return failWriting(m_db);
+    Sqlite::Statement keys(m_db, "SELECT rowid, StartWeekDate FROM tblCalendar ORDER BY rowid");
     // The row the window shows: the one keyed "yyyy-MM-dd", or else the oldest.
     QSet<qint64> isoKeyed;
-    while (query.next()) {
-        const QString key = query.value(1).toString();
+    while (keys.next()) {
+        const QString key = keys.text(1);
         const QDate day = storedDayOf(key);
         if (!day.isValid())
             continue;
         const bool iso = key == day.toString(Qt::ISODate);
         if (!m_rowOfWeek.contains(day.toJulianDay()) ||
             (iso && !isoKeyed.contains(day.toJulianDay()))) {
-            m_rowOfWeek.insert(day.toJulianDay(), query.value(0).toLongLong());
+            m_rowOfWeek.insert(day.toJulianDay(), keys.integer(0));
             if (iso)
                 isoKeyed.insert(day.toJulianDay());
         }
     }
-    if (query.lastError().isValid())
-        return failWriting(query.lastError());
-    m_weekData.emplace(db);
-    m_fetch.emplace(db);
-    m_update.emplace(db);
-    m_insert.emplace(db);
-    if (!m_fetch->prepare(QStringLiteral("SELECT %1 FROM tblCalendar WHERE rowid = ?")
-                              .arg(m_weekData->column())) ||
-        // As a save writes: OR ABORT whatever the file's schema says to do on a conflict, and
-        // the week under the program's own form of its day.
-        !m_update->prepare(QStringLiteral("UPDATE OR ABORT tblCalendar SET StartWeekDate = ?, "
-                                          "WeekData = CAST(? AS TEXT) WHERE rowid = ?")) ||
-        !m_insert->prepare(QStringLiteral("INSERT OR ABORT INTO tblCalendar (StartWeekDate, "
-                                          "WeekData) VALUES (?, CAST(? AS TEXT))")))
-        return failWriting(m_fetch->lastError().isValid()    ? m_fetch->lastError()
-                           : m_update->lastError().isValid() ? m_update->lastError()
-                                                             : m_insert->lastError());
+    if (!keys.done())
+        return failWriting(m_db);
+    m_utf8Text = m_db.keepsUtf8Text();
+    m_fetch.emplace(m_db, "SELECT WeekData FROM tblCalendar WHERE rowid = ?");
+    // As a save writes: OR ABORT whatever the file's schema says to do on a conflict, and the
+    // week under the program's own form of its day.
+    m_update.emplace(m_db, "UPDATE OR ABORT tblCalendar SET StartWeekDate = ?, "
+                           "WeekData = CAST(? AS TEXT) WHERE rowid = ?");
+    m_insert.emplace(m_db, "INSERT OR ABORT INTO tblCalendar (StartWeekDate, WeekData) "
+                           "VALUES (?, CAST(? AS TEXT))");
+    if (!m_fetch->prepared() || !m_update->prepared() || !m_insert->prepared())
+        return failWriting(m_db);
     return true;
 }
 
@@ -221,23 +200,28 @@ bool Importer::begin(QSqlDatabase &db)
 bool Importer::take(QDate sunday, const QByteArray &record)
 {
     // Bytes bound as a BLOB become TEXT as they stand in a UTF-8 file; a UTF-16 file gets text.
-    const auto value = [this](const QByteArray &bytes) {
-        return m_weekData->fileIsUtf8() ? QVariant(bytes) : QVariant(QString::fromUtf8(bytes));
+    const auto bindRecord = [this](Sqlite::Statement &statement, const QByteArray &bytes) {
+        if (m_utf8Text)
+            statement.bindBytes(bytes);
+        else
+            statement.bind(QString::fromUtf8(bytes));
     };
     const QString key = sunday.toString(Qt::ISODate);
     const auto row = m_rowOfWeek.constFind(sunday.toJulianDay());
     if (row == m_rowOfWeek.cend()) {
-        m_insert->addBindValue(key);
-        m_insert->addBindValue(value(record));
-        if (!m_insert->exec())
-            return failWriting(m_insert->lastError());
+        m_insert->reset();
+        m_insert->bind(key);
+        bindRecord(*m_insert, record);
+        if (!m_insert->run())
+            return failWriting(m_db);
         ++m_result.came;
         return true;
     }
-    m_fetch->addBindValue(*row);
-    if (!m_fetch->exec() || !m_fetch->next())
-        return failWriting(m_fetch->lastError());
-    const QByteArray here = m_weekData->utf8(m_fetch->value(0));
+    m_fetch->reset();
+    m_fetch->bindInteger(*row);
+    if (!m_fetch->next())
+        return failWriting(m_db);
+    const QByteArray here = m_fetch->utf8(0).toByteArray();
     if (here == record) {
         ++m_result.same;
         return true;
@@ -251,11 +235,12 @@ bool Importer::take(QDate sunday, const QByteArray &record)
     }
     // A week that held nothing here takes the file's as it is.
     const bool blank = WeekMerge::isBlank(hereTexts);
-    m_update->addBindValue(key);
-    m_update->addBindValue(value(blank ? record : encodeWeekRecord(week.texts)));
-    m_update->addBindValue(*row);
-    if (!m_update->exec())
-        return failWriting(m_update->lastError());
+    m_update->reset();
+    m_update->bind(key);
+    bindRecord(*m_update, blank ? record : encodeWeekRecord(week.texts));
+    m_update->bindInteger(*row);
+    if (!m_update->run())
+        return failWriting(m_db);
     if (blank) {
         ++m_result.came;
     } else {
@@ -299,34 +284,29 @@ bool Importer::readEarlierProgramFile()
 
 bool Importer::readOrvantaFile()
 {
-    const QString name = QStringLiteral("WeekImport-") + QUuid::createUuid().toString();
-    bool read;
-    {
-        QSqlDatabase source = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        // Read-only, by a URI with mode=ro: nothing the import does can write to it.
-        useExistingFile(source, m_setup.filePath, true);
-        read = source.open() ? readOrvantaRows(source) : failReadingFile(source.lastError());
-    }
-    QSqlDatabase::removeDatabase(name); // closes it
-    return read;
+    Sqlite::Database source;
+    // Read-only, by a URI with mode=ro: nothing the import does can write to it.
+    return source.openExisting(m_setup.filePath, true) ? readOrvantaRows(source)
+                                                       : failReadingFile(source);
 }
 
 // The weeks of another Orvanta database as its window shows them: for each Sunday the row
 // keyed "yyyy-MM-dd", or else the oldest, in any form of the day the store reads. Other rows
 // are reported.
-bool Importer::readOrvantaRows(QSqlDatabase &source)
+bool Importer::readOrvantaRows(Sqlite::Database &source)
 {
-    QSqlQuery query(source);
-    query.setForwardOnly(true);
     for (const char *pragma : {"PRAGMA trusted_schema=OFF", "PRAGMA cell_size_check=ON"})
-        query.exec(QLatin1String(pragma));
+        source.execute(pragma);
     // The weeks as of one moment, whatever another program writes meanwhile.
-    if (!source.transaction())
-        return failReadingFile(source.lastError());
-    if (!query.exec(QStringLiteral("SELECT rowid, StartWeekDate, WeekData FROM tblCalendar "
-                                   "LIMIT 0")) ||
-        !query.exec(QStringLiteral("SELECT rowid, StartWeekDate FROM tblCalendar ORDER BY rowid")))
-        return failReadingFile(query.lastError());
+    if (!source.execute("BEGIN"))
+        return failReadingFile(source);
+    {
+        Sqlite::Statement columns(source, "SELECT rowid, StartWeekDate, WeekData FROM "
+                                          "tblCalendar LIMIT 0");
+        if (!columns.prepared() || !columns.run())
+            return failReadingFile(source);
+    }
+    Sqlite::Statement query(source, "SELECT rowid, StartWeekDate FROM tblCalendar ORDER BY rowid");
     struct Row
     {
         qint64 rowid;
@@ -337,7 +317,7 @@ bool Importer::readOrvantaRows(QSqlDatabase &source)
     std::vector<Row> rows;
     QHash<qint64, size_t> weekRow; // by the Sunday's Julian day
     while (query.next()) {
-        Row row{query.value(0).toLongLong(), query.value(1).toString(), {}, {}};
+        Row row{query.integer(0), query.text(1), {}, {}};
         const QDate day = row.day = storedDayOf(row.key);
         const QString shown = day.toString(Qt::ISODate);
         if (day.dayOfWeek() != Qt::Sunday) {
@@ -358,27 +338,26 @@ bool Importer::readOrvantaRows(QSqlDatabase &source)
         }
         rows.push_back(std::move(row));
     }
-    if (query.lastError().isValid())
-        return failReadingFile(query.lastError());
+    if (!query.done())
+        return failReadingFile(source);
 
-    const WeekDataBytes weekData(source);
-    QSqlQuery fetch(source);
-    if (!fetch.prepare(
-            QStringLiteral("SELECT %1 FROM tblCalendar WHERE rowid = ?").arg(weekData.column())))
-        return failReadingFile(fetch.lastError());
+    Sqlite::Statement fetch(source, "SELECT WeekData FROM tblCalendar WHERE rowid = ?");
+    if (!fetch.prepared())
+        return failReadingFile(source);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (i % 256 == 0 && !goOn(qint64(i)))
             return false;
         const Row &row = rows[i];
-        fetch.addBindValue(row.rowid);
-        if (!fetch.exec() || !fetch.next())
-            return failReadingFile(fetch.lastError());
-        const QVariant value = fetch.value(0);
+        fetch.reset();
+        fetch.bindInteger(row.rowid);
+        if (!fetch.next())
+            return failReadingFile(source);
+        const QByteArray text = fetch.utf8(0).toByteArray();
+        const bool isNull = fetch.isNull(0);
         const bool taken = row.reason.isEmpty()
-                               ? take(row.day, weekData.utf8(value))
+                               ? take(row.day, text)
                                : reportRow(row.rowid, row.reason, row.key,
-                                           value.isNull() ? std::nullopt
-                                                          : std::optional(weekData.utf8(value)));
+                                           isNull ? std::nullopt : std::optional<QByteArray>(text));
         if (!taken)
             return false;
     }
@@ -390,25 +369,20 @@ void Importer::run()
     const Kind kind = kindOf(m_setup.filePath);
     if (!checkFile(kind))
         return;
-    const QString name = QStringLiteral("WeekImport-") + QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        bool done = begin(db) && (kind == Kind::EarlierProgram ? readEarlierProgramFile()
-                                                               : readOrvantaFile());
-        // The report is written through before the weeks are committed, and takes its name
-        // after: a report that cannot be written stops the import with nothing changed.
-        done = done && (m_report.flush() || failReport());
-        QSqlQuery commit(db);
-        done = done && (commit.exec(QStringLiteral("COMMIT")) || failWriting(commit.lastError()));
-        // A report never committed leaves nothing.
-        if (!done && db.isOpen())
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        m_fetch.reset();
-        m_update.reset();
-        m_insert.reset();
-        m_result.ok = done;
-    }
-    QSqlDatabase::removeDatabase(name); // closes it
+    bool done =
+        begin() && (kind == Kind::EarlierProgram ? readEarlierProgramFile() : readOrvantaFile());
+    // The report is written through before the weeks are committed, and takes its name after:
+    // a report that cannot be written stops the import with nothing changed.
+    done = done && (m_report.flush() || failReport());
+    done = done && (m_db.execute("COMMIT") || failWriting(m_db));
+    // A report never committed leaves nothing.
+    if (!done && m_db.isOpen())
+        m_db.execute("ROLLBACK");
+    m_fetch.reset();
+    m_update.reset();
+    m_insert.reset();
+    m_db.close();
+    m_result.ok = done;
     if (!m_result.ok) {
         // A write that failed (a full disk) may leave the file longer than it was, with
         // SQLite's journal beside it to take it back at the next read: read now, so that the
@@ -456,9 +430,9 @@ Result importWeeks(const Setup &setup)
 QString reportPathFor(const QString &databasePath, const QString &filePath)
 {
     const QFileInfo database(databasePath);
-    return QDir(database.absolutePath()).filePath(QStringLiteral("%1 rows not imported from %2.txt")
-                                       .arg(database.completeBaseName(),
-                                            QFileInfo(filePath).fileName()));
+    return QDir(database.absolutePath())
+        .filePath(QStringLiteral("%1 rows not imported from %2.txt")
+                      .arg(database.completeBaseName(), QFileInfo(filePath).fileName()));
 }
 
 QString describe(const Result &result, const QString &filePath, int listed)
@@ -470,10 +444,11 @@ QString describe(const Result &result, const QString &filePath, int listed)
         return QStringLiteral("The weeks of %1 were not imported. %2").arg(file, result.error);
     QString told;
     if (result.came == 0 && result.merged == 0) {
-        told = result.same == 0 ? QStringLiteral("%1 holds no weeks; nothing was changed.").arg(file)
-                                : QStringLiteral("Nothing was changed: %1 of %2 %3 here already.")
-                                      .arg(count(result.same, "week", "weeks"), file,
-                                           QLatin1String(result.same == 1 ? "is" : "are"));
+        told = result.same == 0
+                   ? QStringLiteral("%1 holds no weeks; nothing was changed.").arg(file)
+                   : QStringLiteral("Nothing was changed: %1 of %2 %3 here already.")
+                         .arg(count(result.same, "week", "weeks"), file,
+                              QLatin1String(result.same == 1 ? "is" : "are"));
     } else {
         told = QStringLiteral("%1 came from %2")
                    .arg(result.came == 0 ? QStringLiteral("No new week")
@@ -501,16 +476,14 @@ QString describe(const Result &result, const QString &filePath, int listed)
             rows.append(QLocale::c().toString(row));
         const qsizetype n = result.rowsNotWeeks.size();
         told += QStringLiteral(" %1 of %2 cannot be %3 (%4 %5)")
-                    .arg(count(n, "row", "rows"), file,
-                         QLatin1String(n == 1 ? "a week" : "weeks"),
+                    .arg(count(n, "row", "rows"), file, QLatin1String(n == 1 ? "a week" : "weeks"),
                          QLatin1String(n == 1 ? "row" : "rows"), listOf(rows, listed));
         told += result.reportPath.isEmpty()
                     ? QStringLiteral(" and stayed in it.")
                     : QStringLiteral(": %1 kept, with %2 full %3, in %4.")
                           .arg(QLatin1String(n == 1 ? "it is" : "they are"),
                                QLatin1String(n == 1 ? "its" : "their"),
-                               QLatin1String(n == 1 ? "text" : "texts"),
-                               native(result.reportPath));
+                               QLatin1String(n == 1 ? "text" : "texts"), native(result.reportPath));
     }
     return told;
 }

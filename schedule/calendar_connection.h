@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-struct sqlite3;
+#include "sqlite_database.h"
 
 // The one connection to the calendar database for the program's run, through SQLite's own
 // interface: the window's start loads no database plug-in, and errors keep SQLite's codes.
@@ -69,7 +69,7 @@ private:
     bool openFile(const QString &absolutePath);
     bool checkTable();
 
-    sqlite3 *m_db = nullptr;
+    Sqlite::Database m_db;
     QString m_displayPath;
     QString m_lastError;
     Problem m_lastProblem = Problem::Other;

@@ -1,13 +1,11 @@
 #include "calendar_files.h"
 
+#include "sqlite_database.h"
+
 #include <fcntl.h>
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QUrl>
-#include <QVariant>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,35 +14,12 @@ QString databasePath(const QString &programFolder)
     return QDir(programFolder).filePath(kDatabaseFileName);
 }
 
-void useExistingFile(QSqlDatabase &db, const QString &path, bool readOnly)
-{
-    db.setDatabaseName(existingFileUri(path, readOnly));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
-}
-
 QString existingFileUri(const QString &path, bool readOnly)
 {
     // mode=rw and mode=ro open an existing file and never create one.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     uri.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
     return uri.toString(QUrl::FullyEncoded);
-}
-
-WeekDataBytes::WeekDataBytes(const QSqlDatabase &db)
-{
-    QSqlQuery pragma(db);
-    m_utf8 = pragma.exec(QStringLiteral("PRAGMA encoding")) && pragma.next() &&
-             pragma.value(0).toString() == QLatin1String("UTF-8");
-}
-
-QString WeekDataBytes::column() const
-{
-    return m_utf8 ? QStringLiteral("CAST(WeekData AS BLOB)") : QStringLiteral("WeekData");
-}
-
-QByteArray WeekDataBytes::utf8(const QVariant &value) const
-{
-    return m_utf8 ? value.toByteArray() : value.toString().toUtf8();
 }
 
 bool createEmptyCalendarDatabase(const QString &path, QString *error)
@@ -58,31 +33,19 @@ bool createEmptyCalendarDatabase(const QString &path, QString *error)
         return failWith(QStringLiteral("%1 already exists; left as it is.")
                             .arg(QDir::toNativeSeparators(path)));
 
-    const QString name = QStringLiteral("create-empty-calendar");
-    bool ok = true;
-    QString problem;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        ok = db.open();
-        QSqlQuery query(db);
-        for (const char *statement : {
-                 "CREATE TABLE tblCalendar (StartWeekDate DATE, WeekData TEXT)",
-                 "CREATE INDEX idxCalendarStartWeekDate ON tblCalendar (StartWeekDate)",
-             }) {
-            if (!ok)
-                break;
-            ok = query.exec(QString::fromLatin1(statement));
-        }
+    Sqlite::Database db;
+    bool ok = db.openOrCreate(path);
+    for (const char *statement : {
+             "CREATE TABLE tblCalendar (StartWeekDate DATE, WeekData TEXT)",
+             "CREATE INDEX idxCalendarStartWeekDate ON tblCalendar (StartWeekDate)",
+         }) {
         if (!ok)
-            problem = query.lastError().text().isEmpty() ? db.lastError().text()
-                                                         : query.lastError().text();
-        db.close();
+            break;
+        ok = db.execute(statement);
     }
-    QSqlDatabase::removeDatabase(name);
     if (!ok)
-        return failWith(
-            QStringLiteral("cannot create %1: %2").arg(QDir::toNativeSeparators(path), problem));
+        return failWith(QStringLiteral("cannot create %1: %2")
+                            .arg(QDir::toNativeSeparators(path), db.errorMessage()));
     return true;
 }
 

@@ -1,14 +1,11 @@
 #include "daily_backup.h"
 
 #include "calendar_files.h"
+#include "sqlite_database.h"
 
-#include <atomic>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace DailyBackup {
 
@@ -34,25 +31,42 @@ QStringList copies(const QString &databasePath)
 }
 
 // Runs the check and the copy on a connection of its own, read-only.
-Result checkAndCopy(const QString &connectionName, const QString &databasePath,
-                    const QString &partPath)
+Result checkAndCopy(const QString &databasePath, const QString &partPath)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    useExistingFile(db, databasePath, true);
-    if (!db.open())
-        return {Result::Failed, db.lastError().text(), {}};
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
-        return {Result::Damaged, query.lastError().databaseText(), {}};
+    Sqlite::Database db;
+    if (!db.openExisting(databasePath, true))
+        return {Result::Failed, db.errorMessage(), {}};
+    // One read transaction, begun by the check's first read, for the check and the copy: the
+    // copy holds the weeks checked.
+    if (!db.execute("BEGIN"))
+        return {Result::Failed, db.errorMessage(), {}};
     QStringList problems;
-    while (query.next())
-        problems.append(query.value(0).toString());
+    {
+        Sqlite::Statement check(db, "PRAGMA quick_check");
+        while (check.next())
+            problems.append(check.text(0));
+        if (!check.done())
+            return {Result::Damaged, db.errorMessage(), {}};
+    }
     if (problems != QStringList{QStringLiteral("ok")})
         return {Result::Damaged, problems.value(0), {}};
-    query.prepare(QStringLiteral("VACUUM INTO ?"));
-    query.addBindValue(partPath);
-    if (!query.exec())
-        return {Result::Failed, query.lastError().databaseText(), {}};
+
+    // SQLite's online backup copies the file's pages as they stand: the same weeks, the same
+    // encoding and page size.
+    Sqlite::Database copy;
+    if (!copy.openOrCreate(partPath))
+        return {Result::Failed, copy.errorMessage(), {}};
+    // The copy is synced and named by its day only once whole: its own journal would add
+    // nothing.
+    copy.execute("PRAGMA journal_mode=OFF");
+    copy.execute("PRAGMA synchronous=OFF");
+    sqlite3_backup *backup = sqlite3_backup_init(copy.handle(), "main", db.handle(), "main");
+    if (!backup)
+        return {Result::Failed, copy.errorMessage(), {}};
+    const int stepped = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE || finished != SQLITE_OK)
+        return {Result::Failed, copy.errorMessage(), {}};
     return {Result::Made, {}, {}};
 }
 
@@ -61,24 +75,18 @@ Result checkAndCopy(const QString &connectionName, const QString &databasePath,
 // leave it where the copy's is.
 bool sameWeeks(const QString &databasePath, const QString &copyPath)
 {
-    static std::atomic<int> serial{0};
-    const QString connectionName = QStringLiteral("DailyBackupCompare-%1").arg(++serial);
-    bool same = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-        useExistingFile(db, databasePath, true);
-        QSqlQuery query(db);
-        if (db.open() && query.prepare(QStringLiteral("ATTACH ? AS copy")) &&
-            (query.addBindValue(copyPath), query.exec()) &&
-            query.exec(QStringLiteral(
-                "SELECT (SELECT count(*) FROM main.tblCalendar) = "
-                "(SELECT count(*) FROM copy.tblCalendar) AND NOT EXISTS "
-                "(SELECT * FROM main.tblCalendar EXCEPT SELECT * FROM copy.tblCalendar)")) &&
-            query.next())
-            same = query.value(0).toBool();
-    }
-    QSqlDatabase::removeDatabase(connectionName);
-    return same;
+    Sqlite::Database db;
+    if (!db.openExisting(databasePath, true))
+        return false;
+    Sqlite::Statement attach(db, "ATTACH ? AS copy");
+    attach.bind(existingFileUri(copyPath, true));
+    if (!attach.run())
+        return false;
+    Sqlite::Statement compare(db, "SELECT (SELECT count(*) FROM main.tblCalendar) = "
+                                  "(SELECT count(*) FROM copy.tblCalendar) AND NOT EXISTS "
+                                  "(SELECT * FROM main.tblCalendar EXCEPT "
+                                  "SELECT * FROM copy.tblCalendar)");
+    return compare.next() && compare.integer(0) == 1;
 }
 
 } // namespace
@@ -117,10 +125,7 @@ Result run(const QString &databasePath, QDate today)
     // its day is always a good one.
     const QString part = file + QStringLiteral(".part");
     QFile::remove(part);
-    static std::atomic<int> serial{0};
-    const QString connectionName = QStringLiteral("DailyBackup-%1").arg(++serial);
-    Result result = checkAndCopy(connectionName, databasePath, part);
-    QSqlDatabase::removeDatabase(connectionName);
+    Result result = checkAndCopy(databasePath, part);
     if (result.kind == Result::Made && (!syncToDisk(part) || !QFile::rename(part, file)))
         result = {Result::Failed, QStringLiteral("the copy could not be written"), {}};
     if (result.kind != Result::Made) {

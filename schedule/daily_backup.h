@@ -5,8 +5,9 @@
 
 // Once a day, a copy of the database to go back to: checked first (PRAGMA quick_check) and
 // never made from a damaged file, made only when something changed since the last copy, and
-// consistent however the program uses the database meanwhile (VACUUM INTO, on a connection of
-// its own). The copies lie in a folder beside the database, "dbCalendar backups", one a day
+// consistent however the program uses the database meanwhile (SQLite's online backup, in the
+// check's read transaction, on a connection of its own). The copies lie in a folder beside the
+// database, "dbCalendar backups", one a day
 // ("dbCalendar 2026-12-07.mdb"); the last seven are kept.
 namespace DailyBackup {
 

@@ -1,12 +1,12 @@
 // The daily copy of the database: one a day while something changes, the last seven kept, each
 // a whole database with the same weeks, and never one made from a damaged file.
+#include "open_files.h"
 #include "other_connection.h"
 #include "schedule/calendar_files.h"
 #include "schedule/daily_backup.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,7 +112,7 @@ void TestDailyBackup::aChangeInTheCopysOwnTick()
     database.close();
     copy.close();
     QCOMPARE(DailyBackup::run(m_path, QDate(2026, 12, 8)).kind, expected);
-    QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); // none left behind
+    QCOMPARE(openDatabaseFiles(), QStringList()); // none left behind
 }
 
 void TestDailyBackup::neverFromADamagedFile()

@@ -1,6 +1,7 @@
 // Finding words in any week: matching as people expect, and the search over a small store.
 #include "find/text_match.h"
 #include "find/week_search.h"
+#include "open_files.h"
 #include "other_connection.h"
 #include "schedule/calendar_files.h"
 
@@ -77,7 +78,7 @@ QStringList linesFound(const QString &path, const QString &query, bool *ok, QStr
                 lines.append(result.line);
         },
         error);
-    [] { QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); }(); // the file let go
+    [] { QCOMPARE(openDatabaseFiles(), QStringList()); }(); // the file let go
     lines.sort();
     return lines;
 }

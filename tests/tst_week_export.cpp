@@ -2,6 +2,7 @@
 // the file on disk before it takes its name. What is written is read back in export_check.py.
 #include "export/stored_weeks.h"
 #include "export/week_export.h"
+#include "open_files.h"
 #include "other_connection.h"
 #include "schedule/calendar_files.h"
 #include "schedule/week_record.h"
@@ -10,7 +11,6 @@
 #include <dlfcn.h>
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -185,7 +185,7 @@ void TestWeekExport::theProgressCallbackDecides()
         });
     QCOMPARE(calls, told);
     QVERIFY(totalsRight);
-    QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); // the database let go
+    QCOMPARE(openDatabaseFiles(), QStringList()); // the database let go
     QFile target(m_target);
     QVERIFY(target.open(QIODevice::ReadOnly));
     const QByteArray written = target.readAll();
@@ -323,7 +323,7 @@ void TestWeekExport::storedWeeksReadAgain()
             QVERIFY(weeks.error().isEmpty());
         }
     }
-    QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); // every connection it made let go
+    QCOMPARE(openDatabaseFiles(), QStringList()); // every connection it made let go
 }
 
 QTEST_GUILESS_MAIN(TestWeekExport)

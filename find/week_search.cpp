@@ -137,13 +137,17 @@ bool inDatabase(const QString &path, const TextMatch::Query &query,
     // ruled out by its bytes is never decoded.
     Sqlite::Database db;
     std::unordered_set<qint64> notShown;
-    const bool opened = db.openExisting(path, true) && rowsNotShown(db, notShown);
+    if (!db.openExisting(path, true) || !rowsNotShown(db, notShown)) {
+        if (error)
+            *error = db.errorMessage();
+        return false;
+    }
     // The row's id only where it is asked.
     Sqlite::Statement rows(db, notShown.empty() ? "SELECT StartWeekDate, WeekData FROM tblCalendar "
                                                   "ORDER BY StartWeekDate DESC"
                                                 : "SELECT StartWeekDate, WeekData, rowid FROM "
                                                   "tblCalendar ORDER BY StartWeekDate DESC");
-    if (!opened || !rows.prepared()) {
+    if (!rows.prepared()) {
         if (error)
             *error = db.errorMessage();
         return false;

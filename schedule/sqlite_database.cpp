@@ -107,7 +107,12 @@ QString Statement::text(int column) const
 
 QByteArrayView Statement::utf8(int column) const
 {
-    // Text in a UTF-8 file and a BLOB both come as stored; text in a UTF-16 file converted.
+    // A BLOB's bytes as they stand: asked for as text, SQLite would take them to be in the
+    // file's encoding, which in a UTF-16 file turns UTF-8 bytes into nonsense. Text in a UTF-8
+    // file comes as stored; text in a UTF-16 file converted.
+    if (sqlite3_column_type(m_stmt, column) == SQLITE_BLOB)
+        return QByteArrayView(static_cast<const char *>(sqlite3_column_blob(m_stmt, column)),
+                              sqlite3_column_bytes(m_stmt, column));
     const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
     return bytes ? QByteArrayView(bytes, sqlite3_column_bytes(m_stmt, column)) : QByteArrayView();
 }

@@ -30,6 +30,11 @@ private slots:
     void saveTwiceLeavesOneRowKeyedByIsoDate();
     void weekKeyedInAnotherFormIsFoundAndKeyedAgain_data();
     void weekKeyedInAnotherFormIsFoundAndKeyedAgain();
+    void theOwnKeyWinsOverAnOlderRowInAnotherForm_data()
+    {
+        weekKeyedInAnotherFormIsFoundAndKeyedAgain_data();
+    }
+    void theOwnKeyWinsOverAnOlderRowInAnotherForm();
     void twoRowsForOneDayUseTheFirst();
     void nullWeekDataReadsEmpty();
     void lockedFileFailsTheSaveAndKeepsTheRow();
@@ -291,6 +296,24 @@ void TestCalendarConnection::weekKeyedInAnotherFormIsFoundAndKeyedAgain()
     QVERIFY2(plan.contains(u"USING INDEX idxCalendarStartWeekDate"_s) ||
                  plan.contains(u"USING COVERING INDEX idxCalendarStartWeekDate"_s),
              qPrintable(plan));
+}
+
+// A week stored twice, as another tool may leave it: the row under the program's own key is the
+// week's, however much older the other one is.
+void TestCalendarConnection::theOwnKeyWinsOverAnOlderRowInAnotherForm()
+{
+    QFETCH(QString, key);
+    QVERIFY(createEmptyCalendarDatabase(m_path));
+    QVERIFY(OtherConnection(m_path).exec(
+        u"INSERT INTO tblCalendar VALUES (?, 'older'), ('2026-03-01', 'own')"_s, {key}));
+    CalendarConnection connection;
+    QVERIFY(connection.open(m_path));
+    std::optional<QString> record;
+    QVERIFY(connection.loadWeekData(QDate(2026, 3, 1), record));
+    QCOMPARE(record.value_or(u"(no row)"_s), u"own"_s);
+    QVERIFY(connection.saveWeekData(QDate(2026, 3, 1), "changed"_ba));
+    const QList<QStringList> rows{{key, u"older"_s}, {u"2026-03-01"_s, u"changed"_s}};
+    QCOMPARE(OtherConnection(m_path).rows(), rows);
 }
 
 void TestCalendarConnection::twoRowsForOneDayUseTheFirst()

@@ -127,7 +127,6 @@ private:
     // The database's weeks: the row the window shows for each, by its Sunday's Julian day.
     QHash<qint64, qint64> m_rowOfWeek;
     Sqlite::Database m_db; // the database the weeks come into
-    bool m_utf8Text = true;
     std::optional<Sqlite::Statement> m_fetch, m_update, m_insert;
 };
 
@@ -183,7 +182,6 @@ bool Importer::begin()
     }
     if (!keys.done())
         return failWriting(m_db);
-    m_utf8Text = m_db.keepsUtf8Text();
     m_fetch.emplace(m_db, "SELECT WeekData FROM tblCalendar WHERE rowid = ?");
     // As a save writes: OR ABORT whatever the file's schema says to do on a conflict, and the
     // week under the program's own form of its day.
@@ -199,19 +197,12 @@ bool Importer::begin()
 // One week of the file into the database.
 bool Importer::take(QDate sunday, const QByteArray &record)
 {
-    // Bytes bound as a BLOB become TEXT as they stand in a UTF-8 file; a UTF-16 file gets text.
-    const auto bindRecord = [this](Sqlite::Statement &statement, const QByteArray &bytes) {
-        if (m_utf8Text)
-            statement.bindBytes(bytes);
-        else
-            statement.bind(QString::fromUtf8(bytes));
-    };
     const QString key = sunday.toString(Qt::ISODate);
     const auto row = m_rowOfWeek.constFind(sunday.toJulianDay());
     if (row == m_rowOfWeek.cend()) {
         m_insert->reset();
         m_insert->bind(key);
-        bindRecord(*m_insert, record);
+        m_insert->bindUtf8Text(record);
         if (!m_insert->run())
             return failWriting(m_db);
         ++m_result.came;
@@ -237,7 +228,7 @@ bool Importer::take(QDate sunday, const QByteArray &record)
     const bool blank = WeekMerge::isBlank(hereTexts);
     m_update->reset();
     m_update->bind(key);
-    bindRecord(*m_update, blank ? record : encodeWeekRecord(week.texts));
+    m_update->bindUtf8Text(blank ? record : encodeWeekRecord(week.texts));
     m_update->bindInteger(*row);
     if (!m_update->run())
         return failWriting(m_db);

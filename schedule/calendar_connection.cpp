@@ -99,8 +99,6 @@ bool CalendarConnection::open(const QString &databasePath)
     // shared memory does not work; one small write per week change can afford full syncs.
     m_db.execute("PRAGMA journal_mode=DELETE");
     m_db.execute("PRAGMA synchronous=FULL");
-    // A file in UTF-8, SQLite's usual encoding, takes a record's bytes as they stand.
-    m_utf8Text = m_db.keepsUtf8Text();
     return true;
 }
 
@@ -301,13 +299,7 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
     if (!write.prepared())
         return failSave();
     write.bind(keyText(firstDay));
-    // Bytes bound to the statement are a BLOB, which CAST turns into TEXT as they stand, in the
-    // file's text encoding: a UTF-8 file takes the record without SQLite converting it from
-    // UTF-16 first. A file kept in UTF-16 gets text.
-    if (m_utf8Text)
-        write.bindBytes(record);
-    else
-        write.bind(QString::fromUtf8(record));
+    write.bindUtf8Text(record);
     if (found)
         write.bindInteger(rowId);
     write.next();

@@ -73,5 +73,4 @@ private:
     QString m_displayPath;
     QString m_lastError;
     Problem m_lastProblem = Problem::Other;
-    bool m_utf8Text = true; // the file keeps its text in UTF-8, SQLite's usual encoding
 };

@@ -40,6 +40,7 @@ void Database::close()
     // to retry, so the handle goes either way.
     sqlite3_close_v2(m_db);
     m_db = nullptr;
+    m_utf8Text.reset();
 }
 
 bool Database::execute(const char *sql)
@@ -49,8 +50,15 @@ bool Database::execute(const char *sql)
 
 bool Database::keepsUtf8Text() const
 {
+    if (m_utf8Text)
+        return *m_utf8Text;
+    // A file that cannot say now is asked again next time; text, its answer meanwhile, is
+    // stored right in either encoding.
     Statement encoding(*this, "PRAGMA encoding");
-    return encoding.next() && encoding.text(0) == QLatin1String("UTF-8");
+    if (!encoding.next())
+        return false;
+    m_utf8Text = encoding.text(0) == QLatin1String("UTF-8");
+    return *m_utf8Text;
 }
 
 int Database::errorCode() const
@@ -63,7 +71,7 @@ QString Database::errorMessage() const
     return QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(m_openCode));
 }
 
-Statement::Statement(const Database &db, const QByteArray &sql)
+Statement::Statement(const Database &db, const QByteArray &sql) : m_database(db)
 {
     m_code = sqlite3_prepare_v2(db.handle(), sql.constData(), int(sql.size()), &m_stmt, nullptr);
 }
@@ -78,6 +86,14 @@ void Statement::bindBytes(QByteArrayView bytes)
 {
     sqlite3_bind_blob64(m_stmt, ++m_bound, bytes.data(), sqlite3_uint64(bytes.size()),
                         SQLITE_TRANSIENT);
+}
+
+void Statement::bindUtf8Text(const QByteArray &utf8)
+{
+    if (m_database.keepsUtf8Text())
+        bindBytes(utf8);
+    else
+        bind(QString::fromUtf8(utf8));
 }
 
 void Statement::reset()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -31,7 +32,7 @@ public:
     bool execute(const char *sql);
 
     // Whether the open file keeps its text in UTF-8, SQLite's usual encoding, where bytes are
-    // stored as they stand; another tool may have made it in UTF-16.
+    // stored as they stand; another tool may have made it in UTF-16. Asked of the file once.
     bool keepsUtf8Text() const;
 
     sqlite3 *handle() const { return m_db; }
@@ -45,7 +46,8 @@ private:
     bool open(const QByteArray &name, int flags);
 
     sqlite3 *m_db = nullptr;
-    int m_openCode = SQLITE_OK; // why the last open failed, where it made no handle
+    int m_openCode = SQLITE_OK;             // why the last open failed, where it made no handle
+    mutable std::optional<bool> m_utf8Text; // once asked
 };
 
 // One prepared statement, finalised when it goes; its parameters bound in order.
@@ -62,6 +64,10 @@ public:
     void bind(const QString &text);
     // Bytes, bound as a BLOB.
     void bindBytes(QByteArrayView bytes);
+    // UTF-8 text for a parameter the statement casts to TEXT ("CAST(? AS TEXT)"): where the file
+    // keeps UTF-8, its bytes as a BLOB, which the cast makes TEXT as they stand, without SQLite
+    // converting them from UTF-16 first; where the file keeps UTF-16, text.
+    void bindUtf8Text(const QByteArray &utf8);
     void bindInteger(sqlite3_int64 value) { sqlite3_bind_int64(m_stmt, ++m_bound, value); }
     // Makes the statement ready to run again, its parameters to be bound anew.
     void reset();
@@ -81,6 +87,7 @@ public:
     bool isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
 
 private:
+    const Database &m_database;
     sqlite3_stmt *m_stmt = nullptr;
     int m_code = SQLITE_OK;
     int m_bound = 0;

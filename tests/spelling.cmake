@@ -1,0 +1,1 @@
+# The spelling check of the boxes.

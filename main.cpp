@@ -8,6 +8,7 @@
 #include "desktop/system_tray_shell.h"
 #include "main_window/form1.h"
 #include "trace/startup_trace.h"
+#include "translations/app_language.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral(ORVANTA_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
+    AppLanguage::installForUser(app);
     StartupTrace::mark("application");
 
     const SystemClock clock;
@@ -39,8 +41,9 @@ int main(int argc, char *argv[])
     const std::optional<ProgramFolder> folder = ProgramFolder::find(&unknownFolder);
     if (!folder) {
         alerts.error(
-            QStringLiteral("Orvanta cannot tell which folder it was started from, where its "
-                           "dbCalendar.mdb lies: %1.")
+            QCoreApplication::translate("main",
+                                        "Orvanta cannot tell which folder it was started from, "
+                                        "where its dbCalendar.mdb lies: %1.")
                 .arg(unknownFolder));
         return 1;
     }

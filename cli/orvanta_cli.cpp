@@ -21,6 +21,7 @@
 #include "import/week_import.h"
 #include "jet/jet_file.h"
 #include "schedule/calendar_files.h"
+#include "translations/app_language.h"
 
 #include <algorithm>
 #include <climits>
@@ -42,7 +43,8 @@ const char kUsage[] = "usage: orvanta-cli [--database FILE] find WORDS...\n"
                       "       orvanta-cli [--database FILE] import FILE\n"
                       "       orvanta-cli --help | --version\n";
 
-const char kHelp[] =
+const char *const kHelp = QT_TRANSLATE_NOOP(
+    "orvanta-cli",
     "\n"
     "Orvanta's weeks from the command line.\n"
     "\n"
@@ -59,7 +61,7 @@ const char kHelp[] =
     "\n"
     "  --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)\n"
     "  -h, --help      this text (also: orvanta-cli help)\n"
-    "  --version       the version\n";
+    "  --version       the version\n");
 
 int fail(const QString &message)
 {
@@ -79,7 +81,7 @@ int usage(const QString &problem = {})
 int help()
 {
     std::fputs(kUsage, stdout);
-    std::fputs(kHelp, stdout);
+    std::fputs(qPrintable(QCoreApplication::translate("orvanta-cli", kHelp)), stdout);
     return kFound;
 }
 
@@ -119,7 +121,7 @@ void print(const FindResult &result)
 int find(const QString &database, const QStringList &words)
 {
     if (!QFileInfo(database).isFile())
-        return fail(QStringLiteral("%1 not found.").arg(database));
+        return fail(QCoreApplication::translate("orvanta-cli", "%1 not found.").arg(database));
     const TextMatch::Query query(words.join(u' '));
     if (query.isEmpty())
         return usage();
@@ -129,7 +131,7 @@ int find(const QString &database, const QStringList &words)
     if (!WeekFind::inDatabase(
             database, query, std::nullopt, never,
             [&results](QList<FindResult> batch) { results.append(batch); }, &error))
-        return fail(QStringLiteral("%1 cannot be read: %2").arg(database, error));
+        return fail(QCoreApplication::translate("orvanta-cli", "%1 cannot be read: %2").arg(database, error));
     std::stable_sort(results.begin(), results.end(), WeekFind::newerFirst);
     for (const FindResult &result : results)
         print(result);
@@ -143,7 +145,7 @@ int exportWeeks(const QString &database, QStringList arguments)
     if (const qsizetype at = arguments.indexOf(QLatin1String("--format")); at >= 0) {
         format = WeekExport::formatNamed(arguments.value(at + 1));
         if (!format)
-            return usage(QStringLiteral("--format takes md or ics."));
+            return usage(QCoreApplication::translate("orvanta-cli", "--format takes md or ics."));
         arguments.remove(at, 2);
     }
     if (arguments.size() != 1)
@@ -152,18 +154,18 @@ int exportWeeks(const QString &database, QStringList arguments)
     if (!format)
         format = WeekExport::formatOfFile(target);
     if (!format)
-        return usage(QStringLiteral("cannot tell the format of %1: name it .md or .ics, or give "
+        return usage(QCoreApplication::translate("orvanta-cli", "cannot tell the format of %1: name it .md or .ics, or give "
                                    "--format md or --format ics.")
                         .arg(target));
     if (!QFileInfo(database).isFile())
-        return fail(QStringLiteral("%1 not found.").arg(database));
+        return fail(QCoreApplication::translate("orvanta-cli", "%1 not found.").arg(database));
 
     WeekExport::Result result;
     {
         TerminalProgress terminal;
         const auto progress = [&](qsizetype written, qsizetype total) {
             if (total > 0)
-                terminal.show(QStringLiteral("exporting, %1 of %2 weeks").arg(written).arg(total));
+                terminal.show(QCoreApplication::translate("orvanta-cli", "exporting, %1 of %2 weeks").arg(written).arg(total));
             return true;
         };
         result = WeekExport::exportWeeks(database, target, *format,
@@ -188,7 +190,7 @@ int importWeeks(const QString &database, const QStringList &arguments)
         return usage();
     const QString file = arguments.first();
     if (!QFileInfo(database).isFile())
-        return fail(QStringLiteral("%1 not found.").arg(database));
+        return fail(QCoreApplication::translate("orvanta-cli", "%1 not found.").arg(database));
     // The database's own lock, as a running Orvanta holds it: never beside an open window,
     // whose next save would write over what came.
     InstanceLock lock;
@@ -196,11 +198,11 @@ int importWeeks(const QString &database, const QStringList &arguments)
     case InstanceLock::Outcome::Ours:
         break;
     case InstanceLock::Outcome::HeldHere:
-        return fail(QStringLiteral("%1 is open in Orvanta; import from its window (Import "
+        return fail(QCoreApplication::translate("orvanta-cli", "%1 is open in Orvanta; import from its window (Import "
                                    "weeks…), or close it first.")
                         .arg(QDir::toNativeSeparators(database)));
     case InstanceLock::Outcome::HeldElsewhere:
-        return fail(QStringLiteral("%1 is open in Orvanta on the computer %2; import from its "
+        return fail(QCoreApplication::translate("orvanta-cli", "%1 is open in Orvanta on the computer %2; import from its "
                                    "window there (Import weeks…), or close it first.")
                         .arg(QDir::toNativeSeparators(database), lock.holderHost()));
     }
@@ -209,7 +211,9 @@ int importWeeks(const QString &database, const QStringList &arguments)
         TerminalProgress terminal;
         WeekImport::Setup setup{database, file, readerProgram(), QDate::currentDate()};
         setup.progress = [&](qint64 rows) {
-            terminal.show(QStringLiteral("importing, %1 rows read").arg(rows));
+            const int read = int(std::min<qint64>(rows, INT_MAX));
+            terminal.show(QCoreApplication::translate("orvanta-cli", "importing, %n row(s) read",
+                                                      nullptr, read));
             return true;
         };
         result = WeekImport::importWeeks(setup);
@@ -226,11 +230,12 @@ int importWeeks(const QString &database, const QStringList &arguments)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    AppLanguage::installForUser(app);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     QString database;
     if (arguments.value(0) == QLatin1String("--database")) {
         if (arguments.size() < 2)
-            return usage(QStringLiteral("--database takes a file."));
+            return usage(QCoreApplication::translate("orvanta-cli", "--database takes a file."));
         database = arguments[1];
         arguments = arguments.mid(2);
     }
@@ -245,12 +250,12 @@ int main(int argc, char *argv[])
     if (command != QLatin1String("find") && command != QLatin1String("export") &&
         command != QLatin1String("import"))
         return usage(command.isEmpty() ? QString()
-                                       : QStringLiteral("no command %1.").arg(command));
+                                       : QCoreApplication::translate("orvanta-cli", "no command %1.").arg(command));
     if (database.isEmpty()) {
         QString why;
         const std::optional<ProgramFolder> folder = ProgramFolder::find(&why);
         if (!folder)
-            return fail(QStringLiteral("cannot tell which folder it is in: %1").arg(why));
+            return fail(QCoreApplication::translate("orvanta-cli", "cannot tell which folder it is in: %1").arg(why));
         database = databasePath(folder->path);
     }
     if (command == QLatin1String("find"))

@@ -2,6 +2,7 @@
 
 #include "files/small_file.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace {
@@ -42,7 +43,7 @@ bool spendPixels(qint64 &pixelsLeft, int width, int height, QString *error)
 {
     const qint64 pixels = qint64(width) * height;
     if (pixels > pixelsLeft)
-        return fail(error, QStringLiteral("its images hold more pixels than an icon or cursor"));
+        return fail(error, QCoreApplication::translate("IconFile", "its images hold more pixels than an icon or cursor"));
     pixelsLeft -= pixels;
     return true;
 }
@@ -53,7 +54,7 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, qint64 &pixelsLef
                 IconFile::Image &out, QString *error)
 {
     if (available < kInfoHeaderSize)
-        return fail(error, QStringLiteral("an image is cut short"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image is cut short"));
     const Bytes bitmap{file.data + at};
     const quint32 headerSize = bitmap.u32(0);
     const int width = bitmap.i32(4);
@@ -63,18 +64,18 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, qint64 &pixelsLef
     const quint32 coloursUsed = bitmap.u32(32);
     const int height = doubleHeight / 2;
     if (headerSize < kInfoHeaderSize || headerSize > quint32(available) || bitmap.u16(12) != 1)
-        return fail(error, QStringLiteral("an image has an unknown header"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image has an unknown header"));
     if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide || doubleHeight % 2)
-        return fail(error, QStringLiteral("an image has an impossible size"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image has an impossible size"));
     if (compression != kUncompressed)
-        return fail(error, QStringLiteral("an image is compressed"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image is compressed"));
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
-        return fail(error, QStringLiteral("an image has %1 bits per pixel").arg(bitCount));
+        return fail(error, QCoreApplication::translate("IconFile", "an image has %1 bits per pixel").arg(bitCount));
 
     const qsizetype paletteSize =
         bitCount <= 8 ? (coloursUsed ? qsizetype(coloursUsed) : qsizetype(1) << bitCount) : 0;
     if (paletteSize > 256)
-        return fail(error, QStringLiteral("an image has an impossible palette"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image has an impossible palette"));
     const qsizetype paletteAt = headerSize;
     const qsizetype colourAt = paletteAt + paletteSize * 4;
     const qsizetype colourStride = rowBytes(width, bitCount);
@@ -83,13 +84,13 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, qint64 &pixelsLef
     const bool hasMask = maskAt + maskStride * height <= available;
     // A 32-bit image carries its own alpha, so its mask may be left out.
     if (maskAt > available || (!hasMask && bitCount != 32))
-        return fail(error, QStringLiteral("an image is cut short"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image is cut short"));
 
     if (!spendPixels(pixelsLeft, width, height, error))
         return false;
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull())
-        return fail(error, QStringLiteral("there is no memory for an image"));
+        return fail(error, QCoreApplication::translate("IconFile", "there is no memory for an image"));
     bool anyAlpha = false;
     for (int y = 0; y < height; ++y) {
         const uchar *row = bitmap.data + colourAt + (height - 1 - y) * colourStride;
@@ -107,7 +108,7 @@ bool readBitmap(Bytes file, qsizetype at, qsizetype available, qint64 &pixelsLef
                 const int shift = (perByte - 1 - x % perByte) * bitCount;
                 const int index = (row[x / perByte] >> shift) & ((1 << bitCount) - 1);
                 if (index >= paletteSize)
-                    return fail(error, QStringLiteral("an image uses a colour it does not have"));
+                    return fail(error, QCoreApplication::translate("IconFile", "an image uses a colour it does not have"));
                 const uchar *p = bitmap.data + paletteAt + index * 4;
                 pixels[x] = qRgb(p[2], p[1], p[0]);
             }
@@ -136,16 +137,16 @@ bool readPng(const QByteArray &data, qsizetype at, qsizetype length, qint64 &pix
     constexpr qsizetype kHeaderEnd = 8 + 8 + 8; // signature, IHDR length and type, width, height
     const QByteArray png = data.mid(at, length);
     if (png.size() < kHeaderEnd || png.mid(12, 4) != "IHDR")
-        return fail(error, QStringLiteral("an image is an unreadable PNG"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image is an unreadable PNG"));
     const auto width = qFromBigEndian<quint32>(png.constData() + 16);
     const auto height = qFromBigEndian<quint32>(png.constData() + 20);
     if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide)
-        return fail(error, QStringLiteral("an image has an impossible size"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image has an impossible size"));
     if (!spendPixels(pixelsLeft, int(width), int(height), error))
         return false;
     out.image = QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32);
     if (out.image.isNull() || out.image.size() != QSize(int(width), int(height)))
-        return fail(error, QStringLiteral("an image is an unreadable PNG"));
+        return fail(error, QCoreApplication::translate("IconFile", "an image is an unreadable PNG"));
     out.bitCount = 32;
     return true;
 }
@@ -157,19 +158,19 @@ std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
     const Bytes file{reinterpret_cast<const uchar *>(data.constData())};
     if (data.size() < kDirectorySize || file.u16(0) != 0 ||
         (file.u16(2) != Icon && file.u16(2) != Cursor)) {
-        fail(error, QStringLiteral("not an icon or cursor file"));
+        fail(error, QCoreApplication::translate("IconFile", "not an icon or cursor file"));
         return std::nullopt;
     }
     IconFile result;
     result.type = Type(file.u16(2));
     const int count = file.u16(4);
     if (count == 0 || data.size() < kDirectorySize + qsizetype(count) * kEntrySize) {
-        fail(error, QStringLiteral("the file's list of images is empty or cut short"));
+        fail(error, QCoreApplication::translate("IconFile", "the file's list of images is empty or cut short"));
         return std::nullopt;
     }
     if (count > kMaxImages) {
         fail(error,
-             QStringLiteral("it lists %1 images, more than an icon or cursor has").arg(count));
+             QCoreApplication::translate("IconFile", "it lists %1 images, more than an icon or cursor has").arg(count));
         return std::nullopt;
     }
     static const QByteArray png("\x89PNG\r\n\x1a\n", 8);
@@ -178,7 +179,7 @@ std::optional<IconFile> IconFile::read(const QByteArray &data, QString *error)
         const Bytes entry{file.data + kDirectorySize + i * kEntrySize};
         const quint32 offset = entry.u32(12);
         if (offset >= quint32(data.size())) {
-            fail(error, QStringLiteral("an image lies outside the file"));
+            fail(error, QCoreApplication::translate("IconFile", "an image lies outside the file"));
             return std::nullopt;
         }
         Image image;
@@ -202,6 +203,6 @@ std::optional<IconFile> IconFile::load(const QString &path, QString *error)
     if (file.ok())
         return read(file.bytes, error);
     fail(error,
-         file.problemText(QStringLiteral("it is larger than an icon or cursor file can be")));
+         file.problemText(QCoreApplication::translate("IconFile", "it is larger than an icon or cursor file can be")));
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "files/small_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
 
@@ -52,7 +53,7 @@ DispatchResult SkinFramework::Invoke(DISPID member, DispatchKind kind,
     if (result)
         return *result;
     return DispatchResult::failure(
-        QStringLiteral("the skinning control has no member %1 to be called that way").arg(member));
+        QCoreApplication::translate("SkinFramework", "the skinning control has no member %1 to be called that way").arg(member));
 }
 
 DispatchResult SkinFramework::loadSkin(const QString &path)
@@ -60,11 +61,11 @@ DispatchResult SkinFramework::loadSkin(const QString &path)
     const SmallFile file = SmallFile::read(QDir::fromNativeSeparators(path), kMaxSkinBytes);
     if (!file.ok())
         return DispatchResult::failure(
-            file.problemText(QStringLiteral("it is larger than a skin can be")));
+            file.problemText(QCoreApplication::translate("SkinFramework", "it is larger than a skin can be")));
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString sheet = utf8(file.bytes);
     if (utf8.hasError())
-        return DispatchResult::failure(QStringLiteral("it is not UTF-8 text"));
+        return DispatchResult::failure(QCoreApplication::translate("SkinFramework", "it is not UTF-8 text"));
     if (const QString problem = styleSheetProblem(sheet); !problem.isEmpty())
         return DispatchResult::failure(problem);
     m_sheet = sheet;
@@ -75,10 +76,10 @@ DispatchResult SkinFramework::loadSkin(const QString &path)
 DispatchResult SkinFramework::applyWindow(qint32 handle) const
 {
     if (!m_loaded)
-        return DispatchResult::failure(QStringLiteral("no skin is loaded"));
+        return DispatchResult::failure(QCoreApplication::translate("SkinFramework", "no skin is loaded"));
     QWidget *window = QWidget::find(static_cast<WId>(static_cast<quint32>(handle)));
     if (!window)
-        return DispatchResult::failure(QStringLiteral("no window has the handle %1").arg(handle));
+        return DispatchResult::failure(QCoreApplication::translate("SkinFramework", "no window has the handle %1").arg(handle));
     window->setStyleSheet(m_sheet);
     return {};
 }
@@ -86,11 +87,11 @@ DispatchResult SkinFramework::applyWindow(qint32 handle) const
 QString SkinFramework::styleSheetProblem(QStringView sheet)
 {
     const auto at = [](int line, const QString &what) {
-        return QStringLiteral("line %1: %2").arg(line).arg(what);
+        return QCoreApplication::translate("SkinFramework", "line %1: %2").arg(line).arg(what);
     };
     // Anywhere, quoted text and comments included.
     if (const qsizetype nul = sheet.indexOf(QChar(u'\0')); nul >= 0)
-        return at(int(sheet.first(nul).count(u'\n')) + 1, QStringLiteral("a NUL character"));
+        return at(int(sheet.first(nul).count(u'\n')) + 1, QCoreApplication::translate("SkinFramework", "a NUL character"));
     int line = 1;
     int depth = 0;
     int openedAt = 0;
@@ -101,7 +102,7 @@ QString SkinFramework::styleSheetProblem(QStringView sheet)
         } else if (c == u'/' && sheet.mid(i + 1).startsWith(u'*')) {
             const qsizetype end = sheet.indexOf(u"*/", i + 2);
             if (end < 0)
-                return at(line, QStringLiteral("a comment is never closed"));
+                return at(line, QCoreApplication::translate("SkinFramework", "a comment is never closed"));
             line += int(sheet.mid(i, end - i).count(u'\n'));
             i = end + 1;
         } else if (c == u'"' || c == u'\'') {
@@ -113,18 +114,18 @@ QString SkinFramework::styleSheetProblem(QStringView sheet)
                 j += sheet[j] == u'\\' ? 2 : 1;
             }
             if (j >= sheet.size() || sheet[j] != c)
-                return at(line, QStringLiteral("a quoted text is never closed"));
+                return at(line, QCoreApplication::translate("SkinFramework", "a quoted text is never closed"));
             i = j;
         } else if (c == u'{') {
             if (depth++ == 0)
                 openedAt = line;
         } else if (c == u'}') {
             if (depth == 0)
-                return at(line, QStringLiteral("'}' closes nothing"));
+                return at(line, QCoreApplication::translate("SkinFramework", "'}' closes nothing"));
             --depth;
         }
     }
     if (depth > 0)
-        return at(openedAt, QStringLiteral("'{' is never closed"));
+        return at(openedAt, QCoreApplication::translate("SkinFramework", "'{' is never closed"));
     return {};
 }

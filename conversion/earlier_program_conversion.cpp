@@ -3,6 +3,7 @@
 #include "schedule/calendar_files.h"
 #include "schedule/sqlite_database.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -75,7 +76,7 @@ struct EarlierProgramConversion::Impl
     }
     bool failWriting(const QString &reason)
     {
-        return fail(QStringLiteral("A new database for Orvanta could not be written in %1: %2. "
+        return fail(QCoreApplication::translate("EarlierProgramConversion", "A new database for Orvanta could not be written in %1: %2. "
                                    "Nothing was changed; %3 is as it was.")
                         .arg(native(folder), reason, fileName()));
     }
@@ -184,7 +185,7 @@ bool EarlierProgramConversion::prepare()
         ok = d->readRows(db, digest) && d->checkWritten(db, digest.result());
     }
     if (ok && !d->sync(d->temporaryPath))
-        ok = d->failWriting(QStringLiteral("the new file could not be written to the disk"));
+        ok = d->failWriting(QCoreApplication::translate("EarlierProgramConversion", "the new file could not be written to the disk"));
     if (!ok) {
         removeDatabaseFiles(d->temporaryPath);
         d->prepared = false;
@@ -224,7 +225,7 @@ bool EarlierProgramConversion::Impl::readRows(Sqlite::Database &db, QCryptograph
     if (!read) {
         cancelled = rows.cancelled();
         if (cancelled)
-            return fail(QStringLiteral("The conversion was cancelled. Nothing was changed."));
+            return fail(QCoreApplication::translate("EarlierProgramConversion", "The conversion was cancelled. Nothing was changed."));
         if (!rows.errorText().isEmpty())
             return fail(rows.errorText());
         return false; // writing failed, and said why
@@ -242,12 +243,12 @@ bool EarlierProgramConversion::Impl::checkWritten(const Sqlite::Database &db,
     {
         Sqlite::Statement check(db, "PRAGMA integrity_check");
         if (!check.next() || check.text(0) != QLatin1String("ok"))
-            return failWriting(QStringLiteral("the new database did not pass its check"));
+            return failWriting(QCoreApplication::translate("EarlierProgramConversion", "the new database did not pass its check"));
     }
     {
         Sqlite::Statement count(db, "SELECT count(*) FROM tblCalendar");
         if (!count.next() || count.integer(0) != weeks)
-            return failWriting(QStringLiteral("the new database does not hold every week"));
+            return failWriting(QCoreApplication::translate("EarlierProgramConversion", "the new database does not hold every week"));
     }
     // Every week's text read back, in the order written, against what came from the file.
     QCryptographicHash digest(QCryptographicHash::Sha256);
@@ -257,7 +258,7 @@ bool EarlierProgramConversion::Impl::checkWritten(const Sqlite::Database &db,
     if (!rows.done())
         return failWriting(db.errorMessage());
     if (digest.result() != expected)
-        return failWriting(QStringLiteral("the new database does not read back as written"));
+        return failWriting(QCoreApplication::translate("EarlierProgramConversion", "the new database does not read back as written"));
     return true;
 }
 
@@ -290,10 +291,10 @@ bool EarlierProgramConversion::Impl::keepOriginal()
             }
             QFile::remove(candidate);
         }
-        return failWriting(QStringLiteral("the original could not be kept as %1 (%2)")
+        return failWriting(QCoreApplication::translate("EarlierProgramConversion", "the original could not be kept as %1 (%2)")
                                .arg(native(candidate), QString::fromLocal8Bit(std::strerror(why))));
     }
-    return failWriting(QStringLiteral("every name for keeping the original is taken"));
+    return failWriting(QCoreApplication::translate("EarlierProgramConversion", "every name for keeping the original is taken"));
 }
 
 bool EarlierProgramConversion::putInPlace(const std::function<void(Step)> &afterStep)

@@ -2,6 +2,7 @@
 
 #include "schedule/week_record.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
@@ -65,7 +66,7 @@ bool EarlierWeekRows::fail(const QString &text)
 
 bool EarlierWeekRows::failReading(const QString &reason)
 {
-    return fail(QStringLiteral("%1 could not be read as a database of the earlier program: %2. "
+    return fail(QCoreApplication::translate("EarlierWeekRows", "%1 could not be read as a database of the earlier program: %2. "
                                "Nothing was changed.")
                     .arg(QDir::toNativeSeparators(m_setup.filePath), reason));
 }
@@ -100,7 +101,7 @@ bool EarlierWeekRows::runReader(const QStringList &options,
     });
     reader.start(QIODevice::ReadOnly);
     if (!reader.waitForStarted(30 * 1000))
-        return failReading(QStringLiteral("its reader, %1, could not be started (%2)")
+        return failReading(QCoreApplication::translate("EarlierWeekRows", "its reader, %1, could not be started (%2)")
                                .arg(QDir::toNativeSeparators(m_setup.readerProgram),
                                     reader.errorString()));
     const QDeadlineTimer deadline(m_setup.timeLimitMs);
@@ -118,7 +119,7 @@ bool EarlierWeekRows::runReader(const QStringList &options,
         const JetReaderStream::Parser::Next next = stream.next(&row);
         if (next == JetReaderStream::Parser::Next::Damaged) {
             stop();
-            return failReading(QStringLiteral("its reader gave rows that make no sense"));
+            return failReading(QCoreApplication::translate("EarlierWeekRows", "its reader gave rows that make no sense"));
         }
         if (next == JetReaderStream::Parser::Next::End) {
             ended = true;
@@ -134,7 +135,7 @@ bool EarlierWeekRows::runReader(const QStringList &options,
                 }
                 if (deadline.hasExpired()) {
                     stop();
-                    return failReading(QStringLiteral("reading it took longer than %1 seconds")
+                    return failReading(QCoreApplication::translate("EarlierWeekRows", "reading it took longer than %1 seconds")
                                            .arg(m_setup.timeLimitMs / 1000));
                 }
                 continue;
@@ -154,25 +155,25 @@ bool EarlierWeekRows::runReader(const QStringList &options,
     lastWords = (lastWords + reader.readAllStandardError()).right(2000);
     const QString said = QString::fromUtf8(lastWords).trimmed().section(u'\n', -1);
     if (reader.exitStatus() == QProcess::CrashExit)
-        return failReading(QStringLiteral("its reader stopped unexpectedly"));
+        return failReading(QCoreApplication::translate("EarlierWeekRows", "its reader stopped unexpectedly"));
     const QString file = QDir::toNativeSeparators(m_setup.filePath);
     switch (reader.exitCode()) {
     case 0:
         break;
     case JetReaderStream::NoCalendarTable:
-        return fail(QStringLiteral("%1 is a database of Microsoft Access, but not the earlier "
+        return fail(QCoreApplication::translate("EarlierWeekRows", "%1 is a database of Microsoft Access, but not the earlier "
                                    "program's: it has no table tblCalendar. Nothing was changed.")
                         .arg(file));
     case JetReaderStream::OtherColumns:
-        return fail(QStringLiteral("%1 is a database of Microsoft Access, but not the earlier "
+        return fail(QCoreApplication::translate("EarlierWeekRows", "%1 is a database of Microsoft Access, but not the earlier "
                                    "program's: its table tblCalendar has no columns StartWeekDate "
                                    "(Date/Time) and WeekData (Memo). Nothing was changed.")
                         .arg(file));
     default:
-        return failReading(said.isEmpty() ? QStringLiteral("its reader failed") : said);
+        return failReading(said.isEmpty() ? QCoreApplication::translate("EarlierWeekRows", "its reader failed") : said);
     }
     if (!ended || stream.rowsAtEnd() != rows)
-        return failReading(QStringLiteral("its reader ended before the last row"));
+        return failReading(QCoreApplication::translate("EarlierWeekRows", "its reader ended before the last row"));
     return true;
 }
 

@@ -28,7 +28,7 @@ std::optional<ProgramFolder> ProgramFolder::ofExecutable(const QByteArray &execu
 {
     const qsizetype slash = executable.lastIndexOf('/');
     if (slash < 0 || executable.contains('\0'))
-        return failure(error, QStringLiteral("the program's path %1 names no folder")
+        return failure(error, QCoreApplication::translate("ProgramFolder", "the program's path %1 names no folder")
                                   .arg(QFile::decodeName(executable)));
     const QByteArray folder = slash == 0 ? QByteArray("/") : executable.left(slash);
     ProgramFolder result;
@@ -42,7 +42,7 @@ std::optional<ProgramFolder> ProgramFolder::ofExecutable(const QByteArray &execu
     if (fd < 0)
         return failure(
             error,
-            QStringLiteral("its folder %1 cannot be opened (%2)").arg(result.name, systemError()));
+            QCoreApplication::translate("ProgramFolder", "its folder %1 cannot be opened (%2)").arg(result.name, systemError()));
     result.path = QStringLiteral("/proc/self/fd/%1").arg(fd);
     return result;
 }
@@ -56,7 +56,7 @@ std::optional<ProgramFolder> ProgramFolder::find(QString *error)
                                           static_cast<std::size_t>(executable.size()));
         if (length < 0)
             return failure(error,
-                           QStringLiteral("/proc/self/exe cannot be read (%1)").arg(systemError()));
+                           QCoreApplication::translate("ProgramFolder", "/proc/self/exe cannot be read (%1)").arg(systemError()));
         if (length < executable.size()) {
             executable.truncate(length);
             break;
@@ -67,7 +67,7 @@ std::optional<ProgramFolder> ProgramFolder::find(QString *error)
 #else
     const QString folder = QCoreApplication::applicationDirPath();
     if (folder.isEmpty())
-        return failure(error, QStringLiteral("the system does not say where the program is"));
+        return failure(error, QCoreApplication::translate("ProgramFolder", "the system does not say where the program is"));
     return ProgramFolder{folder, folder};
 #endif
 }

@@ -7,6 +7,7 @@
 #include "schedule/calendar_files.h"
 
 #include <cerrno>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFile>
 #include <QSaveFile>
@@ -41,18 +42,18 @@ Result exportWeeks(const QString &databasePath, const QString &target, Format fo
     const QString name = QFileInfo(target).fileName();
     // The export would take the database's place, and every week with it.
     if (sameFile(databasePath, target)) {
-        result.error = QStringLiteral("%1 is the calendar database itself: choose another file.")
+        result.error = QCoreApplication::translate("WeekExport", "%1 is the calendar database itself: choose another file.")
                            .arg(name);
         return result;
     }
     StoredWeeks weeks;
     if (!weeks.open(databasePath)) {
-        result.error = QStringLiteral("%1 cannot be read: %2").arg(databasePath, weeks.error());
+        result.error = QCoreApplication::translate("WeekExport", "%1 cannot be read: %2").arg(databasePath, weeks.error());
         return result;
     }
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
-        result.error = QStringLiteral("%1 cannot be written: %2").arg(name, file.errorString());
+        result.error = QCoreApplication::translate("WeekExport", "%1 cannot be written: %2").arg(name, file.errorString());
         return result;
     }
     const bool markdown = format == Format::Markdown;
@@ -81,7 +82,7 @@ Result exportWeeks(const QString &databasePath, const QString &target, Format fo
         }
     }
     if (!weeks.error().isEmpty()) {
-        result.error = QStringLiteral("%1 cannot be read: %2").arg(databasePath, weeks.error());
+        result.error = QCoreApplication::translate("WeekExport", "%1 cannot be read: %2").arg(databasePath, weeks.error());
         return result;
     }
     if (!markdown)
@@ -95,7 +96,7 @@ Result exportWeeks(const QString &databasePath, const QString &target, Format fo
     else if (!file.commit())
         problem = file.errorString();
     if (!problem.isEmpty()) {
-        result.error = QStringLiteral("%1 cannot be written: %2").arg(name, problem);
+        result.error = QCoreApplication::translate("WeekExport", "%1 cannot be written: %2").arg(name, problem);
         return result;
     }
     if (progress)

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,7 +89,7 @@ QString SmallFile::problemText(const QString &tooLarge) const
     case None:
         return {};
     case NotARegularFile:
-        return QStringLiteral("it is not a file but a folder, a device or a pipe");
+        return QCoreApplication::translate("SmallFile", "it is not a file but a folder, a device or a pipe");
     case TooLarge:
         return tooLarge;
     case CannotOpen:

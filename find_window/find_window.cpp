@@ -79,16 +79,18 @@ FindWindow::FindWindow(const QString &databasePath,
     : QWidget(parent, Qt::Tool), m_shownWeek(std::move(shownWeek)), m_search(databasePath)
 {
     setObjectName(QStringLiteral("FindWindow"));
-    setWindowTitle(QStringLiteral("Find in all weeks"));
+    setWindowTitle(tr("Find in all weeks"));
     m_query = new QLineEdit(this);
     m_query->setObjectName(QStringLiteral("FindQuery"));
-    m_query->setPlaceholderText(QStringLiteral("Words, or a \"phrase\""));
+    m_query->setPlaceholderText(tr("Words, or a \"phrase\""));
     m_query->setClearButtonEnabled(true);
+    m_query->setAccessibleName(tr("Words to find"));
     m_count = new QLabel(this);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("FindResults"));
     m_list->setItemDelegate(new ResultDelegate(m_list));
     m_list->setUniformItemSizes(true);
+    m_list->setAccessibleName(tr("Days found"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_query);
     layout->addWidget(m_count);
@@ -204,7 +206,7 @@ void FindWindow::addResults(int search, const QList<FindResult> &results)
 QString FindWindow::headingOf(const FindResult &result, const QLocale &locale)
 {
     const QString day = locale.toString(WeekFind::dayOf(result), QLocale::LongFormat);
-    return result.box == kNotesField ? QStringLiteral("Notes, week of %1").arg(day) : day;
+    return result.box == kNotesField ? tr("Notes, week of %1").arg(day) : day;
 }
 
 void FindWindow::searchFinished(int search, const QString &error)
@@ -217,7 +219,7 @@ void FindWindow::searchFinished(int search, const QString &error)
         chooseCurrent();
     }
     if (!error.isEmpty()) {
-        m_count->setText(QStringLiteral("The weeks cannot be searched: %1").arg(error));
+        m_count->setText(tr("The weeks cannot be searched: %1").arg(error));
         return;
     }
     showCount(true);
@@ -226,12 +228,11 @@ void FindWindow::searchFinished(int search, const QString &error)
 void FindWindow::showCount(bool done)
 {
     const qsizetype count = m_results.size();
-    QString text =
-        count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
+    QString text = tr("%Ln result(s)", nullptr, int(count));
     if (count > kListed)
-        text += QStringLiteral(", the newest %1 listed").arg(kListed);
+        text += tr(", the newest %Ln listed", nullptr, kListed);
     if (!done)
-        text += QStringLiteral(" so far…");
+        text += tr(" so far…");
     m_count->setText(text);
 }
 

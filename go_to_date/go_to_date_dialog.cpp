@@ -17,9 +17,9 @@ GoToDateDialog::GoToDateDialog(QDate first, QDate last, QWidget *parent)
     : QDialog(parent), m_first(first), m_last(last)
 {
     setObjectName(QStringLiteral("GoToDateDialog"));
-    setWindowTitle(QStringLiteral("Go to date"));
+    setWindowTitle(tr("Go to date"));
 
-    auto *label = new QLabel(QStringLiteral("&Date:"), this);
+    auto *label = new QLabel(tr("&Date:"), this);
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("GoToDateField"));
     label->setBuddy(m_field);
@@ -37,8 +37,8 @@ GoToDateDialog::GoToDateDialog(QDate first, QDate last, QWidget *parent)
     m_calendarButton = new QToolButton(this);
     m_calendarButton->setObjectName(QStringLiteral("GoToDateCalendarButton"));
     m_calendarButton->setText(QStringLiteral("…"));
-    m_calendarButton->setToolTip(QStringLiteral("Choose in a calendar"));
-    m_calendarButton->setAccessibleName(QStringLiteral("Choose in a calendar"));
+    m_calendarButton->setToolTip(tr("Choose in a calendar"));
+    m_calendarButton->setAccessibleName(tr("Choose in a calendar"));
     m_calendarButton->setMenu(popup);
     m_calendarButton->setPopupMode(QToolButton::InstantPopup);
     connect(popup, &QMenu::aboutToShow, this, [this] {
@@ -59,7 +59,7 @@ GoToDateDialog::GoToDateDialog(QDate first, QDate last, QWidget *parent)
     m_hint->setMinimumWidth(320);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_go = buttons->addButton(QStringLiteral("&Go"), QDialogButtonBox::AcceptRole);
+    m_go = buttons->addButton(tr("&Go"), QDialogButtonBox::AcceptRole);
     m_go->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &GoToDateDialog::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -94,18 +94,18 @@ void GoToDateDialog::readField()
 {
     const QLocale here = locale();
     const QString examples =
-        QStringLiteral("%1, %2 or %3")
+        tr("%1, %2 or %3")
             .arg(DateText::format(m_today, here), m_today.toString(Qt::ISODate),
                  QStringLiteral("%1 %2").arg(here.monthName(m_today.month(), QLocale::ShortFormat),
                                              QString::number(m_today.year())));
     m_day = {};
     QString hint;
     if (m_field->text().trimmed().isEmpty()) {
-        hint = QStringLiteral("Type a day, such as %1.").arg(examples);
+        hint = tr("Type a day, such as %1.").arg(examples);
     } else if (const auto day = DateText::parse(m_field->text(), here, m_today); !day) {
-        hint = QStringLiteral("Orvanta cannot read this as a day. Try %1.").arg(examples);
+        hint = tr("Orvanta cannot read this as a day. Try %1.").arg(examples);
     } else if (*day < m_first || *day > m_last) {
-        hint = QStringLiteral("Orvanta's calendar runs from %1 to %2.")
+        hint = tr("Orvanta's calendar runs from %1 to %2.")
                    .arg(here.toString(m_first, QLocale::LongFormat),
                         here.toString(m_last, QLocale::LongFormat));
     } else {

@@ -16,7 +16,7 @@ QString AboutBox::version()
 AboutBox::AboutBox(const QString &databasePath, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Orvanta"));
+    setWindowTitle(tr("About Orvanta"));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("AboutText"));
     m_text->setTextFormat(Qt::PlainText);
@@ -24,7 +24,7 @@ AboutBox::AboutBox(const QString &databasePath, QWidget *parent) : QDialog(paren
     // The database's path is there to be copied.
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setText(
-        QStringLiteral("Orvanta %1\nA weekly schedule book.\n\n"
+        tr("Orvanta %1\nA weekly schedule book.\n\n"
                        "Your weeks are kept in:\n%2\n\n"
                        "© The makers of Orvanta. All rights reserved.\n"
                        "Orvanta is built with Qt %3 (GNU LGPL version 3), SQLite (public domain) "
@@ -36,7 +36,7 @@ AboutBox::AboutBox(const QString &databasePath, QWidget *parent) : QDialog(paren
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *aboutQt =
-        buttons->addButton(QStringLiteral("About &Qt"), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("About &Qt"), QDialogButtonBox::ActionRole);
     connect(aboutQt, &QPushButton::clicked, this, [this] { QMessageBox::aboutQt(this); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);

@@ -1,5 +1,8 @@
 #include "guide_text.h"
 
+#include "translations/app_language.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -31,14 +34,23 @@ QString markdown(const QString &readme, const QList<Key> &keys)
     if (const qsizetype to = guide.indexOf(end); to > 0)
         guide.truncate(to);
     guide.remove(picture);
-    guide = QStringLiteral("# Orvanta\n\n") + guide.trimmed() + QStringLiteral("\n\n## Keys\n\n");
+    guide = QStringLiteral("# Orvanta\n\n") + guide.trimmed() + QStringLiteral("\n\n## ") + QCoreApplication::translate("GuideText", "Keys") +
+            QStringLiteral("\n\n");
 
-    guide += QStringLiteral("| What | Keys |\n|---|---|\n");
+    guide += QStringLiteral("| %1 | %2 |\n|---|---|\n")
+                 .arg(QCoreApplication::translate("GuideText", "What"),
+                      QCoreApplication::translate("GuideText", "Keys"));
     for (const Key &key : keys)
         guide += QStringLiteral("| %1 | %2 |\n")
                      .arg(cell(key.action),
-                          key.keys.isEmpty() ? QStringLiteral("(in the menu)") : cell(key.keys));
+                          key.keys.isEmpty() ? QCoreApplication::translate("GuideText", "(in the menu)") : cell(key.keys));
     return guide;
+}
+
+QString builtInGuide()
+{
+    const QString translated = AppLanguage::guide(AppLanguage::current());
+    return translated.isEmpty() ? builtInReadme() : translated;
 }
 
 QString builtInReadme()

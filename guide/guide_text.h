@@ -19,5 +19,7 @@ QString markdown(const QString &readme, const QList<Key> &keys);
 
 // The README built into the program.
 QString builtInReadme();
+// The users' part in the language the program speaks: its own translation, or the README.
+QString builtInGuide();
 
 } // namespace GuideText

@@ -8,10 +8,10 @@
 UserGuideWindow::UserGuideWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("UserGuide"));
-    setWindowTitle(QStringLiteral("Orvanta User's Guide"));
+    setWindowTitle(tr("Orvanta User's Guide"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("UserGuideText"));
-    m_browser->setAccessibleName(QStringLiteral("Orvanta User's Guide"));
+    m_browser->setAccessibleName(tr("Orvanta User's Guide"));
     // Links to the web (the style sheet reference) go to the browser; the guide itself needs
     // none.
     m_browser->setOpenExternalLinks(true);

@@ -9,6 +9,7 @@
 #include "schedule/week_merge.h"
 #include "schedule/week_record.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 #include <vector>
 
@@ -79,7 +81,7 @@ private:
     }
     bool failWriting(const Sqlite::Database &db)
     {
-        return fail(QStringLiteral("The weeks could not be written to %1: %2. Nothing was "
+        return fail(QCoreApplication::translate("WeekImport", "The weeks could not be written to %1: %2. Nothing was "
                                    "changed; it is as it was.")
                         .arg(native(m_setup.databasePath), db.errorMessage()));
     }
@@ -87,25 +89,25 @@ private:
     {
         // SQLITE_ERROR is, among others, no such table or column.
         if (source.primaryErrorCode() == SQLITE_ERROR)
-            return fail(QStringLiteral("%1 is an SQLite database, but not one of Orvanta's: it "
+            return fail(QCoreApplication::translate("WeekImport", "%1 is an SQLite database, but not one of Orvanta's: it "
                                        "has no table tblCalendar with the columns StartWeekDate "
                                        "and WeekData. Nothing was changed.")
                             .arg(native(m_setup.filePath)));
         // A journal beside it, left by a program that stopped in the middle of a change, would
         // have to be played back into the file first: a write, which an import never makes.
         if (source.errorCode() == SQLITE_READONLY_ROLLBACK)
-            return fail(QStringLiteral("%1 was left in the middle of a change, and reading it "
+            return fail(QCoreApplication::translate("WeekImport", "%1 was left in the middle of a change, and reading it "
                                        "would change it (%2-journal beside it takes the change "
                                        "back): open it once in the program that wrote it, or "
                                        "copy it without that file. Nothing was changed.")
                             .arg(native(m_setup.filePath), m_fileName));
-        return fail(QStringLiteral("%1 could not be read: %2. Nothing was changed.")
+        return fail(QCoreApplication::translate("WeekImport", "%1 could not be read: %2. Nothing was changed.")
                         .arg(native(m_setup.filePath), source.errorMessage()));
     }
     bool cancel()
     {
         m_result.cancelled = true;
-        return fail(QStringLiteral("The import was cancelled. Nothing was changed."));
+        return fail(QCoreApplication::translate("WeekImport", "The import was cancelled. Nothing was changed."));
     }
     bool goOn(qint64 rows) { return !m_setup.progress || m_setup.progress(rows) || cancel(); }
 
@@ -134,13 +136,13 @@ bool Importer::checkFile(Kind kind)
 {
     const QString file = native(m_setup.filePath);
     if (!QFileInfo::exists(m_setup.filePath))
-        return fail(QStringLiteral("%1 not found. Nothing was changed.").arg(file));
+        return fail(QCoreApplication::translate("WeekImport", "%1 not found. Nothing was changed.").arg(file));
     if (sameFile(m_setup.filePath, m_setup.databasePath))
-        return fail(QStringLiteral("%1 is the database the weeks would come into: choose another "
+        return fail(QCoreApplication::translate("WeekImport", "%1 is the database the weeks would come into: choose another "
                                    "file. Nothing was changed.")
                         .arg(file));
     if (kind == Kind::Other)
-        return fail(QStringLiteral("%1 is neither a database of Orvanta's nor one of the earlier "
+        return fail(QCoreApplication::translate("WeekImport", "%1 is neither a database of Orvanta's nor one of the earlier "
                                    "Windows program. Nothing was changed.")
                         .arg(file));
     return true;
@@ -154,7 +156,7 @@ bool Importer::begin()
     {
         CalendarConnection check;
         if (!check.open(m_setup.databasePath))
-            return fail(check.lastError() + QStringLiteral(" Nothing was changed."));
+            return fail(check.lastError() + QCoreApplication::translate("WeekImport", " Nothing was changed."));
     }
     if (!m_db.openExisting(m_setup.databasePath, false))
         return failWriting(m_db);
@@ -250,7 +252,7 @@ bool Importer::reportRow(qint64 row, const QString &reason, const QString &key,
 
 bool Importer::failReport()
 {
-    return fail(QStringLiteral("The rows of %1 that cannot be weeks could not be written to %2: "
+    return fail(QCoreApplication::translate("WeekImport", "The rows of %1 that cannot be weeks could not be written to %2: "
                                "%3. Nothing was changed.")
                     .arg(m_fileName, native(m_report.path()), m_report.errorString()));
 }
@@ -389,11 +391,10 @@ void Importer::run()
     std::sort(m_result.mergedWeeks.begin(), m_result.mergedWeeks.end());
 }
 
-// "1 week", "2 weeks".
-QString count(qint64 n, const char *one, const char *many)
+QString translated(const char *text, qsizetype n = -1)
 {
-    return QStringLiteral("%1 %2").arg(QLocale::c().toString(n),
-                                       QLatin1String(n == 1 ? one : many));
+    return QCoreApplication::translate("WeekImport", text, nullptr,
+                                       int(std::min<qsizetype>(n, INT_MAX)));
 }
 
 // "a", "a and b", "a, b and c", and past `listed` "a, b and 3 more".
@@ -402,11 +403,13 @@ QString listOf(const QStringList &items, int listed)
     QStringList named = items.mid(0, listed);
     QString last;
     if (items.size() > named.size())
-        last = QStringLiteral("%1 more").arg(QLocale::c().toString(items.size() - named.size()));
+        last = translated(QT_TRANSLATE_N_NOOP("WeekImport", "%n more"), items.size() - named.size());
     else
         last = named.takeLast();
     return named.isEmpty() ? last
-                           : named.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+                           : translated(QT_TRANSLATE_NOOP("WeekImport", "%1 and %2"))
+                                 .arg(named.join(translated(QT_TRANSLATE_NOOP("WeekImport", ", "))),
+                                      last);
 }
 
 } // namespace
@@ -436,45 +439,49 @@ QString describe(const Result &result, const QString &filePath, int listed)
     QString told;
     if (result.came == 0 && result.merged == 0) {
         told = result.same == 0
-                   ? QStringLiteral("%1 holds no weeks; nothing was changed.").arg(file)
-                   : QStringLiteral("Nothing was changed: %1 of %2 %3 here already.")
-                         .arg(count(result.same, "week", "weeks"), file,
-                              QLatin1String(result.same == 1 ? "is" : "are"));
+                   ? translated(QT_TRANSLATE_NOOP("WeekImport",
+                                                  "%1 holds no weeks; nothing was changed."))
+                         .arg(file)
+                   : translated(QT_TRANSLATE_N_NOOP("WeekImport", "Nothing was changed: %n week(s) "
+                                                                "of %1 are here already."),
+                                result.same)
+                         .arg(file);
     } else {
-        told = QStringLiteral("%1 came from %2")
-                   .arg(result.came == 0 ? QStringLiteral("No new week")
-                                         : count(result.came, "week", "weeks"),
-                        file);
+        told = result.came == 0
+                   ? translated(QT_TRANSLATE_NOOP("WeekImport", "No new week came from %1")).arg(file)
+                   : translated(QT_TRANSLATE_N_NOOP("WeekImport", "%n week(s) came from %1"),
+                                result.came)
+                         .arg(file);
         if (result.merged > 0) {
             QStringList days;
             for (const QDate day : result.mergedWeeks)
-                days.append(QLocale::c().toString(day, u"d MMMM yyyy"));
-            told += QStringLiteral("; %1 held text in both and now %2 both: the %3 of %4")
-                        .arg(count(result.merged, "week", "weeks"),
-                             QLatin1String(result.merged == 1 ? "holds" : "hold"),
-                             QLatin1String(result.merged == 1 ? "week" : "weeks"),
-                             listOf(days, listed));
+                days.append(QLocale().toString(day, u"d MMMM yyyy"));
+            told += translated(QT_TRANSLATE_N_NOOP("WeekImport", "; %n week(s) held text in both and "
+                                                               "now hold both: the weeks of %1"),
+                               result.merged)
+                        .arg(listOf(days, listed));
         }
         if (result.same > 0)
-            told += QStringLiteral("; %1 here already as %2")
-                        .arg(count(result.same, "week was", "weeks were"),
-                             QLatin1String(result.same == 1 ? "it is" : "they are"));
-        told += u'.';
+            told += translated(QT_TRANSLATE_N_NOOP("WeekImport",
+                                                 "; %n week(s) were here already as they are"),
+                               result.same);
+        told += translated(QT_TRANSLATE_NOOP("WeekImport", "."));
     }
     if (!result.rowsNotWeeks.isEmpty()) {
         QStringList rows;
         for (const qint64 row : result.rowsNotWeeks)
-            rows.append(QLocale::c().toString(row));
+            rows.append(QString::number(row));
         const qsizetype n = result.rowsNotWeeks.size();
-        told += QStringLiteral(" %1 of %2 cannot be %3 (%4 %5)")
-                    .arg(count(n, "row", "rows"), file, QLatin1String(n == 1 ? "a week" : "weeks"),
-                         QLatin1String(n == 1 ? "row" : "rows"), listOf(rows, listed));
+        told += translated(QT_TRANSLATE_N_NOOP("WeekImport", " %n row(s) of %1 cannot be weeks "
+                                                           "(rows %2)"),
+                           n)
+                    .arg(file, listOf(rows, listed));
         told += result.reportPath.isEmpty()
-                    ? QStringLiteral(" and stayed in it.")
-                    : QStringLiteral(": %1 kept, with %2 full %3, in %4.")
-                          .arg(QLatin1String(n == 1 ? "it is" : "they are"),
-                               QLatin1String(n == 1 ? "its" : "their"),
-                               QLatin1String(n == 1 ? "text" : "texts"), native(result.reportPath));
+                    ? translated(QT_TRANSLATE_NOOP("WeekImport", " and stayed in it."))
+                    : translated(QT_TRANSLATE_N_NOOP("WeekImport", ": they are kept, with their "
+                                                                 "full texts, in %1."),
+                                 n)
+                          .arg(native(result.reportPath));
     }
     return told;
 }

@@ -3,6 +3,7 @@
 #include "desktop/clock.h"
 
 #include <cstdio>
+#include <QCoreApplication>
 #include <QDir>
 
 BackupSchedule::BackupSchedule(const Clock *clock, QString databasePath, int checkInterval,
@@ -56,7 +57,7 @@ void BackupSchedule::finished(const DailyBackup::Result &result)
     if (result.kind != DailyBackup::Result::Damaged || m_stopped)
         return;
     const QString path = QDir::toNativeSeparators(m_databasePath);
-    emit damaged(QStringLiteral("%1 is damaged (%2). No copy was made of it today, so the copies "
+    emit damaged(tr("%1 is damaged (%2). No copy was made of it today, so the copies "
                                 "in %3 are all from before.")
                      .arg(path, result.detail,
                           QDir::toNativeSeparators(DailyBackup::folderFor(m_databasePath))) +
@@ -67,8 +68,8 @@ QString backupAdvice(const QString &databasePath)
 {
     const QString newest = DailyBackup::newest(databasePath);
     if (newest.isEmpty())
-        return QStringLiteral(" There is no backup of it yet.");
-    return QStringLiteral(" The newest backup is %1: to go back to it, close Orvanta and copy it "
+        return QCoreApplication::translate("BackupSchedule", " There is no backup of it yet.");
+    return QCoreApplication::translate("BackupSchedule", " The newest backup is %1: to go back to it, close Orvanta and copy it "
                           "over %2.")
         .arg(QDir::toNativeSeparators(newest), QDir::toNativeSeparators(databasePath));
 }

@@ -31,8 +31,8 @@ bool DatabaseSession::CheckDatabaseFile()
     // Only a name that is not there at all is "not found"; a folder, a pipe, a device or a link
     // to nothing under that name is there, and is no database.
     if (!file.exists() && !file.isSymLink())
-        return fail(QStringLiteral("%1 not found.").arg(shown), true);
-    return fail(QStringLiteral("%1 is not a database file.").arg(shown));
+        return fail(tr("%1 not found.").arg(shown), true);
+    return fail(tr("%1 is not a database file.").arg(shown));
 }
 
 // One Orvanta per database, settled before the database is read.
@@ -49,12 +49,12 @@ bool DatabaseSession::claimDatabase()
             m_cameForward = true;
             return false;
         }
-        return fail(QStringLiteral("%1 is open in another Orvanta that cannot be reached "
+        return fail(tr("%1 is open in another Orvanta that cannot be reached "
                                    "(process %2).")
                         .arg(shown)
                         .arg(m_instanceLock.holderPid()));
     case InstanceLock::Outcome::HeldElsewhere:
-        return fail(QStringLiteral("%1 is open in Orvanta on the computer %2. Close it there "
+        return fail(tr("%1 is open in Orvanta on the computer %2. Close it there "
                                    "first: Orvanta ends here without changing anything.")
                         .arg(shown, m_instanceLock.holderHost()));
     }
@@ -96,20 +96,20 @@ bool DatabaseSession::recoverDraft()
     if (!draft) {
         if (unreadable.isEmpty())
             return true;
-        return fail(QStringLiteral("The draft %1 cannot be read (%2). Move it away to start "
+        return fail(tr("The draft %1 cannot be read (%2). Move it away to start "
                                    "Orvanta; it may hold typing that was never saved.")
                         .arg(QDir::toNativeSeparators(path), unreadable));
     }
     const QString week = QLocale().toString(draft->firstDay, QLocale::LongFormat);
     if (!m_connection.saveWeekData(draft->firstDay, draft->record)) {
-        return fail(QStringLiteral("The texts of the week of %1, typed before Orvanta last ended "
+        return fail(tr("The texts of the week of %1, typed before Orvanta last ended "
                                    "without saving them, could not be recovered: %2\n\nThey are "
                                    "kept in %3 for the next start.")
                         .arg(week, m_connection.lastError(), QDir::toNativeSeparators(path)));
     }
     QFile::remove(path);
     m_recoveredWeek = draft->firstDay;
-    m_message = QStringLiteral("Orvanta last ended without saving the week of %1. Its texts as "
+    m_message = tr("Orvanta last ended without saving the week of %1. Its texts as "
                                "last typed have been recovered.")
                     .arg(week);
     return true;

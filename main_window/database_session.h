@@ -4,6 +4,7 @@
 #include "schedule/calendar_connection.h"
 
 #include <functional>
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -13,6 +14,8 @@
 // window to tell before it ends.
 class DatabaseSession
 {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseSession)
+
 public:
     // Asks the Orvanta with the given process id to come forward; false where it cannot.
     using ComeForward = std::function<bool(qint64 pid)>;

@@ -5,6 +5,8 @@
 #include "jet/jet_file.h"
 #include "schedule/calendar_connection.h"
 
+#include <algorithm>
+#include <climits>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -22,16 +24,19 @@ Result offer(const Window &window)
 
     // Shown only where reading takes longer than a moment; on its own, as the window is not
     // yet shown.
-    QProgressDialog progress(QStringLiteral("Reading the weeks of the earlier program…"),
-                             QStringLiteral("Cancel"), 0, 0);
+    QProgressDialog progress(QCoreApplication::translate("EarlierProgramOffer",
+                                                        "Reading the weeks of the earlier program…"),
+                             QCoreApplication::translate("EarlierProgramOffer", "Cancel"), 0, 0);
     progress.setWindowTitle(QStringLiteral("Orvanta"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);
     progress.setValue(0);
     EarlierProgramConversion::Setup setup{window.databasePath, reader};
     setup.progress = [&](qint64 rows) {
-        progress.setLabelText(QStringLiteral("Reading the weeks of the earlier program… %1 rows")
-                                  .arg(locale.toString(rows)));
+        const int read = int(std::min<qint64>(rows, INT_MAX));
+        progress.setLabelText(QCoreApplication::translate(
+            "EarlierProgramOffer", "Reading the weeks of the earlier program… %Ln row(s)", nullptr,
+            read));
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     };
@@ -48,7 +53,8 @@ Result offer(const Window &window)
     const QString keptName =
         QFileInfo(EarlierProgramConversion::keepingPathFor(window.databasePath)).fileName();
     const bool yes = window.alerts->offer(
-        QStringLiteral("%1 was written by the earlier Windows program. Copy its %2 weeks into a "
+        QCoreApplication::translate("EarlierProgramOffer",
+                                    "%1 was written by the earlier Windows program. Copy its %2 weeks into a "
                        "new database for Orvanta? The original is kept unchanged as %3.")
             .arg(file.fileName(), locale.toString(conversion.weeks()), keptName));
     if (!yes)
@@ -59,29 +65,26 @@ Result offer(const Window &window)
     }
 
     const qint64 weeks = conversion.weeks(), swapped = conversion.dayFirstKeys();
-    QString told = (weeks == 1 ? QStringLiteral("1 week came over from the earlier program.")
-                               : QStringLiteral("%1 weeks came over from the earlier program.")
-                                     .arg(locale.toString(weeks)));
+    QString told = QCoreApplication::translate(
+        "EarlierProgramOffer", "%Ln week(s) came over from the earlier program.", nullptr,
+        int(weeks));
     if (swapped > 0)
-        told += swapped == 1
-                    ? QStringLiteral(" One of them was stored with day and month swapped, as "
-                                     "day-first date settings wrote it, and now lies under its "
-                                     "right Sunday.")
-                    : QStringLiteral(" %1 of them were stored with day and month swapped, as "
-                                     "day-first date settings wrote them, and now lie under their "
-                                     "right Sunday.")
-                          .arg(locale.toString(swapped));
-    told += QStringLiteral(" The original is kept as %1.")
+        told += QCoreApplication::translate(
+            "EarlierProgramOffer",
+            " %Ln of them were stored with day and month swapped, as day-first date settings "
+            "wrote them, and now lie under their right Sunday.",
+            nullptr, int(swapped));
+    told += QCoreApplication::translate("EarlierProgramOffer", " The original is kept as %1.")
                 .arg(QFileInfo(conversion.keptOriginalPath()).fileName());
     if (!conversion.reportPath().isEmpty()) {
         const qint64 rows = conversion.reportedRows();
         const QString report = QDir::toNativeSeparators(conversion.reportPath());
-        told += rows == 1 ? QStringLiteral(" 1 row that cannot be a week is kept, with its full "
-                                           "text, in %1.")
-                                .arg(report)
-                          : QStringLiteral(" %1 rows that cannot be weeks are kept, with their "
-                                           "full texts, in %2.")
-                                .arg(locale.toString(rows), report);
+        const int kept = int(std::min<qint64>(rows, INT_MAX));
+        told += QCoreApplication::translate(
+                    "EarlierProgramOffer",
+                    " %Ln row(s) that cannot be weeks are kept, with their full texts, in %1.",
+                    nullptr, kept)
+                    .arg(report);
     }
     return {Outcome::Converted, told};
 }
@@ -91,7 +94,8 @@ QDate weekToShow(CalendarConnection &connection, QDate today, QString &told)
     QDate week;
     if (!connection.newestWeekWithTextUpTo(today, week) || !week.isValid())
         return {};
-    told += QStringLiteral(" Orvanta shows the week of %1, the newest that came over.")
+    told += QCoreApplication::translate("EarlierProgramOffer",
+                                        " Orvanta shows the week of %1, the newest that came over.")
                 .arg(QLocale().toString(week, QLocale::LongFormat));
     return week;
 }

@@ -232,6 +232,7 @@ void Form1::createControls()
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m_label1[k]->setBuddy(box); // the heading labels its box for a screen reader
         m_text1[k] = box;
     }
 
@@ -548,7 +549,7 @@ void Form1::showGuide()
     QList<GuideText::Key> keys;
     for (const WindowActions::KeyLine &line : WindowActions::keyLines())
         keys.append({line.text, line.keys});
-    m_guide->showGuide(GuideText::markdown(GuideText::builtInReadme(), keys));
+    m_guide->showGuide(GuideText::markdown(GuideText::builtInGuide(), keys));
 }
 
 void Form1::showAbout()
@@ -608,7 +609,7 @@ bool Form1::keepOrLoseTexts(bool userCanAnswer)
         const QString week = QLocale().toString(m_weekPage->weekStart(), QLocale::LongFormat);
         return m_services.alerts->question(
             forPeople(problem) +
-            QStringLiteral("\n\nClose and lose the texts of the week of %1?").arg(week));
+            tr("\n\nClose and lose the texts of the week of %1?").arg(week));
     }
     const QByteArray texts = recoveryText(m_weekPage->weekStart(), m_weekPage->texts()).toUtf8();
     std::fwrite(texts.constData(), 1, std::size_t(texts.size()), stderr);

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -102,7 +103,7 @@ bool ApplySkin(QWidget &form, Dispatch &skinFramework1, const QString &programFo
             return false;
         if (error)
             *error =
-                QStringLiteral("The skin %1 cannot be used: %2.").arg(nativePath, result.error);
+                QCoreApplication::translate("Main", "The skin %1 cannot be used: %2.").arg(nativePath, result.error);
         return true;
     };
     using enum DispatchKind;

@@ -1,8 +1,10 @@
 #include "thread_run.h"
 
+#include <QCoreApplication>
+
 void ThreadRun::openDialog(const QString &label, QWidget *window)
 {
-    dialog = std::make_unique<QProgressDialog>(label, QStringLiteral("Cancel"), 0, 0, window);
+    dialog = std::make_unique<QProgressDialog>(label, QCoreApplication::translate("ThreadRun", "Cancel"), 0, 0, window);
     dialog->setWindowTitle(QStringLiteral("Orvanta"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(500);

@@ -57,8 +57,8 @@ void TrayMenu::addLast(QAction *action)
 
 void TrayMenu::nameShowOrHide()
 {
-    m_showOrHide->setText(shown(m_window) ? QStringLiteral("&Hide Orvanta")
-                                          : QStringLiteral("&Show Orvanta"));
+    m_showOrHide->setText(shown(m_window) ? tr("&Hide Orvanta")
+                                          : tr("&Show Orvanta"));
 }
 
 void TrayMenu::onMouseUp(qint16 button)

@@ -4,7 +4,10 @@
 #include "desktop/clock.h"
 #include "thread_run.h"
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -22,8 +25,8 @@ QString askForFile(QWidget *parent)
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString filter = kMarkdownFilter;
     QString file = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Export All Weeks"),
-        QDir(folder).filePath(QStringLiteral("Orvanta weeks.md")),
+        parent, QCoreApplication::translate("WeekExporting", "Export All Weeks"),
+        QDir(folder).filePath(QCoreApplication::translate("WeekExporting", "Orvanta weeks.md")),
         kMarkdownFilter + QStringLiteral(";;") + kICalendarFilter, &filter);
     // A name without the format's extension gets the one of the chosen file type.
     if (!file.isEmpty() && !WeekExport::formatOfFile(file))
@@ -63,7 +66,7 @@ void WeekExporting::exportAll()
     const std::optional<WeekExport::Format> format = WeekExport::formatOfFile(target);
     if (!format) {
         m_window.alerts->warning(
-            QStringLiteral("%1 names no format Orvanta writes: name it .md for Markdown or .ics "
+            tr("%1 names no format Orvanta writes: name it .md for Markdown or .ics "
                            "for iCalendar.")
                 .arg(QDir::toNativeSeparators(target)));
         return;
@@ -83,7 +86,7 @@ void WeekExporting::exportAll()
                                                   return !run->cancelled;
                                               });
     });
-    run->openDialog(QStringLiteral("Exporting all weeks…"), m_window.main);
+    run->openDialog(tr("Exporting all weeks…"), m_window.main);
     connect(&run->poll, &QTimer::timeout, this, [run] {
         run->dialog->setMaximum(int(std::min<qsizetype>(run->total, INT_MAX)));
         run->dialog->setValue(int(std::min<qsizetype>(run->written, INT_MAX)));
@@ -110,11 +113,10 @@ void WeekExporting::report(const QString &target, const WeekExport::Result &resu
     if (result.cancelled)
         return; // the user knows; the file is as it was
     if (!result.ok) {
-        m_window.alerts->error(QStringLiteral("The weeks were not exported. %1").arg(result.error));
+        m_window.alerts->error(tr("The weeks were not exported. %1").arg(result.error));
         return;
     }
-    m_window.alerts->information(result.weeks == 1
-                                     ? QStringLiteral("1 week was exported to %1.").arg(file)
-                                     : QStringLiteral("%1 weeks were exported to %2.")
-                                           .arg(QLocale().toString(result.weeks), file));
+    const int weeks = int(std::min<qint64>(result.weeks, INT_MAX));
+    m_window.alerts->information(
+        tr("%Ln week(s) were exported to %1.", nullptr, weeks).arg(file));
 }

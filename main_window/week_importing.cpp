@@ -5,6 +5,8 @@
 #include "jet/jet_file.h"
 #include "thread_run.h"
 
+#include <algorithm>
+#include <climits>
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -17,16 +19,19 @@ namespace {
 QString askForFile(QWidget *parent)
 {
     return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Import Weeks"),
+        parent, QCoreApplication::translate("WeekImporting", "Import Weeks"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Databases (*.mdb *.accdb);;All files (*)"));
+        QCoreApplication::translate("WeekImporting", "Databases (*.mdb *.accdb);;All files (*)"));
 }
 
 QString progressText(const QString &file, qint64 rows)
 {
-    const QString reading = QStringLiteral("Importing the weeks of %1…").arg(file);
+    const QString reading =
+        QCoreApplication::translate("WeekImporting", "Importing the weeks of %1…").arg(file);
+    const int read = int(std::min<qint64>(rows, INT_MAX));
     return rows == 0 ? reading
-                     : reading + QStringLiteral(" %1 rows").arg(QLocale().toString(rows));
+                     : reading + QCoreApplication::translate("WeekImporting", " %Ln row(s)",
+                                                             nullptr, read);
 }
 
 // What a person does to a window: keys, clicks, the wheel, closing it.

@@ -56,9 +56,16 @@ void WeekPage::SelectWeek(QDate day)
     calendar->setSelEnd(first.addDays(kDaysPerWeek - 1));
 
     const QLocale locale;
-    for (int k = 0; k < kDaysPerWeek; ++k)
-        m_controls.headings[k]->setText(locale.toString(first.addDays(k), QLocale::LongFormat));
-    m_controls.headings[kNotesField]->setText(kNotesHeading);
+    for (int k = 0; k < kDaysPerWeek; ++k) {
+        const QString date = locale.toString(first.addDays(k), QLocale::LongFormat);
+        m_controls.headings[k]->setText(date);
+        // A screen reader names each box by its day, which its heading shows only as a picture
+        // of text above it.
+        m_controls.boxes[k]->setAccessibleName(date);
+    }
+    m_controls.headings[kNotesField]->setText(tr("Additional Notes For The Week"));
+    m_controls.boxes[kNotesField]->setAccessibleName(
+        tr("Notes for the week of %1").arg(locale.toString(first, QLocale::LongFormat)));
 
     m_weekStartText = locale.toString(first, QLocale::ShortFormat);
     m_weekStart = first;
@@ -138,10 +145,10 @@ bool WeekPage::SaveWeek()
     m_errorText = m_connection.lastError() + QStringLiteral("\n\n");
     m_textsOnlyOnScreen = recovery.isEmpty();
     if (m_textsOnlyOnScreen)
-        m_errorText += QStringLiteral("No recovery file could be written either: the week's "
+        m_errorText += tr("No recovery file could be written either: the week's "
                                       "texts are only in the window. Copy them somewhere safe.");
     else
-        m_errorText += QStringLiteral("The week's texts were written to %1.")
+        m_errorText += tr("The week's texts were written to %1.")
                            .arg(QDir::toNativeSeparators(recovery));
     return false;
 }

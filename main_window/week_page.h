@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 
@@ -19,6 +20,8 @@ class QPlainTextEdit;
 // ShowCurrentWeek on; typing changes only the boxes until the next SaveWeek.
 class WeekPage
 {
+    Q_DECLARE_TR_FUNCTIONS(WeekPage)
+
 public:
     struct Controls
     {

@@ -28,7 +28,7 @@ bool WeekPrinting::loadModule()
     // Once loaded, it stays: its dialogs' classes must outlive every dialog.
     // Named exactly: QLibrary would otherwise try other names and tell of the last one.
     if (!QFileInfo::exists(m_modulePath)) {
-        tellModuleMissing(QStringLiteral("it is not there"));
+        tellModuleMissing(tr("it is not there"));
         return false;
     }
     m_module.setFileName(m_modulePath);
@@ -45,13 +45,13 @@ bool WeekPrinting::loadModule()
     m_print = nullptr;
     m_preview = nullptr;
     m_module.unload();
-    tellModuleMissing(QStringLiteral("it is not Orvanta's printing module"));
+    tellModuleMissing(tr("it is not Orvanta's printing module"));
     return false;
 }
 
 void WeekPrinting::tellModuleMissing(const QString &why) const
 {
-    tellError(QStringLiteral("Orvanta cannot print: its printing module %1 cannot be used: %2. "
+    tellError(tr("Orvanta cannot print: its printing module %1 cannot be used: %2. "
                              "Installing Orvanta again brings it back.")
                   .arg(QDir::toNativeSeparators(m_modulePath), why));
 }
@@ -66,7 +66,7 @@ PrintModule::Job WeekPrinting::jobOnScreen() const
     job.sheet.texts = m_page.texts();
     job.font = QFont(QLatin1String(Form1Design::kFontFamily), Form1Design::kFontPoints);
     job.documentName =
-        QStringLiteral("Orvanta week %1").arg(m_page.weekStart().toString(Qt::ISODate));
+        tr("Orvanta week %1").arg(m_page.weekStart().toString(Qt::ISODate));
     job.parent = &m_window;
     job.choose = m_choose;
     job.showPreview = m_showPreview;
@@ -92,9 +92,9 @@ void WeekPrinting::print()
     // passed over as printed.
     if (printed.chosen && printed.pages == 0)
         tellError(printed.outputFile.isEmpty()
-                      ? QStringLiteral("The week was not printed: %1 did not take it.")
+                      ? tr("The week was not printed: %1 did not take it.")
                             .arg(printed.printerName)
-                      : QStringLiteral("The week was not printed: %1 cannot be written.")
+                      : tr("The week was not printed: %1 cannot be written.")
                             .arg(QDir::toNativeSeparators(printed.outputFile)));
 }
 

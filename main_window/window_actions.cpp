@@ -10,24 +10,24 @@ const std::array<WindowActions::Entry, WindowActions::Count> &WindowActions::tab
     // In the menu's order. The week keys are those people press by habit in a schedule book;
     // Ctrl+G is "go to" in editors; F1, Ctrl+Q, Ctrl+P, Ctrl+S and Ctrl+F are the desktop's own.
     static const std::array<Entry, Count> entries{{
-        {GoToDate, "&Go to date…", QKeySequence(Qt::CTRL | Qt::Key_G), "GoToDateAction"},
-        {ThisWeek, "&This week", QKeySequence(Qt::ALT | Qt::Key_Home), "ThisWeekAction"},
-        {PreviousWeek, "P&revious week", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+        {GoToDate, QT_TRANSLATE_NOOP("WindowActions", "&Go to date…"), QKeySequence(Qt::CTRL | Qt::Key_G), "GoToDateAction"},
+        {ThisWeek, QT_TRANSLATE_NOOP("WindowActions", "&This week"), QKeySequence(Qt::ALT | Qt::Key_Home), "ThisWeekAction"},
+        {PreviousWeek, QT_TRANSLATE_NOOP("WindowActions", "P&revious week"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
          "PreviousWeekAction"},
-        {NextWeek, "&Next week", QKeySequence(Qt::CTRL | Qt::Key_PageDown), "NextWeekAction"},
-        {SaveWeek, "&Save week", QKeySequence(Qt::CTRL | Qt::Key_S), "SaveWeekAction", false, true},
-        {Find, "&Find in all weeks…", QKeySequence(Qt::CTRL | Qt::Key_F), "FindAction", true, true},
-        {FindNext, "Find ne&xt", QKeySequence(Qt::Key_F3), "FindNextAction", true},
-        {FindPrevious, "Find pre&vious", QKeySequence(Qt::SHIFT | Qt::Key_F3), "FindPreviousAction",
+        {NextWeek, QT_TRANSLATE_NOOP("WindowActions", "&Next week"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), "NextWeekAction"},
+        {SaveWeek, QT_TRANSLATE_NOOP("WindowActions", "&Save week"), QKeySequence(Qt::CTRL | Qt::Key_S), "SaveWeekAction", false, true},
+        {Find, QT_TRANSLATE_NOOP("WindowActions", "&Find in all weeks…"), QKeySequence(Qt::CTRL | Qt::Key_F), "FindAction", true, true},
+        {FindNext, QT_TRANSLATE_NOOP("WindowActions", "Find ne&xt"), QKeySequence(Qt::Key_F3), "FindNextAction", true},
+        {FindPrevious, QT_TRANSLATE_NOOP("WindowActions", "Find pre&vious"), QKeySequence(Qt::SHIFT | Qt::Key_F3), "FindPreviousAction",
          true},
-        {Print, "&Print week…", QKeySequence(Qt::CTRL | Qt::Key_P), "PrintAction", false, true},
-        {PrintPreview, "Print previe&w…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+        {Print, QT_TRANSLATE_NOOP("WindowActions", "&Print week…"), QKeySequence(Qt::CTRL | Qt::Key_P), "PrintAction", false, true},
+        {PrintPreview, QT_TRANSLATE_NOOP("WindowActions", "Print previe&w…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
          "PrintPreviewAction"},
-        {ExportAll, "&Export all weeks…", QKeySequence(Qt::CTRL | Qt::Key_E), "ExportAction"},
-        {ImportWeeks, "&Import weeks…", QKeySequence(Qt::CTRL | Qt::Key_I), "ImportAction"},
-        {Guide, "User's &guide", QKeySequence(Qt::Key_F1), "GuideAction", true, true},
-        {About, "&About Orvanta", QKeySequence(), "AboutAction"},
-        {Quit, "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), "QuitAction", true, true},
+        {ExportAll, QT_TRANSLATE_NOOP("WindowActions", "&Export all weeks…"), QKeySequence(Qt::CTRL | Qt::Key_E), "ExportAction"},
+        {ImportWeeks, QT_TRANSLATE_NOOP("WindowActions", "&Import weeks…"), QKeySequence(Qt::CTRL | Qt::Key_I), "ImportAction"},
+        {Guide, QT_TRANSLATE_NOOP("WindowActions", "User's &guide"), QKeySequence(Qt::Key_F1), "GuideAction", true, true},
+        {About, QT_TRANSLATE_NOOP("WindowActions", "&About Orvanta"), QKeySequence(), "AboutAction"},
+        {Quit, QT_TRANSLATE_NOOP("WindowActions", "&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), "QuitAction", true, true},
     }};
     return entries;
 }
@@ -40,7 +40,7 @@ QList<QKeySequence> WindowActions::menuKeys()
 
 QString WindowActions::plainText(const char *text)
 {
-    QString plain = QString::fromUtf8(text);
+    QString plain = tr(text);
     plain.replace(QLatin1String("&&"), QStringLiteral("\x01"));
     plain.remove(u'&');
     plain.replace(u'\x01', u'&');
@@ -55,7 +55,7 @@ QList<WindowActions::KeyLine> WindowActions::keyLines()
     QStringList menu;
     for (const QKeySequence &keys : menuKeys())
         menu.append(keys.toString(QKeySequence::NativeText));
-    lines.append({QStringLiteral("This menu"), menu.join(QStringLiteral(" or "))});
+    lines.append({tr("This menu"), menu.join(tr(" or "))});
     return lines;
 }
 
@@ -63,7 +63,7 @@ WindowActions::WindowActions(QWidget &window, QObject *parent)
     : QObject(parent), m_window(window)
 {
     for (const Entry &entry : table()) {
-        auto *action = new QAction(QString::fromUtf8(entry.text), &window);
+        auto *action = new QAction(tr(entry.text), &window);
         action->setObjectName(QLatin1String(entry.objectName));
         action->setShortcut(entry.keys);
         action->setShortcutContext(entry.everywhere ? Qt::ApplicationShortcut : Qt::WindowShortcut);

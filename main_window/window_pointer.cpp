@@ -23,7 +23,7 @@ bool WindowPointer::loadPointerImage(const QString &programFolder, QString *erro
     QString why;
     PictureRef picture = StdPicture::LoadPicture(path, &why);
     if (!picture) {
-        *error = QStringLiteral("The pointer image %1 cannot be read: %2.")
+        *error = tr("The pointer image %1 cannot be read: %2.")
                      .arg(QDir::toNativeSeparators(path), why);
         return false;
     }

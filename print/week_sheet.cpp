@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -70,7 +71,7 @@ struct Page
 // Page `page` of `pageCount`'s foot.
 QString foot(const QString &week, const QString &page, const QString &pageCount)
 {
-    return QStringLiteral("%1 · page %2 of %3").arg(week, page, pageCount);
+    return QCoreApplication::translate("WeekSheet", "%1 · page %2 of %3").arg(week, page, pageCount);
 }
 
 } // namespace
@@ -83,7 +84,8 @@ QString WeekSheet::titleOf(QDate weekStart, const QLocale &locale)
 
 QString WeekSheet::weekOf(QDate weekStart, const QLocale &locale)
 {
-    return QStringLiteral("Week of ") + locale.toString(weekStart, QLocale::LongFormat);
+    return QCoreApplication::translate("WeekSheet", "Week of %1")
+        .arg(locale.toString(weekStart, QLocale::LongFormat));
 }
 
 QString WeekSheet::footOf(const QString &week, int page, int pageCount)
@@ -93,7 +95,7 @@ QString WeekSheet::footOf(const QString &week, int page, int pageCount)
 
 QString WeekSheet::continuedOf(const QString &heading)
 {
-    return heading + QStringLiteral(" (continued)");
+    return QCoreApplication::translate("WeekSheet", "%1 (continued)").arg(heading);
 }
 
 int WeekSheet::print(const QFont &font, QPagedPaintDevice *device) const

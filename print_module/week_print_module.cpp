@@ -1,5 +1,6 @@
 #include "print/print_module.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
@@ -10,14 +11,14 @@ namespace {
 bool askForPrinter(QPrinter &printer, QWidget *parent)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Week"));
+    dialog.setWindowTitle(QCoreApplication::translate("WeekPrintModule", "Print Week"));
     return dialog.exec() == QDialog::Accepted;
 }
 
 void showPreviewDialog(QPrinter &printer, const PrintModule::PaintPages &paint, QWidget *parent)
 {
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("WeekPrintModule", "Print Preview"));
     // Large enough to read a page; Qt's own size shows it as a thumbnail.
     if (parent)
         dialog.resize(parent->screen()->availableSize() * 3 / 4);

@@ -70,13 +70,13 @@ bool CalendarConnection::failWith(const QString &doing)
 // file: held by another program, damaged, or, while `doing` something, failed for another reason.
 bool CalendarConnection::failWith(int code, const QString &message, const QString &doing)
 {
-    const QString described = message.isEmpty() ? QStringLiteral("unknown error") : message;
+    const QString described = message.isEmpty() ? tr("unknown error") : message;
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return fail(QStringLiteral("is in use by another program."), Problem::InUse);
+        return fail(tr("is in use by another program."), Problem::InUse);
     case SQLITE_CORRUPT:
-        return fail(QStringLiteral("is damaged (%1).").arg(described), Problem::Damaged);
+        return fail(tr("is damaged (%1).").arg(described), Problem::Damaged);
     default:
         return fail(QStringLiteral("%1 (%2).").arg(doing, described));
     }
@@ -89,7 +89,7 @@ bool CalendarConnection::open(const QString &databasePath)
 
     const QFileInfo info(databasePath);
     if (!info.isFile())
-        return fail(QStringLiteral("does not exist."));
+        return fail(tr("does not exist."));
 
     if (!openFile(info.absoluteFilePath()) || !checkTable()) {
         close();
@@ -107,7 +107,7 @@ bool CalendarConnection::openFile(const QString &absolutePath)
     if (!m_db.openExisting(absolutePath, false)) {
         const QString message = m_db.errorMessage();
         close();
-        return fail(QStringLiteral("cannot be opened (%1).").arg(message));
+        return fail(tr("cannot be opened (%1).").arg(message));
     }
     // Functions named in the file's schema run only where SQLite knows them to be harmless.
     m_db.execute("PRAGMA trusted_schema=OFF");
@@ -123,15 +123,15 @@ bool CalendarConnection::checkTable()
         Sqlite::Statement count(m_db, "SELECT count(*) FROM sqlite_master");
         if (!count.prepared() || !count.next()) {
             if (m_db.primaryErrorCode() == SQLITE_NOTADB)
-                return fail(QStringLiteral("is not an SQLite database."), Problem::NotADatabase);
-            return failWith(QStringLiteral("cannot be read"));
+                return fail(tr("is not an SQLite database."), Problem::NotADatabase);
+            return failWith(tr("cannot be read"));
         }
     }
     {
         Sqlite::Statement table(m_db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
                                       "name = 'tblCalendar' COLLATE NOCASE");
         if (!table.prepared() || !table.next())
-            return fail(QStringLiteral("has no table tblCalendar."));
+            return fail(tr("has no table tblCalendar."));
     }
     {
         Sqlite::Statement columns(m_db, "SELECT StartWeekDate, WeekData FROM tblCalendar LIMIT 0");
@@ -139,7 +139,7 @@ bool CalendarConnection::checkTable()
             columns.next();
         if (!columns.prepared() || !columns.done())
             return fail(
-                QStringLiteral(
+                tr(
                     "has a table tblCalendar without the columns StartWeekDate and WeekData (%1).")
                     .arg(m_db.errorMessage()));
     }
@@ -148,14 +148,14 @@ bool CalendarConnection::checkTable()
     Sqlite::Statement trigger(m_db, "SELECT name FROM sqlite_master WHERE type = 'trigger' AND "
                                     "tbl_name = 'tblCalendar' COLLATE NOCASE ORDER BY name");
     if (!trigger.prepared())
-        return failWith(QStringLiteral("cannot be read"));
+        return failWith(tr("cannot be read"));
     QStringList triggers;
     while (trigger.next())
         triggers.append(trigger.text(0));
     if (!trigger.done())
-        return failWith(QStringLiteral("cannot be read"));
+        return failWith(tr("cannot be read"));
     if (!triggers.isEmpty())
-        return fail(QStringLiteral("has code that would run when a week is saved (the trigger "
+        return fail(tr("has code that would run when a week is saved (the trigger "
                                    "%1 on tblCalendar). Orvanta does not run code kept in its "
                                    "database: remove the trigger with another tool.")
                         .arg(triggers.join(QStringLiteral(", "))));
@@ -177,12 +177,12 @@ bool CalendarConnection::loadWeekData(QDate firstDay, std::optional<QString> &re
     record.reset();
     Sqlite::Statement week(m_db, findWeek("WeekData"));
     if (!week.prepared())
-        return failWith(QStringLiteral("could not be read"));
+        return failWith(tr("could not be read"));
     bindWeek(week, firstDay);
     if (week.next())
         record = week.text(0); // NULL becomes empty text
     else if (!week.done())
-        return failWith(QStringLiteral("could not be read"));
+        return failWith(tr("could not be read"));
     return true;
 }
 
@@ -194,7 +194,7 @@ bool CalendarConnection::newestWeekWithTextUpTo(QDate day, QDate &week)
     Sqlite::Statement rows(m_db, "SELECT StartWeekDate, WeekData FROM tblCalendar WHERE "
                                  "StartWeekDate < ? ORDER BY StartWeekDate DESC");
     if (!rows.prepared())
-        return failWith(QStringLiteral("could not be read"));
+        return failWith(tr("could not be read"));
     rows.bind(keyText(day.addDays(1)));
     while (rows.next()) {
         const QDate first = dayOfWeekKey(rows.text(0));
@@ -208,7 +208,7 @@ bool CalendarConnection::newestWeekWithTextUpTo(QDate day, QDate &week)
         }
     }
     if (!rows.done())
-        return failWith(QStringLiteral("could not be read"));
+        return failWith(tr("could not be read"));
     return true;
 }
 
@@ -232,7 +232,7 @@ bool CalendarConnection::loadWeeksBetween(QDate first, QDate last,
         sql += " OR StartWeekDate IN (" + others.join(',') + ')';
     Sqlite::Statement rows(m_db, sql);
     if (!rows.prepared())
-        return failWith(QStringLiteral("could not be read"));
+        return failWith(tr("could not be read"));
     for (const QString &value : std::as_const(values))
         rows.bind(value);
     while (rows.next()) {
@@ -240,7 +240,7 @@ bool CalendarConnection::loadWeeksBetween(QDate first, QDate last,
             weeks.append({day, rows.text(1)});
     }
     if (!rows.done())
-        return failWith(QStringLiteral("could not be read"));
+        return failWith(tr("could not be read"));
     return true;
 }
 
@@ -269,7 +269,7 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
         const int code = m_db.errorCode();
         const QString message = m_db.errorMessage();
         m_db.execute("ROLLBACK");
-        return failWith(code, message, QStringLiteral("could not be written"));
+        return failWith(code, message, tr("could not be written"));
     };
     if (!m_db.execute("BEGIN"))
         return failSave();

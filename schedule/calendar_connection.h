@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -19,6 +20,8 @@
 // row, one with the ISO key before the others.
 class CalendarConnection
 {
+    Q_DECLARE_TR_FUNCTIONS(CalendarConnection)
+
 public:
     // What kind of thing went wrong last, for the caller to say what to do about it.
     enum class Problem { Other, InUse, Damaged, NotADatabase };

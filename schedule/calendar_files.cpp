@@ -3,6 +3,7 @@
 #include "sqlite_database.h"
 
 #include <fcntl.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -30,7 +31,7 @@ bool createEmptyCalendarDatabase(const QString &path, QString *error)
         return false;
     };
     if (QFileInfo::exists(path))
-        return failWith(QStringLiteral("%1 already exists; left as it is.")
+        return failWith(QCoreApplication::translate("CalendarFiles", "%1 already exists; left as it is.")
                             .arg(QDir::toNativeSeparators(path)));
 
     Sqlite::Database db;
@@ -44,7 +45,7 @@ bool createEmptyCalendarDatabase(const QString &path, QString *error)
         ok = db.execute(statement);
     }
     if (!ok)
-        return failWith(QStringLiteral("cannot create %1: %2")
+        return failWith(QCoreApplication::translate("CalendarFiles", "cannot create %1: %2")
                             .arg(QDir::toNativeSeparators(path), db.errorMessage()));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "files/small_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -40,9 +41,9 @@ std::optional<Draft> read(const QString &path, QString *error)
         return std::nullopt;
     };
     if (!file.ok())
-        return fail(file.problem == SmallFile::TooLarge ? QStringLiteral("it is too large")
+        return fail(file.problem == SmallFile::TooLarge ? QCoreApplication::translate("WeekDraft", "it is too large")
                     : file.problem == SmallFile::NotARegularFile
-                        ? QStringLiteral("it is not a file")
+                        ? QCoreApplication::translate("WeekDraft", "it is not a file")
                         : file.systemError);
     const qsizetype dayEnd = file.bytes.indexOf('\n', kHeader.size());
     const QDate firstDay =
@@ -51,7 +52,7 @@ std::optional<Draft> read(const QString &path, QString *error)
                                            file.bytes.mid(kHeader.size(), dayEnd - kHeader.size())),
                                        Qt::ISODate);
     if (!file.bytes.startsWith(kHeader) || !firstDay.isValid())
-        return fail(QStringLiteral("it is not an Orvanta draft"));
+        return fail(QCoreApplication::translate("WeekDraft", "it is not an Orvanta draft"));
     return Draft{firstDay, file.bytes.mid(dayEnd + 1)};
 }
 

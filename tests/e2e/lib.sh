@@ -5,6 +5,7 @@
 # database.
 
 export LC_ALL=C.UTF-8 TZ=UTC
+unset LANGUAGE # it would outrank LC_ALL in the language Orvanta speaks
 faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime.so.1$' | head -n1)
 [[ -n $faketime_lib ]] || { echo "FAIL: libfaketime is not installed"; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"

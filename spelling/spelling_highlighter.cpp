@@ -18,14 +18,13 @@ bool WordChecker::isMisspelled(QStringView word)
 {
     if (!m_dictionary)
         return false;
-    const QString key = word.toString();
-    const auto known = m_misspelled.constFind(key);
-    if (known != m_misspelled.cend())
-        return *known;
-    if (m_misspelled.size() >= kMostAnswers)
+    const auto known = m_misspelled.find(word);
+    if (known != m_misspelled.end())
+        return known->second;
+    if (qsizetype(m_misspelled.size()) >= kMostAnswers)
         m_misspelled.clear();
     const bool misspelled = !m_dictionary->isCorrect(word);
-    m_misspelled.insert(key, misspelled);
+    m_misspelled.emplace(word.toString(), misspelled);
     return misspelled;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QHash>
+#include <QHashFunctions>
 #include <QString>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <unordered_map>
 
 class SpellDictionary;
 
@@ -21,8 +22,15 @@ public:
     void forgetAnswers() { m_misspelled.clear(); }
 
 private:
+    // Looked up by the word's view into its line: no copy of each word on every key.
+    struct WordHash
+    {
+        using is_transparent = void;
+        size_t operator()(QStringView word) const { return qHash(word); }
+    };
+
     SpellDictionary *m_dictionary = nullptr;
-    QHash<QString, bool> m_misspelled;
+    std::unordered_map<QString, bool, WordHash, std::equal_to<>> m_misspelled;
 };
 
 // Underlines the misspelled words of a document with the style's wavy line. Qt calls it for the

@@ -26,6 +26,20 @@ QString languageName(const QString &tag)
     return QStringLiteral("%1 (%2)").arg(name, tag);
 }
 
+// Whether `pos` is on the word from `start` to `end` rather than in the empty space beside a
+// line's end, which also puts the cursor at the word's end.
+bool isOnWord(const QPlainTextEdit &box, QPoint pos, int start, int end)
+{
+    QTextCursor cursor(box.document());
+    cursor.setPosition(start);
+    const QRect first = box.cursorRect(cursor);
+    cursor.setPosition(end);
+    const QRect last = box.cursorRect(cursor);
+    if (first.top() != last.top()) // wrapped within the word
+        return true;
+    return pos.x() >= first.left() - 1 && pos.x() <= last.right() + 1;
+}
+
 QString escapedAmpersands(QString text)
 {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -50,6 +64,10 @@ SpellCheck::~SpellCheck()
 
 void SpellCheck::attach(QPlainTextEdit *box)
 {
+    for (const Box &b : std::as_const(m_boxes)) {
+        if (b.box == box)
+            return;
+    }
     m_boxes.append({box, nullptr});
     updateHighlighters();
 }
@@ -155,13 +173,14 @@ void SpellCheck::addToContextMenu(QMenu &menu, QPlainTextEdit &box, QPoint pos)
         const QString text = block.text();
         const int inBlock = at.positionInBlock();
         for (const WordSpan &word : checkableWords(text)) {
-            if (inBlock >= word.start && inBlock <= word.start + word.length) {
-                const QString found = text.mid(word.start, word.length);
-                if (m_checker.isMisspelled(found))
-                    addWordEntries(menu, menu.actions().value(0), box,
-                                   block.position() + int(word.start), found);
-                break;
-            }
+            if (inBlock < word.start || inBlock > word.start + word.length)
+                continue;
+            const int start = block.position() + int(word.start);
+            const QString found = text.mid(word.start, word.length);
+            if (isOnWord(box, pos, start, start + int(word.length)) &&
+                m_checker.isMisspelled(found))
+                addWordEntries(menu, menu.actions().value(0), box, start, found);
+            break;
         }
     }
 

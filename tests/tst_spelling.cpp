@@ -223,6 +223,7 @@ void TestSpelling::theMenuOffersSuggestionsForTheWordClicked_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("right");           // pixels right of that
     QTest::addColumn<QStringList>("entries"); // above the box's own
     QTest::addColumn<int>("chosen");
     QTest::addColumn<QString>("replaced");
@@ -230,24 +231,29 @@ void TestSpelling::theMenuOffersSuggestionsForTheWordClicked_data()
     const QStringList qick{u"quick"_s,  u"quack"_s, u"quirk"_s,
                            u"quirks"_s, u"kick"_s,  u"Add to dictionary"_s,
                            u"Ignore"_s, u"-"_s};
-    QTest::newRow("its first letter") << u"the qick fox"_s << 4 << qick << 2 << u"the quirk fox"_s;
+    QTest::newRow("its first letter")
+        << u"the qick fox"_s << 4 << 0 << qick << 2 << u"the quirk fox"_s;
     QTest::newRow("just after its last")
-        << u"the qick fox"_s << 8 << qick << 0 << u"the quick fox"_s;
-    QTest::newRow("second line") << u"the fox\nqick it"_s << 9 << qick << 4
+        << u"the qick fox"_s << 8 << 0 << qick << 0 << u"the quick fox"_s;
+    QTest::newRow("second line") << u"the fox\nqick it"_s << 9 << 0 << qick << 4
                                  << u"the fox\nkick it"_s;
     QTest::newRow("no suggestions")
-        << u"the zzz"_s << 5
+        << u"the zzz"_s << 5 << 0
         << QStringList{u"No suggestions"_s, u"Add to dictionary"_s, u"Ignore"_s, u"-"_s} << -1
         << QString();
-    QTest::newRow("a correct word") << u"the qick fox"_s << 1 << QStringList{} << -1 << QString();
+    QTest::newRow("a correct word")
+        << u"the qick fox"_s << 1 << 0 << QStringList{} << -1 << QString();
     QTest::newRow("just after a correct word")
-        << u"the qick"_s << 3 << QStringList{} << -1 << QString();
+        << u"the qick"_s << 3 << 0 << QStringList{} << -1 << QString();
+    QTest::newRow("right of the line's end")
+        << u"the qick\nfox"_s << 8 << 40 << QStringList{} << -1 << QString();
 }
 
 void TestSpelling::theMenuOffersSuggestionsForTheWordClicked()
 {
     QFETCH(QString, text);
     QFETCH(int, clicked);
+    QFETCH(int, right);
     QFETCH(QStringList, entries);
     QFETCH(int, chosen);
     QFETCH(QString, replaced);
@@ -256,7 +262,8 @@ void TestSpelling::theMenuOffersSuggestionsForTheWordClicked()
     QMenu menu;
     menu.addAction(u"Copy"_s);
 
-    checked.check.addToContextMenu(menu, checked.box, pointAt(checked.box, clicked));
+    checked.check.addToContextMenu(menu, checked.box,
+                                   pointAt(checked.box, clicked) + QPoint(right, 0));
     const QStringList all = texts(menu.actions());
     QCOMPARE(all.mid(0, all.indexOf(u"Copy"_s)), entries);
     QCOMPARE(all.mid(all.indexOf(u"Copy"_s)),

@@ -136,10 +136,12 @@ void SpellCheck::setEnabled(bool enabled)
 
 void SpellCheck::setLanguage(const QString &language)
 {
-    if (!open(language))
-        return;
+    if (language != this->language()) { // a dictionary takes a while to open
+        if (!open(language))
+            return;
+        recheck();
+    }
     QSettings().setValue(kLanguageKey, language);
-    recheck();
 }
 
 void SpellCheck::updateHighlighters()

@@ -1,1 +1,2 @@
 # The spelling check of the boxes.
+orvanta_add_test(tst_spelling LIBS orvanta_spelling)

@@ -37,6 +37,8 @@ public:
     void setSelStart(QDate day);
     QDate selEnd() const { return m_selEnd; }
     void setSelEnd(QDate day);
+    // Whether a day is in the highlighted range, its first and last day included.
+    bool isHighlighted(QDate day) const;
 
     void setToday(QDate day);
     QDate today() const { return m_today; }
@@ -61,6 +63,12 @@ public:
     // Sunday's column the lines of the week's notes; nothing elsewhere. `area`, where given,
     // gets where the same holds.
     QString toolTipAt(QPoint point, QRect *area = nullptr) const;
+    // What a screen reader says of a day besides its date: today, holds text, and on the first
+    // day of a row, that the week's notes hold text ("today, has text"); empty for none.
+    QString dayDescription(QDate day) const;
+
+    // The title of a month, as drawn over it ("December 2026").
+    static QString monthTitle(QDate month);
 
     // The title over the month at `index` on view: a click there chooses another month and
     // year for that place, as Alt+Down or F4 does for the keyboard cursor's month.
@@ -72,6 +80,7 @@ public:
     QRect dayRect(QDate day) const;
     QRect previousArrowRect() const;
     QRect nextArrowRect() const;
+    // The keyboard cursor's day. Paging takes it along into a month on view, so that it shows.
     QDate cursorDate() const { return m_cursor; }
 
     QSize sizeHint() const override;
@@ -114,6 +123,8 @@ private:
     QDate dayAt(const Metrics &m, QPoint point) const;
     QRect weekStartRect(const Metrics &m, QPoint point, QDate *sunday) const;
     void moveCursor(QDate to);
+    void keepCursorOnView();
+    void announceCursor();
     void chooseMonthAtCursor();
     void paintMonth(QPainter &painter, const Metrics &m, int index) const;
 

@@ -145,7 +145,6 @@ void MonthView::showMonth(QDate anyDayOfMonth)
     if (!anyDayOfMonth.isValid())
         return;
     m_firstMonth = std::clamp(monthOf(anyDayOfMonth), monthOf(m_minDate), lastFirstMonth());
-    keepCursorOnView();
     update();
     // Paging, and a width that holds another number of months, show other days.
     if (const QDate last = lastShownDay(); last != m_lastShown || m_firstMonth != m_shownFrom) {
@@ -157,18 +156,16 @@ void MonthView::showMonth(QDate anyDayOfMonth)
     }
 }
 
-void MonthView::keepCursorOnView()
+QDate MonthView::cursorShown() const
 {
-    // A cursor off the months on view would draw no frame: it goes along to the same day of the
-    // nearest month on view (or that month's last), within the selectable days.
     if (!m_cursor.isValid())
-        return;
+        return {};
     const int offset = monthsBetween(m_firstMonth, monthOf(m_cursor));
     if (offset >= 0 && offset < monthCount())
-        return;
+        return m_cursor;
     const QDate month = offset < 0 ? m_firstMonth : m_firstMonth.addMonths(monthCount() - 1);
     const QDate day(month.year(), month.month(), std::min(m_cursor.day(), month.daysInMonth()));
-    m_cursor = std::clamp(day, m_minDate, m_maxDate);
+    return std::clamp(day, m_minDate, m_maxDate);
 }
 
 void MonthView::announceCursor()
@@ -265,7 +262,11 @@ void MonthView::chooseMonth(int index)
 
 void MonthView::pageMonths(int months)
 {
+    const QDate from = m_firstMonth;
     showMonth(m_firstMonth.addMonths(months));
+    // The focused cell was one of the months that went: the cursor's is focused anew.
+    if (m_firstMonth != from)
+        announceCursor();
 }
 
 MonthView::Metrics MonthView::metrics() const
@@ -383,10 +384,10 @@ void MonthView::paintEvent(QPaintEvent *)
     drawArrow(previousArrowRect(), m_firstMonth > monthOf(m_minDate), true);
     drawArrow(nextArrowRect(), m_firstMonth < lastFirstMonth(), false);
 
-    if (const QRect cursor = dayRect(m, m_cursor); hasFocus() && cursor.isValid()) {
+    if (const QRect cursor = dayRect(m, cursorShown()); hasFocus() && cursor.isValid()) {
         // In the number's colour where that stands out from the cell, as the marks are: the
         // cursor is most often on the highlighted week.
-        const bool highlighted = isHighlighted(m_cursor);
+        const bool highlighted = isHighlighted(cursorShown());
         painter.setBrush(Qt::NoBrush);
         painter.setPen(
             QPen(ColourContrast::readableOn(
@@ -521,19 +522,19 @@ void MonthView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
-        moveCursor(m_cursor.addDays(-1));
+        moveCursor(cursorShown().addDays(-1));
         break;
     case Qt::Key_Right:
-        moveCursor(m_cursor.addDays(1));
+        moveCursor(cursorShown().addDays(1));
         break;
     case Qt::Key_Up:
-        moveCursor(m_cursor.addDays(-7));
+        moveCursor(cursorShown().addDays(-7));
         break;
     case Qt::Key_Down:
         if (event->modifiers().testFlag(Qt::AltModifier))
             chooseMonthAtCursor();
         else
-            moveCursor(m_cursor.addDays(7));
+            moveCursor(cursorShown().addDays(7));
         break;
     case Qt::Key_F4:
         chooseMonthAtCursor();
@@ -550,8 +551,8 @@ void MonthView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (isSelectable(m_cursor))
-            emit dateClicked(m_cursor);
+        if (isSelectable(cursorShown()))
+            emit dateClicked(cursorShown());
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -562,8 +563,8 @@ void MonthView::keyPressEvent(QKeyEvent *event)
 
 void MonthView::chooseMonthAtCursor()
 {
-    // The cursor's month, or the first on view where the cursor's is not.
-    const int index = monthsBetween(m_firstMonth, monthOf(m_cursor));
+    // The month the cursor shows in, where its frame is.
+    const int index = monthsBetween(m_firstMonth, monthOf(cursorShown()));
     chooseMonth(index >= 0 && index < monthCount() ? index : 0);
 }
 
@@ -608,10 +609,11 @@ void MonthView::focusInEvent(QFocusEvent *event)
     // or where none was set on the first selectable day on view.
     if (!m_cursor.isValid())
         m_cursor = std::clamp(m_value.isValid() ? m_value : m_firstMonth, m_minDate, m_maxDate);
-    keepCursorOnView();
     update();
     QWidget::focusInEvent(event);
-    announceCursor();
+    // After Qt's own news of the calendar taking the focus, which follows this event, so that
+    // the cell is what a reader hears last.
+    QMetaObject::invokeMethod(this, &MonthView::announceCursor, Qt::QueuedConnection);
 }
 
 void MonthView::focusOutEvent(QFocusEvent *event)

@@ -80,8 +80,11 @@ public:
     QRect dayRect(QDate day) const;
     QRect previousArrowRect() const;
     QRect nextArrowRect() const;
-    // The keyboard cursor's day. Paging takes it along into a month on view, so that it shows.
     QDate cursorDate() const { return m_cursor; }
+    // Where the keyboard cursor shows, and where its keys act from: its day, or while paging
+    // has taken its month out of view, the same day of the nearest month on view (the cursor
+    // comes back when its month does). Its frame is drawn whenever the calendar has the focus.
+    QDate cursorShown() const;
 
     QSize sizeHint() const override;
 
@@ -123,7 +126,6 @@ private:
     QDate dayAt(const Metrics &m, QPoint point) const;
     QRect weekStartRect(const Metrics &m, QPoint point, QDate *sunday) const;
     void moveCursor(QDate to);
-    void keepCursorOnView();
     void announceCursor();
     void chooseMonthAtCursor();
     void paintMonth(QPainter &painter, const Metrics &m, int index) const;

@@ -111,7 +111,7 @@ public:
         state.selectable = true;
         state.focusable = true;
         state.selected = isSelected();
-        state.focused = m_view->hasFocus() && m_view->cursorDate() == m_day;
+        state.focused = m_view->hasFocus() && m_view->cursorShown() == m_day;
         return state;
     }
     void *interface_cast(QAccessible::InterfaceType t) override
@@ -161,9 +161,9 @@ public:
     }
     QAccessibleInterface *focusChild() const override
     {
-        if (!m_view || !m_view->hasFocus() || monthOf(m_view->cursorDate()) != month())
+        if (!m_view || !m_view->hasFocus() || monthOf(m_view->cursorShown()) != month())
             return nullptr;
-        return m_calendar->cellOf(m_view->cursorDate());
+        return m_calendar->cellOf(m_view->cursorShown());
     }
     QAccessibleInterface *parent() const override
     {
@@ -256,6 +256,8 @@ private:
     int m_index;
 };
 
+MonthViewAccessible::Listener listener = nullptr;
+
 QAccessibleInterface *monthViewFactory(const QString &className, QObject *object)
 {
     if (className == u"MonthView" && object && object->isWidgetType())
@@ -289,9 +291,19 @@ void MonthViewAccessible::install()
 
 MonthViewAccessible *MonthViewAccessible::of(MonthView *view)
 {
-    if (!QAccessible::isActive())
-        return nullptr;
     return dynamic_cast<MonthViewAccessible *>(QAccessible::queryAccessibleInterface(view));
+}
+
+void MonthViewAccessible::setListener(Listener newListener)
+{
+    listener = newListener;
+}
+
+void MonthViewAccessible::send(QAccessibleEvent &event)
+{
+    if (listener)
+        listener(&event);
+    QAccessible::updateAccessibility(&event);
 }
 
 MonthView *MonthViewAccessible::view() const
@@ -343,7 +355,7 @@ QAccessibleInterface *MonthViewAccessible::focusChild() const
 {
     if (!isValid() || !view()->hasFocus())
         return nullptr;
-    if (QAccessibleInterface *cell = cellOf(view()->cursorDate()))
+    if (QAccessibleInterface *cell = cellOf(view()->cursorShown()))
         return cell;
     return const_cast<MonthViewAccessible *>(this);
 }
@@ -390,9 +402,9 @@ void MonthViewAccessible::cursorMoved()
 {
     if (!isValid() || !view()->hasFocus())
         return;
-    if (QAccessibleInterface *cell = cellOf(view()->cursorDate())) {
+    if (QAccessibleInterface *cell = cellOf(view()->cursorShown())) {
         QAccessibleEvent focus(cell, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
+        send(focus);
     }
 }
 
@@ -413,17 +425,15 @@ void MonthViewAccessible::pageChanged()
         m_named[index] = month;
         // AT-SPI hears the new name; the reset tells other bridges that every cell is new.
         QAccessibleEvent named(table(index), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&named);
+        send(named);
         QAccessibleTableModelChangeEvent reset(table(index),
                                                QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&reset);
+        send(reset);
     }
     if (countChanged) {
         QAccessibleEvent reorder(view(), QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&reorder);
+        send(reorder);
     }
-    // The focused cell was one of the old ones: the cursor's day is focused anew.
-    cursorMoved();
 }
 
 void MonthViewAccessible::dropCells() const

@@ -24,8 +24,8 @@ public:
 
     // Gives every MonthView this interface; calling it again does nothing.
     static void install();
-    // The calendar's interface, or null while no assistive technology listens (none is made
-    // for nothing then).
+    // The calendar's interface. Its events go nowhere while no assistive technology listens
+    // (Qt drops them), and they are few: it is not worth asking first.
     static MonthViewAccessible *of(MonthView *view);
 
     QString text(QAccessible::Text t) const override;
@@ -42,12 +42,20 @@ public:
     // The cell of a day on view, or null.
     QAccessibleInterface *cellOf(QDate day) const;
 
+    // Every event the calendar sends goes to Qt's accessibility and, where set, to `listener`
+    // as well: Qt passes events on only while a platform's bridge is active, which tests on the
+    // offscreen platform never have.
+    using Listener = void (*)(QAccessibleEvent *event);
+    static void setListener(Listener listener);
+
     // The keyboard cursor moved, or the calendar took the focus: its day is the focused cell.
     void cursorMoved();
-    // Other months came into view: their tables are renamed and their cells made anew.
+    // Other months came into view: their tables are renamed and their cells made anew (the
+    // focused one too, which the calendar then announces again).
     void pageChanged();
 
 private:
+    static void send(QAccessibleEvent &event);
     void dropCells() const;
     void dropTablesFrom(int count) const;
 

@@ -1,6 +1,7 @@
 #include "month_view.h"
 
 #include "colour_contrast.h"
+#include "month_view_accessible.h"
 #include "month_year_chooser.h"
 
 #include <algorithm>
@@ -55,7 +56,12 @@ QDate rowSunday(QDate month, int row)
 
 QString linesText(int lines)
 {
-    return lines == 1 ? MonthView::tr("1 line") : MonthView::tr("%1 lines").arg(lines);
+    const QString text = MonthView::tr("%n line(s)", nullptr, lines);
+    // Each language's translation has its plural forms. Without one the source stands, whose
+    // "(s)" English, the source language, says properly.
+    if (text == QStringLiteral("%1 line(s)").arg(lines))
+        return lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines);
+    return text;
 }
 
 } // namespace
@@ -64,6 +70,7 @@ MonthView::MonthView(QWidget *parent) : QWidget(parent), m_firstMonth(monthOf(m_
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    MonthViewAccessible::install();
 }
 
 void MonthView::setValue(QDate day)
@@ -77,6 +84,7 @@ void MonthView::setValue(QDate day)
     if (offset < 0 || offset >= monthCount())
         showMonth(month);
     update();
+    announceCursor();
 }
 
 void MonthView::setDateRange(QDate minDate, QDate maxDate)
@@ -105,6 +113,12 @@ void MonthView::setSelEnd(QDate day)
 {
     m_selEnd = day;
     update();
+}
+
+bool MonthView::isHighlighted(QDate day) const
+{
+    return day.isValid() && m_selStart.isValid() && m_selEnd.isValid() && day >= m_selStart &&
+           day <= m_selEnd;
 }
 
 void MonthView::setToday(QDate day)
@@ -136,8 +150,28 @@ void MonthView::showMonth(QDate anyDayOfMonth)
     if (const QDate last = lastShownDay(); last != m_lastShown || m_firstMonth != m_shownFrom) {
         m_shownFrom = m_firstMonth;
         m_lastShown = last;
+        if (MonthViewAccessible *accessible = MonthViewAccessible::of(this))
+            accessible->pageChanged();
         emit pageChanged();
     }
+}
+
+QDate MonthView::cursorShown() const
+{
+    if (!m_cursor.isValid())
+        return {};
+    const int offset = monthsBetween(m_firstMonth, monthOf(m_cursor));
+    if (offset >= 0 && offset < monthCount())
+        return m_cursor;
+    const QDate month = offset < 0 ? m_firstMonth : m_firstMonth.addMonths(monthCount() - 1);
+    const QDate day(month.year(), month.month(), std::min(m_cursor.day(), month.daysInMonth()));
+    return std::clamp(day, m_minDate, m_maxDate);
+}
+
+void MonthView::announceCursor()
+{
+    if (MonthViewAccessible *accessible = hasFocus() ? MonthViewAccessible::of(this) : nullptr)
+        accessible->cursorMoved();
 }
 
 QDate MonthView::lastShownDay() const
@@ -180,6 +214,28 @@ QString MonthView::toolTipAt(QPoint point, QRect *area) const
     return holds.join(u'\n');
 }
 
+QString MonthView::dayDescription(QDate day) const
+{
+    QStringList says;
+    if (day.isValid() && day == m_today)
+        says.append(tr("today"));
+    if (m_dayLines.value(day) > 0)
+        says.append(tr("has text"));
+    // The notes go with the first day of each row the week has, as their bar does.
+    if (day.isValid() && (sundayColumn(day) == 0 || day.day() == 1) &&
+        m_notesLines.contains(day.addDays(-sundayColumn(day))))
+        says.append(tr("the week's notes have text"));
+    //: Joins what is said of a day: "today, has text".
+    return says.join(tr(", "));
+}
+
+QString MonthView::monthTitle(QDate month)
+{
+    const QLocale locale;
+    //: A month's title: %1 its name, %2 its year ("December 2026").
+    return tr("%1 %2").arg(locale.standaloneMonthName(month.month())).arg(month.year());
+}
+
 QRect MonthView::titleRect(int index) const
 {
     const Metrics m = metrics();
@@ -206,7 +262,11 @@ void MonthView::chooseMonth(int index)
 
 void MonthView::pageMonths(int months)
 {
+    const QDate from = m_firstMonth;
     showMonth(m_firstMonth.addMonths(months));
+    // The focused cell was one of the months that went: the cursor's is focused anew.
+    if (m_firstMonth != from)
+        announceCursor();
 }
 
 MonthView::Metrics MonthView::metrics() const
@@ -324,9 +384,17 @@ void MonthView::paintEvent(QPaintEvent *)
     drawArrow(previousArrowRect(), m_firstMonth > monthOf(m_minDate), true);
     drawArrow(nextArrowRect(), m_firstMonth < lastFirstMonth(), false);
 
-    if (const QRect cursor = dayRect(m, m_cursor); hasFocus() && cursor.isValid()) {
+    if (const QRect cursor = dayRect(m, cursorShown()); hasFocus() && cursor.isValid()) {
+        // In the number's colour where that stands out from the cell, as the marks are: the
+        // cursor is most often on the highlighted week.
+        const bool highlighted = isHighlighted(cursorShown());
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette().text(), 1, Qt::DotLine));
+        painter.setPen(
+            QPen(ColourContrast::readableOn(
+                     highlighted ? palette().highlight().color() : palette().base().color(),
+                     highlighted ? palette().highlightedText().color() : palette().text().color(),
+                     kMarkContrast),
+                 1, Qt::DotLine));
         painter.drawRect(cursor.adjusted(1, 1, -2, -2));
     }
 }
@@ -340,9 +408,7 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
     const QRect title(area.left(), 0, area.width(), m.titleHeight);
     painter.fillRect(title.adjusted(1, 1, -1, -1), palette().button());
     painter.setPen(palette().buttonText().color());
-    painter.drawText(
-        title, Qt::AlignCenter,
-        QStringLiteral("%1 %2").arg(locale.standaloneMonthName(month.month())).arg(month.year()));
+    painter.drawText(title, Qt::AlignCenter, monthTitle(month));
 
     painter.setPen(palette().placeholderText().color());
     const QFontMetrics fm(font());
@@ -376,8 +442,7 @@ void MonthView::paintMonth(QPainter &painter, const Metrics &m, int index) const
 
     for (QDate day = month; day.month() == month.month() && day.isValid(); day = day.addDays(1)) {
         const QRect cell = dayRect(m, day);
-        const bool highlighted =
-            m_selStart.isValid() && m_selEnd.isValid() && day >= m_selStart && day <= m_selEnd;
+        const bool highlighted = isHighlighted(day);
         if (highlighted)
             painter.fillRect(cell, palette().highlight());
         if (!isSelectable(day))
@@ -428,6 +493,7 @@ void MonthView::mousePressEvent(QMouseEvent *event)
         if (m_pressed.isValid()) {
             m_cursor = m_pressed;
             update();
+            announceCursor();
         }
     }
 }
@@ -456,19 +522,19 @@ void MonthView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
-        moveCursor(m_cursor.addDays(-1));
+        moveCursor(cursorShown().addDays(-1));
         break;
     case Qt::Key_Right:
-        moveCursor(m_cursor.addDays(1));
+        moveCursor(cursorShown().addDays(1));
         break;
     case Qt::Key_Up:
-        moveCursor(m_cursor.addDays(-7));
+        moveCursor(cursorShown().addDays(-7));
         break;
     case Qt::Key_Down:
         if (event->modifiers().testFlag(Qt::AltModifier))
             chooseMonthAtCursor();
         else
-            moveCursor(m_cursor.addDays(7));
+            moveCursor(cursorShown().addDays(7));
         break;
     case Qt::Key_F4:
         chooseMonthAtCursor();
@@ -485,8 +551,8 @@ void MonthView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (isSelectable(m_cursor))
-            emit dateClicked(m_cursor);
+        if (isSelectable(cursorShown()))
+            emit dateClicked(cursorShown());
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -497,8 +563,8 @@ void MonthView::keyPressEvent(QKeyEvent *event)
 
 void MonthView::chooseMonthAtCursor()
 {
-    // The cursor's month, or the first on view where the cursor's is not.
-    const int index = monthsBetween(m_firstMonth, monthOf(m_cursor));
+    // The month the cursor shows in, where its frame is.
+    const int index = monthsBetween(m_firstMonth, monthOf(cursorShown()));
     chooseMonth(index >= 0 && index < monthCount() ? index : 0);
 }
 
@@ -513,6 +579,7 @@ void MonthView::moveCursor(QDate to)
     else if (offset >= monthCount())
         showMonth(monthOf(to).addMonths(1 - monthCount()));
     update();
+    announceCursor();
 }
 
 void MonthView::wheelEvent(QWheelEvent *event)
@@ -538,8 +605,15 @@ void MonthView::resizeEvent(QResizeEvent *event)
 
 void MonthView::focusInEvent(QFocusEvent *event)
 {
-    update(); // the keyboard cursor is drawn only with the focus
+    // The keyboard cursor is drawn only with the focus, and then always: on the current date,
+    // or where none was set on the first selectable day on view.
+    if (!m_cursor.isValid())
+        m_cursor = std::clamp(m_value.isValid() ? m_value : m_firstMonth, m_minDate, m_maxDate);
+    update();
     QWidget::focusInEvent(event);
+    // After Qt's own news of the calendar taking the focus, which follows this event, so that
+    // the cell is what a reader hears last.
+    QMetaObject::invokeMethod(this, &MonthView::announceCursor, Qt::QueuedConnection);
 }
 
 void MonthView::focusOutEvent(QFocusEvent *event)

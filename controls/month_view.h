@@ -37,6 +37,8 @@ public:
     void setSelStart(QDate day);
     QDate selEnd() const { return m_selEnd; }
     void setSelEnd(QDate day);
+    // Whether a day is in the highlighted range, its first and last day included.
+    bool isHighlighted(QDate day) const;
 
     void setToday(QDate day);
     QDate today() const { return m_today; }
@@ -61,6 +63,12 @@ public:
     // Sunday's column the lines of the week's notes; nothing elsewhere. `area`, where given,
     // gets where the same holds.
     QString toolTipAt(QPoint point, QRect *area = nullptr) const;
+    // What a screen reader says of a day besides its date: today, holds text, and on the first
+    // day of a row, that the week's notes hold text ("today, has text"); empty for none.
+    QString dayDescription(QDate day) const;
+
+    // The title of a month, as drawn over it ("December 2026").
+    static QString monthTitle(QDate month);
 
     // The title over the month at `index` on view: a click there chooses another month and
     // year for that place, as Alt+Down or F4 does for the keyboard cursor's month.
@@ -73,6 +81,10 @@ public:
     QRect previousArrowRect() const;
     QRect nextArrowRect() const;
     QDate cursorDate() const { return m_cursor; }
+    // Where the keyboard cursor shows, and where its keys act from: its day, or while paging
+    // has taken its month out of view, the same day of the nearest month on view (the cursor
+    // comes back when its month does). Its frame is drawn whenever the calendar has the focus.
+    QDate cursorShown() const;
 
     QSize sizeHint() const override;
 
@@ -114,6 +126,7 @@ private:
     QDate dayAt(const Metrics &m, QPoint point) const;
     QRect weekStartRect(const Metrics &m, QPoint point, QDate *sunday) const;
     void moveCursor(QDate to);
+    void announceCursor();
     void chooseMonthAtCursor();
     void paintMonth(QPainter &painter, const Metrics &m, int index) const;
 

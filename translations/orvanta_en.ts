@@ -12,7 +12,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+31"/>
+        <location line="+19"/>
+        <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
+        <translation>
+            <numerusform>%1 was written by the earlier Windows program. Copy its %Ln week into a new database for Orvanta? The original is kept unchanged as %2.</numerusform>
+            <numerusform>%1 was written by the earlier Windows program. Copy its %Ln weeks into a new database for Orvanta? The original is kept unchanged as %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
         <source>%Ln week(s) came over from the earlier program.</source>
         <translation>
             <numerusform>%Ln week came over from the earlier program.</numerusform>
@@ -56,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>MonthView</name>
+    <message numerus="yes">
+        <location filename="../controls/month_view.cpp" line="+59"/>
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n line</numerusform>
+            <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WeekExporting</name>
     <message numerus="yes">
         <location filename="../main_window/week_exporting.cpp" line="+121"/>
@@ -77,7 +96,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Nothing was changed: %n week(s) of %1 are here already.</source>
         <translation>
             <numerusform>Nothing was changed: %n week of %1 is here already.</numerusform>
@@ -93,7 +112,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+9"/>
         <source>; %n week(s) held text in both and now hold both: the weeks of %1</source>
         <translation>
             <numerusform>; %n week held text in both and now holds both: the week of %1</numerusform>
@@ -117,7 +136,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+5"/>
+        <source> and stayed in it.</source>
+        <translation>
+            <numerusform> and stayed in it.</numerusform>
+            <numerusform> and stayed in it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
         <source>: they are kept, with their full texts, in %1.</source>
         <translation>
             <numerusform>: it is kept, with its full text, in %1.</numerusform>
@@ -139,7 +166,15 @@
 <context>
     <name>orvanta-cli</name>
     <message numerus="yes">
-        <location filename="../cli/orvanta_cli.cpp" line="+215"/>
+        <location filename="../cli/orvanta_cli.cpp" line="+169"/>
+        <source>exporting, %1 of %n week(s)</source>
+        <translation>
+            <numerusform>exporting, %1 of %n week</numerusform>
+            <numerusform>exporting, %1 of %n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+50"/>
         <source>importing, %n row(s) read</source>
         <translation>
             <numerusform>importing, %n row read</numerusform>

@@ -1,0 +1,1319 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <location filename="../guide/about_box.cpp" line="+19"/>
+        <source>About Orvanta</source>
+        <translation>Orvanta について</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Orvanta %1
+A weekly schedule book.
+
+Your weeks are kept in:
+%2
+
+© The makers of Orvanta. All rights reserved.
+Orvanta is built with Qt %3 (GNU LGPL version 3), SQLite (public domain) and libmdb of mdbtools (GNU LGPL), which reads the earlier Windows program&apos;s files.</source>
+        <translation>Orvanta %1
+週間スケジュール帳
+
+週の保存先:
+%2
+
+© Orvanta の開発者。All rights reserved.
+Orvanta は Qt %3（GNU LGPL バージョン 3）、SQLite（パブリックドメイン）、および以前の Windows 用プログラムのファイルを読み込む mdbtools の libmdb（GNU LGPL）を使って作られています。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>About &amp;Qt</source>
+        <translation>Qt について(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>BackupSchedule</name>
+    <message>
+        <location filename="../main_window/backup_schedule.cpp" line="+60"/>
+        <source>%1 is damaged (%2). No copy was made of it today, so the copies in %3 are all from before.</source>
+        <translation>%1 は壊れています（%2）。今日はコピーを作成しなかったため、%3 にあるコピーはすべてそれより前のものです。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source> There is no backup of it yet.</source>
+        <translation>このファイルのバックアップはまだありません。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> The newest backup is %1: to go back to it, close Orvanta and copy it over %2.</source>
+        <translation>最新のバックアップは %1 です。このバックアップに戻すには、Orvanta を終了してから、このファイルを %2 に上書きコピーしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarConnection</name>
+    <message>
+        <location filename="../schedule/calendar_connection.cpp" line="+73"/>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>is in use by another program.</source>
+        <translation>は別のプログラムが使用中です。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>is damaged (%1).</source>
+        <translation>は壊れています（%1）。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>does not exist.</source>
+        <translation>は存在しません。</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>cannot be opened (%1).</source>
+        <translation>を開けません（%1）。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>is not an SQLite database.</source>
+        <translation>は SQLite データベースではありません。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+24"/>
+        <location line="+5"/>
+        <source>cannot be read</source>
+        <translation>を読み込めません</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>has no table tblCalendar.</source>
+        <translation>には tblCalendar テーブルがありません。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>has a table tblCalendar without the columns StartWeekDate and WeekData (%1).</source>
+        <translation>の tblCalendar テーブルには StartWeekDate 列と WeekData 列がありません（%1）。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>has code that would run when a week is saved (the trigger %1 on tblCalendar). Orvanta does not run code kept in its database: remove the trigger with another tool.</source>
+        <translation>には、週を保存するときに実行されるコード（tblCalendar のトリガー %1）があります。Orvanta はデータベースに保存されたコードを実行しません。別のツールでトリガーを削除してください。</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+5"/>
+        <location line="+12"/>
+        <location line="+14"/>
+        <location line="+24"/>
+        <location line="+8"/>
+        <source>could not be read</source>
+        <translation>を読み込めませんでした</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>could not be written</source>
+        <translation>に書き込めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarFiles</name>
+    <message>
+        <location filename="../schedule/calendar_files.cpp" line="+34"/>
+        <source>%1 already exists; left as it is.</source>
+        <translation>%1 はすでに存在するため、そのままにしました。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>cannot create %1: %2</source>
+        <translation>%1 を作成できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseSession</name>
+    <message>
+        <location filename="../main_window/database_session.cpp" line="+34"/>
+        <source>%1 not found.</source>
+        <translation>%1 が見つかりません。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not a database file.</source>
+        <translation>%1 はデータベースファイルではありません。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 is open in another Orvanta that cannot be reached (process %2).</source>
+        <translation>%1 は、通信できない別の Orvanta で開かれています（プロセス %2）。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is open in Orvanta on the computer %2. Close it there first: Orvanta ends here without changing anything.</source>
+        <translation>%1 はコンピューター %2 の Orvanta で開かれています。先にそちらで閉じてください。こちらの Orvanta は何も変更せずに終了します。</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The draft %1 cannot be read (%2). Move it away to start Orvanta; it may hold typing that was never saved.</source>
+        <translation>下書き %1 を読み込めません（%2）。Orvanta を起動するには、このファイルを別の場所へ移動してください。保存されていない入力が含まれている可能性があります。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The texts of the week of %1, typed before Orvanta last ended without saving them, could not be recovered: %2
+
+They are kept in %3 for the next start.</source>
+        <translation>前回 Orvanta が保存せずに終了したため、%1の週の入力内容を復元しようとしましたが、復元できませんでした: %2
+
+入力内容は次回の起動に備えて %3 に残してあります。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Orvanta last ended without saving the week of %1. Its texts as last typed have been recovered.</source>
+        <translation>前回 Orvanta は%1の週を保存せずに終了しました。最後に入力された内容を復元しました。</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierProgramConversion</name>
+    <message>
+        <location filename="../conversion/earlier_program_conversion.cpp" line="+79"/>
+        <source>A new database for Orvanta could not be written in %1: %2. Nothing was changed; %3 is as it was.</source>
+        <translation>%1 に Orvanta 用の新しいデータベースを書き込めませんでした: %2。何も変更されていません。%3 は元のままです。</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>the new file could not be written to the disk</source>
+        <translation>新しいファイルをディスクに書き込めませんでした</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The conversion was cancelled. Nothing was changed.</source>
+        <translation>変換を中止しました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the new database did not pass its check</source>
+        <translation>新しいデータベースが検査に合格しませんでした</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the new database does not hold every week</source>
+        <translation>新しいデータベースにすべての週が入っていません</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the new database does not read back as written</source>
+        <translation>新しいデータベースを読み直すと、書き込んだ内容と一致しません</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>the original could not be kept as %1 (%2)</source>
+        <translation>元のファイルを %1 として残せませんでした（%2）</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>every name for keeping the original is taken</source>
+        <translation>元のファイルを残すための名前がすべて使われています</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierProgramOffer</name>
+    <message>
+        <location filename="../main_window/earlier_program_offer.cpp" line="+27"/>
+        <source>Reading the weeks of the earlier program…</source>
+        <translation>以前のプログラムの週を読み込んでいます…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>Reading the weeks of the earlier program… %Ln row(s)</source>
+        <translation>
+            <numerusform>以前のプログラムの週を読み込んでいます… %Ln 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+19"/>
+        <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
+        <translation>
+            <numerusform>%1 は以前の Windows プログラムが書き込んだファイルです。その %Ln 週分を Orvanta の新しいデータベースにコピーしますか? 元のファイルは %2 として変更せずに残します。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%Ln week(s) came over from the earlier program.</source>
+        <translation>
+            <numerusform>以前のプログラムから %Ln 週分を移しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source> %Ln of them were stored with day and month swapped, as day-first date settings wrote them, and now lie under their right Sunday.</source>
+        <translation>
+            <numerusform>そのうち %Ln 週分は、日を先に書く日付設定で保存されたため日と月が入れ替わっていましたが、正しい日曜日の週に置き直しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> The original is kept as %1.</source>
+        <translation>元のファイルは %1 として残してあります。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source> %Ln row(s) that cannot be weeks are kept, with their full texts, in %1.</source>
+        <translation>
+            <numerusform>週として扱えない %Ln 行は、文章全体とともに %1 に保存してあります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source> Orvanta shows the week of %1, the newest that came over.</source>
+        <translation>移した週のうち最も新しい、%1の週を表示します。</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierWeekRows</name>
+    <message>
+        <location filename="../conversion/earlier_week_rows.cpp" line="+69"/>
+        <source>%1 could not be read as a database of the earlier program: %2. Nothing was changed.</source>
+        <translation>%1 を以前のプログラムのデータベースとして読み込めませんでした: %2。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>its reader, %1, could not be started (%2)</source>
+        <translation>読み込み用のプログラム %1 を起動できませんでした（%2）</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>its reader gave rows that make no sense</source>
+        <translation>読み込み用のプログラムが意味をなさない行を返しました</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>reading it took longer than %1 seconds</source>
+        <translation>読み込みに %1 秒以上かかりました</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>its reader stopped unexpectedly</source>
+        <translation>読み込み用のプログラムが予期せず停止しました</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is a database of Microsoft Access, but not the earlier program&apos;s: it has no table tblCalendar. Nothing was changed.</source>
+        <translation>%1 は Microsoft Access のデータベースですが、以前のプログラムのものではありません: tblCalendar テーブルがありません。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is a database of Microsoft Access, but not the earlier program&apos;s: its table tblCalendar has no columns StartWeekDate (Date/Time) and WeekData (Memo). Nothing was changed.</source>
+        <translation>%1 は Microsoft Access のデータベースですが、以前のプログラムのものではありません: tblCalendar テーブルに StartWeekDate 列（日付/時刻型）と WeekData 列（メモ型）がありません。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its reader failed</source>
+        <translation>読み込み用のプログラムが失敗しました</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its reader ended before the last row</source>
+        <translation>読み込み用のプログラムが最後の行より前で終了しました</translation>
+    </message>
+</context>
+<context>
+    <name>FindWindow</name>
+    <message>
+        <location filename="../find_window/find_window.cpp" line="+82"/>
+        <source>Find in all weeks</source>
+        <translation>すべての週から検索</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Words, or a &quot;phrase&quot;</source>
+        <translation>語句、または &quot;フレーズ&quot;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Words to find</source>
+        <translation>検索する語句</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Days found</source>
+        <translation>見つかった日</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Notes, week of %1</source>
+        <translation>メモ（%1の週）</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The weeks cannot be searched: %1</source>
+        <translation>週を検索できません: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%Ln result(s)</source>
+        <translation>
+            <numerusform>%Ln 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>, the newest %Ln listed</source>
+        <translation>
+            <numerusform>（新しい順に %Ln 件を表示）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> so far…</source>
+        <translation>（検索中…）</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <location filename="../main_window/form1.cpp" line="+625"/>
+        <source>
+
+Close and lose the texts of the week of %1?</source>
+        <translation>
+
+閉じて、%1の週の入力内容を破棄しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>GoToDateDialog</name>
+    <message>
+        <location filename="../go_to_date/go_to_date_dialog.cpp" line="+20"/>
+        <source>Go to date</source>
+        <translation>日付へ移動</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Date:</source>
+        <translation>日付(&amp;D):</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+1"/>
+        <source>Choose in a calendar</source>
+        <translation>カレンダーから選択</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Go</source>
+        <translation>移動(&amp;G)</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1, %2 or %3</source>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 %2</source>
+        <comment>a month&apos;s short name and a year, as the field reads them</comment>
+        <translation>%2年%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Type a day, such as %1.</source>
+        <translation>%1 のように日付を入力してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Orvanta cannot read this as a day. Try %1.</source>
+        <translation>日付として読み取れません。%1 のように入力してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Orvanta&apos;s calendar runs from %1 to %2.</source>
+        <translation>Orvanta のカレンダーで扱えるのは%1から%2までです。</translation>
+    </message>
+</context>
+<context>
+    <name>GuideText</name>
+    <message>
+        <location filename="../guide/guide_text.cpp" line="+49"/>
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>What</source>
+        <translation>機能</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Keys</source>
+        <comment>the heading of the table of keys</comment>
+        <translation>キー操作一覧</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>(in the menu)</source>
+        <translation>（メニューから）</translation>
+    </message>
+</context>
+<context>
+    <name>IconFile</name>
+    <message>
+        <location filename="../controls/icon_file.cpp" line="+46"/>
+        <source>its images hold more pixels than an icon or cursor</source>
+        <translation>画像のピクセル数がアイコンやカーソルとしては多すぎます</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+30"/>
+        <source>an image is cut short</source>
+        <translation>画像が途中で切れています</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>an image has an unknown header</source>
+        <translation>画像のヘッダーが不明な形式です</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+75"/>
+        <source>an image has an impossible size</source>
+        <translation>画像のサイズがありえない値です</translation>
+    </message>
+    <message>
+        <location line="-73"/>
+        <source>an image is compressed</source>
+        <translation>画像が圧縮されています</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>an image has %1 bits per pixel</source>
+        <translation>画像が 1 ピクセルあたり %1 ビットです</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>an image has an impossible palette</source>
+        <translation>画像のパレットがありえない内容です</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>there is no memory for an image</source>
+        <translation>画像を読み込むためのメモリが足りません</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>an image uses a colour it does not have</source>
+        <translation>画像がパレットにない色を使っています</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+9"/>
+        <source>an image is an unreadable PNG</source>
+        <translation>画像が読み込めない PNG です</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>not an icon or cursor file</source>
+        <translation>アイコンファイルでもカーソルファイルでもありません</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the file&apos;s list of images is empty or cut short</source>
+        <translation>ファイル内の画像の一覧が空か、途中で切れています</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it lists %1 images, more than an icon or cursor has</source>
+        <translation>画像が %1 個あり、アイコンやカーソルとしては多すぎます</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>an image lies outside the file</source>
+        <translation>画像がファイルの範囲外にあります</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>it is larger than an icon or cursor file can be</source>
+        <translation>アイコンファイルやカーソルファイルとしては大きすぎます</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <location filename="../main_window/main_module.cpp" line="+106"/>
+        <source>The skin %1 cannot be used: %2.</source>
+        <translation>スキン %1 を使用できません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>MonthView</name>
+    <message numerus="yes">
+        <location filename="../controls/month_view.cpp" line="+59"/>
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+145"/>
+        <source>Notes: %1</source>
+        <translation>メモ: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>has text</source>
+        <translation>文字あり</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the week&apos;s notes have text</source>
+        <translation>週のメモに文字あり</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, </source>
+        <extracomment>Joins what is said of a day: &quot;today, has text&quot;.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 %2</source>
+        <extracomment>A month&apos;s title: %1 its name, %2 its year (&quot;December 2026&quot;).</extracomment>
+        <translation>%2年%1</translation>
+    </message>
+    <message>
+        <location filename="../controls/month_view_accessible.cpp" line="+318"/>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+</context>
+<context>
+    <name>MonthYearChooser</name>
+    <message>
+        <location filename="../controls/month_year_chooser.cpp" line="+29"/>
+        <source>Month and year</source>
+        <translation>月と年</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFolder</name>
+    <message>
+        <location filename="../desktop/program_folder.cpp" line="+31"/>
+        <source>the program&apos;s path %1 names no folder</source>
+        <translation>プログラムのパス %1 がフォルダーを示していません</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>its folder %1 cannot be opened (%2)</source>
+        <translation>プログラムのフォルダー %1 を開けません（%2）</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>/proc/self/exe cannot be read (%1)</source>
+        <translation>/proc/self/exe を読み込めません（%1）</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the system does not say where the program is</source>
+        <translation>プログラムの場所をシステムから取得できません</translation>
+    </message>
+</context>
+<context>
+    <name>SkinFramework</name>
+    <message>
+        <location filename="../controls/skin_framework.cpp" line="+56"/>
+        <source>the skinning control has no member %1 to be called that way</source>
+        <translation>スキンのコントロールには、そのように呼び出せるメンバー %1 がありません</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is larger than a skin can be</source>
+        <translation>スキンとしては大きすぎます</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it is not UTF-8 text</source>
+        <translation>UTF-8 のテキストではありません</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>no skin is loaded</source>
+        <translation>スキンが読み込まれていません</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no window has the handle %1</source>
+        <translation>ハンドル %1 のウィンドウがありません</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a NUL character</source>
+        <translation>NUL 文字があります</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>a comment is never closed</source>
+        <translation>コメントが閉じられていません</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a quoted text is never closed</source>
+        <translation>引用符で囲まれたテキストが閉じられていません</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&apos;}&apos; closes nothing</source>
+        <translation>対応する &apos;{&apos; のない &apos;}&apos; があります</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&apos;{&apos; is never closed</source>
+        <translation>&apos;{&apos; が閉じられていません</translation>
+    </message>
+</context>
+<context>
+    <name>SmallFile</name>
+    <message>
+        <location filename="../files/small_file.cpp" line="+92"/>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>ファイルではなく、フォルダー、デバイス、またはパイプです</translation>
+    </message>
+</context>
+<context>
+    <name>SpellCheck</name>
+    <message>
+        <location filename="../spelling/spell_check.cpp" line="+190"/>
+        <source>Check spelling</source>
+        <translation>スペルチェック</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>No suggestions</source>
+        <translation>候補なし</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add to dictionary</source>
+        <translation>辞書に追加</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ignore</source>
+        <translation>無視</translation>
+    </message>
+</context>
+<context>
+    <name>ThreadRun</name>
+    <message>
+        <location filename="../main_window/thread_run.cpp" line="+7"/>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TrayMenu</name>
+    <message>
+        <location filename="../main_window/tray_menu.cpp" line="+60"/>
+        <source>&amp;Hide Orvanta</source>
+        <translation>Orvanta を隠す(&amp;H)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Show Orvanta</source>
+        <translation>Orvanta を表示(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <location filename="../guide/user_guide_window.cpp" line="+11"/>
+        <location line="+3"/>
+        <source>Orvanta User&apos;s Guide</source>
+        <translation>Orvanta ユーザーガイド</translation>
+    </message>
+</context>
+<context>
+    <name>WeekDraft</name>
+    <message>
+        <location filename="../schedule/week_draft.cpp" line="+44"/>
+        <source>it is too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a file</source>
+        <translation>ファイルではありません</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>it is not an Orvanta draft</source>
+        <translation>Orvanta の下書きではありません</translation>
+    </message>
+</context>
+<context>
+    <name>WeekExport</name>
+    <message>
+        <location filename="../export/week_export.cpp" line="+45"/>
+        <source>%1 is the calendar database itself: choose another file.</source>
+        <translation>%1 はカレンダーのデータベースそのものです。別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+34"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <location line="+43"/>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeekExporting</name>
+    <message>
+        <location filename="../main_window/week_exporting.cpp" line="+28"/>
+        <source>Export All Weeks</source>
+        <translation>すべての週をエクスポート</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Orvanta weeks.md</source>
+        <translation>Orvanta weeks.md</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 names no format Orvanta writes: name it .md for Markdown or .ics for iCalendar.</source>
+        <translation>%1 は、Orvanta が書き出せる形式の名前ではありません。Markdown なら .md、iCalendar なら .ics で終わる名前にしてください。</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Exporting all weeks…</source>
+        <translation>すべての週をエクスポートしています…</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The weeks were not exported. %1</source>
+        <translation>週はエクスポートされませんでした。%1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%Ln week(s) were exported to %1.</source>
+        <translation>
+            <numerusform>%Ln 週分を %1 にエクスポートしました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WeekImport</name>
+    <message>
+        <location filename="../import/week_import.cpp" line="+84"/>
+        <source>The weeks could not be written to %1: %2. Nothing was changed; it is as it was.</source>
+        <translation>%1 に週を書き込めませんでした: %2。何も変更されておらず、元のままです。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is an SQLite database, but not one of Orvanta&apos;s: it has no table tblCalendar with the columns StartWeekDate and WeekData. Nothing was changed.</source>
+        <translation>%1 は SQLite データベースですが、Orvanta のものではありません: StartWeekDate 列と WeekData 列のある tblCalendar テーブルがありません。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 was left in the middle of a change, and reading it would change it (%2-journal beside it takes the change back): open it once in the program that wrote it, or copy it without that file. Nothing was changed.</source>
+        <translation>%1 は変更の途中のまま残されているため、読み込むと内容が変わってしまいます（隣にある %2-journal が変更を取り消します）。作成したプログラムで一度開くか、そのファイルを除いてコピーしてください。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 could not be read: %2. Nothing was changed.</source>
+        <translation>%1 を読み込めませんでした: %2。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The import was cancelled. Nothing was changed.</source>
+        <translation>インポートを中止しました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>%1 not found. Nothing was changed.</source>
+        <translation>%1 が見つかりません。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is the database the weeks would come into: choose another file. Nothing was changed.</source>
+        <translation>%1 は週の取り込み先のデータベースです。別のファイルを選んでください。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is neither a database of Orvanta&apos;s nor one of the earlier Windows program. Nothing was changed.</source>
+        <translation>%1 は Orvanta のデータベースでも、以前の Windows 用プログラムのデータベースでもありません。何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source> Nothing was changed.</source>
+        <translation>何も変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>The rows of %1 that cannot be weeks could not be written to %2: %3. Nothing was changed.</source>
+        <translation>%1 の週として扱えない行を %2 に書き込めませんでした: %3。何も変更されていません。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+151"/>
+        <source>%n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 and %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The weeks of %1 were not imported. %2</source>
+        <translation>%1 の週は取り込まれませんでした。%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 holds no weeks; nothing was changed.</source>
+        <translation>%1 には週がありません。何も変更されていません。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Nothing was changed: %n week(s) of %1 are here already.</source>
+        <translation>
+            <numerusform>%1 の %n 週分はすべて取り込み済みのため、何も変更されていません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No new week came from %1</source>
+        <translation>%1 から新しく取り込んだ週はありません</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n week(s) came from %1</source>
+        <translation>
+            <numerusform>%1 から %n 週分を取り込みました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>d MMMM yyyy</source>
+        <comment>the format of a week&apos;s Sunday in a list</comment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>; %n week(s) held text in both and now hold both: the weeks of %1</source>
+        <translation>
+            <numerusform>。両方に文章があった %n 週分は、両方の文章を残しました（対象の週: %1）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>; %n week(s) were here already as they are</source>
+        <translation>
+            <numerusform>。%n 週分はすでに同じ内容で存在していました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>.</source>
+        <translation>。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source> %n row(s) of %1 cannot be weeks (rows %2)</source>
+        <translation>
+            <numerusform>%1 の %n 行は週として扱えません（行番号: %2）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source> and stayed in it.</source>
+        <translation>
+            <numerusform>。これらの行は元のファイルに残っています。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>: they are kept, with their full texts, in %1.</source>
+        <translation>
+            <numerusform>。これらの行は文章全体とともに %1 に保存してあります。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WeekImporting</name>
+    <message>
+        <location filename="../main_window/week_importing.cpp" line="+22"/>
+        <source>Import Weeks</source>
+        <translation>週をインポート</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Databases (*.mdb *.accdb);;All files (*)</source>
+        <translation>データベース (*.mdb *.accdb);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Importing the weeks of %1…</source>
+        <translation>%1 の週をインポートしています…</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source> %Ln row(s)</source>
+        <translation>
+            <numerusform> %Ln 行</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WeekPage</name>
+    <message>
+        <location filename="../main_window/week_page.cpp" line="+66"/>
+        <source>Additional Notes For The Week</source>
+        <translation>この週のメモ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Notes for the week of %1</source>
+        <translation>%1の週のメモ</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>No recovery file could be written either: the week&apos;s texts are only in the window. Copy them somewhere safe.</source>
+        <translation>復旧用のファイルも書き込めませんでした。この週の入力内容はウィンドウの中にしかありません。安全な場所にコピーしてください。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The week&apos;s texts were written to %1.</source>
+        <translation>この週の入力内容を %1 に書き出しました。</translation>
+    </message>
+</context>
+<context>
+    <name>WeekPrintModule</name>
+    <message>
+        <location filename="../print_module/week_print_module.cpp" line="+14"/>
+        <source>Print Week</source>
+        <translation>週を印刷</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+</context>
+<context>
+    <name>WeekPrinting</name>
+    <message>
+        <location filename="../main_window/week_printing.cpp" line="+31"/>
+        <source>it is not there</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>it is not Orvanta&apos;s printing module</source>
+        <translation>Orvanta の印刷モジュールではありません</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Orvanta cannot print: its printing module %1 cannot be used: %2. Installing Orvanta again brings it back.</source>
+        <translation>Orvanta は印刷できません。印刷モジュール %1 を使用できません: %2。Orvanta をもう一度インストールすると元に戻ります。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Orvanta week %1</source>
+        <translation>Orvanta week %1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>The week was not printed: %1 did not take it.</source>
+        <translation>週は印刷されませんでした: %1 が受け付けませんでした。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The week was not printed: %1 cannot be written.</source>
+        <translation>週は印刷されませんでした: %1 に書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>WeekSheet</name>
+    <message>
+        <location filename="../print/week_sheet.cpp" line="+74"/>
+        <source>%1 · page %2 of %3</source>
+        <translation>%1 · %2 / %3 ページ</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Week of %1</source>
+        <translation>%1の週</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 (continued)</source>
+        <translation>%1（続き）</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <location filename="../main_window/window_actions.cpp" line="+14"/>
+        <source>&amp;Go to date…</source>
+        <translation>日付へ移動(&amp;G)…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;This week</source>
+        <translation>今週(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P&amp;revious week</source>
+        <translation>前の週(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Next week</source>
+        <translation>次の週(&amp;N)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Save week</source>
+        <translation>週を保存(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Find in all weeks…</source>
+        <translation>すべての週から検索(&amp;F)…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find ne&amp;xt</source>
+        <translation>次を検索(&amp;X)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find pre&amp;vious</source>
+        <translation>前を検索(&amp;V)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print week…</source>
+        <translation>週を印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print previe&amp;w…</source>
+        <translation>印刷プレビュー(&amp;W)…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Export all weeks…</source>
+        <translation>すべての週をエクスポート(&amp;E)…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Import weeks…</source>
+        <translation>週をインポート(&amp;I)…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Larger text</source>
+        <translation>文字を大きく(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>S&amp;maller text</source>
+        <translation>文字を小さく(&amp;M)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Usual text size</source>
+        <translation>標準の文字サイズ(&amp;U)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User&apos;s gui&amp;de</source>
+        <translation>ユーザーガイド(&amp;D)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Orvanta</source>
+        <translation>Orvanta について(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>This menu</source>
+        <translation>このメニュー</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+</context>
+<context>
+    <name>WindowPointer</name>
+    <message>
+        <location filename="../main_window/window_pointer.cpp" line="+26"/>
+        <source>The pointer image %1 cannot be read: %2.</source>
+        <translation>ポインター画像 %1 を読み込めません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../main.cpp" line="+45"/>
+        <source>Orvanta cannot tell which folder it was started from, where its dbCalendar.mdb lies: %1.</source>
+        <translation>Orvanta の起動元のフォルダー（dbCalendar.mdb がある場所）を特定できません: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta-cli</name>
+    <message>
+        <location filename="../cli/orvanta_cli.cpp" line="+46"/>
+        <source>
+Orvanta&apos;s weeks from the command line.
+
+  find WORDS...   prints each line that holds every word (in any order, case and accents
+                  aside; quote words to find them as a phrase): the day, its name and the
+                  line, the newest first. Exit 0: found, 1: nothing found, 2: an error.
+  export FILE     writes every week to FILE, oldest first: Markdown for .md, iCalendar
+                  for .ics, or as --format says. Exit 0: written, 2: not written.
+  import FILE     brings the weeks of FILE (another Orvanta database, or the earlier
+                  Windows program&apos;s .mdb or .accdb) into the database: a week only in
+                  FILE comes over, one with other texts holds both afterwards, and FILE
+                  is never changed. Not while Orvanta has the database open: use Import
+                  weeks... in its window then. Exit 0: imported, 2: nothing changed.
+
+  --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)
+  -h, --help      this text (also: orvanta-cli help)
+  --version       the version
+</source>
+        <translation>
+Orvanta の週をコマンドラインから扱います。
+
+  find WORDS...   すべての語句を含む行を出力します（順序、大文字と小文字、アクセント記号は
+                  区別しません。引用符で囲むとひと続きの語句として検索します）。日付、曜日名、
+                  その行を新しい順に出力します。終了コード 0: 見つかった、1: なし、2: エラー。
+  export FILE     すべての週を古い順に FILE に書き出します。.md なら Markdown、.ics なら
+                  iCalendar、または --format の指定どおり。終了コード 0: 書き出した、2: 失敗。
+  import FILE     FILE（別の Orvanta のデータベース、または以前の Windows 用プログラムの
+                  .mdb や .accdb）の週をデータベースに取り込みます。FILE にしかない週は
+                  そのまま取り込み、異なる文章のある週は両方を残します。FILE は変更されません。
+                  Orvanta がデータベースを開いている間は使えません。その場合はウィンドウの
+                  「週をインポート…」を使ってください。終了コード 0: 取り込んだ、2: 変更なし。
+
+  --database FILE 使用するデータベース（省略時は orvanta-cli と同じ場所の dbCalendar.mdb）
+  -h, --help      このテキスト（orvanta-cli help でも表示）
+  --version       バージョン
+</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <location line="+37"/>
+        <location line="+36"/>
+        <source>%1 not found.</source>
+        <translation>%1 が見つかりません。</translation>
+    </message>
+    <message>
+        <location line="-63"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>--format takes md or ics.</source>
+        <translation>--format には md または ics を指定します。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>cannot tell the format of %1: name it .md or .ics, or give --format md or --format ics.</source>
+        <translation>%1 の形式がわかりません: 名前を .md か .ics で終わるようにするか、--format md または --format ics を指定してください。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>exporting, %1 of %n week(s)</source>
+        <translation>
+            <numerusform>エクスポート中: %n 週分のうち %1 週分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>%1 is open in Orvanta; import from its window (Import weeks…), or close it first.</source>
+        <translation>%1 は Orvanta で開かれています。そのウィンドウの「週をインポート…」でインポートするか、先に Orvanta を閉じてください。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is open in Orvanta on the computer %2; import from its window there (Import weeks…), or close it first.</source>
+        <translation>%1 はコンピューター %2 の Orvanta で開かれています。そちらのウィンドウの「週をインポート…」でインポートするか、先に Orvanta を閉じてください。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>importing, %n row(s) read</source>
+        <translation>
+            <numerusform>インポート中: %n 行を読み込みました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>--database takes a file.</source>
+        <translation>--database にはファイルを指定します。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>no command %1.</source>
+        <translation>%1 というコマンドはありません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cannot tell which folder it is in: %1</source>
+        <translation>自身のあるフォルダーを特定できません: %1</translation>
+    </message>
+</context>
+</TS>

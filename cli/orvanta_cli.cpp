@@ -164,8 +164,12 @@ int exportWeeks(const QString &database, QStringList arguments)
     {
         TerminalProgress terminal;
         const auto progress = [&](qsizetype written, qsizetype total) {
+            const int weeks = int(std::min<qsizetype>(total, INT_MAX));
             if (total > 0)
-                terminal.show(QCoreApplication::translate("orvanta-cli", "exporting, %1 of %2 weeks").arg(written).arg(total));
+                terminal.show(QCoreApplication::translate("orvanta-cli",
+                                                          "exporting, %1 of %n week(s)", nullptr,
+                                                          weeks)
+                                  .arg(written));
             return true;
         };
         result = WeekExport::exportWeeks(database, target, *format,

@@ -96,8 +96,9 @@ void GoToDateDialog::readField()
     const QString examples =
         tr("%1, %2 or %3")
             .arg(DateText::format(m_today, here), m_today.toString(Qt::ISODate),
-                 QStringLiteral("%1 %2").arg(here.monthName(m_today.month(), QLocale::ShortFormat),
-                                             QString::number(m_today.year())));
+                 tr("%1 %2", "a month's short name and a year, as the field reads them")
+                     .arg(here.monthName(m_today.month(), QLocale::ShortFormat),
+                          QString::number(m_today.year())));
     m_day = {};
     QString hint;
     if (m_field->text().trimmed().isEmpty()) {

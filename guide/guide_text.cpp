@@ -34,7 +34,14 @@ QString markdown(const QString &readme, const QList<Key> &keys)
     if (const qsizetype to = guide.indexOf(end); to > 0)
         guide.truncate(to);
     guide.remove(picture);
-    guide = QStringLiteral("# Orvanta\n\n") + guide.trimmed() + QStringLiteral("\n\n## ") + QCoreApplication::translate("GuideText", "Keys") +
+    // A line break inside a paragraph reads as a space, which Chinese and Japanese do not put
+    // between words: there the lines join.
+    static const QRegularExpression wideBreak(
+        QStringLiteral("(?<=[\\x{3000}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}])\\n"
+                       "(?=[\\x{3000}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}])"));
+    guide.remove(wideBreak);
+    guide = QStringLiteral("# Orvanta\n\n") + guide.trimmed() + QStringLiteral("\n\n## ") +
+            QCoreApplication::translate("GuideText", "Keys", "the heading of the table of keys") +
             QStringLiteral("\n\n");
 
     guide += QStringLiteral("| %1 | %2 |\n|---|---|\n")

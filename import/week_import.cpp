@@ -435,7 +435,8 @@ QString describe(const Result &result, const QString &filePath, int listed)
     if (result.cancelled)
         return result.error;
     if (!result.ok)
-        return QStringLiteral("The weeks of %1 were not imported. %2").arg(file, result.error);
+        return translated(QT_TRANSLATE_NOOP("WeekImport", "The weeks of %1 were not imported. %2"))
+            .arg(file, result.error);
     QString told;
     if (result.came == 0 && result.merged == 0) {
         told = result.same == 0
@@ -455,7 +456,9 @@ QString describe(const Result &result, const QString &filePath, int listed)
         if (result.merged > 0) {
             QStringList days;
             for (const QDate day : result.mergedWeeks)
-                days.append(QLocale().toString(day, u"d MMMM yyyy"));
+                days.append(QLocale().toString(
+                    day, QCoreApplication::translate("WeekImport", "d MMMM yyyy",
+                                                     "the format of a week's Sunday in a list")));
             told += translated(QT_TRANSLATE_N_NOOP("WeekImport", "; %n week(s) held text in both and "
                                                                "now hold both: the weeks of %1"),
                                result.merged)
@@ -477,7 +480,7 @@ QString describe(const Result &result, const QString &filePath, int listed)
                            n)
                     .arg(file, listOf(rows, listed));
         told += result.reportPath.isEmpty()
-                    ? translated(QT_TRANSLATE_NOOP("WeekImport", " and stayed in it."))
+                    ? translated(QT_TRANSLATE_N_NOOP("WeekImport", " and stayed in it."), n)
                     : translated(QT_TRANSLATE_N_NOOP("WeekImport", ": they are kept, with their "
                                                                  "full texts, in %1."),
                                  n)

@@ -54,9 +54,11 @@ Result offer(const Window &window)
         QFileInfo(EarlierProgramConversion::keepingPathFor(window.databasePath)).fileName();
     const bool yes = window.alerts->offer(
         QCoreApplication::translate("EarlierProgramOffer",
-                                    "%1 was written by the earlier Windows program. Copy its %2 weeks into a "
-                       "new database for Orvanta? The original is kept unchanged as %3.")
-            .arg(file.fileName(), locale.toString(conversion.weeks()), keptName));
+                                    "%1 was written by the earlier Windows program. Copy its %Ln "
+                                    "week(s) into a new database for Orvanta? The original is "
+                                    "kept unchanged as %2.",
+                                    nullptr, int(conversion.weeks()))
+            .arg(file.fileName(), keptName));
     if (!yes)
         return {Outcome::Declined};
     if (!conversion.putInPlace()) {

@@ -29,6 +29,9 @@ public:
         PrintPreview,
         ExportAll,
         ImportWeeks,
+        LargerText,
+        SmallerText,
+        UsualTextSize,
         Guide,
         About,
         Quit,
@@ -44,6 +47,7 @@ public:
         // Also from the find window (and any other window of Orvanta's), not only the main one.
         bool everywhere = false;
         bool separatorBefore = false; // in the window's menu
+        QKeySequence otherKeys = {};  // that work as well, unshown
     };
     static const std::array<Entry, Count> &table();
 

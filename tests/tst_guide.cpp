@@ -2,6 +2,7 @@
 #include "guide/about_box.h"
 #include "guide/guide_text.h"
 #include "guide/user_guide_window.h"
+#include "translations/app_language.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +21,9 @@ class TestGuide : public QObject
     Q_OBJECT
 private slots:
     void theGuideIsTheUsersPartWithEveryKey();
+    void linesJoinOnlyBetweenWideLetters_data();
+    void linesJoinOnlyBetweenWideLetters();
+    void eachLanguageHasItsGuide();
     void aboutSaysVersionAndWhereTheWeeksAre();
     void aboutClosesByItsButtonAndEscape_data();
     void aboutClosesByItsButtonAndEscape();
@@ -44,6 +49,45 @@ void TestGuide::theGuideIsTheUsersPartWithEveryKey()
                            u"| Find in all weeks… | Ctrl+F |\n"
                            u"| About Orvanta | (in the menu) |\n"
                            u"| A \\| in a name | Ctrl+\\| |\n"_s));
+}
+
+void TestGuide::linesJoinOnlyBetweenWideLetters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Japanese across a line") << u"週の\n予定"_s << u"週の予定"_s;
+    QTest::newRow("after a full stop") << u"保存します。\n次に"_s << u"保存します。次に"_s;
+    QTest::newRow("English") << u"the week\nof"_s << u"the week\nof"_s;
+    QTest::newRow("Japanese, then a name") << u"開く。\nOrvanta"_s << u"開く。\nOrvanta"_s;
+    QTest::newRow("a list's next item") << u"- 週\n- 日"_s << u"- 週\n- 日"_s;
+    QTest::newRow("a paragraph's end") << u"週\n\n日"_s << u"週\n\n日"_s;
+}
+
+void TestGuide::linesJoinOnlyBetweenWideLetters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const QString guide = GuideText::markdown(u"## Using Orvanta\n\n"_s + text + u"\n"_s, {});
+    QVERIFY2(guide.contains(u"## Using Orvanta\n\n"_s + shown + u"\n\n## Keys"_s),
+             qPrintable(guide));
+}
+
+void TestGuide::eachLanguageHasItsGuide()
+{
+    QCOMPARE(GuideText::builtInGuide(), GuideText::builtInReadme()); // English: the README's
+    for (const QString &language : AppLanguage::available().mid(1)) {
+        QVERIFY(AppLanguage::install(*qApp, language));
+        const QString guide = GuideText::builtInGuide();
+        QVERIFY2(guide.startsWith(u"## "_s) && !guide.contains(u"## Using Orvanta"_s),
+                 qPrintable(language));
+        // As long as the README's: a whole translation, not a start of one.
+        QVERIFY2(guide.size() > GuideText::markdown(GuideText::builtInReadme(), {}).size() / 2,
+                 qPrintable(language));
+    }
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 void TestGuide::aboutSaysVersionAndWhereTheWeeksAre()

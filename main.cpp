@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(ORVANTA_PRODUCT_NAME));
+    QApplication::setOrganizationName(QStringLiteral(ORVANTA_PRODUCT_NAME)); // ~/.config/Orvanta
     QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
     AppLanguage::installForUser(app);

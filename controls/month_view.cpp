@@ -56,12 +56,7 @@ QDate rowSunday(QDate month, int row)
 
 QString linesText(int lines)
 {
-    const QString text = MonthView::tr("%n line(s)", nullptr, lines);
-    // Each language's translation has its plural forms. Without one the source stands, whose
-    // "(s)" English, the source language, says properly.
-    if (text == QStringLiteral("%1 line(s)").arg(lines))
-        return lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines);
-    return text;
+    return MonthView::tr("%n line(s)", nullptr, lines);
 }
 
 } // namespace

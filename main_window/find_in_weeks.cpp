@@ -23,8 +23,6 @@ QString selectedWords(const QPlainTextEdit &box)
 FindInWeeks::FindInWeeks(Window window, const QString &databasePath, QObject *parent)
     : QObject(parent), m_window(std::move(window)), m_databasePath(databasePath)
 {
-    for (QPlainTextEdit *box : m_window.boxes)
-        addFindToBox(box);
 }
 
 FindWindow &FindInWeeks::findWindow()
@@ -74,21 +72,6 @@ void FindInWeeks::goToNext(int step)
         open();
     }
     m_findWindow->chooseNext(step);
-}
-
-void FindInWeeks::addFindToBox(QPlainTextEdit *box)
-{
-    box->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint &at) {
-        QMenu *menu = box->createStandardContextMenu(at);
-        menu->addSeparator();
-        // The window's own find action, its key shown; it looks for the box's selection, as
-        // the box has the focus.
-        box->setFocus(Qt::PopupFocusReason);
-        menu->addAction(m_window.find);
-        menu->exec(box->mapToGlobal(at));
-        delete menu;
-    });
 }
 
 void FindInWeeks::goTo(const FindResult &result)

@@ -46,7 +46,6 @@ public:
 
 private:
     void goTo(const FindResult &result);
-    void addFindToBox(QPlainTextEdit *box);
 
     Window m_window;
     QString m_databasePath;

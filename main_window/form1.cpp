@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "backup_schedule.h"
+#include "box_menu.h"
 #include "controls/month_view.h"
 #include "controls/skin_framework.h"
 #include "cursor_in_view.h"
@@ -21,6 +22,8 @@
 #include "schedule/week.h"
 #include "schedule/week_draft.h"
 #include "screen_fit.h"
+#include "spelling/spell_check.h"
+#include "text_size/text_size.h"
 #include "tray/csystray.h"
 #include "trace/startup_trace.h"
 #include "tray_menu.h"
@@ -131,6 +134,12 @@ void Form1::createMenuAndKeys()
         new FindInWeeks({this, m_weekPage.get(), m_text1, [this](QDate day) { onDateClicked(day); },
                          [this] { comeForward(); }, m_actions->action(Id::Find)},
                         m_session.path(), this);
+    const QList<QPlainTextEdit *> boxes(m_text1.begin(), m_text1.end());
+    m_spelling = new SpellCheck(this);
+    for (QPlainTextEdit *box : boxes)
+        m_spelling->attach(box);
+    m_boxMenu = new BoxMenu(boxes, m_actions->action(Id::Find), m_spelling, this);
+    m_textSize = new TextSize(boxes, Form1Design::kFontPoints, this);
     m_weekPrinting = new WeekPrinting(*this, *m_weekPage, m_label1, this);
     m_weekPrinting->setTellError([this](const QString &text) { tellError(text); });
     if (!m_services.printModule.isEmpty())
@@ -158,6 +167,9 @@ void Form1::createMenuAndKeys()
     on(Id::PrintPreview, [this] { m_weekPrinting->preview(); });
     on(Id::ExportAll, [this] { m_weekExporting->exportAll(); });
     on(Id::ImportWeeks, [this] { m_weekImporting->importWeeks(); });
+    on(Id::LargerText, [this] { m_textSize->makeLarger(); });
+    on(Id::SmallerText, [this] { m_textSize->makeSmaller(); });
+    on(Id::UsualTextSize, [this] { m_textSize->makeUsual(); });
     on(Id::Guide, &Form1::showGuide);
     on(Id::About, &Form1::showAbout);
     on(Id::Quit, &Form1::quit);
@@ -434,6 +446,7 @@ void Form1::afterFirstFrame()
     putIconInTray();
     m_dayMarks->refresh();
     StartupTrace::mark("marks");
+    m_spelling->start(); // the dictionary loads once the window is on the screen
     m_backups.start(m_services.backupDelay);
 }
 

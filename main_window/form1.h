@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class Alerts;
+class BoxMenu;
 class Clock;
 class CursorInView;
 class DayMarks;
@@ -26,6 +27,8 @@ class QScrollArea;
 class RandomDraw;
 class ScreenFitKeeper;
 class SkinFramework;
+class SpellCheck;
+class TextSize;
 class TrayMenu;
 class UserGuideWindow;
 class WeekExporting;
@@ -101,6 +104,8 @@ public:
     WeekExporting &weekExporting() const { return *m_weekExporting; }
     WeekImporting &weekImporting() const { return *m_weekImporting; }
     WindowActions &actions() const { return *m_actions; }
+    SpellCheck &spelling() const { return *m_spelling; }
+    TextSize &textSize() const { return *m_textSize; }
     // What scrolls the calendar and the week where the screen is smaller than the window.
     QScrollArea *scrollArea() const { return m_scrollArea; }
 
@@ -173,6 +178,9 @@ private:
     UserGuideWindow *m_guide = nullptr;
     DayMarks *m_dayMarks = nullptr;
     FindInWeeks *m_findInWeeks = nullptr;
+    SpellCheck *m_spelling = nullptr;
+    BoxMenu *m_boxMenu = nullptr;
+    TextSize *m_textSize = nullptr;
     WeekPrinting *m_weekPrinting = nullptr;
     WeekExporting *m_weekExporting = nullptr;
     WeekImporting *m_weekImporting = nullptr;

@@ -1,6 +1,7 @@
 #include "controls/month_view.h"
 #include "controls/std_picture.h"
 #include "desktop/alerts.h"
+#include "english_texts.h"
 #include "desktop/clock.h"
 #include "desktop/process_signals.h"
 #include "find_window/find_window.h"
@@ -23,7 +24,9 @@
 #include "schedule/calendar_files.h"
 #include "schedule/week_draft.h"
 #include "start_up_doubles.h"
+#include "text_size/text_size.h"
 #include "tray/csystray.h"
+#include "window_doubles.h"
 
 #include <csignal>
 #include <cstdio>
@@ -38,6 +41,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QSettings>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QScopeGuard>
@@ -67,28 +71,6 @@ struct PaintCounter : QObject
         return false;
     }
     int paints = 0;
-};
-
-class FixedClock final : public Clock
-{
-public:
-    QDateTime now() const override { return m_now; }
-    QDateTime m_now{QDate(2026, 1, 1), QTime(10, 0)};
-};
-
-class RecordingAlerts final : public Alerts
-{
-public:
-    void information(const QString &text) override { messages.append(u"information: "_s + text); }
-    void warning(const QString &text) override { messages.append(u"warning: "_s + text); }
-    void error(const QString &text) override { messages.append(u"error: "_s + text); }
-    bool question(const QString &text) override
-    {
-        messages.append(u"question: "_s + text);
-        return answer;
-    }
-    QStringList messages;
-    bool answer = false;
 };
 
 // The literal text, not the code's constant: a wrong separator of the same length must fail.
@@ -164,6 +146,7 @@ private slots:
     void keysOpenWhatTheMenuSays_data();
     void keysOpenWhatTheMenuSays();
     void theMenusShowEveryActionWithItsKey();
+    void textGrowsByKeyAndStaysSoAfterARestart();
     void someKeysWorkInOrvantasOtherWindows_data();
     void someKeysWorkInOrvantasOtherWindows();
     void theNewestConvertedWeekIsShown_data();
@@ -203,6 +186,7 @@ private:
 
 void TestForm1::init()
 {
+    QSettings().clear(); // the text size and the spelling check as a first run finds them
     m_folder = std::make_unique<QTemporaryDir>();
     m_dbPath = databasePath(m_folder->path());
     m_alerts = RecordingAlerts();
@@ -647,9 +631,12 @@ void TestForm1::pagingTheCalendarChangesNothingShown()
     QCOMPARE(m_form->text1(1)->toPlainText(), QStringLiteral("typed"));
     QVERIFY(OtherConnection(m_dbPath).rows().isEmpty());
 
-    // Choosing a day with the keyboard is a click.
+    // Choosing a day with the keyboard is a click, on the day framed on view: the cursor's own
+    // month was paged away, so the frame is on the same day in a month on view.
+    const QDate framed = calendar->cursorShown();
+    QVERIFY(framed >= calendar->firstShownMonth() && framed <= calendar->lastShownDay());
     QTest::keyClick(calendar, Qt::Key_Return);
-    QCOMPARE(calendar->selStart(), QDate(2025, 12, 28)); // 2 January is in the same week
+    QCOMPARE(calendar->selStart(), framed.addDays(-(framed.dayOfWeek() % 7)));
     QCOMPARE(OtherConnection(m_dbPath).rows().size(), 1);
 }
 
@@ -1393,11 +1380,15 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     QTRY_VERIFY(shownWindow(u"WindowMenu"_s));
     m_form->actions().menu().hide();
 
-    // A box's own menu ends with the window's find, its key shown.
+    // A box's own menu offers the window's find, its key shown, and the spelling check's
+    // switch after it.
     QList<QAction *> boxMenu;
+    QStringList names;
     QTimer::singleShot(0, this, [&] {
         if (QWidget *popup = QApplication::activePopupWidget()) {
             boxMenu = popup->actions();
+            for (const QAction *action : boxMenu)
+                names.append(action->objectName());
             popup->close();
         }
     });
@@ -1405,8 +1396,42 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     QContextMenuEvent onBox(QContextMenuEvent::Mouse, box->rect().center(),
                             box->mapToGlobal(box->rect().center()));
     QCoreApplication::sendEvent(box->viewport(), &onBox);
-    QVERIFY(!boxMenu.isEmpty());
-    QCOMPARE(boxMenu.last(), m_form->actions().action(WindowActions::Find));
+    const qsizetype find = boxMenu.indexOf(m_form->actions().action(WindowActions::Find));
+    QVERIFY(find >= 0);
+    QVERIFY(names.indexOf(u"spellingEnabled"_s) > find);
+}
+
+void TestForm1::textGrowsByKeyAndStaysSoAfterARestart()
+{
+    loadAndShow();
+    QList<QRect> places;
+    for (int k = 0; k < 8; ++k)
+        places.append(m_form->text1(k)->geometry());
+    const QSize window = m_form->size();
+    m_form->text1(3)->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(m_form->text1(3), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(m_form->textSize().percent(), 150);
+    for (int k = 0; k < 8; ++k) {
+        QCOMPARE(m_form->text1(k)->font().pointSizeF(), 13.5);
+        QCOMPARE(m_form->text1(k)->geometry(), places[k]);
+    }
+    QCOMPARE(m_form->size(), window);
+    QCOMPARE(m_form->label1(3)->font().pointSizeF(), 9.0); // the headings keep the design's
+
+    QVERIFY(m_form->runCloseSequence());
+    m_form.reset();
+    m_form = makeForm();
+    QVERIFY(m_form->Load());
+    m_form->show();
+    m_form->activateWindow();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), m_form->windowHandle());
+    QCOMPARE(m_form->textSize().percent(), 150);
+    QCOMPARE(m_form->text1(7)->font().pointSizeF(), 13.5);
+    QTest::keyClick(m_form->text1(0), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(m_form->textSize().percent(), 125);
+    QTest::keyClick(m_form->text1(0), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(m_form->text1(0)->font().pointSizeF(), 9.0);
 }
 
 void TestForm1::someKeysWorkInOrvantasOtherWindows_data()

@@ -1,5 +1,6 @@
 #include "controls/colour_contrast.h"
 #include "controls/month_view.h"
+#include "english_texts.h"
 #include "controls/month_year_chooser.h"
 
 #include <QApplication>

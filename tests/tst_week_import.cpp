@@ -5,6 +5,7 @@
 #include "import/week_import.h"
 #include "jet/jet_file.h"
 #include "odd_files.h"
+#include "english_texts.h"
 #include "open_files.h"
 #include "other_connection.h"
 #include "schedule/calendar_files.h"

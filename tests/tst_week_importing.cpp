@@ -2,6 +2,7 @@
 // first, the import on its thread with the window taking no typing meanwhile, the shown week
 // loaded again, and one message.
 #include "desktop/alerts.h"
+#include "english_texts.h"
 #include "desktop/clock.h"
 #include "main_window/week_importing.h"
 #include "odd_files.h"

@@ -6,9 +6,10 @@
 
 export LC_ALL=C.UTF-8 TZ=UTC
 unset LANGUAGE # it would outrank LC_ALL in the language Orvanta speaks
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
+export XDG_CONFIG_HOME=$work/config # Orvanta's settings of this run, not the user's
 faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime.so.1$' | head -n1)
 [[ -n $faketime_lib ]] || { echo "FAIL: libfaketime is not installed"; exit 1; }
-source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 trap 'kill -KILL "${app:-}" 2>/dev/null; desktop_down; rm -rf "$work"' EXIT # the program too
 cp "$orvanta" "$work/orvanta"
 # With its printing module, which it loads from beside itself.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End to end: the actions by their keys on a real desktop. Ctrl+Q quits, saving the week; Ctrl+E
 # opens the export's save dialog; F10 opens the window's menu, whose first entry goes to a date;
-# Ctrl+G goes to a date typed as German and as American users write it, saving the week left
-# first; and on a 1024 x 600 screen, twelve lines typed into Saturday's box keep the line being
-# typed in sight, as read from the screen's pixels.
+# Ctrl+G goes to a date typed as German and as American users write it, asked for in German and
+# in English, saving the week left first; and on a 1024 x 600 screen, twelve lines typed into
+# Saturday's box keep the line being typed in sight, as read from the screen's pixels.
 # Usage: keys_e2e.sh ORVANTA MAKE_EMPTY_CALENDAR E2E_DESKTOP
 set -uo pipefail
 orvanta=$1 make_db=$2 desktop=$3
@@ -49,14 +49,15 @@ check "the menu's first entry: Go to date" window_named 'Go to date'
 xdotool key Escape
 closed_with_exit_0 "F10"
 
-# Ctrl+G, a day as each language writes it: the week left is saved, the day's week shown.
-for row in "de_DE.UTF-8 25.12.2003" "en_US.UTF-8 12/25/2003"; do
-    read -r language typed <<<"$row"
+# Ctrl+G, a day as each language writes it, asked for in that language: the week left is
+# saved, the day's week shown.
+for row in "de_DE.UTF-8 25.12.2003 Gehe zu Datum" "en_US.UTF-8 12/25/2003 Go to date"; do
+    read -r language typed title <<<"$row"
     fresh
     LC_ALL=$language LANG=$language start
     xdotool type --delay 20 "left in $language"
     xdotool key ctrl+g
-    check "$language: Ctrl+G asks for a date" window_named 'Go to date'
+    check "$language: Ctrl+G asks for a date" window_named "$title"
     sleep 0.3
     xdotool type --delay 20 "$typed" # over the shown day, which is selected
     xdotool key Return

@@ -243,8 +243,8 @@ Ils sont conservés dans %3 pour le prochain démarrage.</translation>
         <location line="+19"/>
         <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
         <translation>
-            <numerusform>%1 a été écrit par l’ancien programme Windows. Copier sa semaine dans une nouvelle base de données pour Orvanta ? L’original est conservé tel quel sous le nom %2.</numerusform>
-            <numerusform>%1 a été écrit par l’ancien programme Windows. Copier ses %Ln semaines dans une nouvelle base de données pour Orvanta ? L’original est conservé tel quel sous le nom %2.</numerusform>
+            <numerusform>%1 a été écrit par l’ancien programme Windows. Copier sa semaine dans une nouvelle base de données pour Orvanta&#xa0;? L’original est conservé tel quel sous le nom %2.</numerusform>
+            <numerusform>%1 a été écrit par l’ancien programme Windows. Copier ses %Ln semaines dans une nouvelle base de données pour Orvanta&#xa0;? L’original est conservé tel quel sous le nom %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1304,8 +1304,8 @@ Les semaines d’Orvanta en ligne de commande.
         <location line="+12"/>
         <source>exporting, %1 of %n week(s)</source>
         <translation>
-            <numerusform>exportation : %1 sur %n semaine</numerusform>
-            <numerusform>exportation : %1 sur %n semaines</numerusform>
+            <numerusform>exportation&#xa0;: %1 sur %n semaine</numerusform>
+            <numerusform>exportation&#xa0;: %1 sur %n semaines</numerusform>
         </translation>
     </message>
     <message>

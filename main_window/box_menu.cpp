@@ -20,7 +20,6 @@ BoxMenu::BoxMenu(const QList<QPlainTextEdit *> &boxes, QAction *find, SpellCheck
 void BoxMenu::open(QPlainTextEdit &box, QPoint at)
 {
     QMenu *menu = box.createStandardContextMenu(at);
-    menu->setObjectName(QStringLiteral("BoxMenu"));
     menu->addSeparator();
     // The window's own find action, its key shown; it looks for the box's selection, as the box
     // has the focus.

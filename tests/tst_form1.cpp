@@ -1322,6 +1322,7 @@ void TestForm1::keysOpenWhatTheMenuSays()
         QVERIFY(guide.contains(u"Go to date…"_s));
         QVERIFY(
             guide.contains(QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText)));
+        QVERIFY(guide.contains(u"This menu\nF10 or Alt+F"_s)); // the table's last row
     }
     if (!opens.isEmpty())
         QVERIFY(m_endings.isEmpty());
@@ -1384,11 +1385,14 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     // switch after it.
     QList<QAction *> boxMenu;
     QStringList names;
+    bool separatorBeforeFind = false;
     QTimer::singleShot(0, this, [&] {
         if (QWidget *popup = QApplication::activePopupWidget()) {
             boxMenu = popup->actions();
             for (const QAction *action : boxMenu)
                 names.append(action->objectName());
+            const qsizetype find = boxMenu.indexOf(m_form->actions().action(WindowActions::Find));
+            separatorBeforeFind = find > 0 && boxMenu[find - 1]->isSeparator();
             popup->close();
         }
     });
@@ -1397,7 +1401,8 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
                             box->mapToGlobal(box->rect().center()));
     QCoreApplication::sendEvent(box->viewport(), &onBox);
     const qsizetype find = boxMenu.indexOf(m_form->actions().action(WindowActions::Find));
-    QVERIFY(find >= 0);
+    QVERIFY(find > 0);
+    QVERIFY(separatorBeforeFind); // apart from the box's own entries
     QVERIFY(names.indexOf(u"spellingEnabled"_s) > find);
 }
 
@@ -1443,6 +1448,14 @@ void TestForm1::someKeysWorkInOrvantasOtherWindows_data()
         << int(WindowActions::Guide) << (Qt::CTRL | Qt::Key_Q) << QString();
     QTest::newRow("Ctrl+F in the guide: find")
         << int(WindowActions::Guide) << (Qt::CTRL | Qt::Key_F) << u"FindWindow"_s;
+    QTest::newRow("F3 in the guide: find, as nothing was looked for yet")
+        << int(WindowActions::Guide) << QKeyCombination(Qt::Key_F3) << u"FindWindow"_s;
+    QTest::newRow("Shift+F3 in the guide: find")
+        << int(WindowActions::Guide) << (Qt::SHIFT | Qt::Key_F3) << u"FindWindow"_s;
+    QTest::newRow("F1 in the find window: the guide")
+        << int(WindowActions::Find) << QKeyCombination(Qt::Key_F1) << u"UserGuide"_s;
+    QTest::newRow("Ctrl+Q in the find window: quit")
+        << int(WindowActions::Find) << (Qt::CTRL | Qt::Key_Q) << QString();
 }
 
 // Orvanta's other windows are windows of their own; the keys a user expects anywhere in Orvanta

@@ -58,6 +58,8 @@ private slots:
     void theCursorsDayIsTheFocusedCell();
     void pagingRenamesTheTablesAndMakesCellsAnew_data();
     void pagingRenamesTheTablesAndMakesCellsAnew();
+    void aPointFindsItsMonth_data();
+    void aPointFindsItsMonth();
 
 private:
     QAccessibleInterface *calendar() const;
@@ -423,6 +425,32 @@ void TestMonthViewAccessible::pagingRenamesTheTablesAndMakesCellsAnew()
         QVERIFY(newCell->text(QAccessible::Name) != oldName);
     }
     QCOMPARE(newCell->parent(), view->child(0));
+}
+
+void TestMonthViewAccessible::aPointFindsItsMonth_data()
+{
+    QTest::addColumn<QString>("where"); // "title" or "day" of a month, or "outside"
+    QTest::addColumn<int>("month");     // its index on view; -1: none
+    for (int month = 0; month < 3; ++month) {
+        QTest::addRow("the title of month %d", month) << u"title"_s << month;
+        QTest::addRow("the 15th of month %d", month) << u"day"_s << month;
+    }
+    QTest::newRow("beside the calendar") << u"outside"_s << -1;
+}
+
+// What a reader's pointer review finds under the mouse.
+void TestMonthViewAccessible::aPointFindsItsMonth()
+{
+    QFETCH(QString, where);
+    QFETCH(int, month);
+    QPoint at(m_view->width() + 10, 10);
+    if (where == "title"_L1)
+        at = m_view->titleRect(month).center();
+    else if (where == "day"_L1)
+        at = m_view->dayRect(m_view->firstShownMonth().addMonths(month).addDays(14)).center();
+    const QPoint global = m_view->mapToGlobal(at);
+    QAccessibleInterface *found = calendar()->childAt(global.x(), global.y());
+    QCOMPARE(found, month < 0 ? nullptr : calendar()->child(month));
 }
 
 QTEST_MAIN(TestMonthViewAccessible)

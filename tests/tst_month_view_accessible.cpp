@@ -60,6 +60,7 @@ private slots:
     void pagingRenamesTheTablesAndMakesCellsAnew();
     void aPointFindsItsMonth_data();
     void aPointFindsItsMonth();
+    void onlyTheCursorsMonthHasAFocusedCell();
 
 private:
     QAccessibleInterface *calendar() const;
@@ -451,6 +452,24 @@ void TestMonthViewAccessible::aPointFindsItsMonth()
     const QPoint global = m_view->mapToGlobal(at);
     QAccessibleInterface *found = calendar()->childAt(global.x(), global.y());
     QCOMPARE(found, month < 0 ? nullptr : calendar()->child(month));
+}
+
+void TestMonthViewAccessible::onlyTheCursorsMonthHasAFocusedCell()
+{
+    m_view->setValue(QDate(2026, 12, 9));
+    m_view->setFocus();
+    QTRY_VERIFY(m_view->hasFocus());
+    const QDate cursor = m_view->cursorShown();
+    for (int i = 0; i < calendar()->childCount(); ++i) {
+        QAccessibleInterface *table = calendar()->child(i);
+        const bool cursorsMonth = table->text(QAccessible::Name) ==
+                                  QLocale().standaloneMonthName(cursor.month()) + u' ' +
+                                      QString::number(cursor.year());
+        QCOMPARE(table->focusChild(), cursorsMonth ? cellOf(cursor) : nullptr);
+    }
+    m_view->clearFocus();
+    for (int i = 0; i < calendar()->childCount(); ++i)
+        QCOMPARE(calendar()->child(i)->focusChild(), nullptr);
 }
 
 QTEST_MAIN(TestMonthViewAccessible)

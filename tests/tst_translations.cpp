@@ -106,6 +106,7 @@ private slots:
     void cleanup();
     void theFirstLanguageSpokenIsChosen_data();
     void theFirstLanguageSpokenIsChosen();
+    void aLanguageWithoutTranslationInstallsNothing();
     void everyTextShownGoesThroughTranslation();
     void eachLanguageIsSeenEverywhere_data();
     void eachLanguageIsSeenEverywhere();
@@ -164,6 +165,19 @@ void TestTranslations::theFirstLanguageSpokenIsChosen()
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, chosen);
     QCOMPARE(AppLanguage::chooseFor(uiLanguages), chosen);
+}
+
+void TestTranslations::aLanguageWithoutTranslationInstallsNothing()
+{
+    const QString before = AppLanguage::current();
+    QVERIFY(!AppLanguage::install(*qApp, u"pt"_s));
+    QCOMPARE(AppLanguage::current(), before);
+    QVERIFY(qApp->findChildren<QTranslator *>().isEmpty());
+
+    // The tests' own locale is C: English, with its counted forms.
+    QCOMPARE(AppLanguage::installForUser(*qApp), u"en"_s);
+    QCOMPARE(QCoreApplication::translate("FindWindow", "%Ln result(s)", nullptr, 1),
+             u"1 result"_s);
 }
 
 void TestTranslations::everyTextShownGoesThroughTranslation()

@@ -291,6 +291,10 @@ void MonthViewAccessible::install()
 
 MonthViewAccessible *MonthViewAccessible::of(MonthView *view)
 {
+    // With nobody listening there is nobody to tell: the start makes no interface at all. A
+    // screen reader that comes later asks for it, and from then on Qt says one listens.
+    if (!QAccessible::isActive() && !listener)
+        return nullptr;
     return dynamic_cast<MonthViewAccessible *>(QAccessible::queryAccessibleInterface(view));
 }
 

@@ -24,8 +24,8 @@ public:
 
     // Gives every MonthView this interface; calling it again does nothing.
     static void install();
-    // The calendar's interface. Its events go nowhere while no assistive technology listens
-    // (Qt drops them), and they are few: it is not worth asking first.
+    // The calendar's interface while someone listens (a screen reader, or the listener below);
+    // null otherwise, so that a start without one makes none.
     static MonthViewAccessible *of(MonthView *view);
 
     QString text(QAccessible::Text t) const override;

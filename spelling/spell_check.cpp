@@ -77,29 +77,38 @@ void SpellCheck::start()
     m_started = true;
     QSettings settings;
     m_enabled = settings.value(kEnabledKey, true).toBool();
-    m_languages = m_dictionaries->languages();
-    if (m_enabled) // else a dictionary's memory and loading time wait until it is switched on
+    if (m_enabled) // else Enchant's memory and loading time wait until it is switched on
         openChosen();
     updateHighlighters();
+}
+
+QStringList SpellCheck::languages() const
+{
+    if (!m_started)
+        return {};
+    if (!m_languages)
+        m_languages = m_dictionaries->languages();
+    return *m_languages;
 }
 
 void SpellCheck::openChosen()
 {
     const QString chosen = QSettings().value(kLanguageKey).toString();
-    if (!(m_languages.contains(chosen) && open(chosen)))
+    if (!(languages().contains(chosen) && open(chosen)))
         open(localeLanguage());
 }
 
 QString SpellCheck::localeLanguage() const
 {
     const QString name = QLocale().name(); // "de_DE"
-    if (m_languages.contains(name))
+    const QStringList installed = languages();
+    if (installed.contains(name))
         return name;
     const QString language = name.section(QLatin1Char('_'), 0, 0);
-    if (m_languages.contains(language))
+    if (installed.contains(language))
         return language;
     // A dictionary of the language for another country beats none ("de_DE" for "de_AT").
-    for (const QString &tag : m_languages) {
+    for (const QString &tag : installed) {
         if (tag.startsWith(language + QLatin1Char('_')))
             return tag;
     }
@@ -186,19 +195,20 @@ void SpellCheck::addToContextMenu(QMenu &menu, QPlainTextEdit &box, QPoint pos)
         }
     }
 
+    const QStringList installed = this->languages();
     menu.addSeparator();
     QAction *enabled = menu.addAction(tr("Check spelling"));
     enabled->setObjectName(QStringLiteral("spellingEnabled"));
     enabled->setCheckable(true);
     enabled->setChecked(m_enabled);
-    enabled->setEnabled(!m_languages.isEmpty());
+    enabled->setEnabled(!installed.isEmpty());
     connect(enabled, &QAction::toggled, this, &SpellCheck::setEnabled);
 
     QMenu *languages = menu.addMenu(tr("Language"));
     languages->setObjectName(QStringLiteral("spellingLanguages"));
-    languages->setEnabled(!m_languages.isEmpty());
+    languages->setEnabled(!installed.isEmpty());
     auto *group = new QActionGroup(languages);
-    for (const QString &tag : std::as_const(m_languages)) {
+    for (const QString &tag : installed) {
         QAction *choice = languages->addAction(escapedAmpersands(languageName(tag)));
         choice->setObjectName(QStringLiteral("spellingLanguage"));
         choice->setData(tag);

@@ -3,6 +3,7 @@
 #include "spelling/spelling_highlighter.h"
 
 #include <memory>
+#include <optional>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -40,7 +41,7 @@ public:
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     // The installed dictionaries' tags (known after start()), and the one in use ("" for none).
-    QStringList languages() const { return m_languages; }
+    QStringList languages() const;
     QString language() const;
     void setLanguage(const QString &language);
 
@@ -64,7 +65,9 @@ private:
     std::unique_ptr<SpellDictionary> m_dictionary;
     WordChecker m_checker;
     QList<Box> m_boxes;
-    QStringList m_languages;
+    // Listed when first needed: asking Enchant loads it and its providers, which a check
+    // switched off never needs until its menu opens.
+    mutable std::optional<QStringList> m_languages;
     QStringList m_ignored; // for this run, whichever the dictionary
     bool m_started = false;
     bool m_enabled = true;

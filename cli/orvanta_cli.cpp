@@ -164,7 +164,7 @@ int exportWeeks(const QString &database, QStringList arguments)
     {
         TerminalProgress terminal;
         const auto progress = [&](qsizetype written, qsizetype total) {
-            const int weeks = int(std::min<qsizetype>(total, INT_MAX));
+            const int weeks = AppLanguage::pluralCount(total);
             if (total > 0)
                 terminal.show(QCoreApplication::translate("orvanta-cli",
                                                           "exporting, %1 of %n week(s)", nullptr,
@@ -215,7 +215,7 @@ int importWeeks(const QString &database, const QStringList &arguments)
         TerminalProgress terminal;
         WeekImport::Setup setup{database, file, readerProgram(), QDate::currentDate()};
         setup.progress = [&](qint64 rows) {
-            const int read = int(std::min<qint64>(rows, INT_MAX));
+            const int read = AppLanguage::pluralCount(rows);
             terminal.show(QCoreApplication::translate("orvanta-cli", "importing, %n row(s) read",
                                                       nullptr, read));
             return true;

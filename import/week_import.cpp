@@ -8,6 +8,7 @@
 #include "schedule/week.h"
 #include "schedule/week_merge.h"
 #include "schedule/week_record.h"
+#include "translations/app_language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <climits>
 #include <optional>
 #include <vector>
 
@@ -393,8 +393,7 @@ void Importer::run()
 
 QString translated(const char *text, qsizetype n = -1)
 {
-    return QCoreApplication::translate("WeekImport", text, nullptr,
-                                       int(std::min<qsizetype>(n, INT_MAX)));
+    return QCoreApplication::translate("WeekImport", text, nullptr, AppLanguage::pluralCount(n));
 }
 
 // "a", "a and b", "a, b and c", and past `listed` "a, b and 3 more".

@@ -4,9 +4,8 @@
 #include "desktop/alerts.h"
 #include "jet/jet_file.h"
 #include "schedule/calendar_connection.h"
+#include "translations/app_language.h"
 
-#include <algorithm>
-#include <climits>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,7 +32,7 @@ Result offer(const Window &window)
     progress.setValue(0);
     EarlierProgramConversion::Setup setup{window.databasePath, reader};
     setup.progress = [&](qint64 rows) {
-        const int read = int(std::min<qint64>(rows, INT_MAX));
+        const int read = AppLanguage::pluralCount(rows);
         progress.setLabelText(QCoreApplication::translate(
             "EarlierProgramOffer", "Reading the weeks of the earlier program… %Ln row(s)", nullptr,
             read));
@@ -52,12 +51,13 @@ Result offer(const Window &window)
 
     const QString keptName =
         QFileInfo(EarlierProgramConversion::keepingPathFor(window.databasePath)).fileName();
+    const int offered = AppLanguage::pluralCount(conversion.weeks());
     const bool yes = window.alerts->offer(
         QCoreApplication::translate("EarlierProgramOffer",
                                     "%1 was written by the earlier Windows program. Copy its %Ln "
                                     "week(s) into a new database for Orvanta? The original is "
                                     "kept unchanged as %2.",
-                                    nullptr, int(conversion.weeks()))
+                                    nullptr, offered)
             .arg(file.fileName(), keptName));
     if (!yes)
         return {Outcome::Declined};
@@ -67,21 +67,22 @@ Result offer(const Window &window)
     }
 
     const qint64 weeks = conversion.weeks(), swapped = conversion.dayFirstKeys();
+    const int came = AppLanguage::pluralCount(weeks), turned = AppLanguage::pluralCount(swapped);
     QString told = QCoreApplication::translate(
         "EarlierProgramOffer", "%Ln week(s) came over from the earlier program.", nullptr,
-        int(weeks));
+        came);
     if (swapped > 0)
         told += QCoreApplication::translate(
             "EarlierProgramOffer",
             " %Ln of them were stored with day and month swapped, as day-first date settings "
             "wrote them, and now lie under their right Sunday.",
-            nullptr, int(swapped));
+            nullptr, turned);
     told += QCoreApplication::translate("EarlierProgramOffer", " The original is kept as %1.")
                 .arg(QFileInfo(conversion.keptOriginalPath()).fileName());
     if (!conversion.reportPath().isEmpty()) {
         const qint64 rows = conversion.reportedRows();
         const QString report = QDir::toNativeSeparators(conversion.reportPath());
-        const int kept = int(std::min<qint64>(rows, INT_MAX));
+        const int kept = AppLanguage::pluralCount(rows);
         told += QCoreApplication::translate(
                     "EarlierProgramOffer",
                     " %Ln row(s) that cannot be weeks are kept, with their full texts, in %1.",

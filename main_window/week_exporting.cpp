@@ -3,6 +3,7 @@
 #include "desktop/alerts.h"
 #include "desktop/clock.h"
 #include "thread_run.h"
+#include "translations/app_language.h"
 
 #include <algorithm>
 #include <atomic>
@@ -116,7 +117,6 @@ void WeekExporting::report(const QString &target, const WeekExport::Result &resu
         m_window.alerts->error(tr("The weeks were not exported. %1").arg(result.error));
         return;
     }
-    const int weeks = int(std::min<qint64>(result.weeks, INT_MAX));
-    m_window.alerts->information(
-        tr("%Ln week(s) were exported to %1.", nullptr, weeks).arg(file));
+    const int weeks = AppLanguage::pluralCount(result.weeks); // a local: lupdate reads no call here
+    m_window.alerts->information(tr("%Ln week(s) were exported to %1.", nullptr, weeks).arg(file));
 }

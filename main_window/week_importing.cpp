@@ -4,9 +4,8 @@
 #include "desktop/clock.h"
 #include "jet/jet_file.h"
 #include "thread_run.h"
+#include "translations/app_language.h"
 
-#include <algorithm>
-#include <climits>
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -28,7 +27,7 @@ QString progressText(const QString &file, qint64 rows)
 {
     const QString reading =
         QCoreApplication::translate("WeekImporting", "Importing the weeks of %1…").arg(file);
-    const int read = int(std::min<qint64>(rows, INT_MAX));
+    const int read = AppLanguage::pluralCount(rows);
     return rows == 0 ? reading
                      : reading + QCoreApplication::translate("WeekImporting", " %Ln row(s)",
                                                              nullptr, read);

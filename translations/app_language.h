@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <QLocale>
 #include <QStringList>
 
@@ -27,6 +29,12 @@ QString current();
 
 // install() for the languages of the user's environment; returns the language chosen.
 QString installForUser(QCoreApplication &application);
+
+// A count as Qt's plural forms take it, an int; one beyond shows as the largest.
+constexpr int pluralCount(qint64 n)
+{
+    return int(std::min<qint64>(n, INT_MAX));
+}
 
 // The user's guide in `language`, Markdown from its first heading; empty for English, whose
 // guide is the README's.

@@ -222,7 +222,7 @@ Sie bleiben für den nächsten Start in %3 erhalten.</translation>
 <context>
     <name>EarlierProgramOffer</name>
     <message>
-        <location filename="../main_window/earlier_program_offer.cpp" line="+27"/>
+        <location filename="../main_window/earlier_program_offer.cpp" line="+26"/>
         <source>Reading the weeks of the earlier program…</source>
         <translation>Die Wochen des früheren Programms werden gelesen…</translation>
     </message>
@@ -240,7 +240,7 @@ Sie bleiben für den nächsten Start in %3 erhalten.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
         <translation>
             <numerusform>%1 wurde vom früheren Windows-Programm geschrieben. Die eine Woche daraus in eine neue Datenbank für Orvanta kopieren? Das Original bleibt unverändert als %2 erhalten.</numerusform>
@@ -248,7 +248,7 @@ Sie bleiben für den nächsten Start in %3 erhalten.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+15"/>
         <source>%Ln week(s) came over from the earlier program.</source>
         <translation>
             <numerusform>%Ln Woche wurde aus dem früheren Programm übernommen.</numerusform>
@@ -602,7 +602,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../controls/month_view_accessible.cpp" line="+318"/>
+        <location filename="../controls/month_view_accessible.cpp" line="+322"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -717,7 +717,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
 <context>
     <name>SpellCheck</name>
     <message>
-        <location filename="../spelling/spell_check.cpp" line="+190"/>
+        <location filename="../spelling/spell_check.cpp" line="+200"/>
         <source>Check spelling</source>
         <translation>Rechtschreibung prüfen</translation>
     </message>
@@ -813,7 +813,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
 <context>
     <name>WeekExporting</name>
     <message>
-        <location filename="../main_window/week_exporting.cpp" line="+28"/>
+        <location filename="../main_window/week_exporting.cpp" line="+29"/>
         <source>Export All Weeks</source>
         <translation>Alle Wochen exportieren</translation>
     </message>
@@ -838,7 +838,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <translation>Die Wochen wurden nicht exportiert. %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%Ln week(s) were exported to %1.</source>
         <translation>
             <numerusform>%Ln Woche wurde nach %1 exportiert.</numerusform>
@@ -899,7 +899,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <translation>Die Zeilen aus %1, die keine Wochen sein können, konnten nicht in %2 geschrieben werden: %3. Es wurde nichts verändert.</translation>
     </message>
     <message numerus="yes">
-        <location line="+151"/>
+        <location line="+150"/>
         <source>%n more</source>
         <translation>
             <numerusform>%n weitere</numerusform>
@@ -1002,7 +1002,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
 <context>
     <name>WeekImporting</name>
     <message>
-        <location filename="../main_window/week_importing.cpp" line="+22"/>
+        <location filename="../main_window/week_importing.cpp" line="+21"/>
         <source>Import Weeks</source>
         <translation>Wochen importieren</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>EarlierProgramOffer</name>
     <message numerus="yes">
-        <location filename="../main_window/earlier_program_offer.cpp" line="+37"/>
+        <location filename="../main_window/earlier_program_offer.cpp" line="+36"/>
         <source>Reading the weeks of the earlier program… %Ln row(s)</source>
         <translation>
             <numerusform>Reading the weeks of the earlier program… %Ln row</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
         <translation>
             <numerusform>%1 was written by the earlier Windows program. Copy its %Ln week into a new database for Orvanta? The original is kept unchanged as %2.</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+15"/>
         <source>%Ln week(s) came over from the earlier program.</source>
         <translation>
             <numerusform>%Ln week came over from the earlier program.</numerusform>
@@ -88,7 +88,7 @@
 <context>
     <name>WeekImport</name>
     <message numerus="yes">
-        <location filename="../import/week_import.cpp" line="+406"/>
+        <location filename="../import/week_import.cpp" line="+405"/>
         <source>%n more</source>
         <translation>
             <numerusform>%n more</numerusform>
@@ -155,7 +155,7 @@
 <context>
     <name>WeekImporting</name>
     <message numerus="yes">
-        <location filename="../main_window/week_importing.cpp" line="+33"/>
+        <location filename="../main_window/week_importing.cpp" line="+32"/>
         <source> %Ln row(s)</source>
         <translation>
             <numerusform> %Ln row</numerusform>

@@ -222,7 +222,7 @@ Se conservan en %3 para el próximo inicio.</translation>
 <context>
     <name>EarlierProgramOffer</name>
     <message>
-        <location filename="../main_window/earlier_program_offer.cpp" line="+27"/>
+        <location filename="../main_window/earlier_program_offer.cpp" line="+26"/>
         <source>Reading the weeks of the earlier program…</source>
         <translation>Leyendo las semanas del antiguo programa…</translation>
     </message>
@@ -240,7 +240,7 @@ Se conservan en %3 para el próximo inicio.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
         <translation>
             <numerusform>%1 lo escribió el antiguo programa de Windows. ¿Copiar su semana en una base de datos nueva para Orvanta? El original se conserva sin cambios como %2.</numerusform>
@@ -248,7 +248,7 @@ Se conservan en %3 para el próximo inicio.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+15"/>
         <source>%Ln week(s) came over from the earlier program.</source>
         <translation>
             <numerusform>Se ha traído %Ln semana del antiguo programa.</numerusform>
@@ -602,7 +602,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <location filename="../controls/month_view_accessible.cpp" line="+318"/>
+        <location filename="../controls/month_view_accessible.cpp" line="+322"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -717,7 +717,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>SpellCheck</name>
     <message>
-        <location filename="../spelling/spell_check.cpp" line="+190"/>
+        <location filename="../spelling/spell_check.cpp" line="+200"/>
         <source>Check spelling</source>
         <translation>Revisar la ortografía</translation>
     </message>
@@ -813,7 +813,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>WeekExporting</name>
     <message>
-        <location filename="../main_window/week_exporting.cpp" line="+28"/>
+        <location filename="../main_window/week_exporting.cpp" line="+29"/>
         <source>Export All Weeks</source>
         <translation>Exportar todas las semanas</translation>
     </message>
@@ -838,7 +838,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>No se han exportado las semanas. %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%Ln week(s) were exported to %1.</source>
         <translation>
             <numerusform>Se ha exportado %Ln semana a %1.</numerusform>
@@ -899,7 +899,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>No se han podido escribir en %2 las filas de %1 que no pueden ser semanas: %3. No se ha cambiado nada.</translation>
     </message>
     <message numerus="yes">
-        <location line="+151"/>
+        <location line="+150"/>
         <source>%n more</source>
         <translation>
             <numerusform>%n más</numerusform>
@@ -1002,7 +1002,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>WeekImporting</name>
     <message>
-        <location filename="../main_window/week_importing.cpp" line="+22"/>
+        <location filename="../main_window/week_importing.cpp" line="+21"/>
         <source>Import Weeks</source>
         <translation>Importar semanas</translation>
     </message>

@@ -222,7 +222,7 @@ Ils sont conservés dans %3 pour le prochain démarrage.</translation>
 <context>
     <name>EarlierProgramOffer</name>
     <message>
-        <location filename="../main_window/earlier_program_offer.cpp" line="+27"/>
+        <location filename="../main_window/earlier_program_offer.cpp" line="+26"/>
         <source>Reading the weeks of the earlier program…</source>
         <translation>Lecture des semaines de l’ancien programme…</translation>
     </message>
@@ -240,7 +240,7 @@ Ils sont conservés dans %3 pour le prochain démarrage.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
         <translation>
             <numerusform>%1 a été écrit par l’ancien programme Windows. Copier sa semaine dans une nouvelle base de données pour Orvanta&#xa0;? L’original est conservé tel quel sous le nom %2.</numerusform>
@@ -248,7 +248,7 @@ Ils sont conservés dans %3 pour le prochain démarrage.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+15"/>
         <source>%Ln week(s) came over from the earlier program.</source>
         <translation>
             <numerusform>%Ln semaine a été reprise de l’ancien programme.</numerusform>
@@ -602,7 +602,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../controls/month_view_accessible.cpp" line="+318"/>
+        <location filename="../controls/month_view_accessible.cpp" line="+322"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -717,7 +717,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
 <context>
     <name>SpellCheck</name>
     <message>
-        <location filename="../spelling/spell_check.cpp" line="+190"/>
+        <location filename="../spelling/spell_check.cpp" line="+200"/>
         <source>Check spelling</source>
         <translation>Vérifier l’orthographe</translation>
     </message>
@@ -813,7 +813,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
 <context>
     <name>WeekExporting</name>
     <message>
-        <location filename="../main_window/week_exporting.cpp" line="+28"/>
+        <location filename="../main_window/week_exporting.cpp" line="+29"/>
         <source>Export All Weeks</source>
         <translation>Exporter toutes les semaines</translation>
     </message>
@@ -838,7 +838,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <translation>Les semaines n’ont pas été exportées. %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%Ln week(s) were exported to %1.</source>
         <translation>
             <numerusform>%Ln semaine a été exportée dans %1.</numerusform>
@@ -899,7 +899,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <translation>Les enregistrements de %1 qui ne peuvent pas être des semaines n’ont pas pu être écrits dans %2&#xa0;: %3. Rien n’a été modifié.</translation>
     </message>
     <message numerus="yes">
-        <location line="+151"/>
+        <location line="+150"/>
         <source>%n more</source>
         <translation>
             <numerusform>%n autre</numerusform>
@@ -1002,7 +1002,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
 <context>
     <name>WeekImporting</name>
     <message>
-        <location filename="../main_window/week_importing.cpp" line="+22"/>
+        <location filename="../main_window/week_importing.cpp" line="+21"/>
         <source>Import Weeks</source>
         <translation>Importer des semaines</translation>
     </message>

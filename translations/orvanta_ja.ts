@@ -222,7 +222,7 @@ They are kept in %3 for the next start.</source>
 <context>
     <name>EarlierProgramOffer</name>
     <message>
-        <location filename="../main_window/earlier_program_offer.cpp" line="+27"/>
+        <location filename="../main_window/earlier_program_offer.cpp" line="+26"/>
         <source>Reading the weeks of the earlier program…</source>
         <translation>以前のプログラムの週を読み込んでいます…</translation>
     </message>
@@ -239,14 +239,14 @@ They are kept in %3 for the next start.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 was written by the earlier Windows program. Copy its %Ln week(s) into a new database for Orvanta? The original is kept unchanged as %2.</source>
         <translation>
             <numerusform>%1 は以前の Windows プログラムが書き込んだファイルです。その %Ln 週分を Orvanta の新しいデータベースにコピーしますか? 元のファイルは %2 として変更せずに残します。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+15"/>
         <source>%Ln week(s) came over from the earlier program.</source>
         <translation>
             <numerusform>以前のプログラムから %Ln 週分を移しました。</numerusform>
@@ -594,7 +594,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>%2年%1</translation>
     </message>
     <message>
-        <location filename="../controls/month_view_accessible.cpp" line="+318"/>
+        <location filename="../controls/month_view_accessible.cpp" line="+322"/>
         <source>Calendar</source>
         <translation>カレンダー</translation>
     </message>
@@ -709,7 +709,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>SpellCheck</name>
     <message>
-        <location filename="../spelling/spell_check.cpp" line="+190"/>
+        <location filename="../spelling/spell_check.cpp" line="+200"/>
         <source>Check spelling</source>
         <translation>スペルチェック</translation>
     </message>
@@ -805,7 +805,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>WeekExporting</name>
     <message>
-        <location filename="../main_window/week_exporting.cpp" line="+28"/>
+        <location filename="../main_window/week_exporting.cpp" line="+29"/>
         <source>Export All Weeks</source>
         <translation>すべての週をエクスポート</translation>
     </message>
@@ -830,7 +830,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>週はエクスポートされませんでした。%1</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%Ln week(s) were exported to %1.</source>
         <translation>
             <numerusform>%Ln 週分を %1 にエクスポートしました。</numerusform>
@@ -890,7 +890,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>%1 の週として扱えない行を %2 に書き込めませんでした: %3。何も変更されていません。</translation>
     </message>
     <message numerus="yes">
-        <location line="+151"/>
+        <location line="+150"/>
         <source>%n more</source>
         <translation>
             <numerusform>ほか %n 件</numerusform>
@@ -985,7 +985,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>WeekImporting</name>
     <message>
-        <location filename="../main_window/week_importing.cpp" line="+22"/>
+        <location filename="../main_window/week_importing.cpp" line="+21"/>
         <source>Import Weeks</source>
         <translation>週をインポート</translation>
     </message>

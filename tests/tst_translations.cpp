@@ -203,6 +203,9 @@ void TestTranslations::everyTextShownGoesThroughTranslation()
         shownTexts({&windowMenu, &form->trayMenu().menu()}, dates) << form->windowTitle();
     QVERIFY(texts.contains(u"\u27e6Additional Notes For The Week\u27e7"_s));
     QVERIFY(texts.contains(u"\u27e6Find in all weeks\u27e7"_s));
+    // The find window's field and list, named for a screen reader.
+    QVERIFY(texts.contains(u"\u27e6Words to find\u27e7"_s));
+    QVERIFY(texts.contains(u"\u27e6Days found\u27e7"_s));
     QCOMPARE(unmarked(texts), QStringList());
 }
 

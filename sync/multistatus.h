@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+// A WebDAV multistatus answer (RFC 4918, 4791, 6578) read as it arrives: a server's answer to
+// PROPFIND and REPORT, parsed with QXmlStreamReader piece by piece, so that an answer of any
+// size is never held whole. Only what sync uses is kept; everything else is skipped.
+struct DavResponse
+{
+    QString href;        // as the server wrote it, percent-decoding left to the caller
+    int status = 0;      // the response's own status line (404: gone), else the 200 propstat's
+                         // (200), else the first propstat's
+    QByteArray etag;     // getetag, quotes and all, as the server wrote it
+    QByteArray calendarData; // calendar-data, the iCalendar text as UTF-8
+    bool isCollection = false;      // resourcetype holds DAV:collection
+    bool isCalendar = false;        // resourcetype holds CALDAV:calendar
+    QStringList components;         // supported-calendar-component-set: "VJOURNAL", "VEVENT"...
+    QString displayName;            // displayname
+    QString principalHref;          // current-user-principal's href
+    QString calendarHomeHref;       // calendar-home-set's (first) href
+};
+
+class MultistatusReader
+{
+public:
+    // Feeds the next bytes of the answer; any split of the bytes reads alike.
+    void addData(QByteArrayView bytes);
+    // The responses read whole since the last take, in the order of the answer.
+    QList<DavResponse> takeResponses();
+    // The sync-token of a sync-collection answer; empty until read.
+    QString syncToken() const { return m_syncToken; }
+    // Whether the closing multistatus element has been read: an answer cut off anywhere before
+    // it is not finished, however well-formed what came was.
+    bool finished() const { return m_finished; }
+    // Empty, or why the bytes are no well-formed multistatus (broken XML, another root
+    // element, a response without an href, text after the end).
+    QString error() const;
+
+private:
+    // implementation's own members
+    QXmlStreamReader m_xml;
+    QList<DavResponse> m_responses;
+    QString m_syncToken;
+    bool m_finished = false;
+    QString m_error;
+};

@@ -15,15 +15,27 @@ const QRegularExpression &conflictLinePattern()
     return pattern;
 }
 
-// Whether `text` is something, a conflict line, then `other`: `other` was merged into it.
-bool holdsAfterConflictLine(const QString &text, const QString &other)
+// Whether `text` already holds `other` whole beside a conflict line: before it (a merge that
+// put `other` first) or after it. Such a text came from merging `other` before.
+bool holdsBesideConflictLine(const QString &text, const QString &other)
 {
-    if (other.isEmpty() || text.size() <= other.size() || !text.endsWith(other))
+    if (other.isEmpty() || text.size() <= other.size())
         return false;
-    const QString before = text.first(text.size() - other.size());
     QRegularExpressionMatch match;
-    const qsizetype at = before.lastIndexOf(conflictLinePattern(), -1, &match);
-    return at >= 0 && at + match.capturedLength() == before.size();
+    if (text.endsWith(other)) {
+        const QString before = text.first(text.size() - other.size());
+        const qsizetype at = before.lastIndexOf(conflictLinePattern(), -1, &match);
+        if (at >= 0 && at + match.capturedLength() == before.size())
+            return true;
+    }
+    if (text.startsWith(other)) {
+        match = conflictLinePattern().match(text, other.size(),
+                                            QRegularExpression::NormalMatch,
+                                            QRegularExpression::AnchorAtOffsetMatchOption);
+        if (match.hasMatch())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -49,9 +61,9 @@ Result merge(const std::optional<QString> &base, const QString &here, const QStr
         return {there};
     if (there.isEmpty())
         return {here};
-    if (holdsAfterConflictLine(here, there))
+    if (holdsBesideConflictLine(here, there))
         return {here};
-    if (holdsAfterConflictLine(there, here))
+    if (holdsBesideConflictLine(there, here))
         return {there};
     return {here + u'\n' + conflictLine(otherChanged) + u'\n' + there, true};
 }

@@ -23,7 +23,7 @@ QString conflictLine(const QDateTime &when);
 // changed, for the conflict line.
 //  - the same text on both sides, or one side still the base: the other side's text;
 //  - both changed, one of them emptied: the edit (an edit wins over a delete);
-//  - both changed, and one already holds the other after a conflict line (a merge made before,
+//  - both changed, and one already holds the other beside a conflict line (a merge made before,
 //    by this or another device, whose upload or bookkeeping was cut short): that one, so that
 //    merging again never doubles a text;
 //  - otherwise this side's text, the conflict line, then the server's.

@@ -254,10 +254,11 @@ int sync(const QString &database, const Options &options)
                             .arg(DavClient::displayedFingerprint(outcome.untrustedCertificate)));
         return fail(outcome.message);
     }
-    out(SyncCommand::tr("Synced: %1 sent, %2 received, %3 removed.")
+    out(SyncCommand::tr("Synced: %1 sent, %2 received, %3 removed, in %4 requests.")
             .arg(outcome.sent)
             .arg(outcome.received)
-            .arg(outcome.removed));
+            .arg(outcome.removed)
+            .arg(outcome.requests));
     if (outcome.result == SyncOutcome::Result::SyncedWithConflicts) {
         out(SyncCommand::tr("Changed on both sides, both texts kept: %1").arg(days(outcome.conflictDays)));
         return kConflicts;

@@ -109,6 +109,7 @@ private:
 
 bool Round::fail(const QString &message)
 {
+    m_state.abandon();
     if (m_outcome.message.isEmpty())
         m_outcome.message = message;
     return false;
@@ -370,6 +371,8 @@ bool Round::writeBoxes(const std::map<BoxKey, QString> &texts, const QString &wh
     std::map<QDate, std::map<int, QString>> byWeek;
     for (const auto &[box, text] : texts)
         byWeek[box.first][box.second] = text;
+    QList<std::pair<QDate, QByteArray>> records;
+    QList<HistoryItem> replaced;
     for (const auto &[week, boxes] : byWeek) {
         std::optional<QString> record;
         if (!m_weeks.loadWeekData(week, record))
@@ -378,19 +381,37 @@ bool Round::writeBoxes(const std::map<BoxKey, QString> &texts, const QString &wh
         const QStringList stored = record ? decodeWeekRecord(*record) : QStringList();
         for (int box = 0; box < kWeekFieldCount; ++box)
             fields[std::size_t(box)] = stored.value(box);
+        bool changed = false;
         for (const auto &[box, text] : boxes) {
             const QString before = SyncMerge::withLfBreaks(fields[std::size_t(box)]);
             if (before == text)
                 continue;
-            if (!before.isEmpty() &&
-                !m_state.addHistory({dayOfBox({week, box}), box, m_now, why, before}))
-                return fail(m_state.error());
+            if (!before.isEmpty())
+                replaced.append({dayOfBox({week, box}), box, m_now, why, before});
             fields[std::size_t(box)] = text;
-            m_local[{week, box}] = text;
-            m_outcome.changedDays.append(dayOfBox({week, box}));
+            changed = true;
         }
-        if (!m_weeks.saveWeekData(week, encodeWeekRecord(fields)))
-            return fail(m_weeks.lastError());
+        if (changed)
+            records.append({week, encodeWeekRecord(fields)});
+    }
+    // What a text was before comes first: a sync cut short after the write still has it.
+    if (!replaced.isEmpty()) {
+        if (!m_state.begin())
+            return fail(m_state.error());
+        for (const HistoryItem &item : std::as_const(replaced)) {
+            if (!m_state.addHistory(item))
+                return fail(m_state.error());
+        }
+        if (!m_state.commit())
+            return fail(m_state.error());
+    }
+    if (!records.isEmpty() && !m_weeks.saveWeeks(records))
+        return fail(m_weeks.lastError());
+    for (const auto &[box, text] : texts) {
+        if (localText(box) != text) {
+            m_local[box] = text;
+            m_outcome.changedDays.append(dayOfBox(box));
+        }
     }
     return true;
 }
@@ -442,7 +463,7 @@ bool Round::settle()
     }
 
     std::map<BoxKey, QString> merged;
-    QList<BoxKey> toSend;
+    QList<BoxKey> toSend, received;
     for (const BoxKey &box : boxes) {
         const auto knownKey = m_ownKeys.find(box);
         const KnownEntry *known = nullptr;
@@ -469,24 +490,32 @@ bool Round::settle()
         if (result.text != there || (result.text.isEmpty() ? onServer : !onServer)) {
             toSend.append(box);
         } else if (remote != m_remoteBoxes.end()) {
-            // The server's text stands: it is the new base.
-            if (result.text.isEmpty()) {
-                if (!m_state.removeEntry(remote->second.key))
-                    return fail(m_state.error());
-                m_known.remove(remote->second.key);
-                m_ownKeys.erase(box);
-            } else {
-                KnownEntry entry{remote->second.key, remote->second.etag, KnownEntry::Kind::Own,
-                                 box.first, box.second, result.text};
-                if (!m_state.putEntry(entry))
-                    return fail(m_state.error());
-                m_known.insert(entry.href, entry);
-            }
-            ++m_outcome.received;
+            received.append(box); // the server's text stands: the new base, once written here
         }
     }
     if (!merged.empty() && !writeBoxes(merged, tr("changed by a sync")))
         return false;
+    if (!m_state.begin())
+        return fail(m_state.error());
+    for (const BoxKey &box : std::as_const(received)) {
+        const RemoteBox &remote = m_remoteBoxes.at(box);
+        const QString &text = m_target[box];
+        if (text.isEmpty()) {
+            if (!m_state.removeEntry(remote.key))
+                return fail(m_state.error());
+            m_known.remove(remote.key);
+            m_ownKeys.erase(box);
+        } else {
+            const KnownEntry entry{remote.key, remote.etag, KnownEntry::Kind::Own, box.first,
+                                   box.second, text};
+            if (!m_state.putEntry(entry))
+                return fail(m_state.error());
+            m_known.insert(entry.href, entry);
+        }
+        ++m_outcome.received;
+    }
+    if (!m_state.commit())
+        return fail(m_state.error());
     return upload(toSend) && removeAdopted();
 }
 

@@ -35,8 +35,10 @@ bool SyncState::open(const QString &path)
 {
     if (!m_db.openOrCreate(path))
         return fail(tr("opening %1").arg(QDir::toNativeSeparators(path)));
-    // WAL: the window reads the state for its tooltip while a sync writes it.
-    if (!m_db.execute("PRAGMA journal_mode=WAL") || !m_db.execute("PRAGMA synchronous=FULL") ||
+    // WAL: the window reads the state for its tooltip while a sync writes it. NORMAL: a commit
+    // survives the program's crash at once, and only a power cut can lose the last few, which
+    // leaves the state behind the server, and a sync behind repeats what it finds done.
+    if (!m_db.execute("PRAGMA journal_mode=WAL") || !m_db.execute("PRAGMA synchronous=NORMAL") ||
         !m_db.execute(kSchema))
         return fail(tr("preparing %1").arg(QDir::toNativeSeparators(path)));
     return true;
@@ -76,12 +78,15 @@ SyncAccount SyncState::account() const
 
 bool SyncState::setAccount(const SyncAccount &account)
 {
-    return begin() && setValue("server", account.server.toString()) &&
-           setValue("user", account.user) && setValue("calendar", account.calendar.toString()) &&
-           setValue("pinnedCertificate", QString::fromLatin1(account.pinnedCertificate)) &&
-           setValue("plainHttpConfirmed", account.plainHttpConfirmed ? QStringLiteral("yes")
-                                                                     : QStringLiteral("no")) &&
-           commit();
+    if (begin() && setValue("server", account.server.toString()) &&
+        setValue("user", account.user) && setValue("calendar", account.calendar.toString()) &&
+        setValue("pinnedCertificate", QString::fromLatin1(account.pinnedCertificate)) &&
+        setValue("plainHttpConfirmed",
+                 account.plainHttpConfirmed ? QStringLiteral("yes") : QStringLiteral("no")) &&
+        commit())
+        return true;
+    abandon();
+    return false;
 }
 
 QDateTime SyncState::lastSync() const
@@ -202,4 +207,10 @@ bool SyncState::begin()
 bool SyncState::commit()
 {
     return m_db.execute("COMMIT") || fail(tr("ending a change"));
+}
+
+void SyncState::abandon()
+{
+    if (m_db.isOpen() && !sqlite3_get_autocommit(m_db.handle()))
+        m_db.execute("ROLLBACK");
 }

@@ -98,6 +98,8 @@ public:
     // Several changes at once, all or none.
     bool begin();
     bool commit();
+    // Undoes the changes since begin(), where one is open: after a failure part way.
+    void abandon();
 
 private:
     QString value(const char *key) const;

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kStopPollMs = 50;
+constexpr int kRedirectHops = 5;
 
 bool isLoopback(const QUrl &url)
 {
@@ -50,6 +51,7 @@ struct DavClient::InFlight
     QByteArray body;
     DavReply::Failure ownFailure = DavReply::Failure::None;
     QByteArray fingerprint;
+    QByteArray location; // a redirect's Location
     bool finished = false;
 };
 
@@ -93,8 +95,9 @@ QNetworkReply *DavClient::start(const DavRequest &request, InFlight *flight)
     for (const auto &[name, value] : request.headers)
         http.setRawHeader(name, value);
     http.setTransferTimeout(m_settings.timeoutMs);
+    // Redirects are followed here, not by Qt, which would make a PROPFIND a GET.
     http.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                      QNetworkRequest::UserVerifiedRedirectPolicy);
+                      QNetworkRequest::ManualRedirectPolicy);
     http.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                       QNetworkRequest::AlwaysNetwork);
     http.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
@@ -128,14 +131,6 @@ QNetworkReply *DavClient::start(const DavRequest &request, InFlight *flight)
                          flight->fingerprint = fingerprint;
                          flight->ownFailure = DavReply::Failure::Untrusted;
                      });
-    QObject::connect(reply, &QNetworkReply::redirected, reply, [reply, flight](const QUrl &to) {
-        if (redirectAllowed(flight->url, to)) {
-            emit reply->redirectAllowed();
-            return;
-        }
-        flight->ownFailure = DavReply::Failure::RedirectRefused;
-        reply->abort();
-    });
     QObject::connect(reply, &QNetworkReply::finished, reply, [flight] { flight->finished = true; });
     return reply;
 }
@@ -144,14 +139,16 @@ DavReply DavClient::finish(InFlight *flight)
 {
     QNetworkReply *reply = flight->reply;
     DavReply result;
-    if (flight->ownFailure == DavReply::Failure::None && flight->body.size() +
-                                                                 reply->bytesAvailable() >
-                                                             m_settings.answerLimit)
-        flight->ownFailure = DavReply::Failure::TooLarge;
-    else
-        flight->body += reply->readAll();
+    if (reply->isOpen()) {
+        if (flight->ownFailure == DavReply::Failure::None &&
+            flight->body.size() + reply->bytesAvailable() > m_settings.answerLimit)
+            flight->ownFailure = DavReply::Failure::TooLarge;
+        else
+            flight->body += reply->readAll();
+    }
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.etag = reply->rawHeader("ETag");
+    flight->location = reply->rawHeader("Location");
     result.fingerprint = flight->fingerprint;
     const QString where = flight->url.adjusted(QUrl::RemoveUserInfo).toString();
     switch (flight->ownFailure) {
@@ -167,19 +164,11 @@ DavReply DavClient::finish(InFlight *flight)
                           "%2.")
                            .arg(flight->url.host(), displayedFingerprint(flight->fingerprint));
         break;
-    case DavReply::Failure::RedirectRefused:
-        result.failure = DavReply::Failure::RedirectRefused;
-        result.error = tr("%1 sent Orvanta to another server, or away from HTTPS; it did not "
-                          "follow.")
-                           .arg(where);
-        break;
     case DavReply::Failure::Stopped:
         result.failure = DavReply::Failure::Stopped;
         result.error = tr("The sync was stopped.");
         break;
-    case DavReply::Failure::Network:
-    case DavReply::Failure::Timeout:
-    case DavReply::Failure::None:
+    default:
         if (reply->error() == QNetworkReply::OperationCanceledError ||
             reply->error() == QNetworkReply::TimeoutError) {
             result.failure = DavReply::Failure::Timeout;
@@ -201,11 +190,22 @@ DavReply DavClient::finish(InFlight *flight)
 DavReply DavClient::send(const DavRequest &request)
 {
     DavReply result;
+    result.failure = DavReply::Failure::Stopped; // unless an answer comes
+    result.error = tr("The sync was stopped.");
     sendAll({request}, [&result](qsizetype, const DavReply &reply) {
         result = reply;
         return true;
     });
     return result;
+}
+
+// Where an answer sends the request on to, where it is a redirect; empty otherwise.
+static QUrl redirectTarget(const QUrl &from, const DavReply &reply, const QByteArray &location)
+{
+    static const QList<int> redirects = {301, 302, 303, 307, 308};
+    if (!reply.answered() || !redirects.contains(reply.status) || location.isEmpty())
+        return {};
+    return from.resolved(QUrl::fromEncoded(location));
 }
 
 void DavClient::sendAll(const QList<DavRequest> &requests,
@@ -218,7 +218,37 @@ void DavClient::sendAll(const QList<DavRequest> &requests,
     const auto stopRequested = [this] {
         return m_settings.stop && m_settings.stop->load();
     };
-    std::function<void()> fill = [&] {
+    std::function<void(QNetworkReply *, qsizetype, DavRequest, int)> connectFinished;
+    std::function<void()> fill;
+    connectFinished = [&](QNetworkReply *reply, qsizetype index, DavRequest request, int hops) {
+        QObject::connect(reply, &QNetworkReply::finished, &loop, [&, index, request, hops] {
+            InFlight *flight = flights[std::size_t(index)].get();
+            DavReply answer = finish(flight);
+            const QUrl to = redirectTarget(request.url, answer, flight->location);
+            if (!to.isEmpty()) {
+                if (hops < kRedirectHops && redirectAllowed(request.url, to) && !stopping) {
+                    DavRequest again = request;
+                    again.url = to;
+                    auto &next = flights[std::size_t(index)];
+                    next = std::make_unique<InFlight>();
+                    connectFinished(start(again, next.get()), index, again, hops + 1);
+                    return;
+                }
+                answer = {};
+                answer.failure = DavReply::Failure::RedirectRefused;
+                answer.error = tr("%1 sent Orvanta to another server, or away from HTTPS; it "
+                                  "did not follow.")
+                                   .arg(request.url.adjusted(QUrl::RemoveUserInfo).toString());
+            }
+            --running;
+            if (!done(index, answer))
+                stopping = true;
+            fill();
+            if (running == 0)
+                loop.quit();
+        }, Qt::QueuedConnection);
+    };
+    fill = [&] {
         if (stopRequested())
             stopping = true;
         while (!stopping && next < requests.size() && running < m_settings.connections) {
@@ -227,14 +257,7 @@ void DavClient::sendAll(const QList<DavRequest> &requests,
             flight = std::make_unique<InFlight>();
             QNetworkReply *reply = start(requests[index], flight.get());
             ++running;
-            QObject::connect(reply, &QNetworkReply::finished, &loop, [&, index] {
-                --running;
-                if (!done(index, finish(flights[std::size_t(index)].get())))
-                    stopping = true;
-                fill();
-                if (running == 0)
-                    loop.quit();
-            }, Qt::QueuedConnection);
+            connectFinished(reply, index, requests[index], 0);
         }
     };
     fill();

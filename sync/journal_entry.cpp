@@ -85,7 +85,7 @@ QList<Edges> descriptionEdges(QByteArrayView ics)
             if (!open.isEmpty())
                 open.removeLast();
         } else if (name == "DESCRIPTION" && !described && open.size() == 2 &&
-                   open[1] == "VJOURNAL") {
+                   open[0] == "VCALENDAR" && open[1] == "VJOURNAL") {
             described = true;
             bool quoted = false; // a parameter's quoted value may hold a colon
             for (qsizetype i = 0; i < rest.size(); ++i) {
@@ -150,8 +150,8 @@ QDateTime utcOf(const icaltimetype &time)
 QByteArray build(const QString &uid, QDate day, const QString &summary, const QString &text,
                  const QDateTime &stamp)
 {
-    // A DATE has four digits for its year.
-    if (!day.isValid() || day.year() < 1 || day.year() > 9999)
+    // libical writes no date after the year 3000 (a null date instead, which no one reads).
+    if (!day.isValid() || day.year() < 1 || day.year() > 3000)
         return {};
     const QDateTime utc = stamp.isValid() ? stamp.toUTC() : QDateTime::currentDateTimeUtc();
     const icaltimetype stampTime = icaltime_from_timet_with_zone(

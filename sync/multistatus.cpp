@@ -130,7 +130,12 @@ void MultistatusReader::addData(QByteArrayView bytes)
 {
     if (!m_error.isEmpty())
         return;
-    m_xml.addData(bytes.toByteArray());
+    const QString text = m_decoder(bytes); // a character cut between pieces waits in the decoder
+    if (m_decoder.hasError()) {
+        fail(u"the answer is not UTF-8"_s);
+        return;
+    }
+    m_xml.addData(text);
     while (m_error.isEmpty()) {
         const QXmlStreamReader::TokenType token = m_xml.readNext();
         if (token == QXmlStreamReader::Invalid) {

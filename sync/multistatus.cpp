@@ -132,7 +132,7 @@ void MultistatusReader::addData(QByteArrayView bytes)
         return;
     const QString text = m_decoder(bytes); // a character cut between pieces waits in the decoder
     if (m_decoder.hasError()) {
-        fail(u"the answer is not UTF-8"_s);
+        m_error = u"the answer is not UTF-8"_s; // somewhere past what the XML reader has read
         return;
     }
     m_xml.addData(text);

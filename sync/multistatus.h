@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -56,6 +57,9 @@ private:
     void appendText();
     void fail(const QString &why);
 
+    // The answer is decoded here, not by the XML reader, which fails on bytes that are no UTF-8
+    // when they come at once but only waits for more when they come in pieces.
+    QStringDecoder m_decoder{QStringDecoder::Utf8};
     QXmlStreamReader m_xml;
     QList<Element> m_open; // the elements the reader is in, outermost first
     QByteArray m_text;     // the text of the innermost open element that holds one, as UTF-8

@@ -179,6 +179,22 @@ DavReply DavClient::finish(InFlight *flight)
         }
         break;
     }
+    if (result.failure == DavReply::Failure::None) {
+        // Qt can report an answer cut off mid-way as complete: its length is checked here, and
+        // an encoding that was not asked for (gzip) is refused, since its end cannot be.
+        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+        bool lengthOk = true;
+        const qint64 length = reply->rawHeader("Content-Length").trimmed().toLongLong(&lengthOk);
+        if (!encoding.isEmpty() && encoding != "identity") {
+            result.failure = DavReply::Failure::Network;
+            result.error = tr("%1 answered in an encoding Orvanta did not ask for (%2).")
+                               .arg(where, QString::fromLatin1(encoding));
+        } else if (reply->hasRawHeader("Content-Length") &&
+                   (!lengthOk || length != flight->body.size())) {
+            result.failure = DavReply::Failure::Network;
+            result.error = tr("The answer of %1 was cut off.").arg(where);
+        }
+    }
     if (result.failure != DavReply::Failure::None)
         result.status = 0;
     else

@@ -602,6 +602,9 @@ bool Round::resolveConflict(const BoxKey &box)
         QString there;
         QDateTime modified = m_now;
         if (current.status == 200) {
+            if (!current.body.trimmed().endsWith("END:VCALENDAR"))
+                return fail(tr("The entry for %1 came cut short.")
+                                .arg(dayOfBox(box).toString(Qt::ISODate)));
             const JournalEntries::Reading reading = JournalEntries::read(current.body);
             if (reading.journals.size() != 1 || reading.holdsOtherComponents)
                 return fail(tr("The entry for %1 on the server is not a journal entry.")

@@ -138,6 +138,13 @@ private slots:
             << QByteArray("HTTP/1.1 207 X\r\nContent-Encoding: gzip\r\nContent-Length: 50\r\n"
                           "\r\n\x1f\x8b\x08\x00\x00\x00\x00\x00")
             << int(F::Network) << 0;
+        QTest::newRow("gzip though identity was asked for")
+            << CannedServer::answer(207, QByteArray("\x1f\x8b\x08\x00", 4),
+                                    "Content-Encoding: gzip\r\n")
+            << int(F::Network) << 0;
+        QTest::newRow("identity named") << CannedServer::answer(200, "ok",
+                                                                "Content-Encoding: Identity\r\n")
+                                        << int(F::None) << 200;
         QTest::newRow("no HTTP at all") << QByteArray("garbage\r\n\r\n") << int(F::Network) << 0;
         QTest::newRow("redirected to another server")
             << CannedServer::answer(301, {}, "Location: https://elsewhere.example/cal/\r\n")

@@ -146,8 +146,10 @@ int status(const QString &database)
     out(SyncCommand::tr("User: %1").arg(account.user));
     out(SyncCommand::tr("Calendar: %1").arg(account.calendar.toString()));
     out(SyncCommand::tr("Last sync: %1").arg(when(state.lastSync())));
-    if (state.waitingSince().isValid())
-        out(SyncCommand::tr("Waiting for the server since: %1").arg(when(state.waitingSince())));
+    if (state.waitingDays() > 0)
+        out(SyncCommand::tr("Days waiting for the server: %1, since %2")
+                .arg(state.waitingDays())
+                .arg(when(state.waitingSince())));
     const QList<QDate> conflicts = state.conflictDays();
     if (!conflicts.isEmpty())
         out(SyncCommand::tr("Changed on both sides in the last sync: %1").arg(days(conflicts)));

@@ -86,6 +86,7 @@ private:
     bool resolveConflict(const BoxKey &box);
     bool removeAdopted();
     QString localText(const BoxKey &box) const;
+    int countWaitingDays();
     QByteArray entryFor(const BoxKey &box, const QString &text) const;
     void noteResult(const BoxKey &box, const SyncMerge::Result &result);
 
@@ -180,13 +181,16 @@ SyncOutcome Round::run()
     std::sort(m_outcome.conflictDays.begin(), m_outcome.conflictDays.end());
     std::sort(m_outcome.changedDays.begin(), m_outcome.changedDays.end());
     if (!m_outcome.message.isEmpty()) {
-        if (!m_state.waitingSince().isValid())
+        m_outcome.waitingDays = countWaitingDays();
+        m_state.setWaitingDays(m_outcome.waitingDays);
+        if (m_outcome.waitingDays > 0 && !m_state.waitingSince().isValid())
             m_state.setWaitingSince(m_now);
         m_outcome.result = SyncOutcome::Result::Failed;
         return m_outcome;
     }
     m_state.setLastSync(m_now);
     m_state.setWaitingSince({});
+    m_state.setWaitingDays(0);
     m_state.setConflictDays(m_outcome.conflictDays);
     m_outcome.result = m_conflicts.isEmpty() ? SyncOutcome::Result::Synced
                                              : SyncOutcome::Result::SyncedWithConflicts;
@@ -356,6 +360,30 @@ bool Round::readLocal()
         }
     }
     return weeks.error().isEmpty() || fail(weeks.error());
+}
+
+// The days whose text here differs from what the server last had, after a sync that did not
+// end: what the tray tells as waiting.
+int Round::countWaitingDays()
+{
+    if (m_local.empty() && !readLocal())
+        return 0; // the first failure is the one told
+    std::map<BoxKey, QString> bases;
+    for (const KnownEntry &entry : m_state.entries()) {
+        if (entry.kind == KnownEntry::Kind::Own)
+            bases[{entry.day, entry.box}] = entry.base;
+    }
+    QSet<QDate> days;
+    for (const auto &[box, text] : m_local) {
+        const auto base = bases.find(box);
+        if (base == bases.end() || base->second != text)
+            days.insert(dayOfBox(box));
+    }
+    for (const auto &[box, base] : bases) {
+        if (!m_local.count(box))
+            days.insert(dayOfBox(box)); // emptied here, still on the server
+    }
+    return int(days.size());
 }
 
 QString Round::localText(const BoxKey &box) const

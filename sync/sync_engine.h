@@ -21,6 +21,7 @@ struct SyncOutcome
     int received = 0;          // boxes whose text came from the server
     int removed = 0;           // entries deleted from the server
     int requests = 0;          // HTTP requests made
+    int waitingDays = 0;       // days whose changes have not reached the server
     bool passwordRefused = false;         // a 401: ask for the password, do not retry
     QByteArray untrustedCertificate;      // SHA-256 of a certificate to show the user
 };

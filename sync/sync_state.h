@@ -85,6 +85,11 @@ public:
     QDateTime waitingSince() const;
     bool setWaitingSince(const QDateTime &when);
 
+    // How many days (a week's notes count as one) held changes that had not reached the
+    // server when the last sync ended; 0 after a complete one.
+    int waitingDays() const { return value("waitingDays").toInt(); }
+    bool setWaitingDays(int days) { return setValue("waitingDays", QString::number(days)); }
+
     // Every known resource, by href.
     QHash<QString, KnownEntry> entries() const;
     bool putEntry(const KnownEntry &entry);

@@ -1,5 +1,7 @@
 #include "journal_entry.h"
 
+#include "merge.h"
+
 #include <libical/ical.h>
 
 #include <memory>
@@ -23,12 +25,7 @@ struct ComponentFree
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 // iCalendar has one line break in a text (\n); a text box may hold CR LF or a lone CR.
-QString withLfBreaks(QString text)
-{
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
-    return text;
-}
+using SyncMerge::withLfBreaks;
 
 bool isBlank(char c)
 {

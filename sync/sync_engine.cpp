@@ -75,6 +75,7 @@ public:
 private:
     bool fail(const QString &message);
     bool failWith(const DavReply &reply, const QString &doing);
+    bool readWhole(const DavReply &reply, MultistatusReader &answer);
     bool listChanges(QList<Remote> &changed, QString &token, bool &viaToken);
     bool listByEtags(QList<Remote> &changed);
     bool fetchData(QList<Remote> &changed);
@@ -197,6 +198,18 @@ SyncOutcome Round::run()
     return m_outcome;
 }
 
+// A multistatus answer, taken only where it is well-formed and complete: nothing of an answer
+// cut short is used, nor its token.
+bool Round::readWhole(const DavReply &reply, MultistatusReader &answer)
+{
+    answer.addData(reply.body);
+    if (!answer.error().isEmpty())
+        return fail(tr("The server's answer was damaged: %1").arg(answer.error()));
+    if (!answer.finished())
+        return fail(tr("The server's answer was cut short."));
+    return true;
+}
+
 // The resources changed since the last sync: by the sync token where the server keeps one,
 // else by comparing every ETag with the known ones.
 bool Round::listChanges(QList<Remote> &changed, QString &token, bool &viaToken)
@@ -212,10 +225,8 @@ bool Round::listChanges(QList<Remote> &changed, QString &token, bool &viaToken)
         return listByEtags(changed);
     }
     MultistatusReader answer;
-    answer.addData(reply.body);
-    if (!answer.error().isEmpty() || !answer.finished())
-        return fail(tr("The server's list of changes was damaged or cut short: %1")
-                        .arg(answer.error().isEmpty() ? tr("it ended too soon") : answer.error()));
+    if (!readWhole(reply, answer))
+        return false;
     const QString collection = CalDav::hrefKey(m_account.calendar, m_account.calendar.path());
     for (const DavResponse &response : answer.takeResponses()) {
         Remote remote;
@@ -245,10 +256,8 @@ bool Round::listByEtags(QList<Remote> &changed)
     if (reply.status != 207)
         return failWith(reply, tr("listing the entries"));
     MultistatusReader answer;
-    answer.addData(reply.body);
-    if (!answer.error().isEmpty() || !answer.finished())
-        return fail(tr("The server's list of entries was damaged or cut short: %1")
-                        .arg(answer.error().isEmpty() ? tr("it ended too soon") : answer.error()));
+    if (!readWhole(reply, answer))
+        return false;
     QSet<QString> present;
     for (const DavResponse &response : answer.takeResponses()) {
         const QString key = CalDav::hrefKey(m_account.calendar, response.href);
@@ -284,11 +293,8 @@ bool Round::fetchData(QList<Remote> &changed)
         if (reply.status != 207)
             return failWith(reply, tr("reading the entries"));
         MultistatusReader answer;
-        answer.addData(reply.body);
-        if (!answer.error().isEmpty() || !answer.finished())
-            return fail(tr("The server's entries were damaged or cut short: %1")
-                            .arg(answer.error().isEmpty() ? tr("they ended too soon")
-                                                          : answer.error()));
+        if (!readWhole(reply, answer))
+            return false;
         for (const DavResponse &response : answer.takeResponses()) {
             const auto index = at.constFind(CalDav::hrefKey(m_account.calendar, response.href));
             if (index == at.cend())

@@ -5,6 +5,7 @@
 #include "schedule/calendar_files.h"
 #include "schedule/week_record.h"
 #include "sync/caldav_requests.h"
+#include "sync/calendar_discovery.h"
 #include "sync/dav_client.h"
 #include "sync/journal_entry.h"
 #include "sync/multistatus.h"
@@ -196,6 +197,51 @@ private slots:
             QSKIP("Radicale is not installed (scripts/setup-debian e2e)");
         QVERIFY(m_folder.isValid());
         QVERIFY(m_server.start(m_folder.path()));
+    }
+
+    void discoveryFindsOrMakesTheJournalCalendar()
+    {
+        DavClient client(alice());
+        // From the server's root, with no journal calendar yet: one is made, named Orvanta.
+        const CalendarDiscovery::Result made = CalendarDiscovery::find(client, m_server.url(), {});
+        QVERIFY2(made.ok, qPrintable(made.message));
+        QVERIFY(made.created);
+        QCOMPARE(made.calendar, m_server.url(QStringLiteral("/alice/orvanta/")));
+        // Found again, not made twice; from its own address too.
+        const CalendarDiscovery::Result again = CalendarDiscovery::find(client, m_server.url(), {});
+        QVERIFY(again.ok);
+        QVERIFY(!again.created);
+        QCOMPARE(again.calendar, made.calendar);
+        const CalendarDiscovery::Result direct = CalendarDiscovery::find(client, made.calendar, {});
+        QCOMPARE(direct.calendar, made.calendar);
+        QVERIFY(!direct.created);
+        // A name no calendar has: made beside the first.
+        const CalendarDiscovery::Result named =
+            CalendarDiscovery::find(client, m_server.url(), QStringLiteral("Work & home"));
+        QVERIFY(named.ok);
+        QVERIFY(named.created);
+        QCOMPARE(named.calendar, m_server.url(QStringLiteral("/alice/orvanta-2/")));
+        QCOMPARE(CalendarDiscovery::find(client, m_server.url(), QStringLiteral("Work & home"))
+                     .calendar,
+                 named.calendar);
+        QCOMPARE(CalendarDiscovery::find(client, m_server.url(), QStringLiteral("Orvanta")).calendar,
+                 made.calendar);
+        // A calendar of events only is never taken for journals.
+        const QUrl events = m_server.url(QStringLiteral("/alice/events/"));
+        DavRequest makeEvents = CalDav::makeJournalCalendar(events, QStringLiteral("Events"));
+        makeEvents.body.replace("VJOURNAL", "VEVENT");
+        QCOMPARE(client.send(makeEvents).status, 201);
+        const CalendarDiscovery::Result fromEvents = CalendarDiscovery::find(client, events, {});
+        QVERIFY(fromEvents.ok);
+        QVERIFY(fromEvents.calendar != events);
+        // A wrong password is said as such.
+        DavClient::Settings wrong = alice();
+        wrong.password = QStringLiteral("wrong");
+        DavClient refused(wrong);
+        const CalendarDiscovery::Result no = CalendarDiscovery::find(refused, m_server.url(), {});
+        QVERIFY(!no.ok);
+        QVERIFY(no.passwordRefused);
+        QCOMPARE(refused.requestsMade(), 1);
     }
 
     void typedOnOneAppearsOnTheOther()

@@ -53,6 +53,19 @@ struct DavClient::InFlight
     QByteArray fingerprint;
     QByteArray location; // a redirect's Location
     bool finished = false;
+    std::function<void(QByteArrayView)> onData;
+    qint64 received = 0;
+
+    // Only a success's body is streamed: a redirect's or an error's is kept, as it stands.
+    void take(const QNetworkReply &reply, const QByteArray &bytes)
+    {
+        received += bytes.size();
+        const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (onData && status >= 200 && status < 300)
+            onData(bytes);
+        else
+            body += bytes;
+    }
 };
 
 DavClient::DavClient(Settings settings)
@@ -107,15 +120,16 @@ QNetworkReply *DavClient::start(const DavRequest &request, InFlight *flight)
     flight->reply = reply;
     ++m_requests;
     const qint64 limit = m_settings.answerLimit;
+    flight->onData = request.onData;
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, flight, limit] {
         if (flight->ownFailure != DavReply::Failure::None)
             return;
-        if (flight->body.size() + reply->bytesAvailable() > limit) {
+        if (flight->received + reply->bytesAvailable() > limit) {
             flight->ownFailure = DavReply::Failure::TooLarge;
             reply->abort();
             return;
         }
-        flight->body += reply->readAll();
+        flight->take(*reply, reply->readAll());
     });
     const QByteArray pinned = m_settings.pinnedCertificate;
     QObject::connect(reply, &QNetworkReply::sslErrors, reply,
@@ -141,10 +155,10 @@ DavReply DavClient::finish(InFlight *flight)
     DavReply result;
     if (reply->isOpen()) {
         if (flight->ownFailure == DavReply::Failure::None &&
-            flight->body.size() + reply->bytesAvailable() > m_settings.answerLimit)
+            flight->received + reply->bytesAvailable() > m_settings.answerLimit)
             flight->ownFailure = DavReply::Failure::TooLarge;
         else
-            flight->body += reply->readAll();
+            flight->take(*reply, reply->readAll());
     }
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.etag = reply->rawHeader("ETag");
@@ -190,7 +204,7 @@ DavReply DavClient::finish(InFlight *flight)
             result.error = tr("%1 answered in an encoding Orvanta did not ask for (%2).")
                                .arg(where, QString::fromLatin1(encoding));
         } else if (reply->hasRawHeader("Content-Length") &&
-                   (!lengthOk || length != flight->body.size())) {
+                   (!lengthOk || length != flight->received)) {
             result.failure = DavReply::Failure::Network;
             result.error = tr("The answer of %1 was cut off.").arg(where);
         }

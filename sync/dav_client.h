@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <functional>
+#include <QByteArrayView>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -21,6 +22,9 @@ struct DavRequest
     QByteArray contentType;
     int depth = -1; // the Depth header, where it is 0 or more
     QList<std::pair<QByteArray, QByteArray>> headers;
+    // Where set, the answer's body is handed here piece by piece as it comes, and not kept:
+    // a long answer is read in the space of one piece.
+    std::function<void(QByteArrayView)> onData = {};
 };
 
 struct DavReply

@@ -36,16 +36,6 @@ bool isLoopback(const QUrl &url)
     return url.host() == QLatin1String("localhost") || (!address.isNull() && address.isLoopback());
 }
 
-// A resource of the calendar as the server has it now.
-struct Remote
-{
-    QString key;
-    QByteArray etag;
-    bool gone = false;
-    bool hasData = false;
-    QByteArray data;
-};
-
 // What the server holds for one of this program's boxes, where it changed since the last sync.
 struct RemoteBox
 {
@@ -75,11 +65,13 @@ public:
 private:
     bool fail(const QString &message);
     bool failWith(const DavReply &reply, const QString &doing);
-    bool readWhole(const DavReply &reply, MultistatusReader &answer);
-    bool listChanges(QList<Remote> &changed, QString &token, bool &viaToken);
-    bool listByEtags(QList<Remote> &changed);
-    bool fetchData(QList<Remote> &changed);
-    void classify(const QList<Remote> &changed);
+    DavReply stream(DavRequest request, const std::function<void(const DavResponse &)> &take,
+                    QString *token = nullptr);
+    bool listChanges(QString &token, bool &viaToken);
+    bool listByEtags();
+    bool fetchWanted();
+    void takeGone(const QString &key);
+    void takeEntry(const QString &key, const QByteArray &etag, const QByteArray &data);
     bool readLocal();
     bool writeBoxes(const std::map<BoxKey, QString> &texts, const QString &why);
     bool settle();
@@ -106,7 +98,8 @@ private:
     std::map<BoxKey, QString> m_local;            // every box with text here, LF breaks
     std::map<BoxKey, QString> m_target;           // what each box is to hold on both sides
     QSet<QDate> m_conflicts;
-    bool m_incomplete = false; // something was left for the next sync
+    QStringList m_wanted;              // changed resources whose entries are still to be read
+    bool m_listingIncomplete = false;  // the server left some out: the token stays
 };
 
 bool Round::fail(const QString &message)
@@ -166,17 +159,11 @@ SyncOutcome Round::run()
             m_ownKeys[{entry.day, entry.box}] = entry.href;
     }
 
-    QList<Remote> changed;
     QString token;
     bool viaToken = false;
-    const bool ok = listChanges(changed, token, viaToken) && fetchData(changed);
-    if (ok) {
-        classify(changed);
-        if (readLocal() && settle()) {
-            if (viaToken && !m_state.setToken(token))
-                fail(m_state.error());
-        }
-    }
+    if (listChanges(token, viaToken) && fetchWanted() && readLocal() && settle() && viaToken &&
+        !m_listingIncomplete && !m_state.setToken(token))
+        fail(m_state.error());
     m_outcome.requests = m_client->requestsMade();
     m_outcome.conflictDays = QList<QDate>(m_conflicts.begin(), m_conflicts.end());
     std::sort(m_outcome.conflictDays.begin(), m_outcome.conflictDays.end());
@@ -198,157 +185,164 @@ SyncOutcome Round::run()
     return m_outcome;
 }
 
-// A multistatus answer, taken only where it is well-formed and complete: nothing of an answer
-// cut short is used, nor its token.
-bool Round::readWhole(const DavReply &reply, MultistatusReader &answer)
+// Sends `request` and reads its multistatus answer as it comes, each response handed to `take`
+// at once, so that a long answer is never held whole. An answer that is damaged or cut short
+// comes back as a network failure: nothing of it moves the token.
+DavReply Round::stream(DavRequest request,
+                       const std::function<void(const DavResponse &)> &take, QString *token)
 {
-    answer.addData(reply.body);
-    if (!answer.error().isEmpty())
-        return fail(tr("The server's answer was damaged: %1").arg(answer.error()));
-    if (!answer.finished())
-        return fail(tr("The server's answer was cut short."));
-    return true;
+    MultistatusReader answer;
+    request.onData = [&](QByteArrayView bytes) {
+        answer.addData(bytes);
+        if (answer.error().isEmpty()) {
+            for (const DavResponse &response : answer.takeResponses())
+                take(response);
+        }
+    };
+    DavReply reply = m_client->send(request);
+    if (reply.status != 207)
+        return reply;
+    if (!answer.error().isEmpty() || !answer.finished()) {
+        reply.failure = DavReply::Failure::Network;
+        reply.status = 0;
+        reply.error = answer.error().isEmpty()
+                          ? tr("The server's answer was cut short.")
+                          : tr("The server's answer was damaged: %1").arg(answer.error());
+    } else if (token) {
+        *token = answer.syncToken();
+    }
+    return reply;
 }
 
 // The resources changed since the last sync: by the sync token where the server keeps one,
 // else by comparing every ETag with the known ones.
-bool Round::listChanges(QList<Remote> &changed, QString &token, bool &viaToken)
+bool Round::listChanges(QString &token, bool &viaToken)
 {
-    const DavReply reply =
-        m_client->send(CalDav::syncCollection(m_account.calendar, m_state.token()));
+    const QString collection = CalDav::hrefKey(m_account.calendar, m_account.calendar.path());
+    const DavReply reply = stream(
+        CalDav::syncCollection(m_account.calendar, m_state.token()),
+        [&](const DavResponse &response) {
+            const QString key = CalDav::hrefKey(m_account.calendar, response.href);
+            if (key == collection || key.endsWith(u'/'))
+                return;
+            const auto known = m_known.constFind(key);
+            if (response.status == 404) {
+                takeGone(key);
+            } else if (known == m_known.cend() || response.etag.isEmpty() ||
+                       known->etag != response.etag) {
+                if (response.calendarData.isEmpty())
+                    m_wanted.append(key);
+                else
+                    takeEntry(key, response.etag, response.calendarData);
+            } // else nothing new: ours as uploaded
+        },
+        &token);
     if (!reply.answered() || reply.status == 401 || reply.status == 507)
         return failWith(reply, tr("listing the changes"));
     if (reply.status != 207) {
         // No token, or one the server no longer takes: compare everything instead.
         if (!m_state.token().isEmpty() && !m_state.setToken(QString()))
             return fail(m_state.error());
-        return listByEtags(changed);
+        return listByEtags();
     }
-    MultistatusReader answer;
-    if (!readWhole(reply, answer))
-        return false;
-    const QString collection = CalDav::hrefKey(m_account.calendar, m_account.calendar.path());
-    for (const DavResponse &response : answer.takeResponses()) {
-        Remote remote;
-        remote.key = CalDav::hrefKey(m_account.calendar, response.href);
-        if (remote.key == collection || remote.key.endsWith(u'/'))
-            continue;
-        remote.gone = response.status == 404;
-        remote.etag = response.etag;
-        remote.data = response.calendarData;
-        remote.hasData = !response.calendarData.isEmpty();
-        const auto known = m_known.constFind(remote.key);
-        if (remote.gone ? known == m_known.cend()
-                        : known != m_known.cend() && !remote.etag.isEmpty() &&
-                              known->etag == remote.etag)
-            continue; // nothing new: ours as uploaded, or never known and gone
-        changed.append(remote);
-    }
-    token = answer.syncToken();
     viaToken = !token.isEmpty();
     return true;
 }
 
-bool Round::listByEtags(QList<Remote> &changed)
+bool Round::listByEtags()
 {
-    const DavReply reply = m_client->send(CalDav::propfind(
-        m_account.calendar, 1, {QStringLiteral("D:getetag"), QStringLiteral("D:resourcetype")}));
+    QSet<QString> present;
+    const DavReply reply = stream(
+        CalDav::propfind(m_account.calendar, 1,
+                         {QStringLiteral("D:getetag"), QStringLiteral("D:resourcetype")}),
+        [&](const DavResponse &response) {
+            const QString key = CalDav::hrefKey(m_account.calendar, response.href);
+            if (response.isCollection || key.endsWith(u'/') || response.status == 404)
+                return;
+            present.insert(key);
+            const auto known = m_known.constFind(key);
+            if (known == m_known.cend() || response.etag.isEmpty() || known->etag != response.etag)
+                m_wanted.append(key);
+        });
     if (reply.status != 207)
         return failWith(reply, tr("listing the entries"));
-    MultistatusReader answer;
-    if (!readWhole(reply, answer))
-        return false;
-    QSet<QString> present;
-    for (const DavResponse &response : answer.takeResponses()) {
-        const QString key = CalDav::hrefKey(m_account.calendar, response.href);
-        if (response.isCollection || key.endsWith(u'/') || response.status == 404)
-            continue;
-        present.insert(key);
-        const auto known = m_known.constFind(key);
-        if (known != m_known.cend() && !response.etag.isEmpty() && known->etag == response.etag)
-            continue;
-        changed.append({key, response.etag, false, false, {}});
-    }
-    for (const KnownEntry &entry : std::as_const(m_known)) {
-        if (!present.contains(entry.href))
-            changed.append({entry.href, {}, true, false, {}});
+    const QList<QString> keys = m_known.keys();
+    for (const QString &key : keys) {
+        if (!present.contains(key))
+            takeGone(key);
     }
     return true;
 }
 
-// The entries of changed resources that the listing did not carry, a batch per request.
-bool Round::fetchData(QList<Remote> &changed)
+// The entries of changed resources that the listing did not carry, a batch per request. One
+// the server leaves out is not taken for gone: it is read again next time.
+bool Round::fetchWanted()
 {
-    QStringList wanted;
-    QHash<QString, qsizetype> at;
-    for (qsizetype i = 0; i < changed.size(); ++i) {
-        if (!changed[i].gone && !changed[i].hasData) {
-            wanted.append(changed[i].key);
-            at.insert(changed[i].key, i);
-        }
-    }
-    for (qsizetype first = 0; first < wanted.size(); first += kMultigetBatch) {
-        const DavReply reply =
-            m_client->send(CalDav::multiget(m_account.calendar, wanted.mid(first, kMultigetBatch)));
+    for (qsizetype first = 0; first < m_wanted.size(); first += kMultigetBatch) {
+        const QStringList batch = m_wanted.mid(first, kMultigetBatch);
+        QSet<QString> waiting(batch.begin(), batch.end());
+        const DavReply reply = stream(
+            CalDav::multiget(m_account.calendar, batch), [&](const DavResponse &response) {
+                const QString key = CalDav::hrefKey(m_account.calendar, response.href);
+                if (!waiting.remove(key))
+                    return;
+                if (response.status == 404) {
+                    if (m_known.contains(key))
+                        takeGone(key);
+                } else if (!response.calendarData.isEmpty()) {
+                    takeEntry(key, response.etag, response.calendarData);
+                } else {
+                    waiting.insert(key);
+                }
+            });
         if (reply.status != 207)
             return failWith(reply, tr("reading the entries"));
-        MultistatusReader answer;
-        if (!readWhole(reply, answer))
-            return false;
-        for (const DavResponse &response : answer.takeResponses()) {
-            const auto index = at.constFind(CalDav::hrefKey(m_account.calendar, response.href));
-            if (index == at.cend())
-                continue;
-            Remote &remote = changed[*index];
-            remote.gone = response.status == 404;
-            remote.etag = response.etag;
-            remote.data = response.calendarData;
-            remote.hasData = true;
-        }
+        if (!waiting.isEmpty())
+            m_listingIncomplete = true;
     }
     return true;
 }
 
-void Round::classify(const QList<Remote> &changed)
+// A resource known from an earlier sync that the server no longer has.
+void Round::takeGone(const QString &key)
 {
-    for (const Remote &remote : changed) {
-        const auto known = m_known.constFind(remote.key);
-        if (remote.gone || !remote.hasData) {
-            if (known == m_known.cend())
-                continue;
-            if (known->kind == KnownEntry::Kind::Own)
-                m_remoteBoxes[{known->day, known->box}] = {remote.key, {}, {}, m_now};
-            else if (m_state.removeEntry(remote.key))
-                m_known.remove(remote.key);
-            continue;
-        }
-        const JournalEntries::Reading reading = JournalEntries::read(remote.data);
-        QDate week;
-        int box = -1;
-        if (reading.holdsOtherComponents || reading.journals.size() != 1 ||
-            !reading.error.isEmpty()) {
-            KnownEntry other;
-            other.href = remote.key;
-            other.etag = remote.etag;
-            other.kind = KnownEntry::Kind::Other;
-            m_state.putEntry(other);
-            continue;
-        }
-        const JournalEntry &entry = reading.journals.first();
-        const QString text = SyncMerge::withLfBreaks(entry.description);
-        const QDateTime modified = entry.modified.isValid() ? entry.modified : m_now;
-        if (CalDav::boxOfUid(entry.uid, week, box)) {
-            const BoxKey key{week, box};
-            m_remoteBoxes[key] = {remote.key, remote.etag, text, modified};
-            const auto own = m_ownKeys.find(key);
-            if (own != m_ownKeys.end() && own->second != remote.key)
-                m_incomplete = true; // a second resource for one box: left as it is
-            else
-                m_ownKeys[key] = remote.key;
-        } else {
-            m_foreign.append({remote.key, remote.etag, entry.day, text});
-        }
+    const auto known = m_known.constFind(key);
+    if (known == m_known.cend())
+        return;
+    if (known->kind == KnownEntry::Kind::Own)
+        m_remoteBoxes[{known->day, known->box}] = {key, {}, {}, m_now};
+    else if (m_state.removeEntry(key))
+        m_known.remove(key);
+}
+
+// A resource new or changed on the server, with its entry.
+void Round::takeEntry(const QString &key, const QByteArray &etag, const QByteArray &data)
+{
+    const JournalEntries::Reading reading = JournalEntries::read(data);
+    if (reading.holdsOtherComponents || reading.journals.size() != 1 ||
+        !reading.error.isEmpty()) {
+        KnownEntry other;
+        other.href = key;
+        other.etag = etag;
+        other.kind = KnownEntry::Kind::Other;
+        m_state.putEntry(other);
+        return;
     }
+    const JournalEntry &entry = reading.journals.first();
+    const QString text = SyncMerge::withLfBreaks(entry.description);
+    const QDateTime modified = entry.modified.isValid() ? entry.modified : m_now;
+    QDate week;
+    int box = -1;
+    if (!CalDav::boxOfUid(entry.uid, week, box)) {
+        m_foreign.append({key, etag, entry.day, text});
+        return;
+    }
+    const BoxKey ours{week, box};
+    const auto own = m_ownKeys.find(ours);
+    if (own != m_ownKeys.end() && own->second != key)
+        return; // a second resource for one box (copied by another program): left as it is
+    m_ownKeys[ours] = key;
+    m_remoteBoxes[ours] = {key, etag, text, modified};
 }
 
 bool Round::readLocal()
@@ -694,7 +688,7 @@ bool Round::resolveConflict(const BoxKey &box)
             return failWith(sent, tr("sending the text of %1")
                                       .arg(dayOfBox(box).toString(Qt::ISODate)));
     }
-    m_incomplete = true; // changing faster than it can be merged: the next sync goes on
+    m_listingIncomplete = true; // changing faster than it can be merged: the next goes on
     return true;
 }
 

@@ -179,6 +179,36 @@ private slots:
             QVERIFY(reply.body.isEmpty());
     }
 
+    void aSuccessIsStreamedAndNothingElse_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("streamed");
+        QTest::newRow("multistatus") << 207 << true;
+        QTest::newRow("not found") << 404 << false;
+        QTest::newRow("server error") << 500 << false;
+    }
+
+    void aSuccessIsStreamedAndNothingElse()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, streamed);
+        CannedServer server;
+        server.answers = {{CannedServer::answer(status, QByteArray(600, 'x'))}};
+        DavClient::Settings limited = settings();
+        limited.answerLimit = 1000;
+        DavClient client(limited);
+        QByteArray pieces;
+        DavRequest request{"REPORT", server.url(), {}, {}, 0, {}};
+        request.onData = [&](QByteArrayView bytes) { pieces += bytes; };
+        const DavReply reply = client.send(request);
+        QCOMPARE(reply.status, status);
+        QCOMPARE(pieces, streamed ? QByteArray(600, 'x') : QByteArray());
+        QCOMPARE(reply.body, streamed ? QByteArray() : QByteArray(600, 'x'));
+        // The limit holds for a streamed answer too.
+        server.answers = {{CannedServer::answer(status, QByteArray(1001, 'x'))}};
+        QCOMPARE(client.send(request).failure, DavReply::Failure::TooLarge);
+    }
+
     void sameServerRedirectIsFollowed()
     {
         CannedServer server;

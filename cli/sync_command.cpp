@@ -170,8 +170,10 @@ int history(const QString &database, const QString &dayText)
         out(SyncCommand::tr("No text of %1 was replaced by a sync.").arg(day.toString(Qt::ISODate)));
     for (const HistoryItem &item : items) {
         const QString box = item.box == kNotesField ? SyncCommand::tr("the week's notes")
-                                                    : QLocale::c().dayName(day.dayOfWeek());
-        out(QStringLiteral("%1\t%2\t%3").arg(when(item.at), box, item.why));
+                                                    : QLocale().dayName(day.dayOfWeek());
+        out(QStringLiteral("%1\t%2\t%3")
+                .arg(when(item.at), box,
+                     QCoreApplication::translate("SyncEngine", item.why.toUtf8().constData())));
         for (const QString &line : item.before.split(u'\n'))
             out(QStringLiteral("    ") + line);
     }

@@ -20,6 +20,11 @@
 namespace {
 
 constexpr int kMultigetBatch = 200;
+// Why a text was replaced, kept in the history as written here and translated when shown, so
+// that the history reads in the language of whoever reads it.
+const char *const kChanged = QT_TRANSLATE_NOOP("SyncEngine", "changed by a sync");
+const char *const kAdopted =
+    QT_TRANSLATE_NOOP("SyncEngine", "an entry of another program was added");
 constexpr int kConflictRounds = 3;
 
 // A box: its week's Sunday and 0-7 (7: the week's notes).
@@ -73,7 +78,7 @@ private:
     void takeGone(const QString &key);
     void takeEntry(const QString &key, const QByteArray &etag, const QByteArray &data);
     bool readLocal();
-    bool writeBoxes(const std::map<BoxKey, QString> &texts, const QString &why);
+    bool writeBoxes(const std::map<BoxKey, QString> &texts, const char *why);
     bool settle();
     bool upload(const QList<BoxKey> &boxes);
     bool resolveConflict(const BoxKey &box);
@@ -394,7 +399,7 @@ QString Round::localText(const BoxKey &box) const
 
 // Writes the boxes' new texts into their weeks, each week as it is stored now with only those
 // boxes changed, and keeps what each held before.
-bool Round::writeBoxes(const std::map<BoxKey, QString> &texts, const QString &why)
+bool Round::writeBoxes(const std::map<BoxKey, QString> &texts, const char *why)
 {
     std::map<QDate, std::map<int, QString>> byWeek;
     for (const auto &[box, text] : texts)
@@ -415,7 +420,7 @@ bool Round::writeBoxes(const std::map<BoxKey, QString> &texts, const QString &wh
             if (before == text)
                 continue;
             if (!before.isEmpty())
-                replaced.append({dayOfBox({week, box}), box, m_now, why, before});
+                replaced.append({dayOfBox({week, box}), box, m_now, QString::fromLatin1(why), before});
             fields[std::size_t(box)] = text;
             changed = true;
         }
@@ -476,7 +481,7 @@ bool Round::settle()
         if (!entry.text.isEmpty() && !text.contains(entry.text))
             text = text.isEmpty() ? entry.text : text + u'\n' + entry.text;
     }
-    if (!adopted.empty() && !writeBoxes(adopted, tr("an entry of another program was added")))
+    if (!adopted.empty() && !writeBoxes(adopted, kAdopted))
         return false;
     for (const Foreign &entry : std::as_const(m_foreign)) {
         KnownEntry known;
@@ -521,7 +526,7 @@ bool Round::settle()
             received.append(box); // the server's text stands: the new base, once written here
         }
     }
-    if (!merged.empty() && !writeBoxes(merged, tr("changed by a sync")))
+    if (!merged.empty() && !writeBoxes(merged, kChanged))
         return false;
     if (!m_state.begin())
         return fail(m_state.error());
@@ -650,7 +655,7 @@ bool Round::resolveConflict(const BoxKey &box)
         noteResult(box, result);
         m_target[box] = result.text;
         if (result.text != localText(box) &&
-            !writeBoxes({{box, result.text}}, tr("changed by a sync")))
+            !writeBoxes({{box, result.text}}, kChanged))
             return false;
         const QByteArray etag = current.status == 200 ? current.etag : QByteArray();
         if (result.text == there) {

@@ -46,7 +46,7 @@ struct HistoryItem
     QDate day;
     int box = -1;
     QDateTime at;
-    QString why;
+    QString why; // in English: the sync's own words, translated when shown (context SyncEngine)
     QString before;
 };
 

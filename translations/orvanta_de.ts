@@ -1545,6 +1545,16 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>S&amp;ynchronisieren…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync n&amp;ow</source>
+        <translation>&amp;Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Larger text</source>
         <translation>&amp;Text vergrößern</translation>
     </message>

@@ -1545,6 +1545,16 @@ Close and lose the texts of the week of %1?</source>
     </message>
     <message>
         <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>Sincroni&amp;zar…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync n&amp;ow</source>
+        <translation>Sincronizar a&amp;hora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Larger text</source>
         <translation>Texto más g&amp;rande</translation>
     </message>

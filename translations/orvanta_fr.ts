@@ -1545,6 +1545,16 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>S&amp;ynchroniser…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync n&amp;ow</source>
+        <translation>Synchroniser &amp;maintenant</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Larger text</source>
         <translation>&amp;Agrandir le texte</translation>
     </message>

@@ -1527,6 +1527,16 @@ Close and lose the texts of the week of %1?</source>
     </message>
     <message>
         <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>同期(&amp;Y)…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync n&amp;ow</source>
+        <translation>今すぐ同期(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Larger text</source>
         <translation>文字を大きく(&amp;L)</translation>
     </message>

@@ -20,12 +20,6 @@
 
 namespace {
 
-bool isLoopback(const QUrl &url)
-{
-    const QHostAddress address(url.host());
-    return url.host() == QLatin1String("localhost") || (!address.isNull() && address.isLoopback());
-}
-
 bool askInABox(QWidget *parent, const QString &question)
 {
     return QMessageBox::question(parent, QStringLiteral("Orvanta"), question,
@@ -210,7 +204,7 @@ void SyncDialog::connectToServer()
     attempt->name = m_calendarName->text().trimmed();
     if (before.server == server) // trusted before: not asked again
         attempt->account.pinnedCertificate = before.pinnedCertificate;
-    if (server.scheme() == QLatin1String("http") && !isLoopback(server)) {
+    if (server.scheme() == QLatin1String("http") && !DavClient::isLoopback(server)) {
         if (!m_ask(this, tr("%1 is plain HTTP: anyone on the way can read your weeks and your "
                             "password. Connect without encryption all the same?")
                              .arg(server.toString()))) {

@@ -127,11 +127,13 @@ private:
         return databases;
     }
 
-    static SyncOutcome sync(const QString &database, const QString &password = kPassword)
+    static SyncOutcome sync(const QString &database, const QString &password = kPassword,
+                            std::function<void()> afterReading = {})
     {
         SyncEngine::Setup setup;
         setup.databasePath = database;
         setup.password = password;
+        setup.afterReading = std::move(afterReading);
         setup.clock = [] { return QDateTime(QDate(2026, 12, 8), QTime(14, 2), Qt::UTC); };
         return SyncEngine::run(setup);
     }
@@ -405,6 +407,25 @@ private slots:
         const auto entries = serverEntries();
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.value(QStringLiteral("20261206-3@orvanta")), merged[2]);
+    }
+
+    void aSaveWhileASyncRunsIsNeverWrittenOver()
+    {
+        const QStringList pc = computers();
+        setBox(pc[0], 1, QStringLiteral("base"));
+        QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
+        QCOMPARE(sync(pc[1]).result, SyncOutcome::Result::Synced);
+        setBox(pc[0], 1, QStringLiteral("from A"));
+        QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
+        // B's window saves the box after the sync read the weeks, before it writes A's text.
+        sync(pc[1], kPassword, [&] { setBox(pc[1], 1, QStringLiteral("typed on B meanwhile")); });
+        const QString both = QStringLiteral("typed on B meanwhile\n— changed on another device "
+                                            "(2026-12-08 14:02) —\nfrom A");
+        QCOMPARE(week(pc[1])[1], both);
+        sync(pc[1]);
+        sync(pc[0]);
+        QCOMPARE(week(pc[0])[1], both);
+        QCOMPARE(serverEntries().value(QStringLiteral("20261206-2@orvanta")), both);
     }
 
     void aRefusedTokenMeansComparingEverything()

@@ -166,7 +166,6 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(SyncStatus::Facts)
-Q_DECLARE_METATYPE(SyncOutcome)
 
 class TestSyncWindow : public QObject
 {

@@ -209,12 +209,16 @@ private slots:
         QVERIFY2(made.ok, qPrintable(made.message));
         QVERIFY(made.created);
         QCOMPARE(made.calendar, m_server.url(QStringLiteral("/alice/orvanta/")));
-        // Found again, not made twice; from its own address too.
+        // Found again, not made twice, by the principal and its home: three requests; from the
+        // calendar's own address, one.
+        const int before = client.requestsMade();
         const CalendarDiscovery::Result again = CalendarDiscovery::find(client, m_server.url(), {});
+        QCOMPARE(client.requestsMade() - before, 3);
         QVERIFY(again.ok);
         QVERIFY(!again.created);
         QCOMPARE(again.calendar, made.calendar);
         const CalendarDiscovery::Result direct = CalendarDiscovery::find(client, made.calendar, {});
+        QCOMPARE(client.requestsMade() - before, 4);
         QCOMPARE(direct.calendar, made.calendar);
         QVERIFY(!direct.created);
         // A name no calendar has: made beside the first.
@@ -273,16 +277,17 @@ private slots:
         QTest::addColumn<QString>("onB");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("conflict");
+        QTest::addColumn<int>("requestsOfB"); // the listing, and an upload where B sends one
         const QString line = QStringLiteral("\n— changed on another device (2026-12-08 14:02) —\n");
-        QTest::newRow("edited on A") << "A's" << "base" << "A's" << false;
-        QTest::newRow("edited on B") << "base" << "B's" << "B's" << false;
+        QTest::newRow("edited on A") << "A's" << "base" << "A's" << false << 1;
+        QTest::newRow("edited on B") << "base" << "B's" << "B's" << false << 2;
         QTest::newRow("edited on both")
-            << "A's" << "B's" << QStringLiteral("B's") + line + QStringLiteral("A's") << true;
-        QTest::newRow("the same edit on both") << "same" << "same" << "same" << false;
-        QTest::newRow("emptied on A") << "" << "base" << "" << false;
-        QTest::newRow("emptied on A, edited on B") << "" << "B's" << "B's" << false;
-        QTest::newRow("edited on A, emptied on B") << "A's" << "" << "A's" << false;
-        QTest::newRow("emptied on both") << "" << "" << "" << false;
+            << "A's" << "B's" << QStringLiteral("B's") + line + QStringLiteral("A's") << true << 2;
+        QTest::newRow("the same edit on both") << "same" << "same" << "same" << false << 1;
+        QTest::newRow("emptied on A") << "" << "base" << "" << false << 1;
+        QTest::newRow("emptied on A, edited on B") << "" << "B's" << "B's" << false << 2;
+        QTest::newRow("edited on A, emptied on B") << "A's" << "" << "A's" << false << 1;
+        QTest::newRow("emptied on both") << "" << "" << "" << false << 1;
     }
 
     void changesOnOneOrBothSides()
@@ -291,9 +296,12 @@ private slots:
         QFETCH(QString, onB);
         QFETCH(QString, expected);
         QFETCH(bool, conflict);
+        QFETCH(int, requestsOfB);
         const QStringList pc = computers();
+        setBox(pc[0], 0, QStringLiteral("Sunday stays"));
         setBox(pc[0], 3, QStringLiteral("base"));
         setBox(pc[0], 4, QStringLiteral("untouched"));
+        setBox(pc[0], kNotesField, QStringLiteral("notes stay"));
         QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
         QCOMPARE(sync(pc[1]).result, SyncOutcome::Result::Synced);
         setBox(pc[0], 3, onA);
@@ -303,15 +311,18 @@ private slots:
         QCOMPARE(second.result, conflict ? SyncOutcome::Result::SyncedWithConflicts
                                          : SyncOutcome::Result::Synced);
         QCOMPARE(second.conflictDays.size(), conflict ? 1 : 0);
+        QCOMPARE(second.requests, requestsOfB);
         QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
         for (const QString &database : pc) {
             QCOMPARE(week(database)[3], expected);
+            QCOMPARE(week(database)[0], QStringLiteral("Sunday stays"));
             QCOMPARE(week(database)[4], QStringLiteral("untouched"));
+            QCOMPARE(week(database)[kNotesField], QStringLiteral("notes stay"));
         }
         const auto entries = serverEntries();
         QCOMPARE(entries.value(QStringLiteral("20261206-4@orvanta")), expected);
         QCOMPARE(entries.contains(QStringLiteral("20261206-4@orvanta")), !expected.isEmpty());
-        QCOMPARE(entries.size(), expected.isEmpty() ? 1 : 2);
+        QCOMPARE(entries.size(), expected.isEmpty() ? 3 : 4);
         if (conflict) {
             SyncState state;
             state.open(SyncState::pathFor(pc[1]));

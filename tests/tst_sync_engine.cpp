@@ -307,6 +307,12 @@ private slots:
         setBox(pc[0], 3, onA);
         setBox(pc[1], 3, onB);
         QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
+        // A's bookkeeping knows just what the server holds.
+        {
+            SyncState state;
+            state.open(SyncState::pathFor(pc[0]));
+            QCOMPARE(state.entries().size(), serverEntries().size());
+        }
         const SyncOutcome second = sync(pc[1]);
         QCOMPARE(second.result, conflict ? SyncOutcome::Result::SyncedWithConflicts
                                          : SyncOutcome::Result::Synced);

@@ -11,10 +11,8 @@
 #include "sync/multistatus.h"
 #include "sync/sync_engine.h"
 #include "sync/sync_state.h"
+#include "radicale_server.h"
 
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,64 +20,6 @@ namespace {
 
 const QDate kWeek(2026, 12, 6);
 const QString kPassword = QStringLiteral("secret");
-
-// Radicale with one user, its data in a folder of its own, on a free port.
-class Radicale
-{
-public:
-    bool start(const QString &folder)
-    {
-        QTcpServer probe;
-        if (!probe.listen(QHostAddress::LocalHost))
-            return false;
-        m_port = probe.serverPort();
-        probe.close();
-        QFile users(folder + QStringLiteral("/users"));
-        QFile config(folder + QStringLiteral("/config"));
-        if (!users.open(QIODevice::WriteOnly) || !config.open(QIODevice::WriteOnly))
-            return false;
-        users.write("alice:secret\n");
-        config.write(QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n[auth]\ntype = htpasswd\n"
-                                    "htpasswd_filename = %2\nhtpasswd_encryption = plain\n"
-                                    "delay = 0\n[storage]\nfilesystem_folder = %3\n"
-                                    "[web]\ntype = none\n")
-                         .arg(m_port)
-                         .arg(users.fileName(), folder + QStringLiteral("/collections"))
-                         .toUtf8());
-        users.close();
-        config.close();
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("/usr/bin/python3"),
-                        {QStringLiteral("-m"), QStringLiteral("radicale"),
-                         QStringLiteral("--config"), config.fileName()});
-        // Ready once it accepts a connection; given up if it ends first.
-        for (int attempt = 0; attempt < 600; ++attempt) {
-            if (m_process.state() == QProcess::NotRunning)
-                return false;
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, m_port);
-            if (socket.waitForConnected(100))
-                return true;
-            m_process.waitForFinished(50);
-        }
-        return false;
-    }
-
-    ~Radicale()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-
-    QUrl url(const QString &path = QStringLiteral("/")) const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
-    }
-
-private:
-    QProcess m_process;
-    quint16 m_port = 0;
-};
 
 DavClient::Settings alice()
 {
@@ -97,7 +37,7 @@ class TestSyncEngine : public QObject
 
 private:
     QTemporaryDir m_folder;
-    Radicale m_server;
+    RadicaleServer m_server;
     QUrl m_calendar;
     int m_round = 0;
 
@@ -193,9 +133,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFile::exists(QStringLiteral("/usr/bin/python3")) ||
-            QProcess::execute(QStringLiteral("/usr/bin/python3"),
-                              {QStringLiteral("-c"), QStringLiteral("import radicale")}) != 0)
+        if (!RadicaleServer::installed())
             QSKIP("Radicale is not installed (scripts/setup-debian e2e)");
         QVERIFY(m_folder.isValid());
         QVERIFY(m_server.start(m_folder.path()));

@@ -225,7 +225,7 @@
 <context>
     <name>WeekSyncing</name>
     <message numerus="yes">
-        <location filename="../main_window/week_syncing.cpp" line="+225"/>
+        <location filename="../main_window/week_syncing.cpp" line="+226"/>
         <source>%n day(s) changed both here and on another device; each such box now holds both texts, one after the other: %1.</source>
         <translation>
             <numerusform>%n day changed both here and on another device; each such box now holds both texts, one after the other: %1.</numerusform>

@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kStopPollMs = 50;
 constexpr int kRedirectHops = 5;
+constexpr int kListingTimeoutFactor = 4;
 
 // Where a redirect may lead: the same server over HTTPS, or the same loopback server as it
 // stands (a test server's /.well-known/caldav).
@@ -107,7 +108,10 @@ QNetworkReply *DavClient::start(const DavRequest &request, InFlight *flight)
         http.setHeader(QNetworkRequest::ContentTypeHeader, request.contentType);
     for (const auto &[name, value] : request.headers)
         http.setRawHeader(name, value);
-    http.setTransferTimeout(m_settings.timeoutMs);
+    // A server may work long on a whole calendar's listing before its first byte.
+    const bool listing = request.method == "REPORT" || request.method == "PROPFIND";
+    http.setTransferTimeout(listing ? m_settings.timeoutMs * kListingTimeoutFactor
+                                    : m_settings.timeoutMs);
     // Redirects are followed here, not by Qt, which would make a PROPFIND a GET.
     http.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                       QNetworkRequest::ManualRedirectPolicy);

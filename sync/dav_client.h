@@ -64,7 +64,7 @@ public:
         QString user;
         QString password;
         QByteArray pinnedCertificate; // SHA-256, hex in lower case: trusted though unverified
-        int timeoutMs = 30000;        // the longest wait for the next byte of an answer
+        int timeoutMs = 30000; // the longest wait for the next byte (four times it for a listing)
         qint64 answerLimit = 64 * 1024 * 1024;
         int connections = 4;                  // requests in flight at once in sendAll
         const std::atomic<bool> *stop = nullptr; // set from another thread: stop at once

@@ -254,13 +254,15 @@ class Fake:
     rule that matches answers; with none, the request goes to `upstream` (a real server) and
     its answer comes back, else 404. Every request is kept in `requests` as (method, path,
     headers). `on_request(index, method, path, stage)` is called before a request is passed on
-    ("before") and after the upstream answered but before that answer goes back ("after");
-    returning DROP closes the connection there."""
+    ("before"), after the upstream answered but before that answer goes back ("after"), and
+    once the answer went back ("sent"); returning DROP at the first two closes the connection
+    there instead."""
 
     def __init__(self, rules=(), upstream=None, tls=None, huge_bytes=200 * 1024 * 1024):
         self.rules = list(rules)
         self.upstream = upstream
         self.requests = []
+        self.hits = 0  # answers that came from the rules
         self.on_request = None
         self.huge_bytes = huge_bytes
         self._lock = threading.Lock()
@@ -323,7 +325,10 @@ class Fake:
         if hook and hook(index, h.command, h.path, "before") == DROP:
             return _drop(h)
         answer = self._rule(h.command, h.path)
-        if answer is None and self.upstream:
+        if answer is not None:
+            with self._lock:
+                self.hits += 1
+        elif self.upstream:
             answer = _pass_on(self.upstream, h, body)
             if hook and hook(index, h.command, h.path, "after") == DROP:
                 return _drop(h)
@@ -331,8 +336,11 @@ class Fake:
             answer = Answer(404, b"not here")
         try:
             self._answer(h, answer)
+            h.wfile.flush()
         except (BrokenPipeError, ConnectionResetError, ssl.SSLError):
             h.close_connection = True
+        if hook:
+            hook(index, h.command, h.path, "sent")
 
     def _answer(self, h, answer):
         if answer == UNAUTHORIZED:
@@ -343,7 +351,16 @@ class Fake:
         elif answer == DROP:
             return _drop(h)
         elif answer == STALL:
-            self._released.wait()
+            # Silent until the client gives up and closes, or the fake stops.
+            h.connection.settimeout(0.1)
+            while not self._released.is_set():
+                try:
+                    if not h.connection.recv(65536):
+                        break
+                except socket.timeout:
+                    continue
+                except OSError:
+                    break
             return _drop(h)
         elif answer == HUGE:
             return self._huge(h)

@@ -3,6 +3,7 @@
 //   orvanta-cli [--database FILE] find WORDS...
 //   orvanta-cli [--database FILE] export [--format md|ics] FILE
 //   orvanta-cli [--database FILE] import FILE
+//   orvanta-cli [--database FILE] sync [--setup URL --user NAME ...] [--status] [--history DAY]
 //   orvanta-cli --help | --version
 //
 // find prints one line per match, "yyyy-MM-dd<TAB>day<TAB>line", the newest week first, and
@@ -21,6 +22,7 @@
 #include "import/week_import.h"
 #include "jet/jet_file.h"
 #include "schedule/calendar_files.h"
+#include "sync_command.h"
 #include "translations/app_language.h"
 
 #include <algorithm>
@@ -41,6 +43,10 @@ constexpr int kFound = 0, kNothing = 1, kError = 2;
 const char kUsage[] = "usage: orvanta-cli [--database FILE] find WORDS...\n"
                       "       orvanta-cli [--database FILE] export [--format md|ics] FILE\n"
                       "       orvanta-cli [--database FILE] import FILE\n"
+                      "       orvanta-cli [--database FILE] sync [--password-stdin] [--timeout S]\n"
+                      "       orvanta-cli [--database FILE] sync --setup URL --user NAME [--calendar NAME]\n"
+                      "                   --password-stdin [--trust FINGERPRINT] [--allow-http]\n"
+                      "       orvanta-cli [--database FILE] sync --status | --history DAY\n"
                       "       orvanta-cli --help | --version\n";
 
 const char *const kHelp = QT_TRANSLATE_NOOP(
@@ -58,6 +64,16 @@ const char *const kHelp = QT_TRANSLATE_NOOP(
     "                  FILE comes over, one with other texts holds both afterwards, and FILE\n"
     "                  is never changed. Not while Orvanta has the database open: use Import\n"
     "                  weeks... in its window then. Exit 0: imported, 2: nothing changed.\n"
+    "  sync            syncs the weeks with the CalDAV calendar set up with --setup (the\n"
+    "                  server's address, or a calendar's; the journal calendar NAME, else the\n"
+    "                  first that takes journal entries, else a new one named Orvanta). The\n"
+    "                  password comes from the desktop's secret store, or from standard input\n"
+    "                  with --password-stdin; it is never written to a file. A certificate that\n"
+    "                  does not verify is refused with its fingerprint; --trust FINGERPRINT\n"
+    "                  trusts that one. --status tells how things stand, --history DAY prints\n"
+    "                  the texts of DAY that a sync replaced. Not while Orvanta has the database\n"
+    "                  open: it syncs itself. Exit 0: synced, 1: synced, and days changed on\n"
+    "                  both sides now hold both texts, 2: could not sync.\n"
     "\n"
     "  --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)\n"
     "  -h, --help      this text (also: orvanta-cli help)\n"
@@ -252,7 +268,7 @@ int main(int argc, char *argv[])
         return kFound;
     }
     if (command != QLatin1String("find") && command != QLatin1String("export") &&
-        command != QLatin1String("import"))
+        command != QLatin1String("import") && command != QLatin1String("sync"))
         return usage(command.isEmpty() ? QString()
                                        : QCoreApplication::translate("orvanta-cli", "no command %1.").arg(command));
     if (database.isEmpty()) {
@@ -266,5 +282,7 @@ int main(int argc, char *argv[])
         return arguments.size() > 1 ? find(database, arguments.mid(1)) : usage();
     if (command == QLatin1String("export"))
         return exportWeeks(database, arguments.mid(1));
+    if (command == QLatin1String("sync"))
+        return syncCommand(database, arguments.mid(1));
     return importWeeks(database, arguments.mid(1));
 }

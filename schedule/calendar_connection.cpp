@@ -262,29 +262,48 @@ QString CalendarConnection::setting(const char *pragma) const
     return read.prepared() && read.next() ? read.text(0) : QString();
 }
 
+// The error as it stands, before the rollback can replace it.
+bool CalendarConnection::failSave()
+{
+    const int code = m_db.errorCode();
+    const QString message = m_db.errorMessage();
+    m_db.execute("ROLLBACK");
+    return failWith(code, message, tr("could not be written"));
+}
+
 bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
 {
-    // The error as it stands, before the rollback can replace it.
-    const auto failSave = [this] {
-        const int code = m_db.errorCode();
-        const QString message = m_db.errorMessage();
-        m_db.execute("ROLLBACK");
-        return failWith(code, message, tr("could not be written"));
-    };
+    return saveWeeks({{firstDay, record}});
+}
+
+bool CalendarConnection::saveWeeks(const QList<std::pair<QDate, QByteArray>> &weeks)
+{
     if (!m_db.execute("BEGIN"))
         return failSave();
+    for (const auto &[firstDay, record] : weeks) {
+        if (!writeWeek(firstDay, record))
+            return failSave();
+    }
+    // A commit that another program's read holds up is "in use", like any other wait that ran
+    // out.
+    if (!m_db.execute("COMMIT"))
+        return failSave();
+    return true;
+}
 
+bool CalendarConnection::writeWeek(QDate firstDay, const QByteArray &record)
+{
     sqlite3_int64 rowId = 0;
     bool found = false;
     {
         Sqlite::Statement week(m_db,
                                findWeek("rowid")); // not the old texts: a week may hold megabytes
         if (!week.prepared())
-            return failSave();
+            return false;
         bindWeek(week, firstDay);
         found = week.next();
         if (!found && !week.done())
-            return failSave();
+            return false;
         if (found)
             rowId = week.integer(0);
     }
@@ -297,17 +316,11 @@ bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
                                   : "INSERT OR ABORT INTO tblCalendar (StartWeekDate, WeekData) "
                                     "VALUES (?, CAST(? AS TEXT))");
     if (!write.prepared())
-        return failSave();
+        return false;
     write.bind(keyText(firstDay));
     write.bindUtf8Text(record);
     if (found)
         write.bindInteger(rowId);
     write.next();
-    if (!write.done())
-        return failSave();
-    // A commit that another program's read holds up is "in use", like any other wait that ran
-    // out.
-    if (!m_db.execute("COMMIT"))
-        return failSave();
-    return true;
+    return write.done();
 }

@@ -53,6 +53,8 @@ public:
     // Updates the week's first row, or adds one, in one transaction: the row is either
     // written whole or left as it was. `record` is UTF-8 text (encodeWeekRecord's).
     bool saveWeekData(QDate firstDay, const QByteArray &record);
+    // Several weeks the same way, all in one transaction: all written or none.
+    bool saveWeeks(const QList<std::pair<QDate, QByteArray>> &weeks);
 
     // What went wrong last, for a person to read, and what kind of thing it was.
     QString lastError() const { return m_lastError; }
@@ -71,6 +73,9 @@ private:
     bool failWith(int code, const QString &message, const QString &doing);
     bool openFile(const QString &absolutePath);
     bool checkTable();
+    // Writes one week inside the transaction the caller began.
+    bool writeWeek(QDate firstDay, const QByteArray &record);
+    bool failSave();
 
     Sqlite::Database m_db;
     QString m_displayPath;

@@ -27,7 +27,8 @@ namespace JournalEntries {
 // The calendar object resource for one box: a VCALENDAR (VERSION 2.0, Orvanta's PRODID)
 // holding one VJOURNAL with `uid`, DTSTAMP and LAST-MODIFIED at `stamp`, DTSTART;VALUE=DATE
 // `day`, SUMMARY `summary` (left out where empty) and DESCRIPTION `text` exactly. Lines end in
-// CR LF and are folded at 75 octets, never inside a character.
+// CR LF and are folded at 75 octets, never inside a character. Empty for a day that is invalid
+// or outside the years 1 to 3000, which libical cannot write.
 QByteArray build(const QString &uid, QDate day, const QString &summary, const QString &text,
                  const QDateTime &stamp);
 

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -42,8 +43,32 @@ public:
     QString error() const;
 
 private:
-    // implementation's own members
+    // The elements read; every other one, and all inside it, is Other.
+    enum class Element {
+        Document, Multistatus, SyncToken, Response, Href, ResponseStatus, Propstat,
+        PropstatStatus, Prop, Etag, CalendarData, ResourceType, Collection, Calendar,
+        ComponentSet, Component, DisplayName, Principal, PrincipalHref, CalendarHome,
+        CalendarHomeHref, Other
+    };
+    Element childOf(Element parent) const; // the element just started, by its parent
+    static bool holdsText(Element element);
+    void startElement();
+    void endElement();
+    void appendText();
+    void fail(const QString &why);
+
+    // The answer is decoded here, not by the XML reader, which fails on bytes that are no UTF-8
+    // when they come at once but only waits for more when they come in pieces.
+    QStringDecoder m_decoder{QStringDecoder::Utf8};
     QXmlStreamReader m_xml;
+    QList<Element> m_open; // the elements the reader is in, outermost first
+    QByteArray m_text;     // the text of the innermost open element that holds one, as UTF-8
+    DavResponse m_response;  // the response being read, with its 200 propstats' properties
+    DavResponse m_propstat;  // the propstat being read: its status and properties
+    int m_responseStatus = 0;      // the response's own status, 0 where it has none
+    int m_firstPropstatStatus = 0;
+    int m_propstats = 0;
+    bool m_okPropstat = false;     // whether one of its propstats had status 200
     QList<DavResponse> m_responses;
     QString m_syncToken;
     bool m_finished = false;

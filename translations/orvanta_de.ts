@@ -116,9 +116,42 @@ Orvanta ist mit Qt %3 (GNU LGPL Version 3), SQLite (gemeinfrei) und libmdb aus m
         <translation>konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>could not be written</source>
         <translation>konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <location filename="../sync/calendar_discovery.cpp" line="+51"/>
+        <source>The server refused the user name or password.</source>
+        <translation>Der Server hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 answered %2: it is no CalDAV address.</source>
+        <translation>%1 antwortete mit %2: Das ist keine CalDAV-Adresse.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The answer of %1 was damaged or cut short.</source>
+        <translation>Die Antwort von %1 war beschädigt oder abgeschnitten.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 does not say where the calendars are.</source>
+        <translation>%1 gibt nicht an, wo die Kalender liegen.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The server refused to make the calendar %1 (%2).</source>
+        <translation>Der Server hat das Anlegen des Kalenders %1 abgelehnt (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The server refused to make the calendar %1.</source>
+        <translation>Der Server hat das Anlegen des Kalenders %1 abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +207,50 @@ Sie bleiben für den nächsten Start in %3 erhalten.</translation>
         <location line="+7"/>
         <source>Orvanta last ended without saving the week of %1. Its texts as last typed have been recovered.</source>
         <translation>Orvanta wurde zuletzt beendet, ohne die Woche ab %1 zu speichern. Ihre Texte wurden so wiederhergestellt, wie sie zuletzt eingegeben waren.</translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <source>The answer of %1 was larger than %2 MB.</source>
+        <translation>Die Antwort von %1 war größer als %2 MB.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The certificate of %1 cannot be verified. Its SHA-256 fingerprint is %2.</source>
+        <translation>Das Zertifikat von %1 lässt sich nicht überprüfen. Sein SHA-256-Fingerabdruck ist %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+41"/>
+        <source>The sync was stopped.</source>
+        <translation>Die Synchronisierung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>%1 did not answer in time.</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 answered in an encoding Orvanta did not ask for (%2).</source>
+        <translation>%1 hat in einer Kodierung geantwortet, die Orvanta nicht angefordert hat (%2).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The answer of %1 was cut off.</source>
+        <translation>Die Antwort von %1 wurde abgeschnitten.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>%1 sent Orvanta to another server, or away from HTTPS; it did not follow.</source>
+        <translation>%1 hat Orvanta auf einen anderen Server oder weg von HTTPS umgeleitet; Orvanta ist dem nicht gefolgt.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +820,298 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
     </message>
 </context>
 <context>
+    <name>SyncCommand</name>
+    <message>
+        <location filename="../cli/sync_command.cpp" line="+57"/>
+        <source>%1 takes a value.</source>
+        <translation>%1 erwartet einen Wert.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--timeout takes a number of seconds.</source>
+        <translation>--timeout erwartet eine Anzahl von Sekunden.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>sync has no option %1.</source>
+        <translation>sync hat keine Option %1.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+103"/>
+        <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
+        <translation>Die Synchronisierung ist nicht eingerichtet: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Server: %1</source>
+        <translation>Server: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User: %1</source>
+        <translation>Benutzer: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar: %1</source>
+        <translation>Kalender: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last sync: %1</source>
+        <translation>Letzte Synchronisierung: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days waiting for the server: %1, since %2</source>
+        <translation>Tage, die auf den Server warten: %1, seit %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Changed on both sides in the last sync: %1</source>
+        <translation>Bei der letzten Synchronisierung auf beiden Seiten geändert: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--history takes a day as yyyy-MM-dd.</source>
+        <translation>--history erwartet einen Tag im Format yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync is not set up.</source>
+        <translation>Die Synchronisierung ist nicht eingerichtet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No text of %1 was replaced by a sync.</source>
+        <translation>Kein Text vom %1 wurde durch eine Synchronisierung ersetzt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the week&apos;s notes</source>
+        <translation>Notizen der Woche</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 is no server address.</source>
+        <translation>%1 ist keine Serveradresse.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is plain HTTP, which anyone on the way can read; use https, or --allow-http where that is what you want.</source>
+        <translation>%1 ist unverschlüsseltes HTTP, das jeder auf dem Übertragungsweg mitlesen kann; verwenden Sie https oder --allow-http, wenn Sie genau das wollen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>give the password on standard input with --password-stdin.</source>
+        <translation>geben Sie das Passwort mit --password-stdin über die Standardeingabe an.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no password on standard input.</source>
+        <translation>kein Passwort in der Standardeingabe.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>If it is your server&apos;s, run the setup again with --trust %1.</source>
+        <translation>Wenn es das Zertifikat Ihres Servers ist, führen Sie die Einrichtung mit --trust %1 erneut aus.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Made the journal calendar %1.</source>
+        <translation>Der Journalkalender %1 wurde angelegt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync is set up with %1.</source>
+        <translation>Die Synchronisierung mit %1 ist eingerichtet.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no password: give it on standard input with --password-stdin.</source>
+        <translation>kein Passwort: Geben Sie es mit --password-stdin über die Standardeingabe an.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>If it is your server&apos;s, set up again with --trust %1.</source>
+        <translation>Wenn es das Zertifikat Ihres Servers ist, richten Sie die Synchronisierung mit --trust %1 erneut ein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Synced: %1 sent, %2 received, %3 removed, in %4 requests.</source>
+        <translation>Synchronisiert: %1 gesendet, %2 empfangen, %3 entfernt, Anfragen: %4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Changed on both sides, both texts kept: %1</source>
+        <translation>Auf beiden Seiten geändert, beide Texte behalten: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is open in Orvanta, which syncs it itself (Sync now).</source>
+        <translation>%1 ist in Orvanta geöffnet, das die Datei selbst synchronisiert (Jetzt synchronisieren).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is open in Orvanta on the computer %2.</source>
+        <translation>%1 ist in Orvanta auf dem Computer %2 geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--setup takes --user NAME too.</source>
+        <translation>--setup erwartet auch --user NAME.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <source>The server refused the user name or password.</source>
+        <translation>Der Server hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server answered %1 while %2.</source>
+        <translation>Der Server hat beim %2 mit %1 geantwortet.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No sync account is set up.</source>
+        <translation>Es ist kein Synchronisierungskonto eingerichtet.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is plain HTTP to another computer, which was not allowed.</source>
+        <translation>%1 ist unverschlüsseltes HTTP zu einem anderen Computer, was nicht erlaubt wurde.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The server&apos;s answer was damaged: %1</source>
+        <translation>Die Antwort des Servers war beschädigt: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server&apos;s answer was cut short.</source>
+        <translation>Die Antwort des Servers war abgeschnitten.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>listing the changes</source>
+        <translation>Auflisten der Änderungen</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>listing the entries</source>
+        <translation>Auflisten der Einträge</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>reading the entries</source>
+        <translation>Lesen der Einträge</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>an entry of another program was added</source>
+        <translation>ein Eintrag eines anderen Programms wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+129"/>
+        <source>changed by a sync</source>
+        <translation>durch eine Synchronisierung geändert</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <location line="+82"/>
+        <source>sending the text of %1</source>
+        <translation>Senden des Textes vom %1</translation>
+    </message>
+    <message>
+        <location line="-59"/>
+        <source>reading an entry again</source>
+        <translation>erneuten Lesen eines Eintrags</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The entry for %1 came cut short.</source>
+        <translation>Der Eintrag vom %1 kam abgeschnitten an.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The entry for %1 on the server is not a journal entry.</source>
+        <translation>Der Eintrag vom %1 auf dem Server ist kein Journaleintrag.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>removing an entry taken into a day</source>
+        <translation>Entfernen eines in einen Tag übernommenen Eintrags</translation>
+    </message>
+</context>
+<context>
+    <name>SyncState</name>
+    <message>
+        <location filename="../sync/sync_state.cpp" line="+37"/>
+        <source>opening %1</source>
+        <translation>Öffnen von %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>preparing %1</source>
+        <translation>Vorbereiten von %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The sync&apos;s state file failed while %1: %2</source>
+        <translation>Fehler in der Statusdatei der Synchronisierung beim %1: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>saving the account</source>
+        <translation>Speichern des Kontos</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>noting an entry</source>
+        <translation>Vermerken eines Eintrags</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>forgetting an entry</source>
+        <translation>Vergessen eines Eintrags</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>forgetting the calendar</source>
+        <translation>Vergessen des Kalenders</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>keeping a replaced text</source>
+        <translation>Aufbewahren eines ersetzten Textes</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>starting a change</source>
+        <translation>Beginnen einer Änderung</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ending a change</source>
+        <translation>Abschließen einer Änderung</translation>
+    </message>
+</context>
+<context>
     <name>ThreadRun</name>
     <message>
         <location filename="../main_window/thread_run.cpp" line="+7"/>
@@ -1234,7 +1603,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
 <context>
     <name>orvanta-cli</name>
     <message>
-        <location filename="../cli/orvanta_cli.cpp" line="+46"/>
+        <location filename="../cli/orvanta_cli.cpp" line="+52"/>
         <source>
 Orvanta&apos;s weeks from the command line.
 
@@ -1248,6 +1617,16 @@ Orvanta&apos;s weeks from the command line.
                   FILE comes over, one with other texts holds both afterwards, and FILE
                   is never changed. Not while Orvanta has the database open: use Import
                   weeks... in its window then. Exit 0: imported, 2: nothing changed.
+  sync            syncs the weeks with the CalDAV calendar set up with --setup (the
+                  server&apos;s address, or a calendar&apos;s; the journal calendar NAME, else the
+                  first that takes journal entries, else a new one named Orvanta). The
+                  password comes from the desktop&apos;s secret store, or from standard input
+                  with --password-stdin; it is never written to a file. A certificate that
+                  does not verify is refused with its fingerprint; --trust FINGERPRINT
+                  trusts that one. --status tells how things stand, --history DAY prints
+                  the texts of DAY that a sync replaced. Not while Orvanta has the database
+                  open: it syncs itself. Exit 0: synced, 1: synced, and days changed on
+                  both sides now hold both texts, 2: could not sync.
 
   --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)
   -h, --help      this text (also: orvanta-cli help)
@@ -1256,24 +1635,42 @@ Orvanta&apos;s weeks from the command line.
         <translation>
 Die Wochen von Orvanta auf der Kommandozeile.
 
-  find WORDS...   gibt jede Zeile aus, die alle Wörter enthält (Reihenfolge, Groß-/Kleinschreibung
-                  und Akzente beliebig; Wortgruppe in Anführungszeichen): Datum, Wochentag, Zeile,
-                  die neuesten zuerst. Status 0: gefunden, 1: nichts gefunden, 2: Fehler.
-  export FILE     schreibt alle Wochen in FILE, die älteste zuerst: Markdown bei .md, iCalendar
-                  bei .ics oder laut --format. Status 0: geschrieben, 2: nicht geschrieben.
-  import FILE     übernimmt die Wochen aus FILE (einer anderen Orvanta-Datenbank oder der .mdb
-                  oder .accdb des früheren Windows-Programms) in die Datenbank: Eine Woche, die
-                  nur in FILE steht, kommt hinzu, eine mit anderen Texten enthält danach beide,
-                  und FILE bleibt unverändert. Nicht, solange Orvanta die Datenbank offen hat: dann
-                  im Fenster Wochen importieren... verwenden. Status 0: importiert, 2: unverändert.
+  find WORDS...   gibt jede Zeile aus, die alle Wörter enthält (Reihenfolge,
+                  Groß-/Kleinschreibung und Akzente beliebig; Wortgruppe in
+                  Anführungszeichen): Datum, Wochentag, Zeile, die neuesten zuerst.
+                  Status 0: gefunden, 1: nichts gefunden, 2: Fehler.
+  export FILE     schreibt alle Wochen in FILE, die älteste zuerst: Markdown bei .md,
+                  iCalendar bei .ics oder laut --format. Status 0: geschrieben, 2: nicht
+                  geschrieben.
+  import FILE     übernimmt die Wochen aus FILE (einer anderen Orvanta-Datenbank oder der
+                  .mdb oder .accdb des früheren Windows-Programms) in die Datenbank: Eine
+                  Woche, die nur in FILE steht, kommt hinzu, eine mit anderen Texten
+                  enthält danach beide, und FILE bleibt unverändert. Nicht, solange
+                  Orvanta die Datenbank offen hat: dann im Fenster Wochen importieren...
+                  verwenden. Status 0: importiert, 2: unverändert.
+  sync            synchronisiert die Wochen mit dem CalDAV-Kalender, der mit --setup
+                  eingerichtet wurde (die Adresse des Servers oder eines Kalenders; der
+                  Journalkalender NAME, sonst der erste, der Journaleinträge aufnimmt,
+                  sonst ein neuer namens Orvanta). Das Passwort kommt aus dem
+                  Passwortspeicher des Desktops oder mit --password-stdin aus der
+                  Standardeingabe; es wird nie in eine Datei geschrieben. Ein Zertifikat,
+                  das sich nicht überprüfen lässt, wird mit seinem Fingerabdruck
+                  abgelehnt; --trust FINGERPRINT vertraut genau diesem. --status zeigt den
+                  Stand der Synchronisierung, --history DAY gibt die Texte von DAY aus,
+                  die eine Synchronisierung ersetzt hat. Nicht, solange Orvanta die
+                  Datenbank offen hat: Es synchronisiert dann selbst.
+                  Status 0: synchronisiert, 1: synchronisiert, und auf beiden Seiten
+                  geänderte Tage enthalten jetzt beide Texte, 2: Synchronisierung nicht
+                  möglich.
 
-  --database FILE die zu verwendende Datenbank (ohne Angabe: dbCalendar.mdb neben orvanta-cli)
+  --database FILE die zu verwendende Datenbank (ohne Angabe: dbCalendar.mdb neben
+                  orvanta-cli)
   -h, --help      dieser Text (auch: orvanta-cli help)
   --version       die Version
 </translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+88"/>
         <location line="+37"/>
         <location line="+36"/>
         <source>%1 not found.</source>

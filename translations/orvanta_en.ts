@@ -166,7 +166,7 @@
 <context>
     <name>orvanta-cli</name>
     <message numerus="yes">
-        <location filename="../cli/orvanta_cli.cpp" line="+169"/>
+        <location filename="../cli/orvanta_cli.cpp" line="+185"/>
         <source>exporting, %1 of %n week(s)</source>
         <translation>
             <numerusform>exporting, %1 of %n week</numerusform>

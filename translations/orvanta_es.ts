@@ -116,9 +116,42 @@ Orvanta está hecho con Qt %3 (GNU LGPL versión 3), SQLite (dominio público) y
         <translation>no se ha podido leer</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>could not be written</source>
         <translation>no se ha podido escribir</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <location filename="../sync/calendar_discovery.cpp" line="+51"/>
+        <source>The server refused the user name or password.</source>
+        <translation>El servidor ha rechazado el nombre de usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 answered %2: it is no CalDAV address.</source>
+        <translation>%1 ha respondido %2: no es una dirección CalDAV.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The answer of %1 was damaged or cut short.</source>
+        <translation>La respuesta de %1 estaba dañada o truncada.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 does not say where the calendars are.</source>
+        <translation>%1 no indica dónde están los calendarios.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The server refused to make the calendar %1 (%2).</source>
+        <translation>El servidor se ha negado a crear el calendario %1 (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The server refused to make the calendar %1.</source>
+        <translation>El servidor se ha negado a crear el calendario %1.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +207,50 @@ Se conservan en %3 para el próximo inicio.</translation>
         <location line="+7"/>
         <source>Orvanta last ended without saving the week of %1. Its texts as last typed have been recovered.</source>
         <translation>La última vez, Orvanta se cerró sin guardar la semana del %1. Se han recuperado sus textos tal como quedaron escritos.</translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <source>The answer of %1 was larger than %2 MB.</source>
+        <translation>La respuesta de %1 superaba los %2 MB.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The certificate of %1 cannot be verified. Its SHA-256 fingerprint is %2.</source>
+        <translation>No se puede verificar el certificado de %1. Su huella digital SHA-256 es %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+41"/>
+        <source>The sync was stopped.</source>
+        <translation>Se ha detenido la sincronización.</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>%1 did not answer in time.</source>
+        <translation>%1 no ha respondido a tiempo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be reached: %2</source>
+        <translation>No se puede conectar con %1: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 answered in an encoding Orvanta did not ask for (%2).</source>
+        <translation>%1 ha respondido con una codificación que Orvanta no había pedido (%2).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The answer of %1 was cut off.</source>
+        <translation>La respuesta de %1 ha llegado truncada.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>%1 sent Orvanta to another server, or away from HTTPS; it did not follow.</source>
+        <translation>%1 ha enviado a Orvanta a otro servidor, o fuera de HTTPS; Orvanta no ha seguido la redirección.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +820,298 @@ Close and lose the texts of the week of %1?</source>
     </message>
 </context>
 <context>
+    <name>SyncCommand</name>
+    <message>
+        <location filename="../cli/sync_command.cpp" line="+57"/>
+        <source>%1 takes a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--timeout takes a number of seconds.</source>
+        <translation>--timeout necesita un número de segundos.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>sync has no option %1.</source>
+        <translation>sync no tiene la opción %1.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+103"/>
+        <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
+        <translation>La sincronización no está configurada: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Server: %1</source>
+        <translation>Servidor: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User: %1</source>
+        <translation>Usuario: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar: %1</source>
+        <translation>Calendario: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last sync: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days waiting for the server: %1, since %2</source>
+        <translation>Días a la espera del servidor: %1, desde %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Changed on both sides in the last sync: %1</source>
+        <translation>Cambiados en ambos lados en la última sincronización: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--history takes a day as yyyy-MM-dd.</source>
+        <translation>--history necesita un día con el formato yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync is not set up.</source>
+        <translation>La sincronización no está configurada.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No text of %1 was replaced by a sync.</source>
+        <translation>Ninguna sincronización ha sustituido ningún texto del %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the week&apos;s notes</source>
+        <translation>las notas de la semana</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 is no server address.</source>
+        <translation>%1 no es una dirección de servidor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is plain HTTP, which anyone on the way can read; use https, or --allow-http where that is what you want.</source>
+        <translation>%1 es HTTP sin cifrar, que cualquiera en el camino puede leer; use https, o --allow-http si es eso lo que quiere.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>give the password on standard input with --password-stdin.</source>
+        <translation>indique la contraseña por la entrada estándar con --password-stdin.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no password on standard input.</source>
+        <translation>no hay ninguna contraseña en la entrada estándar.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>If it is your server&apos;s, run the setup again with --trust %1.</source>
+        <translation>Si es el de su servidor, vuelva a ejecutar la configuración con --trust %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Made the journal calendar %1.</source>
+        <translation>Se ha creado el calendario de diario %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync is set up with %1.</source>
+        <translation>La sincronización con %1 está configurada.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no password: give it on standard input with --password-stdin.</source>
+        <translation>no hay contraseña: indíquela por la entrada estándar con --password-stdin.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>If it is your server&apos;s, set up again with --trust %1.</source>
+        <translation>Si es el de su servidor, vuelva a configurar la sincronización con --trust %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Synced: %1 sent, %2 received, %3 removed, in %4 requests.</source>
+        <translation>Sincronizado. Enviados: %1, recibidos: %2, eliminados: %3, solicitudes: %4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Changed on both sides, both texts kept: %1</source>
+        <translation>Cambiados en ambos lados, se conservan los dos textos: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 not found.</source>
+        <translation>No se ha encontrado %1.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is open in Orvanta, which syncs it itself (Sync now).</source>
+        <translation>%1 está abierto en Orvanta, que lo sincroniza por sí mismo (Sincronizar ahora).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is open in Orvanta on the computer %2.</source>
+        <translation>%1 está abierto en Orvanta en el equipo %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--setup takes --user NAME too.</source>
+        <translation>--setup necesita también --user NAME.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <source>The server refused the user name or password.</source>
+        <translation>El servidor ha rechazado el nombre de usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server answered %1 while %2.</source>
+        <translation>El servidor ha respondido %1 al %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No sync account is set up.</source>
+        <translation>No hay ninguna cuenta de sincronización configurada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is plain HTTP to another computer, which was not allowed.</source>
+        <translation>%1 es HTTP sin cifrar hacia otro equipo, y eso no se ha permitido.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The server&apos;s answer was damaged: %1</source>
+        <translation>La respuesta del servidor estaba dañada: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server&apos;s answer was cut short.</source>
+        <translation>La respuesta del servidor estaba truncada.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>listing the changes</source>
+        <translation>listar los cambios</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>listing the entries</source>
+        <translation>listar las entradas</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>reading the entries</source>
+        <translation>leer las entradas</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>an entry of another program was added</source>
+        <translation>se ha añadido una entrada de otro programa</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+129"/>
+        <source>changed by a sync</source>
+        <translation>cambiado por una sincronización</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <location line="+82"/>
+        <source>sending the text of %1</source>
+        <translation>enviar el texto del %1</translation>
+    </message>
+    <message>
+        <location line="-59"/>
+        <source>reading an entry again</source>
+        <translation>volver a leer una entrada</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The entry for %1 came cut short.</source>
+        <translation>La entrada del %1 ha llegado truncada.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The entry for %1 on the server is not a journal entry.</source>
+        <translation>La entrada del %1 en el servidor no es una entrada de diario.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>removing an entry taken into a day</source>
+        <translation>eliminar una entrada incorporada a un día</translation>
+    </message>
+</context>
+<context>
+    <name>SyncState</name>
+    <message>
+        <location filename="../sync/sync_state.cpp" line="+37"/>
+        <source>opening %1</source>
+        <translation>abrir %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>preparing %1</source>
+        <translation>preparar %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The sync&apos;s state file failed while %1: %2</source>
+        <translation>El archivo de estado de la sincronización ha fallado al %1: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>saving the account</source>
+        <translation>guardar la cuenta</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>noting an entry</source>
+        <translation>anotar una entrada</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>forgetting an entry</source>
+        <translation>olvidar una entrada</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>forgetting the calendar</source>
+        <translation>olvidar el calendario</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>keeping a replaced text</source>
+        <translation>conservar un texto sustituido</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>starting a change</source>
+        <translation>iniciar un cambio</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ending a change</source>
+        <translation>terminar un cambio</translation>
+    </message>
+</context>
+<context>
     <name>ThreadRun</name>
     <message>
         <location filename="../main_window/thread_run.cpp" line="+7"/>
@@ -1234,7 +1603,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>orvanta-cli</name>
     <message>
-        <location filename="../cli/orvanta_cli.cpp" line="+46"/>
+        <location filename="../cli/orvanta_cli.cpp" line="+52"/>
         <source>
 Orvanta&apos;s weeks from the command line.
 
@@ -1248,6 +1617,16 @@ Orvanta&apos;s weeks from the command line.
                   FILE comes over, one with other texts holds both afterwards, and FILE
                   is never changed. Not while Orvanta has the database open: use Import
                   weeks... in its window then. Exit 0: imported, 2: nothing changed.
+  sync            syncs the weeks with the CalDAV calendar set up with --setup (the
+                  server&apos;s address, or a calendar&apos;s; the journal calendar NAME, else the
+                  first that takes journal entries, else a new one named Orvanta). The
+                  password comes from the desktop&apos;s secret store, or from standard input
+                  with --password-stdin; it is never written to a file. A certificate that
+                  does not verify is refused with its fingerprint; --trust FINGERPRINT
+                  trusts that one. --status tells how things stand, --history DAY prints
+                  the texts of DAY that a sync replaced. Not while Orvanta has the database
+                  open: it syncs itself. Exit 0: synced, 1: synced, and days changed on
+                  both sides now hold both texts, 2: could not sync.
 
   --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)
   -h, --help      this text (also: orvanta-cli help)
@@ -1270,6 +1649,20 @@ Las semanas de Orvanta desde la línea de comandos.
                   contener ambos, y FILE nunca se modifica. No mientras Orvanta tenga la
                   base de datos abierta: en ese caso, use Importar semanas... en su
                   ventana. Devuelve 0: importado, 2: nada cambiado.
+  sync            sincroniza las semanas con el calendario CalDAV configurado con --setup
+                  (la dirección del servidor o la de un calendario; el calendario de
+                  diario NAME o, si no, el primero que admita entradas de diario o, si no
+                  hay ninguno, uno nuevo llamado Orvanta). La contraseña se toma del
+                  almacén de contraseñas del escritorio, o de la entrada estándar con
+                  --password-stdin; nunca se escribe en un archivo. Un certificado que no
+                  se puede verificar se rechaza mostrando su huella digital;
+                  --trust FINGERPRINT confía en ese certificado. --status indica el estado
+                  de la sincronización, --history DAY muestra los textos de DAY que ha
+                  sustituido una sincronización. No mientras Orvanta tenga la base de
+                  datos abierta: en ese caso sincroniza él mismo.
+                  Devuelve 0: sincronizado, 1: sincronizado, y hay días cambiados en ambos
+                  lados que ahora contienen los dos textos, 2: no se ha podido
+                  sincronizar.
 
   --database FILE la base de datos que se usa (sin esta opción, dbCalendar.mdb junto a
                   orvanta-cli)
@@ -1278,7 +1671,7 @@ Las semanas de Orvanta desde la línea de comandos.
 </translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+88"/>
         <location line="+37"/>
         <location line="+36"/>
         <source>%1 not found.</source>

@@ -116,9 +116,42 @@ Orvanta est réalisé avec Qt %3 (GNU LGPL version 3), SQLite (domaine public) e
         <translation>n’a pas pu être lu</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>could not be written</source>
         <translation>n’a pas pu être écrit</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <location filename="../sync/calendar_discovery.cpp" line="+51"/>
+        <source>The server refused the user name or password.</source>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 answered %2: it is no CalDAV address.</source>
+        <translation>%1 a répondu %2&#xa0;: ce n’est pas une adresse CalDAV.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The answer of %1 was damaged or cut short.</source>
+        <translation>La réponse de %1 était endommagée ou tronquée.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 does not say where the calendars are.</source>
+        <translation>%1 n’indique pas où se trouvent les calendriers.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The server refused to make the calendar %1 (%2).</source>
+        <translation>Le serveur a refusé de créer le calendrier %1 (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The server refused to make the calendar %1.</source>
+        <translation>Le serveur a refusé de créer le calendrier %1.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +207,50 @@ Ils sont conservés dans %3 pour le prochain démarrage.</translation>
         <location line="+7"/>
         <source>Orvanta last ended without saving the week of %1. Its texts as last typed have been recovered.</source>
         <translation>La dernière fois, Orvanta s’est fermé sans enregistrer la semaine du %1. Ses textes, tels que vous les aviez tapés, ont été récupérés.</translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <source>The answer of %1 was larger than %2 MB.</source>
+        <translation>La réponse de %1 dépassait %2&#xa0;Mo.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The certificate of %1 cannot be verified. Its SHA-256 fingerprint is %2.</source>
+        <translation>Le certificat de %1 ne peut pas être vérifié. Son empreinte SHA-256 est %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+41"/>
+        <source>The sync was stopped.</source>
+        <translation>La synchronisation a été interrompue.</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>%1 did not answer in time.</source>
+        <translation>%1 n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be reached: %2</source>
+        <translation>Impossible de joindre %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 answered in an encoding Orvanta did not ask for (%2).</source>
+        <translation>%1 a répondu dans un encodage qu’Orvanta n’avait pas demandé (%2).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The answer of %1 was cut off.</source>
+        <translation>La réponse de %1 a été tronquée.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>%1 sent Orvanta to another server, or away from HTTPS; it did not follow.</source>
+        <translation>%1 a redirigé Orvanta vers un autre serveur, ou hors de HTTPS&#xa0;; Orvanta n’a pas suivi.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +820,298 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SyncCommand</name>
+    <message>
+        <location filename="../cli/sync_command.cpp" line="+57"/>
+        <source>%1 takes a value.</source>
+        <translation>%1 attend une valeur.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--timeout takes a number of seconds.</source>
+        <translation>--timeout attend un nombre de secondes.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>sync has no option %1.</source>
+        <translation>sync n’a pas d’option %1.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+103"/>
+        <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
+        <translation>La synchronisation n’est pas configurée&#xa0;: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Server: %1</source>
+        <translation>Serveur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User: %1</source>
+        <translation>Utilisateur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar: %1</source>
+        <translation>Calendrier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last sync: %1</source>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days waiting for the server: %1, since %2</source>
+        <translation>Jours en attente du serveur&#xa0;: %1, depuis %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Changed on both sides in the last sync: %1</source>
+        <translation>Modifiés des deux côtés lors de la dernière synchronisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--history takes a day as yyyy-MM-dd.</source>
+        <translation>--history attend un jour au format yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync is not set up.</source>
+        <translation>La synchronisation n’est pas configurée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No text of %1 was replaced by a sync.</source>
+        <translation>Aucun texte du %1 n’a été remplacé par une synchronisation.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the week&apos;s notes</source>
+        <translation>les notes de la semaine</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 is no server address.</source>
+        <translation>%1 n’est pas une adresse de serveur.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is plain HTTP, which anyone on the way can read; use https, or --allow-http where that is what you want.</source>
+        <translation>%1 est en HTTP non chiffré, que n’importe qui sur le trajet peut lire&#xa0;; utilisez https, ou --allow-http si c’est bien ce que vous voulez.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>give the password on standard input with --password-stdin.</source>
+        <translation>donnez le mot de passe sur l’entrée standard avec --password-stdin.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no password on standard input.</source>
+        <translation>aucun mot de passe sur l’entrée standard.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>If it is your server&apos;s, run the setup again with --trust %1.</source>
+        <translation>S’il s’agit de celui de votre serveur, relancez la configuration avec --trust %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Made the journal calendar %1.</source>
+        <translation>Le calendrier de journal %1 a été créé.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync is set up with %1.</source>
+        <translation>La synchronisation avec %1 est configurée.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no password: give it on standard input with --password-stdin.</source>
+        <translation>aucun mot de passe&#xa0;: donnez-le sur l’entrée standard avec --password-stdin.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>If it is your server&apos;s, set up again with --trust %1.</source>
+        <translation>S’il s’agit de celui de votre serveur, refaites la configuration avec --trust %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Synced: %1 sent, %2 received, %3 removed, in %4 requests.</source>
+        <translation>Synchronisé. Envoyés&#xa0;: %1, reçus&#xa0;: %2, supprimés&#xa0;: %3, requêtes&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Changed on both sides, both texts kept: %1</source>
+        <translation>Modifiés des deux côtés, les deux textes conservés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is open in Orvanta, which syncs it itself (Sync now).</source>
+        <translation>%1 est ouvert dans Orvanta, qui le synchronise lui-même («&#xa0;Synchroniser maintenant&#xa0;»).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is open in Orvanta on the computer %2.</source>
+        <translation>%1 est ouvert dans Orvanta sur l’ordinateur %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--setup takes --user NAME too.</source>
+        <translation>--setup attend aussi --user NAME.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <source>The server refused the user name or password.</source>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server answered %1 while %2.</source>
+        <translation>Le serveur a répondu %1 pendant %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No sync account is set up.</source>
+        <translation>Aucun compte de synchronisation n’est configuré.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is plain HTTP to another computer, which was not allowed.</source>
+        <translation>%1 est en HTTP non chiffré vers un autre ordinateur, ce qui n’a pas été autorisé.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The server&apos;s answer was damaged: %1</source>
+        <translation>La réponse du serveur était endommagée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server&apos;s answer was cut short.</source>
+        <translation>La réponse du serveur était tronquée.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>listing the changes</source>
+        <translation>l’énumération des modifications</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>listing the entries</source>
+        <translation>l’énumération des entrées</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>reading the entries</source>
+        <translation>la lecture des entrées</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>an entry of another program was added</source>
+        <translation>une entrée d’un autre programme a été ajoutée</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+129"/>
+        <source>changed by a sync</source>
+        <translation>modifié par une synchronisation</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <location line="+82"/>
+        <source>sending the text of %1</source>
+        <translation>l’envoi du texte du %1</translation>
+    </message>
+    <message>
+        <location line="-59"/>
+        <source>reading an entry again</source>
+        <translation>la relecture d’une entrée</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The entry for %1 came cut short.</source>
+        <translation>L’entrée du %1 est arrivée tronquée.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The entry for %1 on the server is not a journal entry.</source>
+        <translation>L’entrée du %1 sur le serveur n’est pas une entrée de journal.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>removing an entry taken into a day</source>
+        <translation>la suppression d’une entrée reprise dans un jour</translation>
+    </message>
+</context>
+<context>
+    <name>SyncState</name>
+    <message>
+        <location filename="../sync/sync_state.cpp" line="+37"/>
+        <source>opening %1</source>
+        <translation>l’ouverture de %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>preparing %1</source>
+        <translation>la préparation de %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The sync&apos;s state file failed while %1: %2</source>
+        <translation>Erreur du fichier d’état de la synchronisation pendant %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>saving the account</source>
+        <translation>l’enregistrement du compte</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>noting an entry</source>
+        <translation>l’inscription d’une entrée</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>forgetting an entry</source>
+        <translation>l’oubli d’une entrée</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>forgetting the calendar</source>
+        <translation>l’oubli du calendrier</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>keeping a replaced text</source>
+        <translation>la conservation d’un texte remplacé</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>starting a change</source>
+        <translation>le début d’une modification</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ending a change</source>
+        <translation>la fin d’une modification</translation>
+    </message>
+</context>
+<context>
     <name>ThreadRun</name>
     <message>
         <location filename="../main_window/thread_run.cpp" line="+7"/>
@@ -1234,7 +1603,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
 <context>
     <name>orvanta-cli</name>
     <message>
-        <location filename="../cli/orvanta_cli.cpp" line="+46"/>
+        <location filename="../cli/orvanta_cli.cpp" line="+52"/>
         <source>
 Orvanta&apos;s weeks from the command line.
 
@@ -1248,6 +1617,16 @@ Orvanta&apos;s weeks from the command line.
                   FILE comes over, one with other texts holds both afterwards, and FILE
                   is never changed. Not while Orvanta has the database open: use Import
                   weeks... in its window then. Exit 0: imported, 2: nothing changed.
+  sync            syncs the weeks with the CalDAV calendar set up with --setup (the
+                  server&apos;s address, or a calendar&apos;s; the journal calendar NAME, else the
+                  first that takes journal entries, else a new one named Orvanta). The
+                  password comes from the desktop&apos;s secret store, or from standard input
+                  with --password-stdin; it is never written to a file. A certificate that
+                  does not verify is refused with its fingerprint; --trust FINGERPRINT
+                  trusts that one. --status tells how things stand, --history DAY prints
+                  the texts of DAY that a sync replaced. Not while Orvanta has the database
+                  open: it syncs itself. Exit 0: synced, 1: synced, and days changed on
+                  both sides now hold both texts, 2: could not sync.
 
   --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)
   -h, --help      this text (also: orvanta-cli help)
@@ -1271,6 +1650,19 @@ Les semaines d’Orvanta en ligne de commande.
                   pendant qu’Orvanta a la base de données ouverte&#xa0;: utilisez alors
                   «&#xa0;Importer des semaines…&#xa0;» dans sa fenêtre. Code de retour 0&#xa0;: importé,
                   2&#xa0;: rien modifié.
+  sync            synchronise les semaines avec le calendrier CalDAV configuré avec
+                  --setup (l’adresse du serveur, ou celle d’un calendrier&#xa0;; le calendrier
+                  de journal NAME, sinon le premier qui accepte les entrées de journal,
+                  sinon un nouveau nommé Orvanta). Le mot de passe vient du trousseau de
+                  mots de passe du bureau, ou de l’entrée standard avec --password-stdin&#xa0;;
+                  il n’est jamais écrit dans un fichier. Un certificat qui ne peut pas
+                  être vérifié est refusé avec son empreinte&#xa0;; --trust FINGERPRINT fait
+                  confiance à celui-là. --status indique l’état de la synchronisation,
+                  --history DAY affiche les textes de DAY qu’une synchronisation a
+                  remplacés. Pas pendant qu’Orvanta a la base de données ouverte&#xa0;: il
+                  synchronise lui-même. Code de retour 0&#xa0;: synchronisé, 1&#xa0;: synchronisé,
+                  et des jours modifiés des deux côtés contiennent maintenant les deux
+                  textes, 2&#xa0;: synchronisation impossible.
 
   --database FILE la base de données à utiliser (sans cette option&#xa0;: dbCalendar.mdb à
                   côté d’orvanta-cli)
@@ -1279,7 +1671,7 @@ Les semaines d’Orvanta en ligne de commande.
 </translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+88"/>
         <location line="+37"/>
         <location line="+36"/>
         <source>%1 not found.</source>

@@ -116,9 +116,42 @@ Orvanta は Qt %3（GNU LGPL バージョン 3）、SQLite（パブリックド�
         <translation>を読み込めませんでした</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>could not be written</source>
         <translation>に書き込めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <location filename="../sync/calendar_discovery.cpp" line="+51"/>
+        <source>The server refused the user name or password.</source>
+        <translation>サーバーがユーザー名またはパスワードを拒否しました。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 answered %2: it is no CalDAV address.</source>
+        <translation>%1 の応答は %2 でした。CalDAV のアドレスではありません。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The answer of %1 was damaged or cut short.</source>
+        <translation>%1 の応答が壊れているか、途中で切れていました。</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 does not say where the calendars are.</source>
+        <translation>%1 はカレンダーの場所を示していません。</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The server refused to make the calendar %1 (%2).</source>
+        <translation>サーバーがカレンダー %1 の作成を拒否しました（%2）。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The server refused to make the calendar %1.</source>
+        <translation>サーバーがカレンダー %1 の作成を拒否しました。</translation>
     </message>
 </context>
 <context>
@@ -174,6 +207,50 @@ They are kept in %3 for the next start.</source>
         <location line="+7"/>
         <source>Orvanta last ended without saving the week of %1. Its texts as last typed have been recovered.</source>
         <translation>前回 Orvanta は%1の週を保存せずに終了しました。最後に入力された内容を復元しました。</translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <source>The answer of %1 was larger than %2 MB.</source>
+        <translation>%1 の応答が %2 MB を超えていました。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The certificate of %1 cannot be verified. Its SHA-256 fingerprint is %2.</source>
+        <translation>%1 の証明書を検証できません。SHA-256 フィンガープリントは %2 です。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+41"/>
+        <source>The sync was stopped.</source>
+        <translation>同期を中止しました。</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>%1 did not answer in time.</source>
+        <translation>%1 から時間内に応答がありませんでした。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 に接続できません: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 answered in an encoding Orvanta did not ask for (%2).</source>
+        <translation>%1 が、Orvanta が要求していないエンコーディング（%2）で応答しました。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The answer of %1 was cut off.</source>
+        <translation>%1 の応答が途中で切れていました。</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>%1 sent Orvanta to another server, or away from HTTPS; it did not follow.</source>
+        <translation>%1 が Orvanta を別のサーバー、または HTTPS 以外の接続先へ転送しようとしたため、転送先には接続しませんでした。</translation>
     </message>
 </context>
 <context>
@@ -735,6 +812,298 @@ Close and lose the texts of the week of %1?</source>
     </message>
 </context>
 <context>
+    <name>SyncCommand</name>
+    <message>
+        <location filename="../cli/sync_command.cpp" line="+57"/>
+        <source>%1 takes a value.</source>
+        <translation>%1 には値を指定します。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--timeout takes a number of seconds.</source>
+        <translation>--timeout には秒数を指定します。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>sync has no option %1.</source>
+        <translation>sync には %1 というオプションはありません。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>never</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+103"/>
+        <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
+        <translation>同期が設定されていません: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Server: %1</source>
+        <translation>サーバー: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User: %1</source>
+        <translation>ユーザー: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar: %1</source>
+        <translation>カレンダー: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last sync: %1</source>
+        <translation>最終同期: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days waiting for the server: %1, since %2</source>
+        <translation>サーバーへの送信を待っている日数: %1（%2 から）</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Changed on both sides in the last sync: %1</source>
+        <translation>前回の同期で両方の側で変更されていた日: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--history takes a day as yyyy-MM-dd.</source>
+        <translation>--history には日付を yyyy-MM-dd の形式で指定します。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync is not set up.</source>
+        <translation>同期が設定されていません。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No text of %1 was replaced by a sync.</source>
+        <translation>%1 の文章で、同期によって置き換えられたものはありません。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the week&apos;s notes</source>
+        <translation>週のメモ</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 is no server address.</source>
+        <translation>%1 はサーバーのアドレスではありません。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is plain HTTP, which anyone on the way can read; use https, or --allow-http where that is what you want.</source>
+        <translation>%1 は暗号化されていない HTTP で、通信経路上の誰でも内容を読み取れます。https を使うか、それを承知のうえで使う場合は --allow-http を指定してください。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>give the password on standard input with --password-stdin.</source>
+        <translation>--password-stdin を指定して、パスワードを標準入力から渡してください。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no password on standard input.</source>
+        <translation>標準入力にパスワードがありません。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>If it is your server&apos;s, run the setup again with --trust %1.</source>
+        <translation>お使いのサーバーの証明書であれば、--trust %1 を付けてもう一度設定してください。</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Made the journal calendar %1.</source>
+        <translation>ジャーナル用カレンダー %1 を作成しました。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync is set up with %1.</source>
+        <translation>%1 との同期を設定しました。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no password: give it on standard input with --password-stdin.</source>
+        <translation>パスワードがありません。--password-stdin を指定して、標準入力から渡してください。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>If it is your server&apos;s, set up again with --trust %1.</source>
+        <translation>お使いのサーバーの証明書であれば、--trust %1 を付けて設定し直してください。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Synced: %1 sent, %2 received, %3 removed, in %4 requests.</source>
+        <translation>同期しました。送信 %1 件、受信 %2 件、削除 %3 件、リクエスト %4 回。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Changed on both sides, both texts kept: %1</source>
+        <translation>両方の側で変更されていたため、両方の文章を残した日: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 not found.</source>
+        <translation>%1 が見つかりません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is open in Orvanta, which syncs it itself (Sync now).</source>
+        <translation>%1 は Orvanta で開かれており、Orvanta 自身が同期します（「今すぐ同期」）。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is open in Orvanta on the computer %2.</source>
+        <translation>%1 はコンピューター %2 の Orvanta で開かれています。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--setup takes --user NAME too.</source>
+        <translation>--setup には --user NAME も指定します。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <source>The server refused the user name or password.</source>
+        <translation>サーバーがユーザー名またはパスワードを拒否しました。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server answered %1 while %2.</source>
+        <translation>%2中に、サーバーから %1 が返されました。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No sync account is set up.</source>
+        <translation>同期用のアカウントが設定されていません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is plain HTTP to another computer, which was not allowed.</source>
+        <translation>%1 は別のコンピューターへの暗号化されていない HTTP で、これは許可されていません。</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The server&apos;s answer was damaged: %1</source>
+        <translation>サーバーの応答が壊れていました: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The server&apos;s answer was cut short.</source>
+        <translation>サーバーの応答が途中で切れていました。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>listing the changes</source>
+        <translation>変更の一覧の取得</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>listing the entries</source>
+        <translation>項目の一覧の取得</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>reading the entries</source>
+        <translation>項目の読み込み</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>an entry of another program was added</source>
+        <translation>別のプログラムの項目の追加</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+129"/>
+        <source>changed by a sync</source>
+        <translation>同期による変更</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <location line="+82"/>
+        <source>sending the text of %1</source>
+        <translation>%1 の文章の送信</translation>
+    </message>
+    <message>
+        <location line="-59"/>
+        <source>reading an entry again</source>
+        <translation>項目の再読み込み</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The entry for %1 came cut short.</source>
+        <translation>%1 の項目が途中で切れていました。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The entry for %1 on the server is not a journal entry.</source>
+        <translation>サーバー上の %1 の項目はジャーナル項目ではありません。</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>removing an entry taken into a day</source>
+        <translation>日に取り込んだ項目の削除</translation>
+    </message>
+</context>
+<context>
+    <name>SyncState</name>
+    <message>
+        <location filename="../sync/sync_state.cpp" line="+37"/>
+        <source>opening %1</source>
+        <translation>%1 を開く処理</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>preparing %1</source>
+        <translation>%1 の準備</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The sync&apos;s state file failed while %1: %2</source>
+        <translation>同期の状態ファイルでエラーが発生しました（%1）: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>saving the account</source>
+        <translation>アカウントの保存</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>noting an entry</source>
+        <translation>項目の記録</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>forgetting an entry</source>
+        <translation>項目の記録の削除</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>forgetting the calendar</source>
+        <translation>カレンダーの記録の削除</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>keeping a replaced text</source>
+        <translation>置き換えられた文章の保存</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>starting a change</source>
+        <translation>変更の開始</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ending a change</source>
+        <translation>変更の確定</translation>
+    </message>
+</context>
+<context>
     <name>ThreadRun</name>
     <message>
         <location filename="../main_window/thread_run.cpp" line="+7"/>
@@ -1216,7 +1585,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>orvanta-cli</name>
     <message>
-        <location filename="../cli/orvanta_cli.cpp" line="+46"/>
+        <location filename="../cli/orvanta_cli.cpp" line="+52"/>
         <source>
 Orvanta&apos;s weeks from the command line.
 
@@ -1230,6 +1599,16 @@ Orvanta&apos;s weeks from the command line.
                   FILE comes over, one with other texts holds both afterwards, and FILE
                   is never changed. Not while Orvanta has the database open: use Import
                   weeks... in its window then. Exit 0: imported, 2: nothing changed.
+  sync            syncs the weeks with the CalDAV calendar set up with --setup (the
+                  server&apos;s address, or a calendar&apos;s; the journal calendar NAME, else the
+                  first that takes journal entries, else a new one named Orvanta). The
+                  password comes from the desktop&apos;s secret store, or from standard input
+                  with --password-stdin; it is never written to a file. A certificate that
+                  does not verify is refused with its fingerprint; --trust FINGERPRINT
+                  trusts that one. --status tells how things stand, --history DAY prints
+                  the texts of DAY that a sync replaced. Not while Orvanta has the database
+                  open: it syncs itself. Exit 0: synced, 1: synced, and days changed on
+                  both sides now hold both texts, 2: could not sync.
 
   --database FILE the database to use (dbCalendar.mdb beside orvanta-cli without it)
   -h, --help      this text (also: orvanta-cli help)
@@ -1239,15 +1618,30 @@ Orvanta&apos;s weeks from the command line.
 Orvanta の週をコマンドラインから扱います。
 
   find WORDS...   すべての語句を含む行を出力します（順序、大文字と小文字、アクセント記号は
-                  区別しません。引用符で囲むとひと続きの語句として検索します）。日付、曜日名、
-                  その行を新しい順に出力します。終了コード 0: 見つかった、1: なし、2: エラー。
+                  区別しません。引用符で囲むとひと続きの語句として検索します）。日付、
+                  曜日名、その行を新しい順に出力します。終了コード 0: 見つかった、1: なし、
+                  2: エラー。
   export FILE     すべての週を古い順に FILE に書き出します。.md なら Markdown、.ics なら
-                  iCalendar、または --format の指定どおり。終了コード 0: 書き出した、2: 失敗。
+                  iCalendar、または --format の指定どおり。終了コード 0: 書き出した、
+                  2: 失敗。
   import FILE     FILE（別の Orvanta のデータベース、または以前の Windows 用プログラムの
                   .mdb や .accdb）の週をデータベースに取り込みます。FILE にしかない週は
-                  そのまま取り込み、異なる文章のある週は両方を残します。FILE は変更されません。
-                  Orvanta がデータベースを開いている間は使えません。その場合はウィンドウの
-                  「週をインポート…」を使ってください。終了コード 0: 取り込んだ、2: 変更なし。
+                  そのまま取り込み、異なる文章のある週は両方を残します。
+                  FILE は変更されません。Orvanta がデータベースを開いている間は使えません。
+                  その場合はウィンドウの「週をインポート…」を使ってください。
+                  終了コード 0: 取り込んだ、2: 変更なし。
+  sync            --setup で設定した CalDAV カレンダーと週を同期します（--setup には
+                  サーバーのアドレスかカレンダーのアドレスを指定します。同期先は
+                  NAME という名前のジャーナル用カレンダー、なければジャーナル項目を
+                  受け付ける最初のカレンダー、それもなければ新しく作成する Orvanta という
+                  名前のカレンダーです）。パスワードはデスクトップのパスワード保管庫から、
+                  または --password-stdin を指定すると標準入力から読み取り、ファイルには
+                  書き込みません。検証できない証明書は、そのフィンガープリントを示して
+                  拒否します。--trust FINGERPRINT でその証明書を信頼します。--status で
+                  現在の状態を、--history DAY で DAY の文章のうち同期で置き換えられた
+                  ものを表示します。Orvanta がデータベースを開いている間は使えません
+                  （Orvanta 自身が同期します）。終了コード 0: 同期した、1: 同期し、両方の
+                  側で変更された日に両方の文章を残した、2: 同期できなかった。
 
   --database FILE 使用するデータベース（省略時は orvanta-cli と同じ場所の dbCalendar.mdb）
   -h, --help      このテキスト（orvanta-cli help でも表示）
@@ -1255,7 +1649,7 @@ Orvanta の週をコマンドラインから扱います。
 </translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+88"/>
         <location line="+37"/>
         <location line="+36"/>
         <source>%1 not found.</source>

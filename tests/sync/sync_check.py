@@ -22,6 +22,7 @@ import traceback
 import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.dont_write_bytecode = True  # nothing left in the source folder
 
 missing = [name for name in ("radicale", "xandikos", "caldav", "vobject", "passlib")
            if importlib.util.find_spec(name) is None]

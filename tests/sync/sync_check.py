@@ -318,9 +318,10 @@ def round_trip(tmp):
             status = a.run("--status", password=None)
             check(f"{kind}: --status: exit 0, names the server",
                   status.code == 0 and f"127.0.0.1:{server.port}" in status.out, status)
-            check(f"{kind}: the password is kept nowhere beside the database",
-                  not any(PASSWORD.encode() in open(os.path.join(a.folder, f), "rb").read()
-                          for f in os.listdir(a.folder) if os.path.isfile(os.path.join(a.folder, f))))
+            kept = [os.path.join(top, f) for top, _, files in os.walk(a.folder) for f in files
+                    if PASSWORD.encode() in open(os.path.join(top, f), "rb").read()]
+            check(f"{kind}: the password is kept nowhere beside the database or in the home",
+                  not kept, kept)
             check(f"{kind}: the account is kept in dbCalendar.sync",
                   os.path.exists(os.path.join(a.folder, "dbCalendar.sync")))
 
@@ -557,28 +558,37 @@ def cut_answers(tmp):
         want = {key_of(base + datetime.timedelta(days=i)): f"base {i}" for i in range(40)}
         a.set_many(want)
         a.sync(), b.sync()
-        for n, (cut, reset) in enumerate([(1, False), (150, False), (700, True), (2000, False),
-                                         (6000, True), (20000, False), (60000, True)]):
-            # Changes on both sides and on the phone, on days apart.
-            changes_a = {key_of(base + datetime.timedelta(days=n)): f"A's change {n}",
-                         key_of(base + datetime.timedelta(days=100 + n)): f"A's new day {n}"}
-            changes_b = {key_of(base + datetime.timedelta(days=20 + n)): f"B's change {n}"}
+
+        def change_both_sides(n):
+            """Changes on both sides and on the phone, on days apart for n up to 7; returns them
+            all."""
+            changes_a = {key_of(base + datetime.timedelta(days=n * 3 + i)): f"A's change {n}.{i} " * 20
+                         for i in range(3)}
+            changes_a.update({key_of(base + datetime.timedelta(days=100 + n * 4 + i)): f"A's new day {n}.{i}"
+                              for i in range(4)})
+            changes_b = {key_of(base + datetime.timedelta(days=30 + n * 2 + i)): f"B's change {n}.{i}"
+                         for i in range(2)}
             a.set_many(changes_a)
             b.set_many(changes_b)
-            phone_day = base + datetime.timedelta(days=200 + n)
-            phone.add(phone_day, f"phone entry {n}")
-            want.update(changes_a)
-            want.update(changes_b)
-            want[key_of(phone_day)] = f"phone entry {n}"
+            phone_day = base + datetime.timedelta(days=400 + n)
+            phone.add(phone_day, f"phone entry {n} " * 30)
+            return {**changes_a, **changes_b, key_of(phone_day): f"phone entry {n} " * 30}
+
+        # In the status line, in the headers, in the first answer's body, in later answers on
+        # the same connection: every sync's first answer (with the phone's entry) is longer.
+        cut_rounds = 0
+        for n, (cut, reset) in enumerate(zip([1, 40, 100, 180, 300, 600, 1000], [False, True] * 4)):
+            want.update(change_both_sides(n))
+            side = (a, b)[n % 2]
             proxy.cut_after_bytes, proxy.reset = cut, reset
             cuts = proxy.cuts
-            side = (a, b)[n % 2]
             done = side.sync()
             how = f"cut after {cut} bytes{' (reset)' if reset else ''}, {side.name} syncing"
             check(f"{how}: exit 2 with a message, or 0 where the cut came after the sync",
                   (done.code == 2 and done.err.strip()) or (done.code == 0 and proxy.cuts == cuts),
                   (done, proxy.cuts - cuts))
             proxy.cut_after_bytes = None
+            cut_rounds += proxy.cuts > cuts
             results = [a.sync(), b.sync(), a.sync()]
             check(f"{how}: then clean syncs: exit 0 or 1", all(r.code in (0, 1) for r in results),
                   results)
@@ -588,6 +598,8 @@ def cut_answers(tmp):
                   (sorted(differ.items())[:3], sorted(extra)[:3]))
             problems = agreement([a, b], phone)
             check(f"{how}: then A, B and the server agree", not problems, problems)
+        check("the proxy cut the sync of every round (else the rounds test little)",
+              cut_rounds == 7, cut_rounds)
 
 
 @group
@@ -711,10 +723,11 @@ def kill_rounds(tmp):
             loose = [(week + datetime.timedelta(days=7), box) for box in range(7)]  # also emptied
             words = {key: [] for key in kept}
             a.set_many({key: f"start{key[1]}" for key in kept})
-            a.sync(), b.sync()
+            # Kills are spread over about as many requests as a sync of 8 boxes makes.
             fake.requests.clear()
             a.sync()
             usual = max(len(fake.requests), 3)
+            b.sync()
             killed = 0
             unexpected = []
             for n in range(20):

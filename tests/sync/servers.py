@@ -249,9 +249,10 @@ MULTISTATUS_HEAD = ('<?xml version="1.0" encoding="utf-8"?>\n<d:multistatus xmln
 
 
 class Fake:
-    """A CalDAV server answering from `rules`, a list of (method, path prefix, answer): method a
-    name, a tuple of names or "*"; answer an Answer or one of the behaviours above. The first
-    rule that matches answers; with none, the request goes to `upstream` (a real server) and
+    """A CalDAV server answering from `rules`, a list of (method, path prefix, answer[, times]):
+    method a name, a tuple of names or "*"; answer an Answer or one of the behaviours above;
+    times, where given, how often the rule answers before it is gone. The first rule that
+    matches answers; with none, the request goes to `upstream` (a real server) and
     its answer comes back, else 404. Every request is kept in `requests` as (method, path,
     headers). `on_request(index, method, path, stage)` is called before a request is passed on
     ("before"), after the upstream answered but before that answer goes back ("after"), and
@@ -315,10 +316,17 @@ class Fake:
         return [r for r in self.requests if "authorization" in r[2]]
 
     def _rule(self, method, path):
-        for want, prefix, answer in self.rules:
-            if (want == "*" or method == want or (isinstance(want, tuple) and method in want)) \
-                    and path.startswith(prefix):
-                return answer
+        with self._lock:
+            for at, (want, prefix, answer, *times) in enumerate(self.rules):
+                if (want == "*" or method == want or (isinstance(want, tuple) and method in want)) \
+                        and path.startswith(prefix):
+                    if times:  # a fourth item: how many more times the rule answers
+                        if times[0] <= 1:
+                            self.rules = self.rules[:at] + self.rules[at + 1:]
+                        else:
+                            self.rules = (self.rules[:at] + [(want, prefix, answer, times[0] - 1)]
+                                          + self.rules[at + 1:])
+                    return answer
         return None
 
     def _serve(self, h):

@@ -281,11 +281,11 @@ def servers_to_try(tmp):
             yield kind, server, phone
 
 
-def two_books(tmp, server, phone=None):
+def two_books(tmp, kind, server):
     a, b = Book(tmp, "A"), Book(tmp, "B")
     for book in (a, b):
         done = book.setup(server.url)
-        if not check(f"{server.url}: set up {book.name}: exit 0", done.code == 0, done):
+        if not check(f"{kind}: set up {book.name}: exit 0", done.code == 0, done):
             raise RuntimeError("no account")
     return a, b
 
@@ -362,7 +362,7 @@ def conflicts(tmp):
     for kind, server, phone in servers_to_try(tmp):
         folder = os.path.join(tmp, kind + "-books")
         os.makedirs(folder)
-        a, b = two_books(folder, server)
+        a, b = two_books(folder, kind, server)
         day = key_of(WEDNESDAY)
         a.set_many({day: "shared start", key_of(THURSDAY): "to edit or delete",
                     key_of(THURSDAY + datetime.timedelta(days=7)): "to edit or delete, 2"})
@@ -415,29 +415,31 @@ def phone_entries(tmp):
     for kind, server, phone in servers_to_try(tmp):
         folder = os.path.join(tmp, kind + "-books")
         os.makedirs(folder)
-        a, b = two_books(folder, server)
+        a, b = two_books(folder, kind, server)
         a.set(key_of(TUESDAY), "own text")
         a.sync()
         phone.add_raw(event)
         phone.add_raw(todo)
         not_journals = {href: data for href, data in phone.objects().items()
                         if "VJOURNAL" not in data}
-        # (what, day, time, zone, text, the box it belongs in)
+        # (what, day, time, zone, text, the box it belongs in, whether it is alone there)
         cases = [("a day's entry beside A's text", TUESDAY, None, None,
-                  "from the phone, with a, comma; and \\ backslash", key_of(TUESDAY)),
+                  "from the phone, with a, comma; and \\ backslash", key_of(TUESDAY), False),
                  ("23:30 in Los Angeles (the next day in UTC)", WEDNESDAY, "233000",
-                  "America/Los_Angeles", "late evening west of UTC\nsecond line", key_of(WEDNESDAY)),
-                 ("23:59 UTC", THURSDAY, "235900", None, "just before midnight UTC", key_of(THURSDAY)),
-                 ("the week's Sunday", WEEK, None, None, "on a Sunday", key_of(WEEK))]
-        for _, day, at, zone, text, _ in cases:
+                  "America/Los_Angeles", "late evening west of UTC\nsecond line", key_of(WEDNESDAY),
+                  True),
+                 ("23:59 UTC", THURSDAY, "235900", None, "just before midnight UTC", key_of(THURSDAY),
+                  True),
+                 ("the week's Sunday", WEEK, None, None, "on a Sunday", key_of(WEEK), True)]
+        for _, day, at, zone, text, _, _ in cases:
             phone.add(day, text, at=at, tzid=zone)
         results = [a.sync(), b.sync(), a.sync(), b.sync()]
         check(f"{kind}: syncs with the phone's entries: exit 0 or 1",
               all(r.code in (0, 1) for r in results), results)
-        for what, _, _, _, text, key in cases:
+        for what, _, _, _, text, key, alone in cases:
             box = a.get(key)
-            check(f"{kind}: phone, {what}: in its day's box once",
-                  box.count(text) == 1, (key, box))
+            check(f"{kind}: phone, {what}: in its day's box once{', as it was' if alone else ''}",
+                  box == text if alone else box.count(text) == 1, (key, box))
         check(f"{kind}: phone: A's own text kept beside it", "own text" in a.get(key_of(TUESDAY)))
         problems = agreement([a, b], phone)
         check(f"{kind}: phone: its entries gone from the server; A, B and the server agree",
@@ -646,6 +648,28 @@ def fake_answers(tmp):
             again = a.sync()
             check(f"fake, {what}: then a clean sync sends what waited",
                   again.code == 0 and on_server(phone)[0].get(key) == f"waiting {n}", again)
+        # A sync token refused once, as Radicale (403 valid-sync-token) and Xandikos (500, for a
+        # token it never made) refuse one: listing everything again, or giving up this once,
+        # loses nothing.
+        refusals = [("403 valid-sync-token", servers.Answer(
+                        403, b'<?xml version="1.0"?><error xmlns="DAV:"><valid-sync-token/></error>',
+                        [("Content-Type", "application/xml")])),
+                    ("500", servers.Answer(500, b"500 Internal Server Error"))]
+        for n, (what, answer) in enumerate(refusals):
+            key = key_of(datetime.date(2026, 7, 1) + datetime.timedelta(days=n))
+            a.set(key, f"after a refused token {n}")
+            phone_day = datetime.date(2026, 7, 10) + datetime.timedelta(days=n)
+            phone.add(phone_day, f"phone, refused token {n}")
+            fake.rules = [("REPORT", "/", answer, 1)]
+            done = a.sync()
+            fake.rules = []
+            again = a.sync()
+            check(f"fake, the sync token refused once with {what}: exit 0, or 2 with a message; "
+                  "then a clean sync brings both sides' texts, once",
+                  (done.code == 0 or (done.code == 2 and done.err.strip())) and again.code == 0
+                  and on_server(phone)[0].get(key) == f"after a refused token {n}"
+                  and a.get(key_of(phone_day)) == f"phone, refused token {n}",
+                  (done, again, a.get(key_of(phone_day))))
         problems = agreement([a], phone)
         check("fake: after all of it A and the server agree", not problems, problems)
 

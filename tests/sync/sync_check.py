@@ -191,10 +191,9 @@ class Book:
             for (sunday, box), text in texts.items():
                 row = con.execute("SELECT rowid, WeekData FROM tblCalendar WHERE StartWeekDate = ?",
                                   (sunday.isoformat(),)).fetchone()
-                parts = (row[1].split(SEP)[:8] if row else []) + [""] * 8
-                parts = parts[:8]
-                parts[box] = text.replace("\r\n", "\n").replace("\n", "\r\n")
-                data = "".join(part + SEP for part in parts)
+                week = ((row[1].split(SEP)[:8] if row else []) + [""] * 8)[:8]
+                week[box] = text.replace("\r\n", "\n").replace("\n", "\r\n")
+                data = "".join(box_text + SEP for box_text in week)
                 if row:
                     con.execute("UPDATE tblCalendar SET WeekData = ? WHERE rowid = ?", (data, row[0]))
                 else:

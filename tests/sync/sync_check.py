@@ -6,6 +6,7 @@ Usage: sync_check.py ORVANTA_CLI MAKE_EMPTY_CALENDAR [CHECK...]
 CHECK names some of the groups below to run alone. Exit 0 all passed, 1 any failed, 77 when
 Radicale, Xandikos or python3-caldav is missing. ORVANTA_SYNC_SEED repeats a run of the kill
 rounds."""
+import contextlib
 import datetime
 import importlib.util
 import os
@@ -723,6 +724,55 @@ def tls(tmp):
 
 
 @group
+def killed_then_deleted(tmp):
+    """A sync that took another book's entry and was killed before its end, then that entry
+    deleted by the other book: the next sync deletes it here too."""
+    for kind in ("radicale", "xandikos"):
+        for stage in ("before", "after"):
+            folder = os.path.join(tmp, f"{kind}-{stage}")
+            os.makedirs(folder)
+            with getattr(servers, kind)(folder) as server, \
+                    servers.fake(folder, upstream=server.url) as fake:
+                phone = servers.phone(server.url, USER, PASSWORD)
+                if kind == "radicale":
+                    phone.make_calendar("Journal")
+                a, b = Book(folder, "A"), Book(folder, "B")
+                for book in (a, b):
+                    book.setup(fake.url)
+                a.set(key_of(TUESDAY), "typed on A")
+                a.sync()
+                b.set(key_of(WEDNESDAY), "B's own")
+                running, started, held = [None], threading.Event(), threading.Event()
+
+                # B's upload is held (not passed on, or done but unanswered) until B's book
+                # shows A's text or B ends; B is killed there.
+                def hook(index, method, path, now, stage=stage):
+                    if method == "PUT" and now == stage and started.wait(RUN_DEADLINE):
+                        held.set()
+                        with contextlib.suppress(TimeoutError, RuntimeError):
+                            servers.wait_until(lambda: b.get(key_of(TUESDAY)) or running[0].ended(),
+                                               "A's text in B", deadline=60)
+                        running[0].kill()
+                        return servers.DROP
+                    return None
+                fake.on_request = hook
+                running[0] = b.start_sync()
+                started.set()
+                killed = running[0].finish()
+                fake.on_request = None
+                what = f"{kind}: B killed while its upload is held ({stage}), A's entry then deleted"
+                if not (held.is_set() and b.get(key_of(TUESDAY)) == "typed on A"):
+                    print(f"NOTE  {what}: not reached (B takes the entry only after its uploads); "
+                          f"{killed}", flush=True)
+                    continue
+                a.set(key_of(TUESDAY), "")
+                results = [a.sync(), b.sync(), a.sync(), b.sync()]
+                problems = agreement([a, b], phone)
+                check(f"{what}: the next syncs delete it from B; A, B and the server agree",
+                      not problems and b.get(key_of(TUESDAY)) == "", (problems, results))
+
+
+@group
 def kill_rounds(tmp):
     """orvanta-cli killed (SIGKILL) at a request picked at random, before the server has it,
     after the server did it but before the answer, or just after the answer, while both books
@@ -754,6 +804,7 @@ def kill_rounds(tmp):
             b.sync()
             killed = 0
             unexpected = []
+            log = []  # what the rounds did to the boxes that may be emptied, and each sync
             for n in range(20):
                 for side, book in (("a", a), ("b", b)):
                     current = book.boxes()
@@ -763,7 +814,9 @@ def kill_rounds(tmp):
                         book.set(key, (current.get(key, "") + " " + word).strip())
                         current = book.boxes()
                     if rng.random() < 0.5:
-                        book.set(rng.choice(loose), rng.choice(["", f"loose {n}{side}"]))
+                        key, text = rng.choice(loose), rng.choice(["", f"loose {n}{side}"])
+                        book.set(key, text)
+                        log.append(f"round {n}: {book.name} sets {key} to {text!r}")
                 if n % 4 == 0:
                     key = rng.choice(kept[:7])
                     word = f"w{n:02d}p"
@@ -772,17 +825,22 @@ def kill_rounds(tmp):
                 for book in rng.sample([a, b], 2):
                     at = len(fake.requests) + rng.randrange(usual + 2)
                     stage = rng.choice(["before", "after", "sent"])
-                    running = [None]
+                    running, started = [None], threading.Event()
+                    where = []
 
                     def hook(index, method, path, now, at=at, stage=stage):
-                        if index == at and now == stage and running[0]:
+                        if index == at and now == stage and started.wait(RUN_DEADLINE):
+                            where.append(f"{method} {path} ({stage})")
                             running[0].kill()
                             return servers.DROP
                         return None
                     fake.on_request = hook
                     running[0] = book.start_sync()
+                    started.set()
                     done = running[0].finish()
                     fake.on_request = None
+                    log.append(f"round {n}: {book.name} syncs: "
+                               + (f"killed at {where[0]}" if where else f"exit {done.code}"))
                     killed += done.code == -signal.SIGKILL
                     if done.code not in (0, 1, -signal.SIGKILL):
                         unexpected.append((n, book.name, at, stage, done))
@@ -793,8 +851,9 @@ def kill_rounds(tmp):
                   all(r.code in (0, 1) for r in results) and all(r.code == 0 for r in last),
                   results + last)
             problems = agreement([a, b], phone)
-            check(f"{kind}: after the kills A, B and the server agree, no entry twice", not problems,
-                  problems)
+            if not check(f"{kind}: after the kills A, B and the server agree, no entry twice",
+                         not problems, problems):
+                print("      what the rounds did:\n" + "\n".join("        " + line for line in log))
             lost = {key: [w for w in ws if not re.search(rf"\b{w}\b", a.get(key))]
                     for key, ws in words.items()}
             lost = {k: v for k, v in lost.items() if v}

@@ -180,19 +180,13 @@ int history(const QString &database, const QString &dayText)
     return kSynced;
 }
 
-bool isLoopback(const QUrl &url)
-{
-    const QHostAddress address(url.host());
-    return url.host() == QLatin1String("localhost") || (!address.isNull() && address.isLoopback());
-}
-
 int setup(const QString &database, const Options &options)
 {
     QUrl server = QUrl::fromUserInput(options.setup);
     if (!server.isValid() || server.host().isEmpty() ||
         (server.scheme() != QLatin1String("https") && server.scheme() != QLatin1String("http")))
         return fail(SyncCommand::tr("%1 is no server address.").arg(options.setup));
-    if (server.scheme() == QLatin1String("http") && !isLoopback(server) && !options.allowHttp)
+    if (server.scheme() == QLatin1String("http") && !DavClient::isLoopback(server) && !options.allowHttp)
         return fail(SyncCommand::tr("%1 is plain HTTP, which anyone on the way can read; use https, or "
                        "--allow-http where that is what you want.")
                         .arg(server.toString()));

@@ -16,6 +16,9 @@ public:
     virtual void error(const QString &text) = 0;
     // A yes-or-no question about something that cannot be undone; No is the default answer.
     virtual bool question(const QString &text) = 0;
+    // Something worth knowing that need not stop the user's typing: it waits beside the
+    // window for them, without taking the keyboard.
+    virtual void notice(const QString &text) { information(text); }
     // A yes-or-no offer of something that keeps everything as it was; Yes is the default.
     virtual bool offer(const QString &text) { return question(text); }
 };

@@ -22,6 +22,17 @@ void MessageBoxAlerts::information(const QString &text)
     show(QMessageBox::Information, text);
 }
 
+void MessageBoxAlerts::notice(const QString &text)
+{
+    std::fprintf(stderr, "Orvanta: %s\n", qPrintable(text));
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Orvanta"), text,
+                                QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating); // the keys stay with the box being typed in
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 void MessageBoxAlerts::warning(const QString &text)
 {
     show(QMessageBox::Warning, text);

@@ -7,6 +7,7 @@ class MessageBoxAlerts final : public Alerts
 {
 public:
     void information(const QString &text) override;
+    void notice(const QString &text) override;
     void warning(const QString &text) override;
     void error(const QString &text) override;
     bool question(const QString &text) override;

@@ -31,6 +31,7 @@
 #include "week_importing.h"
 #include "week_page.h"
 #include "week_printing.h"
+#include "week_syncing.h"
 #include "window_actions.h"
 #include "window_pointer.h"
 
@@ -151,6 +152,12 @@ void Form1::createMenuAndKeys()
                                          m_services.alerts, [this] { return saveShownWeek(); },
                                          [this] { reloadShownWeek(); }},
                                         this);
+    m_weekSyncing = new WeekSyncing(
+        {this, m_session.path(), m_services.clock, m_services.alerts, m_weekPage.get(),
+         &m_session.connection(), m_text1, [this] { return saveShownWeek(); },
+         [this](const QString &tip) { m_cSysTray1->setTrayTip(tip); },
+         [this] { m_dayMarks->refresh(); }},
+        this);
 
     on(Id::GoToDate, &Form1::askForDate);
     on(Id::ThisWeek, [this] {
@@ -167,6 +174,8 @@ void Form1::createMenuAndKeys()
     on(Id::PrintPreview, [this] { m_weekPrinting->preview(); });
     on(Id::ExportAll, [this] { m_weekExporting->exportAll(); });
     on(Id::ImportWeeks, [this] { m_weekImporting->importWeeks(); });
+    on(Id::Sync, [this] { m_weekSyncing->openDialog(); });
+    on(Id::SyncNow, [this] { m_weekSyncing->syncNow(); });
     on(Id::LargerText, [this] { m_textSize->makeLarger(); });
     on(Id::SmallerText, [this] { m_textSize->makeSmaller(); });
     on(Id::UsualTextSize, [this] { m_textSize->makeUsual(); });
@@ -448,6 +457,7 @@ void Form1::afterFirstFrame()
     StartupTrace::mark("marks");
     m_spelling->start(); // the dictionary loads once the window is on the screen
     m_backups.start(m_services.backupDelay);
+    m_weekSyncing->start(); // only where an account is set up
 }
 
 void Form1::putIconInTray()
@@ -467,7 +477,8 @@ TrayMenu &Form1::trayMenu()
     connect(m_trayMenu, &TrayMenu::showRequested, this, &Form1::comeForward);
     connect(m_trayMenu, &TrayMenu::hideRequested, this,
             [this] { setWindowState(windowState() | Qt::WindowMinimized); });
-    for (const Id id : {Id::Find, Id::GoToDate, Id::Print, Id::ExportAll, Id::ImportWeeks})
+    for (const Id id :
+         {Id::Find, Id::GoToDate, Id::Print, Id::ExportAll, Id::ImportWeeks, Id::SyncNow, Id::Sync})
         m_trayMenu->addEntry(m_actions->action(id));
     m_trayMenu->addLast(m_actions->action(Id::Quit));
     if (m_services.offerTrayMenu)
@@ -600,6 +611,8 @@ bool Form1::runCloseSequence(bool userCanAnswer)
         m_backups.start(m_services.backupDelay);
         return false;
     }
+    if (saved)
+        m_weekSyncing->finishAtClose(); // what was just saved, a few seconds at the most
     processPendingEvents();               // C3
     m_session.CloseCalendarDatabase();    // C4
     processPendingEvents();               // C5

@@ -35,6 +35,7 @@ class WeekExporting;
 class WeekImporting;
 class WeekPage;
 class WeekPrinting;
+class WeekSyncing;
 class WindowActions;
 class WindowPointer;
 class cSysTray;
@@ -103,6 +104,7 @@ public:
     WeekPrinting &weekPrinting() const { return *m_weekPrinting; }
     WeekExporting &weekExporting() const { return *m_weekExporting; }
     WeekImporting &weekImporting() const { return *m_weekImporting; }
+    WeekSyncing &weekSyncing() const { return *m_weekSyncing; }
     WindowActions &actions() const { return *m_actions; }
     SpellCheck &spelling() const { return *m_spelling; }
     TextSize &textSize() const { return *m_textSize; }
@@ -184,6 +186,7 @@ private:
     WeekPrinting *m_weekPrinting = nullptr;
     WeekExporting *m_weekExporting = nullptr;
     WeekImporting *m_weekImporting = nullptr;
+    WeekSyncing *m_weekSyncing = nullptr;
     QTimer m_draftTimer;
     QTimer m_afterFirstFrame; // from the first show to the end of the first frame
     int m_exitCode = 1;

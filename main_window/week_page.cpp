@@ -23,6 +23,21 @@ QString rawText(const QPlainTextEdit *box)
     return box->document()->toRawText();
 }
 
+QString withLfBreaks(QString raw)
+{
+    raw.replace(QChar::ParagraphSeparator, u'\n');
+    raw.replace(QChar::LineSeparator, u'\n');
+    return raw;
+}
+
+WeekTexts withLfBreaks(const WeekTexts &raw)
+{
+    WeekTexts texts;
+    for (int i = 0; i < kWeekFieldCount; ++i)
+        texts[i] = withLfBreaks(raw[i]);
+    return texts;
+}
+
 } // namespace
 
 WeekPage::WeekPage(const Controls &controls, CalendarConnection &connection,
@@ -109,13 +124,40 @@ bool WeekPage::holdsWhatIsStored(const WeekTexts &raw) const
 
 WeekTexts WeekPage::texts() const
 {
-    WeekTexts texts;
-    for (int i = 0; i < kWeekFieldCount; ++i) {
-        texts[i] = rawText(m_controls.boxes[i]);
-        texts[i].replace(QChar::ParagraphSeparator, u'\n');
-        texts[i].replace(QChar::LineSeparator, u'\n');
+    return withLfBreaks(rawTexts());
+}
+
+WeekTexts WeekPage::storedTexts() const
+{
+    return withLfBreaks(m_loaded);
+}
+
+std::optional<WeekTexts> WeekPage::readStored()
+{
+    std::optional<QString> record;
+    if (!m_connection.loadWeekData(m_weekStart, record)) {
+        m_errorText = m_connection.lastError();
+        return std::nullopt;
     }
-    return texts;
+    WeekTexts stored;
+    const QStringList fields = record ? decodeWeekRecord(*record) : QStringList();
+    for (int i = 0; i < kWeekFieldCount; ++i) {
+        // As a box would hold it, then back: the breaks as the boxes' texts have them.
+        QTextDocument document;
+        document.setPlainText(fields.value(i));
+        stored[i] = withLfBreaks(document.toRawText());
+    }
+    return stored;
+}
+
+void WeekPage::takeStored(const WeekTexts &stored)
+{
+    for (int i = 0; i < kWeekFieldCount; ++i) {
+        QTextDocument document;
+        document.setPlainText(stored[i]);
+        m_loaded[i] = document.toRawText();
+    }
+    m_stored = true;
 }
 
 bool WeekPage::SaveWeek()
@@ -134,10 +176,13 @@ bool WeekPage::SaveWeek()
     // The record's own pass turns the document's breaks into CR LF: a week of megabytes is
     // read once more, not three times.
     if (m_connection.saveWeekData(m_weekStart, encodeWeekRecord(raw))) {
+        const WeekTexts before = m_stored ? m_loaded : WeekTexts{};
         m_stored = true;
         m_loaded = raw;
         if (m_draft)
             m_draft->discard();
+        if (m_written)
+            m_written(m_weekStart, withLfBreaks(before), withLfBreaks(raw));
         return true;
     }
 

@@ -3,7 +3,9 @@
 #include "schedule/week_record.h"
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
@@ -68,6 +70,19 @@ public:
     // The boxes' texts as typed, with LF line breaks: what a recovery file shows.
     WeekTexts texts() const;
 
+    // Told after each save that wrote the shown week: the week, and its texts as stored before
+    // and after, with LF line breaks.
+    using Written = std::function<void(QDate week, const WeekTexts &before, const WeekTexts &after)>;
+    void setWritten(Written written) { m_written = std::move(written); }
+    // The texts the boxes were loaded with, or last saved, with LF line breaks.
+    WeekTexts storedTexts() const;
+    // The shown week's row as it is now, with LF line breaks; nullopt where it cannot be read
+    // (errorText() says why).
+    std::optional<WeekTexts> readStored();
+    // Another writer (a sync) left `stored` in the shown week's row: the next save writes
+    // only where the boxes differ from it.
+    void takeStored(const WeekTexts &stored);
+
 private:
     // The boxes' texts as their documents hold them.
     WeekTexts rawTexts() const;
@@ -84,4 +99,5 @@ private:
     WeekTexts m_loaded;    // the boxes' texts as that row gave them, or as last saved
     bool m_textsOnlyOnScreen = false;
     std::unique_ptr<DraftKeeper> m_draft;
+    Written m_written;
 };

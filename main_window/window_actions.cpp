@@ -35,6 +35,11 @@ const std::array<WindowActions::Entry, WindowActions::Count> &WindowActions::tab
          QKeySequence(Qt::CTRL | Qt::Key_E), "ExportAction"},
         {ImportWeeks, QT_TRANSLATE_NOOP("WindowActions", "&Import weeks…"),
          QKeySequence(Qt::CTRL | Qt::Key_I), "ImportAction"},
+        // F5 brings things up to date in browsers and file managers.
+        {Sync, QT_TRANSLATE_NOOP("WindowActions", "S&ync…"), QKeySequence(), "SyncAction", false,
+         true},
+        {SyncNow, QT_TRANSLATE_NOOP("WindowActions", "Sync n&ow"), QKeySequence(Qt::Key_F5),
+         "SyncNowAction"},
         // Ctrl+= is Ctrl++ without Shift on keyboards that have both on one key.
         {LargerText, QT_TRANSLATE_NOOP("WindowActions", "&Larger text"),
          QKeySequence(Qt::CTRL | Qt::Key_Plus), "LargerTextAction", false, true,

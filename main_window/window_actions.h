@@ -29,6 +29,8 @@ public:
         PrintPreview,
         ExportAll,
         ImportWeeks,
+        Sync,
+        SyncNow,
         LargerText,
         SmallerText,
         UsualTextSize,

@@ -291,6 +291,26 @@ bool CalendarConnection::saveWeeks(const QList<std::pair<QDate, QByteArray>> &we
     return true;
 }
 
+bool CalendarConnection::updateWeeks(const QList<QDate> &weeks, const WeekChange &change)
+{
+    // IMMEDIATE: the write lock is taken before the first read, so what is read stays so.
+    if (!m_db.execute("BEGIN IMMEDIATE"))
+        return failSave();
+    for (const QDate firstDay : weeks) {
+        std::optional<QString> stored;
+        if (!loadWeekData(firstDay, stored)) {
+            m_db.execute("ROLLBACK");
+            return false;
+        }
+        const std::optional<QByteArray> record = change(firstDay, stored);
+        if (record && !writeWeek(firstDay, *record))
+            return failSave();
+    }
+    if (!m_db.execute("COMMIT"))
+        return failSave();
+    return true;
+}
+
 bool CalendarConnection::writeWeek(QDate firstDay, const QByteArray &record)
 {
     sqlite3_int64 rowId = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <QByteArray>
 #include <QCoreApplication>
@@ -55,6 +56,12 @@ public:
     bool saveWeekData(QDate firstDay, const QByteArray &record);
     // Several weeks the same way, all in one transaction: all written or none.
     bool saveWeeks(const QList<std::pair<QDate, QByteArray>> &weeks);
+    // Reads and rewrites weeks in one transaction that no other writer can come between:
+    // `change` is given each week's stored record (nullopt where it has no row) and returns the
+    // record to write (UTF-8), or nullopt to leave the week as it is. For a writer beside the
+    // window (sync), which must not write over a save made since it read.
+    using WeekChange = std::function<std::optional<QByteArray>(QDate, const std::optional<QString> &)>;
+    bool updateWeeks(const QList<QDate> &weeks, const WeekChange &change);
 
     // What went wrong last, for a person to read, and what kind of thing it was.
     QString lastError() const { return m_lastError; }

@@ -16,15 +16,6 @@ namespace {
 constexpr int kStopPollMs = 50;
 constexpr int kRedirectHops = 5;
 
-bool isLoopback(const QUrl &url)
-{
-    const QString host = url.host();
-    if (host == QLatin1String("localhost"))
-        return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
-}
-
 // Where a redirect may lead: the same server over HTTPS, or the same loopback server as it
 // stands (a test server's /.well-known/caldav).
 bool redirectAllowed(const QUrl &from, const QUrl &to)
@@ -33,7 +24,7 @@ bool redirectAllowed(const QUrl &from, const QUrl &to)
         return false;
     if (to.scheme() == QLatin1String("https"))
         return true;
-    return isLoopback(from) && to.scheme() == from.scheme() && to.port() == from.port();
+    return DavClient::isLoopback(from) && to.scheme() == from.scheme() && to.port() == from.port();
 }
 
 // Errors of the connection itself, as against an HTTP status the server sent.
@@ -77,6 +68,15 @@ DavClient::DavClient(Settings settings)
 DavClient::~DavClient()
 {
     delete m_network;
+}
+
+bool DavClient::isLoopback(const QUrl &url)
+{
+    const QString host = url.host();
+    if (host == QLatin1String("localhost"))
+        return true;
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
 }
 
 QByteArray DavClient::fingerprintOf(const QByteArray &certificateDer)

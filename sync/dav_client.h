@@ -85,6 +85,9 @@ public:
     // How many requests were sent so far.
     int requestsMade() const { return m_requests; }
 
+    // Whether `url` names this computer, where plain HTTP reads nothing on the way.
+    static bool isLoopback(const QUrl &url);
+
     // The SHA-256 fingerprint of a certificate as sync shows and pins it.
     static QByteArray fingerprintOf(const QByteArray &certificateDer);
     // The same fingerprint for a person to compare: "AB:CD:...".

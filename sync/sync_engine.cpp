@@ -35,12 +35,6 @@ QDate dayOfBox(const BoxKey &box)
     return box.second == kNotesField ? box.first : box.first.addDays(box.second);
 }
 
-bool isLoopback(const QUrl &url)
-{
-    const QHostAddress address(url.host());
-    return url.host() == QLatin1String("localhost") || (!address.isNull() && address.isLoopback());
-}
-
 // What the server holds for one of this program's boxes, where it changed since the last sync.
 struct RemoteBox
 {
@@ -117,6 +111,8 @@ bool Round::fail(const QString &message)
 
 bool Round::failWith(const DavReply &reply, const QString &doing)
 {
+    if (reply.failure == DavReply::Failure::Stopped)
+        m_outcome.stopped = true;
     if (reply.failure == DavReply::Failure::Untrusted)
         m_outcome.untrustedCertificate = reply.fingerprint;
     if (!reply.answered())
@@ -140,7 +136,7 @@ SyncOutcome Round::run()
         fail(tr("No sync account is set up."));
         return m_outcome;
     }
-    if (m_account.calendar.scheme() == QLatin1String("http") && !isLoopback(m_account.calendar) &&
+    if (m_account.calendar.scheme() == QLatin1String("http") && !DavClient::isLoopback(m_account.calendar) &&
         !m_account.plainHttpConfirmed) {
         fail(tr("%1 is plain HTTP to another computer, which was not allowed.")
                  .arg(m_account.calendar.toString()));
@@ -166,7 +162,14 @@ SyncOutcome Round::run()
 
     QString token;
     bool viaToken = false;
-    if (listChanges(token, viaToken) && fetchWanted() && readLocal() && settle() && viaToken &&
+    const auto read = [this] {
+        if (!readLocal())
+            return false;
+        if (m_setup.afterReading)
+            m_setup.afterReading();
+        return true;
+    };
+    if (listChanges(token, viaToken) && fetchWanted() && read() && settle() && viaToken &&
         !m_listingIncomplete && !m_state.setToken(token))
         fail(m_state.error());
     m_outcome.requests = m_client->requestsMade();
@@ -404,47 +407,57 @@ bool Round::writeBoxes(const std::map<BoxKey, QString> &texts, const char *why)
     std::map<QDate, std::map<int, QString>> byWeek;
     for (const auto &[box, text] : texts)
         byWeek[box.first][box.second] = text;
-    QList<std::pair<QDate, QByteArray>> records;
-    QList<HistoryItem> replaced;
-    for (const auto &[week, boxes] : byWeek) {
-        std::optional<QString> record;
-        if (!m_weeks.loadWeekData(week, record))
-            return fail(m_weeks.lastError());
+    QList<QDate> weeks;
+    for (const auto &[week, boxes] : byWeek)
+        weeks.append(week);
+    std::map<BoxKey, QString> written;
+    bool kept = true;
+    const auto change = [&](QDate week,
+                            const std::optional<QString> &record) -> std::optional<QByteArray> {
         WeekTexts fields;
         const QStringList stored = record ? decodeWeekRecord(*record) : QStringList();
         for (int box = 0; box < kWeekFieldCount; ++box)
             fields[std::size_t(box)] = stored.value(box);
-        bool changed = false;
-        for (const auto &[box, text] : boxes) {
+        QList<HistoryItem> replaced;
+        std::map<int, QString> texts;
+        for (const auto &[box, wanted] : byWeek[week]) {
             const QString before = SyncMerge::withLfBreaks(fields[std::size_t(box)]);
+            // Saved by the window since this sync read it: both kept, never written over.
+            const QString read = localText({week, box});
+            const QString text =
+                before == read ? wanted : SyncMerge::merge(read, before, wanted, m_now).text;
             if (before == text)
                 continue;
             if (!before.isEmpty())
-                replaced.append({dayOfBox({week, box}), box, m_now, QString::fromLatin1(why), before});
+                replaced.append({dayOfBox({week, box}), box, m_now, QString::fromLatin1(why),
+                                 before});
+            texts[box] = text;
+        }
+        if (texts.empty() || !kept)
+            return std::nullopt;
+        // What a text was is kept before the week changes: a sync cut short between the two
+        // leaves a line too many in the history, never a text lost.
+        if (!replaced.isEmpty()) {
+            kept = m_state.begin();
+            for (const HistoryItem &item : std::as_const(replaced))
+                kept = kept && m_state.addHistory(item);
+            kept = kept && m_state.commit();
+            if (!kept)
+                return std::nullopt;
+        }
+        for (const auto &[box, text] : texts) {
             fields[std::size_t(box)] = text;
-            changed = true;
+            written[{week, box}] = text;
         }
-        if (changed)
-            records.append({week, encodeWeekRecord(fields)});
-    }
-    // What a text was before comes first: a sync cut short after the write still has it.
-    if (!replaced.isEmpty()) {
-        if (!m_state.begin())
-            return fail(m_state.error());
-        for (const HistoryItem &item : std::as_const(replaced)) {
-            if (!m_state.addHistory(item))
-                return fail(m_state.error());
-        }
-        if (!m_state.commit())
-            return fail(m_state.error());
-    }
-    if (!records.isEmpty() && !m_weeks.saveWeeks(records))
+        return encodeWeekRecord(fields);
+    };
+    if (!m_weeks.updateWeeks(weeks, change))
         return fail(m_weeks.lastError());
-    for (const auto &[box, text] : texts) {
-        if (localText(box) != text) {
-            m_local[box] = text;
-            m_outcome.changedDays.append(dayOfBox(box));
-        }
+    if (!kept)
+        return fail(m_state.error());
+    for (const auto &[box, text] : written) {
+        m_local[box] = text;
+        m_outcome.changedDays.append(dayOfBox(box));
     }
     return true;
 }

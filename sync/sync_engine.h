@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
 // What one sync came to.
@@ -23,6 +24,7 @@ struct SyncOutcome
     int requests = 0;          // HTTP requests made
     int waitingDays = 0;       // days whose changes have not reached the server
     bool passwordRefused = false;         // a 401: ask for the password, do not retry
+    bool stopped = false;                 // stopped by the caller (the window closing)
     QByteArray untrustedCertificate;      // SHA-256 of a certificate to show the user
 };
 
@@ -31,6 +33,8 @@ struct SyncOutcome
 // VJOURNAL; both sides' changes since the last sync are merged box by box, every upload is
 // conditional, and the state is written after each step the server has taken, so a sync cut
 // short anywhere loses nothing and the next one neither duplicates nor deletes.
+Q_DECLARE_METATYPE(SyncOutcome)
+
 namespace SyncEngine {
 
 struct Setup
@@ -41,6 +45,9 @@ struct Setup
     int timeoutMs = 30000;
     int connections = 4;
     const std::atomic<bool> *stop = nullptr; // set from another thread to stop soon
+    // Called once the weeks are read, before anything is written: where a test saves a box as
+    // the window would while a sync runs.
+    std::function<void()> afterReading = {};
 };
 
 SyncOutcome run(const Setup &setup);

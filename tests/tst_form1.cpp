@@ -1360,7 +1360,8 @@ void TestForm1::theMenusShowEveryActionWithItsKey()
     }
     // The tray's entries are the same actions, their keys shown there too.
     for (const auto id : {WindowActions::Find, WindowActions::GoToDate, WindowActions::Print,
-                          WindowActions::ExportAll, WindowActions::Quit})
+                          WindowActions::ExportAll, WindowActions::SyncNow, WindowActions::Sync,
+                          WindowActions::Quit})
         QVERIFY(m_form->trayMenu().menu().actions().contains(m_form->actions().action(id)));
     QCOMPARE(m_form->trayMenu().menu().actions().last(),
              m_form->actions().action(WindowActions::Quit));

@@ -11,10 +11,8 @@
 #include "sync/multistatus.h"
 #include "sync/sync_engine.h"
 #include "sync/sync_state.h"
+#include "radicale_server.h"
 
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,64 +20,6 @@ namespace {
 
 const QDate kWeek(2026, 12, 6);
 const QString kPassword = QStringLiteral("secret");
-
-// Radicale with one user, its data in a folder of its own, on a free port.
-class Radicale
-{
-public:
-    bool start(const QString &folder)
-    {
-        QTcpServer probe;
-        if (!probe.listen(QHostAddress::LocalHost))
-            return false;
-        m_port = probe.serverPort();
-        probe.close();
-        QFile users(folder + QStringLiteral("/users"));
-        QFile config(folder + QStringLiteral("/config"));
-        if (!users.open(QIODevice::WriteOnly) || !config.open(QIODevice::WriteOnly))
-            return false;
-        users.write("alice:secret\n");
-        config.write(QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n[auth]\ntype = htpasswd\n"
-                                    "htpasswd_filename = %2\nhtpasswd_encryption = plain\n"
-                                    "delay = 0\n[storage]\nfilesystem_folder = %3\n"
-                                    "[web]\ntype = none\n")
-                         .arg(m_port)
-                         .arg(users.fileName(), folder + QStringLiteral("/collections"))
-                         .toUtf8());
-        users.close();
-        config.close();
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("/usr/bin/python3"),
-                        {QStringLiteral("-m"), QStringLiteral("radicale"),
-                         QStringLiteral("--config"), config.fileName()});
-        // Ready once it accepts a connection; given up if it ends first.
-        for (int attempt = 0; attempt < 600; ++attempt) {
-            if (m_process.state() == QProcess::NotRunning)
-                return false;
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, m_port);
-            if (socket.waitForConnected(100))
-                return true;
-            m_process.waitForFinished(50);
-        }
-        return false;
-    }
-
-    ~Radicale()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-
-    QUrl url(const QString &path = QStringLiteral("/")) const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
-    }
-
-private:
-    QProcess m_process;
-    quint16 m_port = 0;
-};
 
 DavClient::Settings alice()
 {
@@ -97,7 +37,7 @@ class TestSyncEngine : public QObject
 
 private:
     QTemporaryDir m_folder;
-    Radicale m_server;
+    RadicaleServer m_server;
     QUrl m_calendar;
     int m_round = 0;
 
@@ -127,11 +67,13 @@ private:
         return databases;
     }
 
-    static SyncOutcome sync(const QString &database, const QString &password = kPassword)
+    static SyncOutcome sync(const QString &database, const QString &password = kPassword,
+                            std::function<void()> afterReading = {})
     {
         SyncEngine::Setup setup;
         setup.databasePath = database;
         setup.password = password;
+        setup.afterReading = std::move(afterReading);
         setup.clock = [] { return QDateTime(QDate(2026, 12, 8), QTime(14, 2), Qt::UTC); };
         return SyncEngine::run(setup);
     }
@@ -191,9 +133,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFile::exists(QStringLiteral("/usr/bin/python3")) ||
-            QProcess::execute(QStringLiteral("/usr/bin/python3"),
-                              {QStringLiteral("-c"), QStringLiteral("import radicale")}) != 0)
+        if (!RadicaleServer::installed())
             QSKIP("Radicale is not installed (scripts/setup-debian e2e)");
         QVERIFY(m_folder.isValid());
         QVERIFY(m_server.start(m_folder.path()));
@@ -207,12 +147,16 @@ private slots:
         QVERIFY2(made.ok, qPrintable(made.message));
         QVERIFY(made.created);
         QCOMPARE(made.calendar, m_server.url(QStringLiteral("/alice/orvanta/")));
-        // Found again, not made twice; from its own address too.
+        // Found again, not made twice, by the principal and its home: three requests; from the
+        // calendar's own address, one.
+        const int before = client.requestsMade();
         const CalendarDiscovery::Result again = CalendarDiscovery::find(client, m_server.url(), {});
+        QCOMPARE(client.requestsMade() - before, 3);
         QVERIFY(again.ok);
         QVERIFY(!again.created);
         QCOMPARE(again.calendar, made.calendar);
         const CalendarDiscovery::Result direct = CalendarDiscovery::find(client, made.calendar, {});
+        QCOMPARE(client.requestsMade() - before, 4);
         QCOMPARE(direct.calendar, made.calendar);
         QVERIFY(!direct.created);
         // A name no calendar has: made beside the first.
@@ -271,16 +215,17 @@ private slots:
         QTest::addColumn<QString>("onB");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("conflict");
+        QTest::addColumn<int>("requestsOfB"); // the listing, and an upload where B sends one
         const QString line = QStringLiteral("\n— changed on another device (2026-12-08 14:02) —\n");
-        QTest::newRow("edited on A") << "A's" << "base" << "A's" << false;
-        QTest::newRow("edited on B") << "base" << "B's" << "B's" << false;
+        QTest::newRow("edited on A") << "A's" << "base" << "A's" << false << 1;
+        QTest::newRow("edited on B") << "base" << "B's" << "B's" << false << 2;
         QTest::newRow("edited on both")
-            << "A's" << "B's" << QStringLiteral("B's") + line + QStringLiteral("A's") << true;
-        QTest::newRow("the same edit on both") << "same" << "same" << "same" << false;
-        QTest::newRow("emptied on A") << "" << "base" << "" << false;
-        QTest::newRow("emptied on A, edited on B") << "" << "B's" << "B's" << false;
-        QTest::newRow("edited on A, emptied on B") << "A's" << "" << "A's" << false;
-        QTest::newRow("emptied on both") << "" << "" << "" << false;
+            << "A's" << "B's" << QStringLiteral("B's") + line + QStringLiteral("A's") << true << 2;
+        QTest::newRow("the same edit on both") << "same" << "same" << "same" << false << 1;
+        QTest::newRow("emptied on A") << "" << "base" << "" << false << 1;
+        QTest::newRow("emptied on A, edited on B") << "" << "B's" << "B's" << false << 2;
+        QTest::newRow("edited on A, emptied on B") << "A's" << "" << "A's" << false << 1;
+        QTest::newRow("emptied on both") << "" << "" << "" << false << 1;
     }
 
     void changesOnOneOrBothSides()
@@ -289,27 +234,39 @@ private slots:
         QFETCH(QString, onB);
         QFETCH(QString, expected);
         QFETCH(bool, conflict);
+        QFETCH(int, requestsOfB);
         const QStringList pc = computers();
+        setBox(pc[0], 0, QStringLiteral("Sunday stays"));
         setBox(pc[0], 3, QStringLiteral("base"));
         setBox(pc[0], 4, QStringLiteral("untouched"));
+        setBox(pc[0], kNotesField, QStringLiteral("notes stay"));
         QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
         QCOMPARE(sync(pc[1]).result, SyncOutcome::Result::Synced);
         setBox(pc[0], 3, onA);
         setBox(pc[1], 3, onB);
         QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
+        // A's bookkeeping knows just what the server holds.
+        {
+            SyncState state;
+            state.open(SyncState::pathFor(pc[0]));
+            QCOMPARE(state.entries().size(), serverEntries().size());
+        }
         const SyncOutcome second = sync(pc[1]);
         QCOMPARE(second.result, conflict ? SyncOutcome::Result::SyncedWithConflicts
                                          : SyncOutcome::Result::Synced);
         QCOMPARE(second.conflictDays.size(), conflict ? 1 : 0);
+        QCOMPARE(second.requests, requestsOfB);
         QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
         for (const QString &database : pc) {
             QCOMPARE(week(database)[3], expected);
+            QCOMPARE(week(database)[0], QStringLiteral("Sunday stays"));
             QCOMPARE(week(database)[4], QStringLiteral("untouched"));
+            QCOMPARE(week(database)[kNotesField], QStringLiteral("notes stay"));
         }
         const auto entries = serverEntries();
         QCOMPARE(entries.value(QStringLiteral("20261206-4@orvanta")), expected);
         QCOMPARE(entries.contains(QStringLiteral("20261206-4@orvanta")), !expected.isEmpty());
-        QCOMPARE(entries.size(), expected.isEmpty() ? 1 : 2);
+        QCOMPARE(entries.size(), expected.isEmpty() ? 3 : 4);
         if (conflict) {
             SyncState state;
             state.open(SyncState::pathFor(pc[1]));
@@ -405,6 +362,25 @@ private slots:
         const auto entries = serverEntries();
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.value(QStringLiteral("20261206-3@orvanta")), merged[2]);
+    }
+
+    void aSaveWhileASyncRunsIsNeverWrittenOver()
+    {
+        const QStringList pc = computers();
+        setBox(pc[0], 1, QStringLiteral("base"));
+        QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
+        QCOMPARE(sync(pc[1]).result, SyncOutcome::Result::Synced);
+        setBox(pc[0], 1, QStringLiteral("from A"));
+        QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
+        // B's window saves the box after the sync read the weeks, before it writes A's text.
+        sync(pc[1], kPassword, [&] { setBox(pc[1], 1, QStringLiteral("typed on B meanwhile")); });
+        const QString both = QStringLiteral("typed on B meanwhile\n— changed on another device "
+                                            "(2026-12-08 14:02) —\nfrom A");
+        QCOMPARE(week(pc[1])[1], both);
+        sync(pc[1]);
+        sync(pc[0]);
+        QCOMPARE(week(pc[0])[1], both);
+        QCOMPARE(serverEntries().value(QStringLiteral("20261206-2@orvanta")), both);
     }
 
     void aRefusedTokenMeansComparingEverything()

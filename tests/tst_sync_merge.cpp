@@ -57,6 +57,12 @@ private slots:
         QTest::newRow("a text that merely ends alike is merged")
             << base << "my theirs" << "theirs"
             << QStringLiteral("my theirs\n") + line() + QStringLiteral("\ntheirs") << true;
+        QTest::newRow("a line elsewhere in a text that ends alike is no merge of it")
+            << base << QStringLiteral("a\n") + line() + QStringLiteral("\nb and theirs")
+            << "theirs"
+            << QStringLiteral("a\n") + line() + QStringLiteral("\nb and theirs\n") + line() +
+                   QStringLiteral("\ntheirs")
+            << true;
         QTest::newRow("empty base is a base") << optional<QString>(QString()) << "mine" << ""
                                               << "mine" << false;
     }
@@ -141,6 +147,24 @@ private slots:
                  QStringLiteral("/alice/cal/20261206-notes-orvanta.ics"));
         QCOMPARE(CalDav::newEntryKey(calendar, QDate(2026, 12, 6), 0),
                  QStringLiteral("/alice/cal/20261206-1-orvanta.ics"));
+    }
+
+    void requestsAskForWhatTheyNeed()
+    {
+        const QUrl calendar(QStringLiteral("http://h/c/"));
+        QCOMPARE(CalDav::syncCollection(calendar, {}).depth, 0); // RFC 6578 takes no other
+        QCOMPARE(CalDav::multiget(calendar, {QStringLiteral("/c/a b.ics")}).depth, 1);
+        QCOMPARE(CalDav::propfind(calendar, 1, {}).depth, 1);
+        const QByteArray multiget = CalDav::multiget(calendar, {QStringLiteral("/c/a&b.ics")}).body;
+        QVERIFY(multiget.contains("<D:href>/c/a&amp;b.ics</D:href>"));
+        QVERIFY(multiget.contains("<C:calendar-data/>"));
+        const QByteArray sync = CalDav::syncCollection(calendar, QStringLiteral("t<1>")).body;
+        QVERIFY(sync.contains("<D:sync-token>t&lt;1&gt;</D:sync-token>"));
+        QVERIFY(sync.contains("<C:calendar-data/>"));
+        const QByteArray made = CalDav::makeJournalCalendar(calendar, QStringLiteral("A & B")).body;
+        QVERIFY(made.contains("<D:displayname>A &amp; B</D:displayname>"));
+        QVERIFY(made.contains("<C:comp name=\"VJOURNAL\"/>"));
+        QVERIFY(!made.contains("VEVENT"));
     }
 
     void uploadsAreConditional()

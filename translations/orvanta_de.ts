@@ -212,7 +212,7 @@ Sie bleiben für den nächsten Start in %3 erhalten.</translation>
 <context>
     <name>DavClient</name>
     <message>
-        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <location filename="../sync/dav_client.cpp" line="+171"/>
         <source>The answer of %1 was larger than %2 MB.</source>
         <translation>Die Antwort von %1 war größer als %2 MB.</translation>
     </message>
@@ -464,7 +464,7 @@ Sie bleiben für den nächsten Start in %3 erhalten.</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../main_window/form1.cpp" line="+625"/>
+        <location filename="../main_window/form1.cpp" line="+638"/>
         <source>
 
 Close and lose the texts of the week of %1?</source>
@@ -843,12 +843,12 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+103"/>
+        <location line="+105"/>
         <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
         <translation>Die Synchronisierung ist nicht eingerichtet: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-99"/>
         <source>Server: %1</source>
         <translation>Server: %1</translation>
     </message>
@@ -898,7 +898,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <translation>Notizen der Woche</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>%1 is no server address.</source>
         <translation>%1 ist keine Serveradresse.</translation>
     </message>
@@ -974,9 +974,193 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
     </message>
 </context>
 <context>
+    <name>SyncDialog</name>
+    <message>
+        <location filename="../sync_window/sync_dialog.cpp" line="+61"/>
+        <source>Sync</source>
+        <translation>Synchronisierung</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>https://example.org/dav/</source>
+        <translation>https://example.org/dav/</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calendar name</source>
+        <translation>Kalendername</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Journal calendars found</source>
+        <translation>Gefundene Journalkalender</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Serveradresse:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ca&amp;lendar name:</source>
+        <translation>&amp;Kalendername:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendars &amp;found:</source>
+        <translation>&amp;Gefundene Kalender:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>C&amp;onnect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;top syncing</source>
+        <translation>S&amp;ynchronisierung beenden</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Type the address of your CalDAV server, such as https://example.org/dav/.</source>
+        <translation>Geben Sie die Adresse Ihres CalDAV-Servers ein, etwa https://example.org/dav/.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Type your user name on the server.</source>
+        <translation>Geben Sie Ihren Benutzernamen auf dem Server ein.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 is plain HTTP: anyone on the way can read your weeks and your password. Connect without encryption all the same?</source>
+        <translation>%1 ist unverschlüsseltes HTTP: Jeder auf dem Übertragungsweg kann Ihre Wochen und Ihr Passwort mitlesen. Trotzdem ohne Verschlüsselung verbinden?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not connected. Use an https address where the server has one.</source>
+        <translation>Nicht verbunden. Verwenden Sie eine https-Adresse, wenn der Server eine hat.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Connecting to %1…</source>
+        <translation>Verbindung mit %1 wird hergestellt…</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The server&apos;s certificate does not verify. Its fingerprint (SHA-256) is:
+%1</source>
+        <translation>Das Zertifikat des Servers lässt sich nicht überprüfen. Sein Fingerabdruck (SHA-256) ist:
+%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The certificate of %1 does not verify: it may not be your server&apos;s. Compare its fingerprint (SHA-256) with the one your server&apos;s owner gives:
+
+%2
+
+Trust this certificate?</source>
+        <translation>Das Zertifikat von %1 lässt sich nicht überprüfen: Es ist vielleicht nicht das Ihres Servers. Vergleichen Sie seinen Fingerabdruck (SHA-256) mit dem, den der Betreiber Ihres Servers angibt:
+
+%2
+
+Diesem Zertifikat vertrauen?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Not connected: the certificate was not trusted.</source>
+        <translation>Nicht verbunden: Dem Zertifikat wurde nicht vertraut.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The server refused the user name or password.</source>
+        <translation>Der Server hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not connected: %1</source>
+        <translation>Nicht verbunden: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+47"/>
+        <source>The account could not be kept: %1</source>
+        <translation>Das Konto konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>Connected: made the calendar %1 for your weeks.</source>
+        <translation>Verbunden: Der Kalender %1 wurde für Ihre Wochen angelegt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected: your weeks sync with the calendar %1.</source>
+        <translation>Verbunden: Ihre Wochen werden mit dem Kalender %1 synchronisiert.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The password is kept in your desktop&apos;s password store.</source>
+        <translation>Das Passwort wird im Passwortspeicher Ihres Desktops aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No password store answered: Orvanta keeps the password until it ends, and asks for it again at its next start.</source>
+        <translation>Kein Passwortspeicher hat geantwortet: Orvanta behält das Passwort bis zum Beenden und fragt beim nächsten Start erneut danach.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Your weeks now sync with the calendar %1.</source>
+        <translation>Ihre Wochen werden jetzt mit dem Kalender %1 synchronisiert.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop syncing your weeks with %1? They stay as they are, here and on the server.</source>
+        <translation>Die Synchronisierung Ihrer Wochen mit %1 beenden? Die Wochen bleiben, wie sie sind, hier und auf dem Server.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The account could not be forgotten: %1</source>
+        <translation>Das Konto konnte nicht entfernt werden: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your weeks no longer sync.</source>
+        <translation>Ihre Wochen werden nicht mehr synchronisiert.</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <location filename="../sync/sync_engine.cpp" line="+126"/>
         <source>The server refused the user name or password.</source>
         <translation>Der Server hat den Benutzernamen oder das Passwort abgelehnt.</translation>
     </message>
@@ -996,43 +1180,42 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <translation>%1 ist unverschlüsseltes HTTP zu einem anderen Computer, was nicht erlaubt wurde.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+70"/>
         <source>The server&apos;s answer was damaged: %1</source>
         <translation>Die Antwort des Servers war beschädigt: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>The server&apos;s answer was cut short.</source>
         <translation>Die Antwort des Servers war abgeschnitten.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>listing the changes</source>
         <translation>Auflisten der Änderungen</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>listing the entries</source>
         <translation>Auflisten der Einträge</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+31"/>
         <source>reading the entries</source>
         <translation>Lesen der Einträge</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="-277"/>
         <source>an entry of another program was added</source>
         <translation>ein Eintrag eines anderen Programms wurde hinzugefügt</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <location line="+129"/>
+        <location line="-2"/>
         <source>changed by a sync</source>
         <translation>durch eine Synchronisierung geändert</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+586"/>
         <location line="+82"/>
         <source>sending the text of %1</source>
         <translation>Senden des Textes vom %1</translation>
@@ -1109,6 +1292,95 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <location line="+5"/>
         <source>ending a change</source>
         <translation>Abschließen einer Änderung</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <location filename="../sync_window/sync_status.cpp" line="+22"/>
+        <source>Synced just now</source>
+        <translation>Gerade eben synchronisiert</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n minute(s) ago</source>
+        <translation>
+            <numerusform>Vor %n Minute synchronisiert</numerusform>
+            <numerusform>Vor %n Minuten synchronisiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n hour(s) ago</source>
+        <translation>
+            <numerusform>Vor %n Stunde synchronisiert</numerusform>
+            <numerusform>Vor %n Stunden synchronisiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Synced %n day(s) ago</source>
+        <translation>
+            <numerusform>Vor %n Tag synchronisiert</numerusform>
+            <numerusform>Vor %n Tagen synchronisiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offline: changes waiting</source>
+        <translation>Offline: Änderungen warten</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n minute(s) waiting</source>
+        <translation>
+            <numerusform>Offline: Änderungen warten seit %n Minute</numerusform>
+            <numerusform>Offline: Änderungen warten seit %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Offline: %n hour(s) waiting</source>
+        <translation>
+            <numerusform>Offline: Änderungen warten seit %n Stunde</numerusform>
+            <numerusform>Offline: Änderungen warten seit %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n day(s) waiting</source>
+        <translation>
+            <numerusform>Offline: Änderungen warten seit %n Tag</numerusform>
+            <numerusform>Offline: Änderungen warten seit %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Sync stopped: the server refused the password</source>
+        <translation>Synchronisierung angehalten: Der Server hat das Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync stopped: the server&apos;s certificate changed</source>
+        <translation>Synchronisierung angehalten: Das Zertifikat des Servers hat sich geändert</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day(s) changed on both sides</source>
+        <translation>
+            <numerusform>%n Tag auf beiden Seiten geändert</numerusform>
+            <numerusform>%n Tage auf beiden Seiten geändert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not synced yet</source>
+        <translation>Noch nicht synchronisiert</translation>
     </message>
 </context>
 <context>
@@ -1397,7 +1669,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
 <context>
     <name>WeekPage</name>
     <message>
-        <location filename="../main_window/week_page.cpp" line="+66"/>
+        <location filename="../main_window/week_page.cpp" line="+81"/>
         <source>Additional Notes For The Week</source>
         <translation>Weitere Notizen zur Woche</translation>
     </message>
@@ -1407,7 +1679,7 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <translation>Notizen für die Woche ab %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+110"/>
         <source>No recovery file could be written either: the week&apos;s texts are only in the window. Copy them somewhere safe.</source>
         <translation>Auch eine Wiederherstellungsdatei konnte nicht geschrieben werden: Die Texte der Woche gibt es nur noch im Fenster. Kopieren Sie sie an einen sicheren Ort.</translation>
     </message>
@@ -1482,6 +1754,37 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
     </message>
 </context>
 <context>
+    <name>WeekSyncing</name>
+    <message>
+        <location filename="../main_window/week_syncing.cpp" line="+148"/>
+        <source>Sync is not set up yet: type your CalDAV server&apos;s address, your user name and your password, then press Connect.</source>
+        <translation>Die Synchronisierung ist noch nicht eingerichtet: Geben Sie die Adresse Ihres CalDAV-Servers, Ihren Benutzernamen und Ihr Passwort ein und klicken Sie dann auf „Verbinden“.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+78"/>
+        <source>%n day(s) changed both here and on another device; each such box now holds both texts, one after the other: %1.</source>
+        <translation>
+            <numerusform>%n Tag wurde hier und auf einem anderen Gerät geändert; sein Feld enthält jetzt beide Texte nacheinander: %1.</numerusform>
+            <numerusform>%n Tage wurden hier und auf einem anderen Gerät geändert; jedes dieser Felder enthält jetzt beide Texte nacheinander: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The server&apos;s certificate is no longer the one you trusted, so sync has stopped. Open Sync… to check it.</source>
+        <translation>Das Zertifikat des Servers ist nicht mehr das, dem Sie vertraut haben; die Synchronisierung wurde deshalb angehalten. Öffnen Sie „Synchronisieren…“, um es zu prüfen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync failed: %1</source>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>The server refused the password, or none is kept for this account: type it and press Connect.</source>
+        <translation>Der Server hat das Passwort abgelehnt, oder für dieses Konto ist keines gespeichert: Geben Sie es ein und klicken Sie auf „Verbinden“.</translation>
+    </message>
+</context>
+<context>
     <name>WindowActions</name>
     <message>
         <location filename="../main_window/window_actions.cpp" line="+14"/>
@@ -1542,6 +1845,16 @@ Schließen und die Texte der Woche ab %1 verlieren?</translation>
         <location line="+2"/>
         <source>&amp;Import weeks…</source>
         <translation>Wochen &amp;importieren…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>S&amp;ynchronisieren…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync n&amp;ow</source>
+        <translation>&amp;Jetzt synchronisieren</translation>
     </message>
     <message>
         <location line="+3"/>

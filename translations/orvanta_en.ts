@@ -75,6 +75,65 @@
     </message>
 </context>
 <context>
+    <name>SyncStatus</name>
+    <message numerus="yes">
+        <location filename="../sync_window/sync_status.cpp" line="+24"/>
+        <source>Synced %n minute(s) ago</source>
+        <translation>
+            <numerusform>Synced %n minute ago</numerusform>
+            <numerusform>Synced %n minutes ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n hour(s) ago</source>
+        <translation>
+            <numerusform>Synced %n hour ago</numerusform>
+            <numerusform>Synced %n hours ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Synced %n day(s) ago</source>
+        <translation>
+            <numerusform>Synced %n day ago</numerusform>
+            <numerusform>Synced %n days ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Offline: %n minute(s) waiting</source>
+        <translation>
+            <numerusform>Offline: %n minute waiting</numerusform>
+            <numerusform>Offline: %n minutes waiting</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Offline: %n hour(s) waiting</source>
+        <translation>
+            <numerusform>Offline: %n hour waiting</numerusform>
+            <numerusform>Offline: %n hours waiting</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n day(s) waiting</source>
+        <translation>
+            <numerusform>Offline: %n day waiting</numerusform>
+            <numerusform>Offline: %n days waiting</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+22"/>
+        <source>%n day(s) changed on both sides</source>
+        <translation>
+            <numerusform>%n day changed on both sides</numerusform>
+            <numerusform>%n days changed on both sides</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WeekExporting</name>
     <message numerus="yes">
         <location filename="../main_window/week_exporting.cpp" line="+121"/>
@@ -160,6 +219,17 @@
         <translation>
             <numerusform> %Ln row</numerusform>
             <numerusform> %Ln rows</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WeekSyncing</name>
+    <message numerus="yes">
+        <location filename="../main_window/week_syncing.cpp" line="+226"/>
+        <source>%n day(s) changed both here and on another device; each such box now holds both texts, one after the other: %1.</source>
+        <translation>
+            <numerusform>%n day changed both here and on another device; each such box now holds both texts, one after the other: %1.</numerusform>
+            <numerusform>%n days changed both here and on another device; each such box now holds both texts, one after the other: %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -212,7 +212,7 @@ Se conservan en %3 para el próximo inicio.</translation>
 <context>
     <name>DavClient</name>
     <message>
-        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <location filename="../sync/dav_client.cpp" line="+171"/>
         <source>The answer of %1 was larger than %2 MB.</source>
         <translation>La respuesta de %1 superaba los %2 MB.</translation>
     </message>
@@ -464,7 +464,7 @@ Se conservan en %3 para el próximo inicio.</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../main_window/form1.cpp" line="+625"/>
+        <location filename="../main_window/form1.cpp" line="+638"/>
         <source>
 
 Close and lose the texts of the week of %1?</source>
@@ -843,12 +843,12 @@ Close and lose the texts of the week of %1?</source>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+103"/>
+        <location line="+105"/>
         <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
         <translation>La sincronización no está configurada: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-99"/>
         <source>Server: %1</source>
         <translation>Servidor: %1</translation>
     </message>
@@ -898,7 +898,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>las notas de la semana</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>%1 is no server address.</source>
         <translation>%1 no es una dirección de servidor.</translation>
     </message>
@@ -974,9 +974,193 @@ Close and lose the texts of the week of %1?</source>
     </message>
 </context>
 <context>
+    <name>SyncDialog</name>
+    <message>
+        <location filename="../sync_window/sync_dialog.cpp" line="+61"/>
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>https://example.org/dav/</source>
+        <translation>https://example.org/dav/</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calendar name</source>
+        <translation>Nombre del calendario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Optional</source>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Journal calendars found</source>
+        <translation>Calendarios de diario encontrados</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Dirección del servidor:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Password:</source>
+        <translation>Contra&amp;seña:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ca&amp;lendar name:</source>
+        <translation>&amp;Nombre del calendario:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendars &amp;found:</source>
+        <translation>Calendarios &amp;encontrados:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>C&amp;onnect</source>
+        <translation>C&amp;onectar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;top syncing</source>
+        <translation>Dejar de s&amp;incronizar</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Type the address of your CalDAV server, such as https://example.org/dav/.</source>
+        <translation>Escriba la dirección de su servidor CalDAV, por ejemplo https://example.org/dav/.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Type your user name on the server.</source>
+        <translation>Escriba su nombre de usuario en el servidor.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 is plain HTTP: anyone on the way can read your weeks and your password. Connect without encryption all the same?</source>
+        <translation>%1 es HTTP sin cifrar: cualquiera en el camino puede leer sus semanas y su contraseña. ¿Conectar de todos modos sin cifrado?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not connected. Use an https address where the server has one.</source>
+        <translation>No conectado. Use una dirección https si el servidor tiene una.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Connecting to %1…</source>
+        <translation>Conectando con %1…</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The server&apos;s certificate does not verify. Its fingerprint (SHA-256) is:
+%1</source>
+        <translation>No se puede verificar el certificado del servidor. Su huella digital (SHA-256) es:
+%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The certificate of %1 does not verify: it may not be your server&apos;s. Compare its fingerprint (SHA-256) with the one your server&apos;s owner gives:
+
+%2
+
+Trust this certificate?</source>
+        <translation>No se puede verificar el certificado de %1: puede que no sea el de su servidor. Compare su huella digital (SHA-256) con la que indique el responsable de su servidor:
+
+%2
+
+¿Confiar en este certificado?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Not connected: the certificate was not trusted.</source>
+        <translation>No conectado: no se ha confiado en el certificado.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The server refused the user name or password.</source>
+        <translation>El servidor ha rechazado el nombre de usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not connected: %1</source>
+        <translation>No conectado: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+47"/>
+        <source>The account could not be kept: %1</source>
+        <translation>No se ha podido guardar la cuenta: %1</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>Connected: made the calendar %1 for your weeks.</source>
+        <translation>Conectado: se ha creado el calendario %1 para sus semanas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected: your weeks sync with the calendar %1.</source>
+        <translation>Conectado: sus semanas se sincronizan con el calendario %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The password is kept in your desktop&apos;s password store.</source>
+        <translation>La contraseña se guarda en el almacén de contraseñas de su escritorio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No password store answered: Orvanta keeps the password until it ends, and asks for it again at its next start.</source>
+        <translation>Ningún almacén de contraseñas ha respondido: Orvanta conserva la contraseña hasta que se cierre y la volverá a pedir la próxima vez que se inicie.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Your weeks now sync with the calendar %1.</source>
+        <translation>Sus semanas se sincronizan ahora con el calendario %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop syncing your weeks with %1? They stay as they are, here and on the server.</source>
+        <translation>¿Dejar de sincronizar sus semanas con %1? Se quedan como están, aquí y en el servidor.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The account could not be forgotten: %1</source>
+        <translation>No se ha podido olvidar la cuenta: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your weeks no longer sync.</source>
+        <translation>Sus semanas ya no se sincronizan.</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <location filename="../sync/sync_engine.cpp" line="+126"/>
         <source>The server refused the user name or password.</source>
         <translation>El servidor ha rechazado el nombre de usuario o la contraseña.</translation>
     </message>
@@ -996,43 +1180,42 @@ Close and lose the texts of the week of %1?</source>
         <translation>%1 es HTTP sin cifrar hacia otro equipo, y eso no se ha permitido.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+70"/>
         <source>The server&apos;s answer was damaged: %1</source>
         <translation>La respuesta del servidor estaba dañada: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>The server&apos;s answer was cut short.</source>
         <translation>La respuesta del servidor estaba truncada.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>listing the changes</source>
         <translation>listar los cambios</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>listing the entries</source>
         <translation>listar las entradas</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+31"/>
         <source>reading the entries</source>
         <translation>leer las entradas</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="-277"/>
         <source>an entry of another program was added</source>
         <translation>se ha añadido una entrada de otro programa</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <location line="+129"/>
+        <location line="-2"/>
         <source>changed by a sync</source>
         <translation>cambiado por una sincronización</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+586"/>
         <location line="+82"/>
         <source>sending the text of %1</source>
         <translation>enviar el texto del %1</translation>
@@ -1109,6 +1292,95 @@ Close and lose the texts of the week of %1?</source>
         <location line="+5"/>
         <source>ending a change</source>
         <translation>terminar un cambio</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <location filename="../sync_window/sync_status.cpp" line="+22"/>
+        <source>Synced just now</source>
+        <translation>Sincronizado hace un momento</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n minute(s) ago</source>
+        <translation>
+            <numerusform>Sincronizado hace %n minuto</numerusform>
+            <numerusform>Sincronizado hace %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n hour(s) ago</source>
+        <translation>
+            <numerusform>Sincronizado hace %n hora</numerusform>
+            <numerusform>Sincronizado hace %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Synced %n day(s) ago</source>
+        <translation>
+            <numerusform>Sincronizado hace %n día</numerusform>
+            <numerusform>Sincronizado hace %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offline: changes waiting</source>
+        <translation>Sin conexión: cambios en espera</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n minute(s) waiting</source>
+        <translation>
+            <numerusform>Sin conexión: en espera desde hace %n minuto</numerusform>
+            <numerusform>Sin conexión: en espera desde hace %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Offline: %n hour(s) waiting</source>
+        <translation>
+            <numerusform>Sin conexión: en espera desde hace %n hora</numerusform>
+            <numerusform>Sin conexión: en espera desde hace %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n day(s) waiting</source>
+        <translation>
+            <numerusform>Sin conexión: en espera desde hace %n día</numerusform>
+            <numerusform>Sin conexión: en espera desde hace %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Sync stopped: the server refused the password</source>
+        <translation>Sincronización detenida: el servidor ha rechazado la contraseña</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync stopped: the server&apos;s certificate changed</source>
+        <translation>Sincronización detenida: el certificado del servidor ha cambiado</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day(s) changed on both sides</source>
+        <translation>
+            <numerusform>%n día cambiado en ambos lados</numerusform>
+            <numerusform>%n días cambiados en ambos lados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not synced yet</source>
+        <translation>Aún no sincronizado</translation>
     </message>
 </context>
 <context>
@@ -1397,7 +1669,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>WeekPage</name>
     <message>
-        <location filename="../main_window/week_page.cpp" line="+66"/>
+        <location filename="../main_window/week_page.cpp" line="+81"/>
         <source>Additional Notes For The Week</source>
         <translation>Notas adicionales de la semana</translation>
     </message>
@@ -1407,7 +1679,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>Notas de la semana del %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+110"/>
         <source>No recovery file could be written either: the week&apos;s texts are only in the window. Copy them somewhere safe.</source>
         <translation>Tampoco se ha podido escribir ningún archivo de recuperación: los textos de la semana solo están en la ventana. Cópielos en un lugar seguro.</translation>
     </message>
@@ -1482,6 +1754,37 @@ Close and lose the texts of the week of %1?</source>
     </message>
 </context>
 <context>
+    <name>WeekSyncing</name>
+    <message>
+        <location filename="../main_window/week_syncing.cpp" line="+148"/>
+        <source>Sync is not set up yet: type your CalDAV server&apos;s address, your user name and your password, then press Connect.</source>
+        <translation>La sincronización aún no está configurada: escriba la dirección de su servidor CalDAV, su nombre de usuario y su contraseña, y pulse «Conectar».</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+78"/>
+        <source>%n day(s) changed both here and on another device; each such box now holds both texts, one after the other: %1.</source>
+        <translation>
+            <numerusform>%n día se ha cambiado aquí y en otro dispositivo; su cuadro contiene ahora los dos textos, uno tras otro: %1.</numerusform>
+            <numerusform>%n días se han cambiado aquí y en otro dispositivo; cada uno de esos cuadros contiene ahora los dos textos, uno tras otro: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The server&apos;s certificate is no longer the one you trusted, so sync has stopped. Open Sync… to check it.</source>
+        <translation>El certificado del servidor ya no es aquel en el que confió, así que la sincronización se ha detenido. Abra «Sincronizar…» para comprobarlo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync failed: %1</source>
+        <translation>La sincronización ha fallado: %1</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>The server refused the password, or none is kept for this account: type it and press Connect.</source>
+        <translation>El servidor ha rechazado la contraseña, o no hay ninguna guardada para esta cuenta: escríbala y pulse «Conectar».</translation>
+    </message>
+</context>
+<context>
     <name>WindowActions</name>
     <message>
         <location filename="../main_window/window_actions.cpp" line="+14"/>
@@ -1542,6 +1845,16 @@ Close and lose the texts of the week of %1?</source>
         <location line="+2"/>
         <source>&amp;Import weeks…</source>
         <translation>I&amp;mportar semanas…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>Sincroni&amp;zar…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync n&amp;ow</source>
+        <translation>Sincronizar a&amp;hora</translation>
     </message>
     <message>
         <location line="+3"/>

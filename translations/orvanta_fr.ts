@@ -212,7 +212,7 @@ Ils sont conservés dans %3 pour le prochain démarrage.</translation>
 <context>
     <name>DavClient</name>
     <message>
-        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <location filename="../sync/dav_client.cpp" line="+171"/>
         <source>The answer of %1 was larger than %2 MB.</source>
         <translation>La réponse de %1 dépassait %2&#xa0;Mo.</translation>
     </message>
@@ -464,7 +464,7 @@ Ils sont conservés dans %3 pour le prochain démarrage.</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../main_window/form1.cpp" line="+625"/>
+        <location filename="../main_window/form1.cpp" line="+638"/>
         <source>
 
 Close and lose the texts of the week of %1?</source>
@@ -843,12 +843,12 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+103"/>
+        <location line="+105"/>
         <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
         <translation>La synchronisation n’est pas configurée&#xa0;: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-99"/>
         <source>Server: %1</source>
         <translation>Serveur&#xa0;: %1</translation>
     </message>
@@ -898,7 +898,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <translation>les notes de la semaine</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>%1 is no server address.</source>
         <translation>%1 n’est pas une adresse de serveur.</translation>
     </message>
@@ -974,9 +974,193 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SyncDialog</name>
+    <message>
+        <location filename="../sync_window/sync_dialog.cpp" line="+61"/>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>https://example.org/dav/</source>
+        <translation>https://example.org/dav/</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User name</source>
+        <translation>Nom d’utilisateur</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calendar name</source>
+        <translation>Nom du calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Optional</source>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Journal calendars found</source>
+        <translation>Calendriers de journal trouvés</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Adresse du serveur&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User name:</source>
+        <translation>&amp;Nom d’utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ca&amp;lendar name:</source>
+        <translation>Nom du &amp;calendrier&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendars &amp;found:</source>
+        <translation>Calendriers &amp;trouvés&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>C&amp;onnect</source>
+        <translation>Se c&amp;onnecter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;top syncing</source>
+        <translation>Arrêter la s&amp;ynchronisation</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Type the address of your CalDAV server, such as https://example.org/dav/.</source>
+        <translation>Tapez l’adresse de votre serveur CalDAV, par exemple https://example.org/dav/.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Type your user name on the server.</source>
+        <translation>Tapez votre nom d’utilisateur sur le serveur.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 is plain HTTP: anyone on the way can read your weeks and your password. Connect without encryption all the same?</source>
+        <translation>%1 est en HTTP non chiffré&#xa0;: n’importe qui sur le trajet peut lire vos semaines et votre mot de passe. Se connecter quand même sans chiffrement&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not connected. Use an https address where the server has one.</source>
+        <translation>Non connecté. Utilisez une adresse https si le serveur en a une.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Connecting to %1…</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The server&apos;s certificate does not verify. Its fingerprint (SHA-256) is:
+%1</source>
+        <translation>Le certificat du serveur ne peut pas être vérifié. Son empreinte (SHA-256) est&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The certificate of %1 does not verify: it may not be your server&apos;s. Compare its fingerprint (SHA-256) with the one your server&apos;s owner gives:
+
+%2
+
+Trust this certificate?</source>
+        <translation>Le certificat de %1 ne peut pas être vérifié&#xa0;: ce n’est peut-être pas celui de votre serveur. Comparez son empreinte (SHA-256) avec celle que donne le responsable de votre serveur&#xa0;:
+
+%2
+
+Faire confiance à ce certificat&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Not connected: the certificate was not trusted.</source>
+        <translation>Non connecté&#xa0;: vous n’avez pas fait confiance au certificat.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The server refused the user name or password.</source>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not connected: %1</source>
+        <translation>Non connecté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+47"/>
+        <source>The account could not be kept: %1</source>
+        <translation>Le compte n’a pas pu être enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>Connected: made the calendar %1 for your weeks.</source>
+        <translation>Connecté&#xa0;: le calendrier %1 a été créé pour vos semaines.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected: your weeks sync with the calendar %1.</source>
+        <translation>Connecté&#xa0;: vos semaines se synchronisent avec le calendrier %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The password is kept in your desktop&apos;s password store.</source>
+        <translation>Le mot de passe est conservé dans le trousseau de mots de passe de votre bureau.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No password store answered: Orvanta keeps the password until it ends, and asks for it again at its next start.</source>
+        <translation>Aucun trousseau de mots de passe n’a répondu&#xa0;: Orvanta garde le mot de passe jusqu’à sa fermeture et le redemandera à son prochain démarrage.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Your weeks now sync with the calendar %1.</source>
+        <translation>Vos semaines se synchronisent désormais avec le calendrier %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop syncing your weeks with %1? They stay as they are, here and on the server.</source>
+        <translation>Arrêter de synchroniser vos semaines avec %1&#xa0;? Elles restent telles quelles, ici et sur le serveur.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The account could not be forgotten: %1</source>
+        <translation>Le compte n’a pas pu être oublié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your weeks no longer sync.</source>
+        <translation>Vos semaines ne sont plus synchronisées.</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <location filename="../sync/sync_engine.cpp" line="+126"/>
         <source>The server refused the user name or password.</source>
         <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe.</translation>
     </message>
@@ -996,43 +1180,42 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <translation>%1 est en HTTP non chiffré vers un autre ordinateur, ce qui n’a pas été autorisé.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+70"/>
         <source>The server&apos;s answer was damaged: %1</source>
         <translation>La réponse du serveur était endommagée&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>The server&apos;s answer was cut short.</source>
         <translation>La réponse du serveur était tronquée.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>listing the changes</source>
         <translation>l’énumération des modifications</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>listing the entries</source>
         <translation>l’énumération des entrées</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+31"/>
         <source>reading the entries</source>
         <translation>la lecture des entrées</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="-277"/>
         <source>an entry of another program was added</source>
         <translation>une entrée d’un autre programme a été ajoutée</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <location line="+129"/>
+        <location line="-2"/>
         <source>changed by a sync</source>
         <translation>modifié par une synchronisation</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+586"/>
         <location line="+82"/>
         <source>sending the text of %1</source>
         <translation>l’envoi du texte du %1</translation>
@@ -1109,6 +1292,95 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <location line="+5"/>
         <source>ending a change</source>
         <translation>la fin d’une modification</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <location filename="../sync_window/sync_status.cpp" line="+22"/>
+        <source>Synced just now</source>
+        <translation>Synchronisé à l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n minute(s) ago</source>
+        <translation>
+            <numerusform>Synchronisé il y a %n minute</numerusform>
+            <numerusform>Synchronisé il y a %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n hour(s) ago</source>
+        <translation>
+            <numerusform>Synchronisé il y a %n heure</numerusform>
+            <numerusform>Synchronisé il y a %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Synced %n day(s) ago</source>
+        <translation>
+            <numerusform>Synchronisé il y a %n jour</numerusform>
+            <numerusform>Synchronisé il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offline: changes waiting</source>
+        <translation>Hors ligne&#xa0;: modifications en attente</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n minute(s) waiting</source>
+        <translation>
+            <numerusform>Hors ligne&#xa0;: en attente depuis %n minute</numerusform>
+            <numerusform>Hors ligne&#xa0;: en attente depuis %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Offline: %n hour(s) waiting</source>
+        <translation>
+            <numerusform>Hors ligne&#xa0;: en attente depuis %n heure</numerusform>
+            <numerusform>Hors ligne&#xa0;: en attente depuis %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n day(s) waiting</source>
+        <translation>
+            <numerusform>Hors ligne&#xa0;: en attente depuis %n jour</numerusform>
+            <numerusform>Hors ligne&#xa0;: en attente depuis %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Sync stopped: the server refused the password</source>
+        <translation>Synchronisation arrêtée&#xa0;: le serveur a refusé le mot de passe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync stopped: the server&apos;s certificate changed</source>
+        <translation>Synchronisation arrêtée&#xa0;: le certificat du serveur a changé</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day(s) changed on both sides</source>
+        <translation>
+            <numerusform>%n jour modifié des deux côtés</numerusform>
+            <numerusform>%n jours modifiés des deux côtés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not synced yet</source>
+        <translation>Pas encore synchronisé</translation>
     </message>
 </context>
 <context>
@@ -1397,7 +1669,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
 <context>
     <name>WeekPage</name>
     <message>
-        <location filename="../main_window/week_page.cpp" line="+66"/>
+        <location filename="../main_window/week_page.cpp" line="+81"/>
         <source>Additional Notes For The Week</source>
         <translation>Notes supplémentaires de la semaine</translation>
     </message>
@@ -1407,7 +1679,7 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <translation>Notes de la semaine du %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+110"/>
         <source>No recovery file could be written either: the week&apos;s texts are only in the window. Copy them somewhere safe.</source>
         <translation>Aucun fichier de secours n’a pu être écrit non plus&#xa0;: les textes de la semaine ne se trouvent que dans la fenêtre. Copiez-les en lieu sûr.</translation>
     </message>
@@ -1482,6 +1754,37 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>WeekSyncing</name>
+    <message>
+        <location filename="../main_window/week_syncing.cpp" line="+148"/>
+        <source>Sync is not set up yet: type your CalDAV server&apos;s address, your user name and your password, then press Connect.</source>
+        <translation>La synchronisation n’est pas encore configurée&#xa0;: tapez l’adresse de votre serveur CalDAV, votre nom d’utilisateur et votre mot de passe, puis cliquez sur «&#xa0;Se connecter&#xa0;».</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+78"/>
+        <source>%n day(s) changed both here and on another device; each such box now holds both texts, one after the other: %1.</source>
+        <translation>
+            <numerusform>%n jour a été modifié ici et sur un autre appareil&#xa0;; sa case contient maintenant les deux textes, l’un après l’autre&#xa0;: %1.</numerusform>
+            <numerusform>%n jours ont été modifiés ici et sur un autre appareil&#xa0;; chacune de leurs cases contient maintenant les deux textes, l’un après l’autre&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The server&apos;s certificate is no longer the one you trusted, so sync has stopped. Open Sync… to check it.</source>
+        <translation>Le certificat du serveur n’est plus celui auquel vous avez fait confiance&#xa0;: la synchronisation est donc arrêtée. Ouvrez «&#xa0;Synchroniser…&#xa0;» pour le vérifier.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync failed: %1</source>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>The server refused the password, or none is kept for this account: type it and press Connect.</source>
+        <translation>Le serveur a refusé le mot de passe, ou aucun n’est conservé pour ce compte&#xa0;: tapez-le et cliquez sur «&#xa0;Se connecter&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>WindowActions</name>
     <message>
         <location filename="../main_window/window_actions.cpp" line="+14"/>
@@ -1542,6 +1845,16 @@ Fermer et perdre les textes de la semaine du %1&#xa0;?</translation>
         <location line="+2"/>
         <source>&amp;Import weeks…</source>
         <translation>I&amp;mporter des semaines…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>S&amp;ynchroniser…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync n&amp;ow</source>
+        <translation>Synch&amp;roniser maintenant</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -212,7 +212,7 @@ They are kept in %3 for the next start.</source>
 <context>
     <name>DavClient</name>
     <message>
-        <location filename="../sync/dav_client.cpp" line="+157"/>
+        <location filename="../sync/dav_client.cpp" line="+171"/>
         <source>The answer of %1 was larger than %2 MB.</source>
         <translation>%1 の応答が %2 MB を超えていました。</translation>
     </message>
@@ -457,7 +457,7 @@ They are kept in %3 for the next start.</source>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../main_window/form1.cpp" line="+625"/>
+        <location filename="../main_window/form1.cpp" line="+638"/>
         <source>
 
 Close and lose the texts of the week of %1?</source>
@@ -835,12 +835,12 @@ Close and lose the texts of the week of %1?</source>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+103"/>
+        <location line="+105"/>
         <source>Sync is not set up: orvanta-cli sync --setup URL --user NAME --password-stdin</source>
         <translation>同期が設定されていません: orvanta-cli sync --setup URL --user NAME --password-stdin</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-99"/>
         <source>Server: %1</source>
         <translation>サーバー: %1</translation>
     </message>
@@ -890,7 +890,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>週のメモ</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>%1 is no server address.</source>
         <translation>%1 はサーバーのアドレスではありません。</translation>
     </message>
@@ -966,9 +966,193 @@ Close and lose the texts of the week of %1?</source>
     </message>
 </context>
 <context>
+    <name>SyncDialog</name>
+    <message>
+        <location filename="../sync_window/sync_dialog.cpp" line="+61"/>
+        <source>Sync</source>
+        <translation>同期</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Server address</source>
+        <translation>サーバーのアドレス</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>https://example.org/dav/</source>
+        <translation>https://example.org/dav/</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User name</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calendar name</source>
+        <translation>カレンダー名</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Optional</source>
+        <translation>省略可</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Journal calendars found</source>
+        <translation>見つかったジャーナル用カレンダー</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Server address:</source>
+        <translation>サーバーのアドレス(&amp;S):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User name:</source>
+        <translation>ユーザー名(&amp;U):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Password:</source>
+        <translation>パスワード(&amp;P):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ca&amp;lendar name:</source>
+        <translation>カレンダー名(&amp;L):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendars &amp;found:</source>
+        <translation>見つかったカレンダー(&amp;F):</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>C&amp;onnect</source>
+        <translation>接続(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>S&amp;top syncing</source>
+        <translation>同期を解除(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Type the address of your CalDAV server, such as https://example.org/dav/.</source>
+        <translation>https://example.org/dav/ のように、CalDAV サーバーのアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Type your user name on the server.</source>
+        <translation>サーバーでのユーザー名を入力してください。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 is plain HTTP: anyone on the way can read your weeks and your password. Connect without encryption all the same?</source>
+        <translation>%1 は暗号化されていない HTTP です。通信経路上の誰でも、週の入力内容とパスワードを読み取れます。それでも暗号化せずに接続しますか?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not connected. Use an https address where the server has one.</source>
+        <translation>接続していません。サーバーに https のアドレスがあれば、そちらを使ってください。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Connecting to %1…</source>
+        <translation>%1 に接続しています…</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The server&apos;s certificate does not verify. Its fingerprint (SHA-256) is:
+%1</source>
+        <translation>サーバーの証明書を検証できません。フィンガープリント（SHA-256）は次のとおりです:
+%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The certificate of %1 does not verify: it may not be your server&apos;s. Compare its fingerprint (SHA-256) with the one your server&apos;s owner gives:
+
+%2
+
+Trust this certificate?</source>
+        <translation>%1 の証明書を検証できません。お使いのサーバーの証明書ではない可能性があります。フィンガープリント（SHA-256）を、サーバーの管理者から伝えられたものと比べてください:
+
+%2
+
+この証明書を信頼しますか?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Not connected: the certificate was not trusted.</source>
+        <translation>接続していません。証明書は信頼されませんでした。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The server refused the user name or password.</source>
+        <translation>サーバーがユーザー名またはパスワードを拒否しました。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not connected: %1</source>
+        <translation>接続していません: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+47"/>
+        <source>The account could not be kept: %1</source>
+        <translation>アカウントを保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>Connected: made the calendar %1 for your weeks.</source>
+        <translation>接続しました。週を同期するカレンダー %1 を作成しました。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected: your weeks sync with the calendar %1.</source>
+        <translation>接続しました。週はカレンダー %1 と同期します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The password is kept in your desktop&apos;s password store.</source>
+        <translation>パスワードはデスクトップのパスワード保管庫に保存されます。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No password store answered: Orvanta keeps the password until it ends, and asks for it again at its next start.</source>
+        <translation>パスワード保管庫から応答がありませんでした。Orvanta は終了するまでパスワードを保持し、次回の起動時にもう一度入力を求めます。</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Your weeks now sync with the calendar %1.</source>
+        <translation>週はこれからカレンダー %1 と同期します。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stop syncing your weeks with %1? They stay as they are, here and on the server.</source>
+        <translation>%1 との週の同期を解除しますか? 週の入力内容は、ここでもサーバー上でも今のまま残ります。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The account could not be forgotten: %1</source>
+        <translation>アカウントの記録を削除できませんでした: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your weeks no longer sync.</source>
+        <translation>週の同期を解除しました。</translation>
+    </message>
+</context>
+<context>
     <name>SyncEngine</name>
     <message>
-        <location filename="../sync/sync_engine.cpp" line="+128"/>
+        <location filename="../sync/sync_engine.cpp" line="+126"/>
         <source>The server refused the user name or password.</source>
         <translation>サーバーがユーザー名またはパスワードを拒否しました。</translation>
     </message>
@@ -988,43 +1172,42 @@ Close and lose the texts of the week of %1?</source>
         <translation>%1 は別のコンピューターへの暗号化されていない HTTP で、これは許可されていません。</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+70"/>
         <source>The server&apos;s answer was damaged: %1</source>
         <translation>サーバーの応答が壊れていました: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>The server&apos;s answer was cut short.</source>
         <translation>サーバーの応答が途中で切れていました。</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>listing the changes</source>
         <translation>変更の一覧の取得</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>listing the entries</source>
         <translation>項目の一覧の取得</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+31"/>
         <source>reading the entries</source>
         <translation>項目の読み込み</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="-277"/>
         <source>an entry of another program was added</source>
         <translation>別のプログラムの項目の追加</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <location line="+129"/>
+        <location line="-2"/>
         <source>changed by a sync</source>
         <translation>同期による変更</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+586"/>
         <location line="+82"/>
         <source>sending the text of %1</source>
         <translation>%1 の文章の送信</translation>
@@ -1101,6 +1284,88 @@ Close and lose the texts of the week of %1?</source>
         <location line="+5"/>
         <source>ending a change</source>
         <translation>変更の確定</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <location filename="../sync_window/sync_status.cpp" line="+22"/>
+        <source>Synced just now</source>
+        <translation>たった今同期しました</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n minute(s) ago</source>
+        <translation>
+            <numerusform>%n 分前に同期しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Synced %n hour(s) ago</source>
+        <translation>
+            <numerusform>%n 時間前に同期しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Synced %n day(s) ago</source>
+        <translation>
+            <numerusform>%n 日前に同期しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offline: changes waiting</source>
+        <translation>オフライン: 変更が送信を待っています</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n minute(s) waiting</source>
+        <translation>
+            <numerusform>オフライン: %n 分前から送信を待っています</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Offline: %n hour(s) waiting</source>
+        <translation>
+            <numerusform>オフライン: %n 時間前から送信を待っています</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Offline: %n day(s) waiting</source>
+        <translation>
+            <numerusform>オフライン: %n 日前から送信を待っています</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Sync stopped: the server refused the password</source>
+        <translation>同期停止中: サーバーがパスワードを拒否しました</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync stopped: the server&apos;s certificate changed</source>
+        <translation>同期停止中: サーバーの証明書が変わりました</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n day(s) changed on both sides</source>
+        <translation>
+            <numerusform>両方の側で変更された日: %n 日</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not synced yet</source>
+        <translation>まだ同期していません</translation>
     </message>
 </context>
 <context>
@@ -1379,7 +1644,7 @@ Close and lose the texts of the week of %1?</source>
 <context>
     <name>WeekPage</name>
     <message>
-        <location filename="../main_window/week_page.cpp" line="+66"/>
+        <location filename="../main_window/week_page.cpp" line="+81"/>
         <source>Additional Notes For The Week</source>
         <translation>この週のメモ</translation>
     </message>
@@ -1389,7 +1654,7 @@ Close and lose the texts of the week of %1?</source>
         <translation>%1の週のメモ</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+110"/>
         <source>No recovery file could be written either: the week&apos;s texts are only in the window. Copy them somewhere safe.</source>
         <translation>復旧用のファイルも書き込めませんでした。この週の入力内容はウィンドウの中にしかありません。安全な場所にコピーしてください。</translation>
     </message>
@@ -1464,6 +1729,36 @@ Close and lose the texts of the week of %1?</source>
     </message>
 </context>
 <context>
+    <name>WeekSyncing</name>
+    <message>
+        <location filename="../main_window/week_syncing.cpp" line="+148"/>
+        <source>Sync is not set up yet: type your CalDAV server&apos;s address, your user name and your password, then press Connect.</source>
+        <translation>同期はまだ設定されていません。CalDAV サーバーのアドレス、ユーザー名、パスワードを入力して、「接続」を押してください。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+78"/>
+        <source>%n day(s) changed both here and on another device; each such box now holds both texts, one after the other: %1.</source>
+        <translation>
+            <numerusform>ここと別のデバイスの両方で変更された日が %n 日あります。それぞれの欄に両方の文章を続けて残しました: %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The server&apos;s certificate is no longer the one you trusted, so sync has stopped. Open Sync… to check it.</source>
+        <translation>サーバーの証明書が、信頼した証明書から変わったため、同期を停止しました。「同期…」を開いて確認してください。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sync failed: %1</source>
+        <translation>同期できませんでした: %1</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>The server refused the password, or none is kept for this account: type it and press Connect.</source>
+        <translation>サーバーがパスワードを拒否したか、このアカウントのパスワードが保存されていません。パスワードを入力して、「接続」を押してください。</translation>
+    </message>
+</context>
+<context>
     <name>WindowActions</name>
     <message>
         <location filename="../main_window/window_actions.cpp" line="+14"/>
@@ -1524,6 +1819,16 @@ Close and lose the texts of the week of %1?</source>
         <location line="+2"/>
         <source>&amp;Import weeks…</source>
         <translation>週をインポート(&amp;I)…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>S&amp;ync…</source>
+        <translation>同期(&amp;Y)…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sync n&amp;ow</source>
+        <translation>今すぐ同期(&amp;O)</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -73,14 +73,16 @@ DavRequest propfind(const QUrl &url, int depth, const QStringList &properties)
     return {"PROPFIND", url, body, kXml, depth, {}};
 }
 
-DavRequest syncCollection(const QUrl &calendar, const QString &token)
+DavRequest syncCollection(const QUrl &calendar, const QString &token, bool withEntries)
 {
     QByteArray body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                       "<D:sync-collection xmlns:D=\"DAV:\" "
                       "xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:sync-token>";
     body += escaped(token);
-    body += "</D:sync-token><D:sync-level>1</D:sync-level>"
-            "<D:prop><D:getetag/><C:calendar-data/></D:prop></D:sync-collection>";
+    body += "</D:sync-token><D:sync-level>1</D:sync-level><D:prop><D:getetag/>";
+    if (withEntries)
+        body += "<C:calendar-data/>";
+    body += "</D:prop></D:sync-collection>";
     return {"REPORT", calendar, body, kXml, 0, {}};
 }
 

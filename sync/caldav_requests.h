@@ -26,8 +26,9 @@ QString newEntryKey(const QUrl &calendar, QDate week, int box);
 
 // PROPFIND with the properties discovery and listing use.
 DavRequest propfind(const QUrl &url, int depth, const QStringList &properties);
-// REPORT sync-collection from `token` (empty: everything), asking for ETags and the entries.
-DavRequest syncCollection(const QUrl &calendar, const QString &token);
+// REPORT sync-collection from `token` (empty: everything), asking for ETags and, where
+// `withEntries`, the entries.
+DavRequest syncCollection(const QUrl &calendar, const QString &token, bool withEntries = true);
 // REPORT calendar-multiget for the keys' entries with their ETags.
 DavRequest multiget(const QUrl &calendar, const QStringList &keys);
 // PUT of an entry: If-None-Match: * where `etag` is empty and it is new, else If-Match.

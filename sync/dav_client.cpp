@@ -16,6 +16,7 @@ namespace {
 constexpr int kStopPollMs = 50;
 constexpr int kRedirectHops = 5;
 constexpr int kListingTimeoutFactor = 4;
+constexpr qint64 kReadAhead = 1024 * 1024;
 
 // Where a redirect may lead: the same server over HTTPS, or the same loopback server as it
 // stands (a test server's /.well-known/caldav).
@@ -121,6 +122,9 @@ QNetworkReply *DavClient::start(const DavRequest &request, InFlight *flight)
 
     flight->url = request.url;
     QNetworkReply *reply = m_network->sendCustomRequest(http, request.method, request.body);
+    // Qt's network thread reads no further ahead than this: a fast server's long answer waits
+    // in the socket, not in memory, until it is taken.
+    reply->setReadBufferSize(kReadAhead);
     flight->reply = reply;
     ++m_requests;
     const qint64 limit = m_settings.answerLimit;

@@ -66,7 +66,8 @@ private:
     bool failWith(const DavReply &reply, const QString &doing);
     DavReply stream(DavRequest request, const std::function<void(const DavResponse &)> &take,
                     QString *token = nullptr);
-    bool listChanges(QString &token, bool &viaToken);
+    bool listChanges(const QString &from, QString &token, bool &viaToken);
+    bool keepToken(const QString &token);
     bool listByEtags();
     bool fetchWanted();
     void takeGone(const QString &key);
@@ -169,9 +170,18 @@ SyncOutcome Round::run()
             m_setup.afterReading();
         return true;
     };
-    if (listChanges(token, viaToken) && fetchWanted() && read() && settle() && viaToken &&
-        !m_listingIncomplete && !m_state.setToken(token))
-        fail(m_state.error());
+    // From here on this sync changes things: until it ends, the next compares everything.
+    const auto beginChanging = [this] {
+        return m_state.unsettled() || m_state.setUnsettled(true) || fail(m_state.error());
+    };
+    const QString from = m_state.unsettled() ? QString() : m_state.token();
+    if (listChanges(from, token, viaToken) && fetchWanted() && read() && beginChanging() &&
+        settle()) {
+        if (viaToken)
+            keepToken(token);
+        else if (!m_state.setUnsettled(false))
+            fail(m_state.error());
+    }
     m_outcome.requests = m_client->requestsMade();
     m_outcome.conflictDays = QList<QDate>(m_conflicts.begin(), m_conflicts.end());
     std::sort(m_outcome.conflictDays.begin(), m_outcome.conflictDays.end());
@@ -224,11 +234,12 @@ DavReply Round::stream(DavRequest request,
 
 // The resources changed since the last sync: by the sync token where the server keeps one,
 // else by comparing every ETag with the known ones.
-bool Round::listChanges(QString &token, bool &viaToken)
+bool Round::listChanges(const QString &from, QString &token, bool &viaToken)
 {
     const QString collection = CalDav::hrefKey(m_account.calendar, m_account.calendar.path());
+    QSet<QString> present; // from no token: every entry the server holds
     const DavReply reply = stream(
-        CalDav::syncCollection(m_account.calendar, m_state.token()),
+        CalDav::syncCollection(m_account.calendar, from),
         [&](const DavResponse &response) {
             const QString key = CalDav::hrefKey(m_account.calendar, response.href);
             if (key == collection || key.endsWith(u'/'))
@@ -236,8 +247,11 @@ bool Round::listChanges(QString &token, bool &viaToken)
             const auto known = m_known.constFind(key);
             if (response.status == 404) {
                 takeGone(key);
-            } else if (known == m_known.cend() || response.etag.isEmpty() ||
-                       known->etag != response.etag) {
+                return;
+            }
+            present.insert(key);
+            if (known == m_known.cend() || response.etag.isEmpty() ||
+                known->etag != response.etag) {
                 if (response.calendarData.isEmpty())
                     m_wanted.append(key);
                 else
@@ -253,8 +267,48 @@ bool Round::listChanges(QString &token, bool &viaToken)
             return fail(m_state.error());
         return listByEtags();
     }
+    if (from.isEmpty()) {
+        // Everything listed: what is known and not there is gone.
+        const QList<QString> keys = m_known.keys();
+        for (const QString &key : keys) {
+            if (!present.contains(key))
+                takeGone(key);
+        }
+    }
     viaToken = !token.isEmpty();
     return true;
+}
+
+// After this sync's own uploads: the token moves past them where the server's list of changes
+// since the listing holds nothing else, so that the next listing starts after them. Otherwise
+// the listing's token is kept and the next sync compares everything.
+bool Round::keepToken(const QString &token)
+{
+    bool settled = !m_listingIncomplete;
+    QString last = token;
+    if (settled && m_outcome.sent + m_outcome.removed > 0) {
+        const QString collection = CalDav::hrefKey(m_account.calendar, m_account.calendar.path());
+        QString after;
+        const DavReply reply = stream(
+            CalDav::syncCollection(m_account.calendar, token, false),
+            [&](const DavResponse &response) {
+                const QString key = CalDav::hrefKey(m_account.calendar, response.href);
+                if (key == collection || key.endsWith(u'/'))
+                    return;
+                const auto known = m_known.constFind(key);
+                if (response.status == 404 ? known != m_known.cend()
+                                           : known == m_known.cend() || known->etag.isEmpty() ||
+                                                 known->etag != response.etag)
+                    settled = false;
+            },
+            &after);
+        settled = settled && reply.status == 207 && !after.isEmpty();
+        if (settled)
+            last = after;
+    }
+    const bool kept = m_state.begin() && m_state.setToken(last) &&
+                      m_state.setUnsettled(!settled) && m_state.commit();
+    return kept || fail(m_state.error());
 }
 
 bool Round::listByEtags()

@@ -74,6 +74,15 @@ public:
     QString token() const { return value("token"); }
     bool setToken(const QString &token) { return setValue("token", token); }
 
+    // Whether a sync began changing things and did not end: its entries may be newer than the
+    // token, and a server may never tell of one made and deleted after the token (Xandikos
+    // does not), so the next sync compares everything.
+    bool unsettled() const { return value("unsettled") == QLatin1String("yes"); }
+    bool setUnsettled(bool unsettled)
+    {
+        return setValue("unsettled", unsettled ? QStringLiteral("yes") : QString());
+    }
+
     // When the last sync ended without an error; invalid where none did.
     QDateTime lastSync() const;
     bool setLastSync(const QDateTime &when);

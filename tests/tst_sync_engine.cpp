@@ -215,15 +215,16 @@ private slots:
         QTest::addColumn<QString>("onB");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("conflict");
-        QTest::addColumn<int>("requestsOfB"); // the listing, and an upload where B sends one
+        // The listing; where B sends something, the upload and the listing after it.
+        QTest::addColumn<int>("requestsOfB");
         const QString line = QStringLiteral("\n— changed on another device (2026-12-08 14:02) —\n");
         QTest::newRow("edited on A") << "A's" << "base" << "A's" << false << 1;
-        QTest::newRow("edited on B") << "base" << "B's" << "B's" << false << 2;
+        QTest::newRow("edited on B") << "base" << "B's" << "B's" << false << 3;
         QTest::newRow("edited on both")
-            << "A's" << "B's" << QStringLiteral("B's") + line + QStringLiteral("A's") << true << 2;
+            << "A's" << "B's" << QStringLiteral("B's") + line + QStringLiteral("A's") << true << 3;
         QTest::newRow("the same edit on both") << "same" << "same" << "same" << false << 1;
         QTest::newRow("emptied on A") << "" << "base" << "" << false << 1;
-        QTest::newRow("emptied on A, edited on B") << "" << "B's" << "B's" << false << 2;
+        QTest::newRow("emptied on A, edited on B") << "" << "B's" << "B's" << false << 3;
         QTest::newRow("edited on A, emptied on B") << "A's" << "" << "A's" << false << 1;
         QTest::newRow("emptied on both") << "" << "" << "" << false << 1;
     }
@@ -381,6 +382,33 @@ private slots:
         sync(pc[0]);
         QCOMPARE(week(pc[0])[1], both);
         QCOMPARE(serverEntries().value(QStringLiteral("20261206-2@orvanta")), both);
+    }
+
+    void aSyncThatDidNotEndIsFollowedByAFullComparison()
+    {
+        const QStringList pc = computers();
+        setBox(pc[0], 2, QStringLiteral("made, then deleted"));
+        QCOMPARE(sync(pc[0]).result, SyncOutcome::Result::Synced);
+        QCOMPARE(sync(pc[1]).result, SyncOutcome::Result::Synced);
+        setBox(pc[0], 2, QString());
+        QCOMPARE(sync(pc[0]).removed, 1);
+        // B's last sync did not end, and its token is one from which a server tells nothing of
+        // an entry made and deleted since (as Xandikos does).
+        DavClient client(alice());
+        MultistatusReader now;
+        now.addData(client.send(CalDav::syncCollection(m_calendar, {}, false)).body);
+        {
+            SyncState state;
+            state.open(SyncState::pathFor(pc[1]));
+            state.setToken(now.syncToken());
+            state.setUnsettled(true);
+        }
+        QCOMPARE(sync(pc[1]).result, SyncOutcome::Result::Synced);
+        QCOMPARE(week(pc[1])[2], QString());
+        SyncState state;
+        state.open(SyncState::pathFor(pc[1]));
+        QVERIFY(!state.unsettled());
+        QVERIFY(state.entries().isEmpty());
     }
 
     void aRefusedTokenMeansComparingEverything()

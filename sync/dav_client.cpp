@@ -129,6 +129,15 @@ QNetworkReply *DavClient::start(const DavRequest &request, InFlight *flight)
     ++m_requests;
     const qint64 limit = m_settings.answerLimit;
     flight->onData = request.onData;
+    // An answer that says at once it is too long is refused before any of it is read.
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, flight, limit] {
+        bool known = false;
+        const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        if (known && length > limit && flight->ownFailure == DavReply::Failure::None) {
+            flight->ownFailure = DavReply::Failure::TooLarge;
+            reply->abort();
+        }
+    });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, flight, limit] {
         if (flight->ownFailure != DavReply::Failure::None)
             return;

@@ -154,6 +154,9 @@ private slots:
             << int(F::RedirectRefused) << 0;
         QTest::newRow("larger than the limit") << CannedServer::answer(200, QByteArray(2000, 'x'))
                                                << int(F::TooLarge) << 0;
+        QTest::newRow("said to be larger than the limit")
+            << QByteArray("HTTP/1.1 200 X\r\nContent-Length: 5000\r\n\r\nxx") << int(F::TooLarge)
+            << 0;
         QTest::newRow("just within the limit") << CannedServer::answer(200, QByteArray(1024, 'x'))
                                                << int(F::None) << 200;
     }

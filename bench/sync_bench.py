@@ -8,7 +8,7 @@
                  the same listing, and the same for 1,000 weeks (memory flat in the weeks)
   one day        a day changed on A, synced to B: requests and time end to end
 
-Usage: sync_bench.py ORVANTA_CLI MAKE_EMPTY_CALENDAR [--quick]"""
+Usage: sync_bench.py ORVANTA_CLI MAKE_EMPTY_CALENDAR [--quick] [day|download|upload...]"""
 import base64
 import datetime
 import http.client
@@ -207,11 +207,15 @@ def one_day(work, name, start):
 
 
 def main():
+    parts = [a for a in sys.argv[3:] if not a.startswith("--")] or ["day", "download", "upload"]
     with tempfile.TemporaryDirectory() as work:
-        one_day(work, "Radicale", servers.radicale)
-        one_day(work, "Xandikos", servers.xandikos)
-        first_download(work)
-        first_upload(work)
+        if "day" in parts:
+            one_day(work, "Radicale", servers.radicale)
+            one_day(work, "Xandikos", servers.xandikos)
+        if "download" in parts:
+            first_download(work)
+        if "upload" in parts:
+            first_upload(work)
 
 
 if __name__ == "__main__":

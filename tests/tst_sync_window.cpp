@@ -145,6 +145,7 @@ private slots:
     void theShownWeekTakesTheSyncedTexts();
     void aWeekLeftDuringTheSyncKeepsItsWords();
     void conflictsAreToldOnceAndShownInTheTray();
+    void aFailureIsToldOnlyWhenTheSyncWasAskedFor();
     void theCloseSyncsWhatItSavedAndWaitsOnlySoLong_data();
     void theCloseSyncsWhatItSavedAndWaitsOnlySoLong();
 
@@ -602,6 +603,30 @@ void TestSyncWindow::conflictsAreToldOnceAndShownInTheTray()
     QVERIFY(synced.wait(10000));
     QCOMPARE(m_alerts.messages.size(), 1);
     QVERIFY(!m_form->cSysTray1()->TrayTip().contains(u"both sides"_s));
+}
+
+void TestSyncWindow::aFailureIsToldOnlyWhenTheSyncWasAskedFor()
+{
+    QVERIFY(setUpAccount(m_dbPath));
+    loadAndShow(QString());
+    QTRY_VERIFY(m_form->weekSyncing().runner());
+    SyncRunner &runner = *m_form->weekSyncing().runner();
+    runner.nextRun().stop();
+    QSignalSpy synced(&m_form->weekSyncing(), &WeekSyncing::synced);
+    // Asked for, and it worked: nothing to tell.
+    m_form->actions().action(WindowActions::SyncNow)->trigger();
+    QVERIFY(synced.wait(10000));
+    QCOMPARE(m_alerts.messages.size(), 0);
+    // Run by itself, and it failed: the tray says so, no message interrupts.
+    m_sync.outcome = outcomeOf(SyncOutcome::Result::Failed, u"the server is away"_s);
+    runner.runNow();
+    QVERIFY(synced.wait(10000));
+    QCOMPARE(m_alerts.messages.size(), 0);
+    // Asked for, and it failed: told, with why.
+    m_form->actions().action(WindowActions::SyncNow)->trigger();
+    QVERIFY(synced.wait(10000));
+    QCOMPARE(m_alerts.messages.size(), 1);
+    QVERIFY(m_alerts.messages[0].contains(u"the server is away"_s));
 }
 
 void TestSyncWindow::theCloseSyncsWhatItSavedAndWaitsOnlySoLong_data()

@@ -475,6 +475,9 @@ def wrong_password(tmp):
         phone = servers.phone(server.url, USER, PASSWORD)
         phone.make_calendar("Journal")
         book = Book(folder, "A")
+        status = book.run("--status", password=None)
+        check("radicale: --status before any setup says how to set up, exit 0",
+              status.code == 0 and "--setup" in status.out, status)
         done = book.setup(server.url, password="wrong")
         check("radicale: set up with a wrong password: exit 2 with a message",
               done.code == 2 and done.err.strip(), done)
@@ -485,6 +488,8 @@ def wrong_password(tmp):
         done = book.sync(password="wrong")
         check("radicale: sync with a wrong password: exit 2 with a message, the book unchanged",
               done.code == 2 and done.err.strip() and book.rows() == rows, done)
+        check("radicale: the message says the password, and nothing of certificates",
+              "password" in done.err and "--trust" not in done.err, done)
         check("radicale: nothing reached the server", not phone.entries())
 
         with servers.fake(folder, upstream=server.url) as fake:

@@ -21,7 +21,7 @@ for row in "Markdown md 0" "iCalendar ics 1"; do
     start
     xdotool type --delay 20 "typed for $type"
     check "$type: a right click on the icon opens the menu" open_tray_menu
-    xdotool key Up Up Up Return # Export all weeks…, above Import weeks… and Quit
+    xdotool key Up Up Up Up Up Return # Export all weeks…, above Import weeks…, Sync now, Sync… and Quit
     dialog=$(window_named 'Export All Weeks')
     check "$type: the save dialog opens" test -n "$dialog"
     sleep 0.5

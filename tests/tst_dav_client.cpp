@@ -316,6 +316,26 @@ private slots:
         QCOMPARE(server.requests.size(), 1);
     }
 
+    void thisComputersAddresses_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("loopback");
+        QTest::newRow("localhost") << "http://localhost:5232/" << true;
+        QTest::newRow("127.0.0.1") << "http://127.0.0.1/" << true;
+        QTest::newRow("127.0.0.2") << "http://127.0.0.2/" << true;
+        QTest::newRow("::1") << "http://[::1]:8080/" << true;
+        QTest::newRow("a private network") << "http://10.0.0.1/" << false;
+        QTest::newRow("a name") << "http://dav.example.org/" << false;
+        QTest::newRow("a name that starts alike") << "http://localhost.example.org/" << false;
+    }
+
+    void thisComputersAddresses()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, loopback);
+        QCOMPARE(DavClient::isLoopback(QUrl(url)), loopback);
+    }
+
     void fingerprintsAreShownInPairs()
     {
         QCOMPARE(DavClient::fingerprintOf("x"),

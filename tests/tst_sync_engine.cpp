@@ -194,6 +194,13 @@ private slots:
         setBox(pc[0], 1, QStringLiteral("Dentist 9:00\nthen shopping; bread, butter\\"));
         setBox(pc[0], kNotesField, QStringLiteral("  indented notes  "));
         QCOMPARE(sync(pc[0]).sent, 2);
+        {
+            // Its own uploads are behind its token: the next sync starts after them.
+            SyncState state;
+            state.open(SyncState::pathFor(pc[0]));
+            QVERIFY(!state.unsettled());
+            QVERIFY(!state.token().isEmpty());
+        }
         const SyncOutcome received = sync(pc[1]);
         QCOMPARE(received.result, SyncOutcome::Result::Synced);
         QCOMPARE(received.received, 2);

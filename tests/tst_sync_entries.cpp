@@ -337,6 +337,13 @@ void TestSyncEntries::answers_data()
                             << QStringList{u"/a %1 %2 []     "_s.arg(status).arg(
                                                QLatin1StringView(etag)), u""_s};
     }
+    // Each response by its own propstats, never the one before it.
+    const QByteArray failing = propstat("b", "403 Forbidden") + propstat("c", "500 Oops");
+    QTest::newRow("two responses, each by its own propstats")
+        << "<multistatus xmlns=\"DAV:\"><response><href>/a</href>"_ba + failing +
+               "</response><response><href>/b</href>"_ba + failing +
+               "</response></multistatus>"_ba
+        << QStringList{u"/a 403  []     "_s, u"/b 403  []     "_s, u""_s};
 }
 
 void TestSyncEntries::answers()

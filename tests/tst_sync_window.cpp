@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -134,6 +135,7 @@ private slots:
     void failuresSpaceTheRetriesOut_data();
     void failuresSpaceTheRetriesOut();
     void oneSyncAtATimeAndASaveDuringOneRunsAnother();
+    void stopReachesTheSyncUnderWay();
     void aRefusedPasswordIsAskedForOnceAndStopsTheSchedule_data();
     void aRefusedPasswordIsAskedForOnceAndStopsTheSchedule();
     void theDialogWorksByKeyboard();
@@ -293,6 +295,25 @@ void TestSyncWindow::failuresSpaceTheRetriesOut()
         QCOMPARE(runner.nextRun().interval(), minutes[next] * kMinute);
         QCOMPARE(runner.facts().lastFailed, !results[next]);
     }
+}
+
+void TestSyncWindow::stopReachesTheSyncUnderWay()
+{
+    SyncRunner runner(m_folder->filePath(u"dbCalendar.mdb"_s));
+    std::atomic<bool> began = false;
+    runner.setEngine([&](const SyncEngine::Setup &setup) {
+        began = true;
+        while (!*setup.stop)
+            QThread::yieldCurrentThread();
+        return outcomeOf(SyncOutcome::Result::Failed, u"stopped"_s);
+    });
+    runner.setPassword(u"secret"_s);
+    QSignalSpy finished(&runner, &SyncRunner::finished);
+    runner.runNow();
+    QTRY_VERIFY_WITH_TIMEOUT(began, 10000);
+    runner.stop();
+    QVERIFY(finished.wait(10000));
+    QVERIFY(!runner.isRunning());
 }
 
 void TestSyncWindow::oneSyncAtATimeAndASaveDuringOneRunsAnother()

@@ -1,5 +1,6 @@
 // The HTTP side of sync against a server made of canned answers: what is sent, and how each
 // kind of answer a server or a network can give is taken.
+#include "sync/calendar_discovery.h"
 #include "sync/dav_client.h"
 
 #include <QTcpServer>
@@ -314,6 +315,43 @@ private slots:
         const DavReply none = client.send({"GET", server.url(), {}, {}, -1, {}});
         QCOMPARE(none.failure, DavReply::Failure::Stopped);
         QCOMPARE(server.requests.size(), 1);
+    }
+
+    void discoveryGoesByTheWellKnownAddress()
+    {
+        // A root that names no principal: /.well-known/caldav does, then its home.
+        const auto answer = [](const QByteArray &responses) {
+            return CannedServer::answer(
+                207, "<multistatus xmlns=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\">" +
+                         responses + "</multistatus>");
+        };
+        const auto response = [](const QByteArray &href, const QByteArray &prop) {
+            return "<response><href>" + href + "</href><propstat><prop>" + prop +
+                   "</prop><status>HTTP/1.1 200 OK</status></propstat></response>";
+        };
+        CannedServer server;
+        server.answers = {
+            {answer(response("/", "<resourcetype><collection/></resourcetype>"))},
+            {answer(response("/.well-known/caldav",
+                             "<current-user-principal><href>/p/</href></current-user-principal>"))},
+            {answer(response("/p/", "<C:calendar-home-set><href>/h/</href></C:calendar-home-set>"))},
+            {answer(response("/h/", "<resourcetype><collection/></resourcetype>") +
+                    response("/h/e/", "<resourcetype><collection/><C:calendar/></resourcetype>"
+                                      "<C:supported-calendar-component-set><C:comp name=\"VEVENT\"/>"
+                                      "</C:supported-calendar-component-set>") +
+                    response("/h/j/", "<resourcetype><collection/><C:calendar/></resourcetype>"
+                                      "<displayname>Journal</displayname>"))}};
+        DavClient client(settings());
+        const CalendarDiscovery::Result found =
+            CalendarDiscovery::find(client, server.url(QStringLiteral("/")), {});
+        QVERIFY2(found.ok, qPrintable(found.message));
+        QCOMPARE(found.calendar, server.url(QStringLiteral("/h/j/")));
+        QVERIFY(!found.created);
+        QCOMPARE(found.found.size(), 2);
+        QCOMPARE(server.requests.size(), 4);
+        QVERIFY(server.requests[1].startsWith("PROPFIND /.well-known/caldav "));
+        QVERIFY(server.requests[2].startsWith("PROPFIND /p/ "));
+        QVERIFY(server.requests[3].startsWith("PROPFIND /h/ "));
     }
 
     void thisComputersAddresses_data()

@@ -13,6 +13,7 @@
 #include "sync/sync_state.h"
 #include "radicale_server.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -437,6 +438,17 @@ private slots:
         SyncState state;
         state.open(SyncState::pathFor(pc[1]));
         QVERIFY(state.token().isEmpty()); // a fresh one next time
+    }
+
+    void aStateFileThatCannotBeOpenedIsSaid()
+    {
+        const QString database = m_folder.filePath(QStringLiteral("unopenable.mdb"));
+        createEmptyCalendarDatabase(database);
+        QVERIFY(QDir().mkpath(SyncState::pathFor(database))); // a folder where the file goes
+        const SyncOutcome outcome = sync(database);
+        QCOMPARE(outcome.result, SyncOutcome::Result::Failed);
+        QVERIFY(!outcome.message.isEmpty());
+        QCOMPARE(outcome.requests, 0);
     }
 
     void aWrongPasswordIsOneRequest()

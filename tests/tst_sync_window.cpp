@@ -226,6 +226,7 @@ void TestSyncWindow::theTrayLineSaysHowSyncStands_data()
     QTest::newRow("59 min") << synced(3599) << u"Synced 59 minutes ago"_s;
     QTest::newRow("an hour") << synced(3600) << u"Synced 1 hour ago"_s;
     QTest::newRow("23 h") << synced(86399) << u"Synced 23 hours ago"_s;
+    QTest::newRow("a day") << synced(86400) << u"Synced 1 day ago"_s;
     QTest::newRow("3 days") << synced(3 * 86400 + 5) << u"Synced 3 days ago"_s;
     QTest::newRow("a clock set back") << synced(-600) << u"Synced just now"_s;
     const auto offline = [now](int waitingFor) {

@@ -440,6 +440,29 @@ private slots:
         QVERIFY(state.token().isEmpty()); // a fresh one next time
     }
 
+    void aPasswordRefusedPartWayStopsTheUploads()
+    {
+        const QStringList pc = computers(1);
+        for (int box = 0; box < kWeekFieldCount; ++box)
+            setBox(pc[0], box, QStringLiteral("box %1").arg(box));
+        for (int box = 0; box < kWeekFieldCount; ++box)
+            setBox(pc[0], box, QStringLiteral("box %1").arg(box), kWeek.addDays(7));
+        QFile users(m_folder.filePath(QStringLiteral("users")));
+        // The password changes on the server once the listing has passed.
+        const SyncOutcome outcome = sync(pc[0], kPassword, [&] {
+            users.open(QIODevice::WriteOnly);
+            users.write("alice:changed\n");
+            users.close();
+        });
+        users.open(QIODevice::WriteOnly);
+        users.write("alice:secret\n");
+        users.close();
+        QCOMPARE(outcome.result, SyncOutcome::Result::Failed);
+        QVERIFY(outcome.passwordRefused);
+        // The listing, and what was in flight when the first refusal came: never all 16.
+        QVERIFY2(outcome.requests <= 1 + 4, qPrintable(QString::number(outcome.requests)));
+    }
+
     void aStateFileThatCannotBeOpenedIsSaid()
     {
         const QString database = m_folder.filePath(QStringLiteral("unopenable.mdb"));

@@ -44,6 +44,14 @@ SyncRunner::SyncRunner(QString databasePath, QObject *parent)
     connect(&m_next, &QTimer::timeout, this, &SyncRunner::begin);
 }
 
+// A sync that would not stop in time ends with the program: its thread is kept here, where it
+// is still reachable, rather than deleted while it runs.
+static void leaveBehind(QThread *thread)
+{
+    static auto *const threads = new QList<QThread *>; // never destroyed: outlives the exit
+    threads->append(thread);
+}
+
 SyncRunner::~SyncRunner()
 {
     if (!m_thread)
@@ -52,7 +60,8 @@ SyncRunner::~SyncRunner()
     m_thread->disconnect(this);
     if (m_thread->wait(QDeadlineTimer(kStopGrace)))
         delete m_thread;
-    // else left to end with the program: deleting a running thread would abort it
+    else
+        leaveBehind(m_thread); // deleting a running thread would abort the program
 }
 
 void SyncRunner::setPassword(const QString &password)
@@ -218,7 +227,7 @@ void SyncRunner::finishWithin(int ms)
         }
         // Left to end with the program: the close never waits longer on the network.
         m_thread->disconnect(this);
-        m_thread = nullptr;
+        leaveBehind(std::exchange(m_thread, nullptr));
         m_run.reset();
         return false;
     };

@@ -273,17 +273,8 @@ bool CalendarConnection::failSave()
 
 bool CalendarConnection::saveWeekData(QDate firstDay, const QByteArray &record)
 {
-    return saveWeeks({{firstDay, record}});
-}
-
-bool CalendarConnection::saveWeeks(const QList<std::pair<QDate, QByteArray>> &weeks)
-{
-    if (!m_db.execute("BEGIN"))
+    if (!m_db.execute("BEGIN") || !writeWeek(firstDay, record))
         return failSave();
-    for (const auto &[firstDay, record] : weeks) {
-        if (!writeWeek(firstDay, record))
-            return failSave();
-    }
     // A commit that another program's read holds up is "in use", like any other wait that ran
     // out.
     if (!m_db.execute("COMMIT"))

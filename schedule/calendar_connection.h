@@ -54,8 +54,6 @@ public:
     // Updates the week's first row, or adds one, in one transaction: the row is either
     // written whole or left as it was. `record` is UTF-8 text (encodeWeekRecord's).
     bool saveWeekData(QDate firstDay, const QByteArray &record);
-    // Several weeks the same way, all in one transaction: all written or none.
-    bool saveWeeks(const QList<std::pair<QDate, QByteArray>> &weeks);
     // Reads and rewrites weeks in one transaction that no other writer can come between:
     // `change` is given each week's stored record (nullopt where it has no row) and returns the
     // record to write (UTF-8), or nullopt to leave the week as it is. For a writer beside the

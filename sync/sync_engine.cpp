@@ -81,7 +81,6 @@ private:
     QString localText(const BoxKey &box) const;
     int countWaitingDays();
     QByteArray entryFor(const BoxKey &box, const QString &text) const;
-    void noteResult(const BoxKey &box, const SyncMerge::Result &result);
 
     const SyncEngine::Setup &m_setup;
     SyncOutcome m_outcome;
@@ -431,7 +430,7 @@ int Round::countWaitingDays()
     if (m_local.empty() && !readLocal())
         return 0; // the first failure is the one told
     std::map<BoxKey, QString> bases;
-    for (const KnownEntry &entry : m_state.entries()) {
+    for (const KnownEntry &entry : std::as_const(m_known)) { // as the state holds them
         if (entry.kind == KnownEntry::Kind::Own)
             bases[{entry.day, entry.box}] = entry.base;
     }
@@ -581,7 +580,8 @@ bool Round::settle()
         const SyncMerge::Result result = SyncMerge::merge(
             base, here, there,
             remote != m_remoteBoxes.end() ? remote->second.modified : m_now);
-        noteResult(box, result);
+        if (result.conflict)
+            m_conflicts.insert(dayOfBox(box));
         m_target[box] = result.text;
         if (result.text != here)
             merged[box] = result.text;
@@ -617,12 +617,6 @@ bool Round::settle()
     if (!m_state.commit())
         return fail(m_state.error());
     return upload(toSend) && removeAdopted();
-}
-
-void Round::noteResult(const BoxKey &box, const SyncMerge::Result &result)
-{
-    if (result.conflict)
-        m_conflicts.insert(dayOfBox(box));
 }
 
 // Sends each box's text to the server, a few at once, each only if the server still holds
@@ -719,7 +713,8 @@ bool Round::resolveConflict(const BoxKey &box)
                 ? std::optional<QString>(found->base)
                 : std::nullopt;
         const SyncMerge::Result result = SyncMerge::merge(base, localText(box), there, modified);
-        noteResult(box, result);
+        if (result.conflict)
+            m_conflicts.insert(dayOfBox(box));
         m_target[box] = result.text;
         if (result.text != localText(box) &&
             !writeBoxes({{box, result.text}}, kChanged))

@@ -26,11 +26,6 @@ QString SyncState::pathFor(const QString &databasePath)
     return database.dir().filePath(database.completeBaseName() + QStringLiteral(".sync"));
 }
 
-bool SyncState::exists(const QString &path) const
-{
-    return QFileInfo(path).isFile();
-}
-
 bool SyncState::open(const QString &path)
 {
     if (!m_db.openOrCreate(path))

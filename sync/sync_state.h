@@ -64,7 +64,6 @@ public:
 
     // Opens the file, creating it and its tables where there are none.
     bool open(const QString &path);
-    bool exists(const QString &path) const;
     QString error() const { return m_error; }
 
     SyncAccount account() const;

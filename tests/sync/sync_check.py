@@ -478,6 +478,9 @@ def wrong_password(tmp):
         status = book.run("--status", password=None)
         check("radicale: --status before any setup says how to set up, exit 0",
               status.code == 0 and "--setup" in status.out, status)
+        timed = book.run("--timeout", "7", password=None)
+        check("radicale: --timeout takes its seconds (here: not set up, said as such)",
+              timed.code == 2 and "not set up" in timed.err, timed)
         done = book.setup(server.url, password="wrong")
         check("radicale: set up with a wrong password: exit 2 with a message",
               done.code == 2 and done.err.strip(), done)
